@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace mervane {
+
+// The local date and time, broken down as the shuffle reads it.
+struct LocalTime {
+    int day = 1;     // 1..31
+    int month = 0;   // 0..11
+    int hour = 0;    // 0..23
+    int minute = 0;  // 0..59
+    int second = 0;  // 0..59
+};
+
+class Clock {
+public:
+    virtual LocalTime LocalNow() const = 0;
+
+protected:
+    ~Clock() = default;
+};
+
+// The machine's local time.
+class SystemClock final : public Clock {
+public:
+    LocalTime LocalNow() const override;
+};
+
+// A clock that always reads the time it was given.
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(LocalTime time) : time_(time) {}
+    LocalTime LocalNow() const override { return time_; }
+    void Set(LocalTime time) { time_ = time; }
+
+private:
+    LocalTime time_;
+};
+
+// A modal message with an OK button.
+class Alerts {
+public:
+    virtual void ShowMessage(std::string_view text) = 0;
+
+protected:
+    ~Alerts() = default;
+};
+
+// The handheld C runtime's generator, so that a seed deals the same pack everywhere:
+// state = state * 214013 + 2531011 (mod 2^32), next = (state >> 16) & 0x7FFF.
+class CrtRandom {
+public:
+    void Seed(std::uint32_t seed) { state_ = seed; }
+    int Next() {
+        state_ = state_ * 214013u + 2531011u;
+        return static_cast<int>((state_ >> 16) & 0x7FFFu);
+    }
+
+private:
+    std::uint32_t state_ = 1;
+};
+
+}  // namespace mervane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "cards/card_deck.h"
+#include "cards/card_list.h"
+#include "game/seats.h"
+#include "render/card_table.h"
+
+namespace mervane {
+
+// The loaded title picture; the painter makes it, the first deal destroys it.
+class SplashPicture {
+public:
+    virtual ~SplashPicture() = default;
+};
+
+// One game at the four-seat table. Plain data: the flow changes it, painting reads it.
+struct GameState {
+    CCardTable table;
+    std::array<CardList, SeatCount> hands;
+    std::array<std::string, 3> playerNames;  // Left, Top, Right
+    std::int32_t trainingMode = 0;
+    std::int32_t sevenCards = 0;
+    std::int32_t computerDelayMs = 1000;
+    CardDeck deck;
+    bool gameInProgress = false;
+    bool humanTurn = false;
+    bool showSplash = true;
+    std::unique_ptr<SplashPicture> splashPicture;
+    Seat dealer = 0;
+    bool choosingSuit = false;
+    bool handOver = false;
+    bool betweenGames = true;
+    Card topCard = NoCard;
+    Suit currentSuit = Spades;
+    std::array<std::int32_t, SeatCount> scores{};
+    std::int32_t playTo = 0;
+    std::array<std::string, SeatCount> statusText;
+    bool showHandScore = false;
+    std::int32_t passCount = 0;
+    std::int32_t advancedRules = 0;
+    bool reversed = false;
+
+    // The name shown for a seat: "You" for the human.
+    std::string SeatName(Seat seat) const;
+};
+
+}  // namespace mervane

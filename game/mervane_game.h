@@ -1,0 +1,97 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cards/platform_services.h"
+#include "game/game_state.h"
+#include "game/observer.h"
+#include "game/platform.h"
+#include "game/settings.h"
+
+namespace mervane {
+
+// The game flow of the table view: deals, plays the computer seats, takes the human's
+// taps and scores. It never draws: every visible step goes through the platform.
+class MervaneGame {
+public:
+    explicit MervaneGame(GamePlatform& platform) : platform_(platform) {}
+    MervaneGame(const MervaneGame&) = delete;
+    MervaneGame& operator=(const MervaneGame&) = delete;
+
+    GameState& State() { return state_; }
+    const GameState& State() const { return state_; }
+    void SetObserver(GameObserver* observer) { observer_ = observer; }
+
+    // The stored options into the game state and the renderer, as start-up reads them.
+    void ApplyLoadedSettings(const GameSettings& settings);
+
+    // Primitives shared by the flow.
+    void Redraw();
+    void SetSeatStatus(TablePosition position, std::string_view text);
+    void ClearStatusLines();
+    void RefreshCardCounts();
+    bool DrawForSeat(Seat seat);
+    void ClearHands();
+    void PumpViewMessages();
+    Seat NextSeat(Seat seat) const;
+
+    // Turns. Each runs the chain of turns that follows it until the human must tap
+    // or the hand is over.
+    void StartHand();
+    void DealHand();
+    void ComputerTurn(Seat seat);
+    void HumanTurn();
+    // False, after the message, when five passes in a row abandon the hand.
+    bool CheckDeadRound();
+    void EndHand(Seat winner);
+
+    // Taps, in client coordinates of the view.
+    void OnTableTap(int x, int y);
+    void HumanTableTap(int x, int y);
+    void ChooseSuitTap(int x, int y);
+
+    // Commands.
+    void NewGame();
+    void QuitAndNewGame();
+    // The Game Setup's way to restart after a changed target was confirmed.
+    void AbandonAndNewGame();
+    bool CanUseToolbarNewGame() const { return !state_.gameInProgress && state_.betweenGames; }
+    bool CanShowScore() const { return state_.gameInProgress; }
+
+    // A chain of turns is running (inside a pause, a message or a pump).
+    bool Busy() const { return chainDepth_ > 0; }
+    // The first seat, in seat order, at or above the target; -1 for none.
+    Seat GameWinner() const;
+    int HandsDealt() const { return handsDealt_; }
+
+private:
+    enum class Step { Done, Computer, Human, NewHand, HandEnd };
+    struct Next {
+        Step step = Step::Done;
+        Seat seat = 0;
+    };
+
+    void RunChain(Next first);
+    Next TurnOf(Seat seat) const;
+    Next StartHandStep();
+    Next ComputerTurnStep(Seat seat);
+    Next HumanTurnStep();
+    Next ComputerPlays(Seat seat, Card card, Suit named);
+    Next HumanPlays(Card card);
+    Next HumanPasses();
+    void SetStatus(Seat seat, std::string_view text);
+    void SetCurrentSuit(Suit suit);
+    void Play(Seat seat, Card card);
+    void UpdateLayoutRect();
+
+    GamePlatform& platform_;
+    GameState state_;
+    CrtRandom random_;
+    GameObserver* observer_ = nullptr;
+    int chainDepth_ = 0;
+    int pendingPassRedraws_ = 0;
+    int handsDealt_ = 0;
+};
+
+}  // namespace mervane

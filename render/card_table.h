@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "render/geometry.h"
+
+namespace mervane {
+
+class Surface;
+
+// The renderer's code for a place at the table.
+enum TablePosition : std::int32_t { NoPosition = -1, Bottom = 1, Top = 2, Left = 3, Right = 4 };
+
+inline constexpr Color DefaultTableColor = MakeColor(0, 155, 0);
+inline constexpr Color StatusRed = MakeColor(200, 0, 0);
+inline constexpr std::int32_t FirstCardBackId = 54;
+inline constexpr std::int32_t LastCardBackId = 65;
+
+// Bitmap numbers of the table's pictures besides faces (1..52) and backs (54..65).
+namespace bitmap {
+inline constexpr int TitlePicture = 140;
+inline constexpr int SuitButtonSpades = 145;
+inline constexpr int SuitButtonHearts = 146;
+inline constexpr int SuitButtonDiamonds = 147;
+inline constexpr int SuitButtonClubs = 148;
+inline constexpr int SuitIndicatorClubs = 153;
+inline constexpr int SuitIndicatorDiamonds = 154;
+inline constexpr int SuitIndicatorHearts = 155;
+inline constexpr int SuitIndicatorSpades = 156;
+inline constexpr int Trophy = 164;
+inline constexpr int DealerMarker = 166;
+}  // namespace bitmap
+
+struct StockPiles {
+    Point drawLower, drawUpper, discardBack, discardTop;
+};
+struct DiscardOnlyPile {
+    Point back, top;
+};
+
+// The card-table renderer: the table's layout (pure integer arithmetic shared by
+// painting and hit tests) and the drawing of cards and labels on a Surface.
+class CCardTable {
+public:
+    // --- layout ---
+    // Sets the table rectangle and the fan steps, as every paint does.
+    void SetTableRect(Rect rect);
+    Point CardPos(TablePosition position, int index) const;
+    StockPiles StockPilePositions() const;
+    DiscardOnlyPile DiscardOnlyPosition() const;
+    Point NamePos(TablePosition position, Size text) const;
+    Point StatusPos(TablePosition position, Size text) const;
+    Point DealerMarkerPos(TablePosition position, Size nameText) const;
+    // Hearts, Diamonds, Clubs, Spades.
+    std::array<Rect, 4> SuitBoxes() const;
+    Point SuitIndicatorPos() const;
+    Rect DrawPileRect() const;
+    bool HitDrawPile(Point tap) const;
+    // The card of the bottom hand under the tap, or -1.
+    int HitHandCard(Point tap, int cardCount) const;
+
+    std::int32_t HandSize(TablePosition position) const;
+    void SetHandSize(TablePosition position, std::int32_t count);
+
+    // --- drawing, between Begin and the end of one paint ---
+    void Begin(Surface* target, Rect rect);
+    void DrawCardImage(TablePosition position, int index, int bitmapId) const;
+    void DrawHand(TablePosition position, const CardList& hand) const;
+    void DrawHandBacks(TablePosition position, const CardList& hand) const;
+    void DrawPiles(Card topCard) const;
+    void DrawDiscardOnly(Card topCard) const;
+    void DrawStatus(TablePosition position, std::string_view text) const;
+    void DrawName(TablePosition position, std::string_view text) const;
+    void DrawDealerMarker(TablePosition position, std::string_view name) const;
+
+    Surface* surface = nullptr;
+    Rect tableRect;
+    Color tableColor = DefaultTableColor;
+    std::int32_t cardBackId = FirstCardBackId;
+    std::int32_t cardHeight = 41;
+    std::int32_t cardWidth = 29;
+    std::int32_t stepX = 0;
+    std::int32_t stepY = 0;
+    std::array<std::int32_t, 4> handSize{};  // by TablePosition - 1
+
+private:
+    Point FanPos(TablePosition position, int index, int count) const;
+};
+
+}  // namespace mervane
