@@ -1,0 +1,417 @@
+#include "game/mervane_game.h"
+
+#include <string>
+
+#include "cards/computer_player.h"
+#include "cards/rules.h"
+#include "game/texts.h"
+#include "game/timings.h"
+
+namespace mervane {
+
+namespace {
+
+// Marks the game busy for as long as a handler that may pause runs, so that taps
+// arriving meanwhile are queued by the view instead of starting a second chain.
+class BusyScope {
+public:
+    explicit BusyScope(int& depth) : depth_(depth) { ++depth_; }
+    ~BusyScope() { --depth_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& depth_;
+};
+
+}  // namespace
+
+void MervaneGame::ApplyLoadedSettings(const GameSettings& settings) {
+    state_.playerNames = settings.playerNames;
+    state_.playTo = settings.playTo;
+    state_.table.cardBackId = settings.cardBackId;
+    state_.table.tableColor = static_cast<Color>(settings.tableColor);
+    state_.trainingMode = settings.trainingMode;
+    state_.sevenCards = settings.sevenCards;
+    state_.advancedRules = settings.advancedRules;
+    if (const auto delay = DelayForSpeed(settings.playSpeed)) state_.computerDelayMs = *delay;
+}
+
+// --- primitives ---
+
+void MervaneGame::Redraw() { platform_.Redraw(); }
+
+void MervaneGame::SetSeatStatus(TablePosition position, std::string_view text) {
+    SetStatus(SeatAtPosition(position), text);
+    Redraw();
+}
+
+void MervaneGame::SetStatus(Seat seat, std::string_view text) {
+    if (seat < 0 || seat >= SeatCount) return;
+    auto& line = state_.statusText[static_cast<std::size_t>(seat)];
+    if (line == text) return;
+    line = text;
+    if (observer_) observer_->StatusChanged(seat, text);
+}
+
+void MervaneGame::ClearStatusLines() {
+    for (Seat seat = 0; seat < SeatCount; ++seat) SetStatus(seat, "");
+}
+
+void MervaneGame::RefreshCardCounts() {
+    for (Seat seat = 0; seat < SeatCount; ++seat)
+        state_.table.SetHandSize(PositionOfSeat(seat), state_.hands[static_cast<std::size_t>(seat)].Count());
+}
+
+bool MervaneGame::DrawForSeat(Seat seat) {
+    const Card card = state_.deck.Draw();
+    if (card == NoCard) return false;
+    state_.hands[static_cast<std::size_t>(seat)].Add(card);
+    if (observer_) observer_->CardDrawn(seat, card);
+    RefreshCardCounts();
+    return true;
+}
+
+void MervaneGame::ClearHands() {
+    ClearStatusLines();
+    for (auto& hand : state_.hands) hand.Clear();
+    Redraw();
+}
+
+void MervaneGame::PumpViewMessages() { platform_.PumpViewMessages(); }
+
+Seat MervaneGame::NextSeat(Seat seat) const {
+    const bool reversed = state_.reversed && state_.advancedRules;
+    return reversed ? (seat + SeatCount - 1) % SeatCount : (seat + 1) % SeatCount;
+}
+
+Seat MervaneGame::GameWinner() const {
+    for (Seat seat = 0; seat < SeatCount; ++seat) {
+        if (state_.scores[static_cast<std::size_t>(seat)] >= state_.playTo) return seat;
+    }
+    return -1;
+}
+
+// --- the chain of turns ---
+
+// Turns run as a loop rather than as nested calls, so a long session never deepens the
+// stack. A computer seat's pass redraws only once the chain after it is done, as the
+// nested form would on its way back.
+void MervaneGame::RunChain(Next next) {
+    BusyScope busy(chainDepth_);
+    while (next.step != Step::Done) {
+        switch (next.step) {
+            case Step::Computer: next = ComputerTurnStep(next.seat); break;
+            case Step::Human: next = HumanTurnStep(); break;
+            case Step::NewHand: next = StartHandStep(); break;
+            case Step::HandEnd:
+                EndHand(next.seat);
+                next = {};
+                break;
+            case Step::Done: break;
+        }
+    }
+    for (; pendingPassRedraws_ > 0; --pendingPassRedraws_) Redraw();
+}
+
+MervaneGame::Next MervaneGame::TurnOf(Seat seat) const {
+    if (seat == HumanSeat) return {Step::Human, HumanSeat};
+    return {Step::Computer, seat};
+}
+
+void MervaneGame::StartHand() { RunChain({Step::NewHand, 0}); }
+void MervaneGame::ComputerTurn(Seat seat) { RunChain(TurnOf(seat)); }
+void MervaneGame::HumanTurn() { RunChain({Step::Human, HumanSeat}); }
+
+MervaneGame::Next MervaneGame::StartHandStep() {
+    state_.showSplash = false;
+    state_.passCount = 0;
+    state_.choosingSuit = false;
+    state_.reversed = false;
+    state_.splashPicture.reset();
+    state_.deck.Shuffle(platform_, random_, platform_);
+    ClearHands();
+    DealHand();
+    state_.dealer = state_.dealer + 1 > 3 ? 0 : state_.dealer + 1;
+    if (observer_) observer_->HandDealt(handsDealt_, state_.dealer, state_.topCard);
+    SetSeatStatus(PositionOfSeat(state_.dealer), text::Dealing);
+    platform_.Sleep(DealingPauseMs);
+    ClearStatusLines();
+    Redraw();
+    platform_.Sleep(DealtPauseMs);
+    state_.gameInProgress = true;
+    state_.betweenGames = false;
+    return TurnOf((state_.dealer + 1) % SeatCount);
+}
+
+void MervaneGame::DealHand() {
+    state_.showHandScore = false;
+    for (auto position : {Bottom, Top, Left, Right}) state_.table.SetHandSize(position, 5);
+    for (auto& hand : state_.hands) hand.SetCapacity(CardsInPack);
+    const int perSeat = state_.sevenCards ? 7 : 5;
+    for (int round = 0; round < perSeat; ++round) {
+        for (auto& hand : state_.hands) hand.Add(state_.deck.Draw());
+    }
+    for (auto& hand : state_.hands) hand.Sort(true, false);
+    state_.topCard = state_.deck.Draw();
+    state_.currentSuit = SuitOf(state_.topCard);
+    RefreshCardCounts();
+    ++handsDealt_;
+}
+
+bool MervaneGame::CheckDeadRound() {
+    if (state_.passCount < 5) return true;
+    platform_.ShowMessage(text::DeadRound);
+    if (observer_) observer_->DeadRound();
+    return false;
+}
+
+MervaneGame::Next MervaneGame::ComputerTurnStep(Seat seat) {
+    const TablePosition position = PositionOfSeat(seat);
+    auto& hand = state_.hands[static_cast<std::size_t>(seat)];
+    state_.humanTurn = false;
+    if (!CheckDeadRound()) return {Step::NewHand, 0};
+    SetSeatStatus(position, text::Thinking);
+    platform_.Sleep(state_.computerDelayMs);
+    PumpViewMessages();
+    Suit named = state_.currentSuit;
+    Card card = ChooseComputerPlay(hand, RankOf(state_.topCard), state_.currentSuit, named);
+    while (card == NoCard) {
+        if (!DrawForSeat(seat)) {
+            ++state_.passCount;
+            SetStatus(seat, text::Pass);
+            ++pendingPassRedraws_;
+            return TurnOf(NextSeat(seat));
+        }
+        SetSeatStatus(position, text::DrawOne);
+        platform_.Sleep(state_.computerDelayMs);
+        SetStatus(seat, text::Thinking);
+        Redraw();
+        platform_.Sleep(state_.computerDelayMs);
+        card = ChooseComputerPlay(hand, RankOf(state_.topCard), state_.currentSuit, named);
+    }
+    return ComputerPlays(seat, card, named);
+}
+
+void MervaneGame::Play(Seat seat, Card card) {
+    state_.passCount = 0;
+    state_.topCard = card;
+    RefreshCardCounts();
+    if (observer_) observer_->CardPlayed(seat, card);
+}
+
+void MervaneGame::SetCurrentSuit(Suit suit) {
+    state_.currentSuit = suit;
+    if (observer_) observer_->SuitNamed(suit);
+}
+
+MervaneGame::Next MervaneGame::ComputerPlays(Seat seat, Card card, Suit named) {
+    const auto& hand = state_.hands[static_cast<std::size_t>(seat)];
+    Play(seat, card);
+    if (IsEight(card)) {
+        SetCurrentSuit(named);
+        SetStatus(seat, SuitName(named));
+    } else {
+        state_.currentSuit = SuitOf(card);
+        SetStatus(seat, "");
+        if (state_.advancedRules) {
+            switch (RankOf(card)) {
+                case Ace:
+                    state_.reversed = !state_.reversed;
+                    SetStatus(seat, text::Reverse);
+                    Redraw();
+                    platform_.Sleep(SpecialCardPauseMs);
+                    break;
+                case Queen:
+                    ClearStatusLines();
+                    SetStatus(seat, text::Skip);
+                    Redraw();
+                    platform_.Sleep(SpecialCardPauseMs);
+                    if (hand.Empty()) return {Step::HandEnd, seat};
+                    return TurnOf(OppositeSeat(seat));
+                case Two:
+                    SetStatus(seat, text::DrawTwo);
+                    Redraw();
+                    platform_.Sleep(SpecialCardPauseMs);
+                    if (!hand.Empty()) {
+                        // A draw from a used-up pack is simply skipped: it is no pass.
+                        DrawForSeat(NextSeat(seat));
+                        DrawForSeat(NextSeat(seat));
+                    }
+                    break;
+                default: break;
+            }
+        }
+    }
+    Redraw();
+    if (hand.Empty()) return {Step::HandEnd, seat};
+    return TurnOf(NextSeat(seat));
+}
+
+MervaneGame::Next MervaneGame::HumanTurnStep() {
+    if (!CheckDeadRound()) return {Step::NewHand, 0};
+    const bool canPlay =
+        HasLegalPlay(state_.hands[0], RankOf(state_.topCard), state_.currentSuit);
+    if (state_.deck.Empty() && !canPlay) return HumanPasses();
+    state_.humanTurn = true;
+    SetStatus(HumanSeat, text::YourMove);
+    Redraw();
+    return {};
+}
+
+MervaneGame::Next MervaneGame::HumanPasses() {
+    ++state_.passCount;
+    SetStatus(HumanSeat, text::Pass);
+    Redraw();
+    platform_.Sleep(HumanPassPauseMs);
+    return TurnOf(NextSeat(HumanSeat));
+}
+
+void MervaneGame::EndHand(Seat winner) {
+    for (Seat seat = 0; seat < SeatCount; ++seat)
+        SetStatus(seat, std::to_string(HandPoints(state_.hands[static_cast<std::size_t>(seat)])));
+    state_.handOver = true;
+    state_.showHandScore = true;
+    auto& score = state_.scores[static_cast<std::size_t>(winner)];
+    for (Seat seat = 0; seat < SeatCount; ++seat) {
+        if (seat != winner) score += HandPoints(state_.hands[static_cast<std::size_t>(seat)]);
+    }
+    if (observer_) observer_->HandEnded(winner, state_.scores);
+    if (score >= state_.playTo) {
+        state_.gameInProgress = false;
+        state_.betweenGames = true;
+        if (observer_) observer_->GameOver(winner);
+    }
+    Redraw();
+}
+
+// --- the human's taps ---
+
+void MervaneGame::UpdateLayoutRect() { state_.table.SetTableRect(platform_.ClientRect()); }
+
+void MervaneGame::OnTableTap(int x, int y) {
+    // A tap pumped in the middle of a chain always finds the human's turn closed.
+    if (Busy()) return;
+    BusyScope busy(chainDepth_);
+    if (state_.handOver) {
+        state_.handOver = false;
+        state_.showHandScore = false;
+        if (state_.gameInProgress) {
+            StartHand();
+        } else {
+            NewGame();
+        }
+        return;
+    }
+    HumanTableTap(x, y);
+}
+
+void MervaneGame::HumanTableTap(int x, int y) {
+    BusyScope busy(chainDepth_);
+    if (!state_.humanTurn) return;
+    if (state_.choosingSuit) {
+        ChooseSuitTap(x, y);
+        return;
+    }
+    UpdateLayoutRect();
+    auto& hand = state_.hands[0];
+    if (state_.table.HitDrawPile({x, y}) && !state_.deck.Empty()) {
+        DrawForSeat(HumanSeat);
+        if (!state_.deck.Empty() || HasLegalPlay(hand, RankOf(state_.topCard), state_.currentSuit)) {
+            Redraw();
+            return;
+        }
+        RunChain(HumanPasses());
+        return;
+    }
+    const int index = state_.table.HitHandCard({x, y}, hand.Count());
+    if (index < 0 || index >= hand.Count()) return;
+    const Card card = hand.At(index);
+    if (!IsLegalPlay(card, state_.topCard, state_.currentSuit)) return;
+    RunChain(HumanPlays(card));
+}
+
+MervaneGame::Next MervaneGame::HumanPlays(Card card) {
+    auto& hand = state_.hands[0];
+    hand.Remove(card);
+    Play(HumanSeat, card);
+    if (IsEight(card)) {
+        if (hand.Empty()) return {Step::HandEnd, HumanSeat};
+        state_.choosingSuit = true;
+        SetStatus(HumanSeat, text::ChooseSuit);
+        Redraw();
+        return {};
+    }
+    state_.currentSuit = SuitOf(card);
+    SetStatus(HumanSeat, "");
+    if (state_.advancedRules) {
+        switch (RankOf(card)) {
+            case Ace:
+                state_.reversed = !state_.reversed;
+                SetStatus(HumanSeat, text::Reverse);
+                break;
+            case Queen:
+                ClearStatusLines();
+                SetStatus(HumanSeat, text::Skip);
+                Redraw();
+                platform_.Sleep(SpecialCardPauseMs);
+                if (hand.Empty()) return {Step::HandEnd, HumanSeat};
+                return TurnOf(TopSeat);
+            case Two:
+                if (!hand.Empty()) {
+                    SetStatus(HumanSeat, text::DrawTwo);
+                    DrawForSeat(NextSeat(HumanSeat));
+                    DrawForSeat(NextSeat(HumanSeat));
+                }
+                break;
+            default: break;
+        }
+    }
+    Redraw();
+    if (hand.Empty()) return {Step::HandEnd, HumanSeat};
+    return TurnOf(NextSeat(HumanSeat));
+}
+
+void MervaneGame::ChooseSuitTap(int x, int y) {
+    UpdateLayoutRect();
+    constexpr Suit boxSuits[] = {Hearts, Diamonds, Clubs, Spades};
+    const auto boxes = state_.table.SuitBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (!boxes[i].Contains({x, y})) continue;
+        state_.choosingSuit = false;
+        SetCurrentSuit(boxSuits[i]);
+        SetStatus(HumanSeat, SuitName(boxSuits[i]));
+        Redraw();
+        RunChain(TurnOf(NextSeat(HumanSeat)));
+        return;
+    }
+}
+
+// --- commands ---
+
+void MervaneGame::NewGame() {
+    if (state_.gameInProgress) return;
+    BusyScope busy(chainDepth_);
+    state_.scores = {};
+    state_.handOver = false;
+    state_.humanTurn = false;
+    state_.gameInProgress = true;
+    PumpViewMessages();
+    StartHand();
+}
+
+void MervaneGame::QuitAndNewGame() {
+    BusyScope busy(chainDepth_);
+    if (state_.gameInProgress) {
+        if (!platform_.AskYesNo(text::QuitGame)) return;
+        state_.gameInProgress = false;
+    }
+    NewGame();
+}
+
+void MervaneGame::AbandonAndNewGame() {
+    state_.gameInProgress = false;
+    NewGame();
+}
+
+}  // namespace mervane
