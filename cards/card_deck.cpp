@@ -37,6 +37,18 @@ void CardDeck::Shuffle(const Clock& clock, CrtRandom& random, Alerts& alerts) {
     }
 }
 
+bool CardDeck::Arrange(const std::array<Card, CardsInPack>& order, std::int32_t dealt) {
+    std::array<bool, CardsInPack + 1> seen{};
+    for (Card card : order) {
+        if (!IsCard(card) || seen[static_cast<std::size_t>(card)]) return false;
+        seen[static_cast<std::size_t>(card)] = true;
+    }
+    if (dealt < 0 || dealt > CardsInPack) return false;
+    cards = order;
+    drawPos = dealt;
+    return true;
+}
+
 Card CardDeck::Draw() {
     if (drawPos > CardsInPack - 1) return NoCard;
     return cards[static_cast<std::size_t>(drawPos++)];

@@ -20,6 +20,9 @@ public:
     void Shuffle(const Clock& clock, CrtRandom& random, Alerts& alerts);
     // The next card, or NoCard once all 52 are dealt.
     Card Draw();
+    // Puts the pack in a given order with drawPos cards already dealt, for replaying a
+    // known table. Refuses (changing nothing) anything but a permutation of 1..52.
+    bool Arrange(const std::array<Card, CardsInPack>& order, std::int32_t dealt);
 
     // The seed of a shuffle made with this counter at this time.
     static std::uint32_t ShuffleSeed(std::int32_t shuffleCount, const LocalTime& time);

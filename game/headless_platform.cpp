@@ -1,0 +1,84 @@
+#include "game/headless_platform.h"
+
+#include <string>
+
+#include "game/mervane_game.h"
+
+namespace mervane {
+
+namespace {
+
+std::string Number(int value) { return std::to_string(value); }
+
+}  // namespace
+
+void HeadlessPlatform::Attach(MervaneGame& game) {
+    game_ = &game;
+    game.SetObserver(this);
+}
+
+void HeadlessPlatform::Emit(const std::string& line) {
+    if (sink_) sink_(line);
+}
+
+void HeadlessPlatform::Redraw() {
+    ++redraws_;
+    Emit("redraw");
+}
+
+void HeadlessPlatform::Sleep(int ms) {
+    totalPauseMs_ += ms;
+    Emit("pause " + Number(ms));
+}
+
+void HeadlessPlatform::ShowMessage(std::string_view text) { Emit("message " + std::string(text)); }
+
+bool HeadlessPlatform::AskYesNo(std::string_view text) {
+    Emit("ask " + std::string(text));
+    return answerYes_;
+}
+
+void HeadlessPlatform::PumpViewMessages() {
+    Emit("pump");
+    while (!queuedTaps_.empty()) {
+        const Point tap = queuedTaps_.front();
+        queuedTaps_.pop_front();
+        if (game_) game_->OnTableTap(tap.x, tap.y);
+    }
+}
+
+void HeadlessPlatform::HandDealt(int handNumber, Seat dealer, Card starter) {
+    Emit("hand " + Number(handNumber) + " dealer " + Number(dealer) + " starter " + Number(starter));
+    if (!game_) return;
+    for (Seat seat = 0; seat < SeatCount; ++seat) {
+        std::string line = "deal " + Number(seat);
+        for (Card card : game_->State().hands[static_cast<std::size_t>(seat)]) line += " " + Number(card);
+        Emit(line);
+    }
+}
+
+void HeadlessPlatform::StatusChanged(Seat seat, std::string_view text) {
+    Emit("status " + Number(seat) + " " + std::string(text));
+}
+
+void HeadlessPlatform::CardPlayed(Seat seat, Card card) {
+    Emit("play " + Number(seat) + " " + Number(card));
+}
+
+void HeadlessPlatform::SuitNamed(Suit suit) { Emit("suit " + Number(suit)); }
+
+void HeadlessPlatform::CardDrawn(Seat seat, Card card) {
+    Emit("draw " + Number(seat) + " " + Number(card));
+}
+
+void HeadlessPlatform::HandEnded(Seat winner, const std::array<std::int32_t, SeatCount>& scores) {
+    std::string line = "end " + Number(winner) + " scores";
+    for (int score : scores) line += " " + Number(score);
+    Emit(line);
+}
+
+void HeadlessPlatform::DeadRound() { Emit("dead"); }
+
+void HeadlessPlatform::GameOver(Seat winner) { Emit("gameover " + Number(winner)); }
+
+}  // namespace mervane

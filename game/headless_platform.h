@@ -1,0 +1,74 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "cards/platform_services.h"
+#include "game/observer.h"
+#include "game/platform.h"
+
+namespace mervane {
+
+class MervaneGame;
+
+// The platform without a window: pauses are recorded, not waited for, messages are
+// answered at once, and every visible step becomes one line of a trace:
+//   redraw | pause <ms> | message <text> | ask <text> | pump
+//   hand <n> dealer <seat> starter <card> | deal <seat> <cards...> | status <seat> <text>
+//   play <seat> <card> | suit <suit> | draw <seat> <card>
+//   end <winner> scores <s0> <s1> <s2> <s3> | dead | gameover <winner>
+// Used by the simulator and by the tests, which check the exact order of what is seen.
+class HeadlessPlatform final : public GamePlatform, public GameObserver {
+public:
+    using LineSink = std::function<void(std::string_view)>;
+
+    explicit HeadlessPlatform(LocalTime now = {7, 2, 0, 0, 0}) : clock_(now) {}
+
+    // Connects the game whose queued taps a pump delivers, and observes it.
+    void Attach(MervaneGame& game);
+    void SetLineSink(LineSink sink) { sink_ = std::move(sink); }
+    void SetClock(LocalTime now) { clock_.Set(now); }
+    void SetClientRect(Rect rect) { client_ = rect; }
+    void AnswerQuestionsWith(bool yes) { answerYes_ = yes; }
+    // A tap made while the computer plays: delivered at the next pump.
+    void QueueTap(int x, int y) { queuedTaps_.push_back({x, y}); }
+    std::size_t QueuedTaps() const { return queuedTaps_.size(); }
+
+    long long TotalPauseMs() const { return totalPauseMs_; }
+    int Redraws() const { return redraws_; }
+
+    // GamePlatform
+    void Redraw() override;
+    void Sleep(int ms) override;
+    void ShowMessage(std::string_view text) override;
+    bool AskYesNo(std::string_view text) override;
+    void PumpViewMessages() override;
+    Rect ClientRect() const override { return client_; }
+    LocalTime LocalNow() const override { return clock_.LocalNow(); }
+
+    // GameObserver
+    void HandDealt(int handNumber, Seat dealer, Card starter) override;
+    void StatusChanged(Seat seat, std::string_view text) override;
+    void CardPlayed(Seat seat, Card card) override;
+    void SuitNamed(Suit suit) override;
+    void CardDrawn(Seat seat, Card card) override;
+    void HandEnded(Seat winner, const std::array<std::int32_t, SeatCount>& scores) override;
+    void DeadRound() override;
+    void GameOver(Seat winner) override;
+
+private:
+    void Emit(const std::string& line);
+
+    MervaneGame* game_ = nullptr;
+    LineSink sink_;
+    FixedClock clock_;
+    Rect client_{0, 0, 240, 268};
+    bool answerYes_ = true;
+    std::deque<Point> queuedTaps_;
+    long long totalPauseMs_ = 0;
+    int redraws_ = 0;
+};
+
+}  // namespace mervane

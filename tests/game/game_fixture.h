@@ -1,0 +1,129 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/headless_platform.h"
+#include "game/mervane_game.h"
+
+namespace mervane {
+
+struct TableSetup {
+    std::vector<std::vector<Card>> hands{4};
+    Card top = NoCard;
+    Suit suit = NoSuit;  // NoSuit: the top card's own suit
+    std::vector<Card> draws{};  // the next cards of the pack, in order
+    int spare = 10;           // further cards in the pack after the draws
+};
+
+// A game on the headless platform whose trace is kept line by line.
+class GameTest : public ::testing::Test {
+protected:
+    GameTest() {
+        platform.Attach(game);
+        platform.SetLineSink([this](std::string_view line) { trace.emplace_back(line); });
+        game.ApplyLoadedSettings(GameSettings{});
+        State().table.SetTableRect(platform.ClientRect());
+    }
+
+    GameState& State() { return game.State(); }
+
+    // Puts a hand in play as if it had been dealt and played to this point.
+    void SetTable(const TableSetup& setup) {
+        std::vector<Card> used;
+        for (Seat seat = 0; seat < SeatCount; ++seat) {
+            auto& hand = State().hands[static_cast<std::size_t>(seat)];
+            hand.Clear();
+            hand.SetCapacity(52);
+            for (Card c : setup.hands.at(static_cast<std::size_t>(seat))) {
+                hand.Add(c);
+                used.push_back(c);
+            }
+        }
+        used.push_back(setup.top);
+        std::vector<Card> rest;
+        for (Card c = 1; c <= 52; ++c) {
+            const bool taken = std::count(used.begin(), used.end(), c) ||
+                               std::count(setup.draws.begin(), setup.draws.end(), c);
+            if (!taken) rest.push_back(c);
+        }
+        ASSERT_GE(rest.size(), static_cast<std::size_t>(setup.spare));
+        // Dealt part: used cards, then the ones played earlier; the pack: draws, spares.
+        std::vector<Card> order = used;
+        order.insert(order.end(), rest.begin() + setup.spare, rest.end());
+        const auto dealt = static_cast<std::int32_t>(order.size());
+        order.insert(order.end(), setup.draws.begin(), setup.draws.end());
+        order.insert(order.end(), rest.begin(), rest.begin() + setup.spare);
+        std::array<Card, 52> pack{};
+        ASSERT_EQ(order.size(), pack.size());
+        std::copy(order.begin(), order.end(), pack.begin());
+        ASSERT_TRUE(State().deck.Arrange(pack, dealt));
+        State().topCard = setup.top;
+        State().currentSuit = setup.suit == NoSuit ? SuitOf(setup.top) : setup.suit;
+        State().showSplash = false;
+        State().gameInProgress = true;
+        State().betweenGames = false;
+        State().playTo = 200;
+        game.RefreshCardCounts();
+        trace.clear();
+    }
+
+    // Makes it the human's turn without running anything else.
+    void HumansTurn() {
+        game.HumanTurn();
+        trace.clear();
+    }
+
+    Point CardPoint(int index) const {
+        const Point p = game.State().table.CardPos(Bottom, index);
+        return {p.x + 3, p.y + 30};
+    }
+    void TapCard(int index) { Tap(CardPoint(index)); }
+    void TapPack() {
+        const Rect pile = game.State().table.DrawPileRect();
+        Tap({pile.left + 5, pile.top + 5});
+    }
+    void TapSuitBox(int box) {
+        const Rect r = game.State().table.SuitBoxes()[static_cast<std::size_t>(box)];
+        Tap({r.left + 3, r.top + 3});
+    }
+    void Tap(Point p) { game.OnTableTap(p.x, p.y); }
+
+    std::vector<Card> HandOf(Seat seat) const {
+        const auto& hand = game.State().hands[static_cast<std::size_t>(seat)];
+        return {hand.begin(), hand.end()};
+    }
+    std::string Status(Seat seat) const { return game.State().statusText[static_cast<std::size_t>(seat)]; }
+
+    // The trace with the lines of one kind only ("pause", "status", ...).
+    std::vector<std::string> Lines(std::string_view kind) const {
+        std::vector<std::string> out;
+        for (const auto& line : trace) {
+            if (line.rfind(kind, 0) == 0) out.push_back(line);
+        }
+        return out;
+    }
+    // The first lines of the trace.
+    std::vector<std::string> Head(std::size_t n) const {
+        return {trace.begin(), trace.begin() + static_cast<long>(std::min(n, trace.size()))};
+    }
+    bool Has(std::string_view line) const {
+        return std::find(trace.begin(), trace.end(), line) != trace.end();
+    }
+    long Index(std::string_view line) const {
+        const auto found = std::find(trace.begin(), trace.end(), line);
+        return found == trace.end() ? -1 : static_cast<long>(found - trace.begin());
+    }
+
+    HeadlessPlatform platform;
+    MervaneGame game{platform};
+    std::vector<std::string> trace;
+};
+
+inline Card C(std::string_view text) { return ParseCard(text); }
+
+}  // namespace mervane
