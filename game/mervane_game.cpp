@@ -75,6 +75,8 @@ bool MervaneGame::DrawForSeat(Seat seat) {
 void MervaneGame::ClearHands() {
     ClearStatusLines();
     for (auto& hand : state_.hands) hand.Clear();
+    // Keeps the renderer's counts in step with the emptied hands for this paint.
+    RefreshCardCounts();
     Redraw();
 }
 

@@ -64,6 +64,12 @@ protected:
         ASSERT_TRUE(State().deck.Arrange(pack, dealt));
         State().topCard = setup.top;
         State().currentSuit = setup.suit == NoSuit ? SuitOf(setup.top) : setup.suit;
+        State().statusText = {};
+        State().humanTurn = false;
+        State().choosingSuit = false;
+        State().handOver = false;
+        State().showHandScore = false;
+        State().passCount = 0;
         State().showSplash = false;
         State().gameInProgress = true;
         State().betweenGames = false;
