@@ -1,0 +1,121 @@
+#include "app/game_setup_dlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/help_window.h"
+#include "app/message_box.h"
+#include "app/play_to_field.h"
+#include "game/settings.h"
+
+namespace mervane {
+namespace {
+
+const char* const SeatLabels[3] = {"Left:", "Top:", "Right:"};
+const char* const TooLong[3] = {
+    "Left Player's Name too Long(Max of 10 characters).",
+    "Top Player's Name too Long(Max of 10 characters).",
+    "Right Player's Name too Long(Max of 10 characters).",
+};
+
+// Characters as a person counts them, not UTF-16 units.
+qsizetype CharacterCount(const QString& text) { return text.toUcs4().size(); }
+
+}  // namespace
+
+CGameSetupDlg::CGameSetupDlg(QWidget* parent)
+    : QDialog(parent),
+      playToField_(new PlayToField(MinPlayTo, MaxPlayTo, this)),
+      speedList_(new QComboBox(this)),
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
+    setWindowTitle(QStringLiteral("Setup"));
+    auto* players = new QGroupBox(QStringLiteral("Players"), this);
+    auto* nameRows = new QFormLayout(players);
+    for (int i = 0; i < 3; ++i) {
+        names_[i] = new QLineEdit(players);
+        nameRows->addRow(QString::fromLatin1(SeatLabels[i]), names_[i]);
+    }
+    auto* target = new QFormLayout;
+    playToField_->setMinimumWidth(80);
+    target->addRow(QStringLiteral("Play to:"), playToField_);
+    speedList_->addItems({QStringLiteral("Slow"), QStringLiteral("Normal"), QStringLiteral("Fast")});
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(players);
+    layout->addLayout(target);
+    layout->addWidget(new QLabel(QStringLiteral("Computer's Play Speed:"), this));
+    layout->addWidget(speedList_);
+    layout->addWidget(buttons_);
+    buttons_->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &CGameSetupDlg::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &CGameSetupDlg::reject);
+    // The tab order of the original form: names, the buttons, then target and speed.
+    setTabOrder(names_[0], names_[1]);
+    setTabOrder(names_[1], names_[2]);
+    setTabOrder(names_[2], buttons_->button(QDialogButtonBox::Ok));
+    setTabOrder(buttons_->button(QDialogButtonBox::Ok), buttons_->button(QDialogButtonBox::Cancel));
+    setTabOrder(buttons_->button(QDialogButtonBox::Cancel), playToField_);
+    setTabOrder(playToField_, speedList_);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [] { ShowHelp(QStringLiteral("game_setup")); });
+}
+
+void CGameSetupDlg::OnInitDialog() {
+    playToField_->SetValue(playTo);
+    speedList_->setCurrentIndex(speedIndex >= 0 && speedIndex < speedList_->count() ? speedIndex : -1);
+    names_[0]->setText(leftName);
+    names_[1]->setText(topName);
+    names_[2]->setText(rightName);
+    names_[0]->setFocus(Qt::OtherFocusReason);
+    initialised_ = true;
+}
+
+void CGameSetupDlg::showEvent(QShowEvent* event) {
+    if (!initialised_) OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+bool CGameSetupDlg::ReadPlayTo() {
+    const auto value = playToField_->Value();
+    if (!value) {
+        ShowWarning(this, QStringLiteral("Please enter an integer."));
+    } else if (*value < MinPlayTo || *value > MaxPlayTo) {
+        ShowWarning(this, QStringLiteral("Please enter an integer between %1 and %2.").arg(MinPlayTo).arg(MaxPlayTo));
+    } else {
+        playTo = *value;
+        return true;
+    }
+    playToField_->SelectAllAndFocus();
+    return false;
+}
+
+bool CGameSetupDlg::NamesFit() {
+    for (int i = 0; i < 3; ++i) {
+        if (CharacterCount(names_[i]->text()) > MaxNameLength) {
+            ShowWarning(this, QString::fromLatin1(TooLong[i]));
+            names_[i]->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CGameSetupDlg::accept() {
+    if (!ReadPlayTo()) return;
+    speedIndex = speedList_->currentIndex();
+    leftName = names_[0]->text();
+    topName = names_[1]->text();
+    rightName = names_[2]->text();
+    if (!NamesFit()) return;
+    QDialog::accept();
+}
+
+}  // namespace mervane

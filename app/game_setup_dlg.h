@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+class QDialogButtonBox;
+
+namespace mervane {
+
+class PlayToField;
+
+// "Setup": the computer seats' names, the "Play to" target and the play speed.
+// Filled before it is shown; its members hold the accepted values after OK.
+class CGameSetupDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CGameSetupDlg(QWidget* parent = nullptr);
+
+    int playTo = 0;
+    int speedIndex = 0;
+    QString leftName, topName, rightName;
+
+    // Puts the members into the controls, as the dialog opens.
+    void OnInitDialog();
+    void accept() override;
+
+    QLineEdit* NameEdit(int seatIndex) const { return names_[seatIndex]; }
+    PlayToField* PlayToEdit() const { return playToField_; }
+    QComboBox* SpeedList() const { return speedList_; }
+    QDialogButtonBox* Buttons() const { return buttons_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    bool ReadPlayTo();
+    bool NamesFit();
+
+    std::array<QLineEdit*, 3> names_{};
+    PlayToField* playToField_;
+    QComboBox* speedList_;
+    QDialogButtonBox* buttons_;
+    bool initialised_ = false;
+};
+
+}  // namespace mervane

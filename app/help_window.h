@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+class QTextBrowser;
+
+namespace mervane {
+
+// The program's own help viewer: the bundled help page in a window of its own, which
+// nobody waits for.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    HelpWindow();
+    void ShowAnchor(const QString& anchor);
+    QString CurrentAnchor() const { return anchor_; }
+    QTextBrowser* Browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+    QString anchor_;
+};
+
+// Owns the help window for the main window's lifetime (a top-level window of its own,
+// so that a modal dialog does not hold it still).
+class HelpHost {
+public:
+    HelpHost();
+    ~HelpHost();
+    HelpHost(const HelpHost&) = delete;
+    HelpHost& operator=(const HelpHost&) = delete;
+
+    void Show(const QString& anchor);
+    void Close();
+    HelpWindow* Window() const { return window_.get(); }
+    static HelpHost* Current();
+
+private:
+    std::unique_ptr<HelpWindow> window_;
+};
+
+// Opens the help page at an anchor: "Main_Contents", "game_setup" or "table_setup".
+void ShowHelp(const QString& anchor);
+
+}  // namespace mervane

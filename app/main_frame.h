@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QMainWindow>
+#include <map>
+
+#include "app/help_window.h"
+#include "app/mervane_doc.h"
+#include "app/settings_store.h"
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace mervane {
+
+class CMervaneView;
+
+// The commands of the menu and the toolbar, by their old numbers.
+enum CommandId : int {
+    ID_NEW_GAME_TOOLBAR = 32775,
+    ID_GAME_SETUP = 32776,
+    ID_TABLE_SETUP = 32777,
+    ID_NEW_GAME = 32781,
+    ID_HELP_CONTENTS = 32782,
+    ID_SHOW_SCORE = 32783,
+    ID_APP_ABOUT = 57664,
+    ID_APP_EXIT = 57665,
+};
+
+// The main window: the "&Mervane" menu, the one-button toolbar and the table view.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(SettingsStore store = SettingsStore(), QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CMervaneView* View() const { return view_; }
+    QAction* Command(CommandId id) const { return commands_.at(id); }
+    QMenu* GameMenu() const { return menu_; }
+    QToolBar* CommandBar() const { return toolBar_; }
+    HelpHost& Help() { return help_; }
+    const SettingsStore& Store() const { return store_; }
+
+    // Enabled states follow the game: Show Score during a game, the toolbar's New Game
+    // only between games.
+    void UpdateCommandStates();
+    void OnAppAbout();
+    void SetZoom(int zoom);
+    // The whole factor that fits the table well on this screen.
+    int StartZoom() const;
+
+signals:
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QAction* AddCommand(CommandId id, const QString& text, void (CMervaneView::*handler)());
+    void BuildMenu();
+    void BuildToolBar();
+    void BuildZoomKeys();
+    void RestorePlacement();
+    void SavePlacement() const;
+
+    SettingsStore store_;
+    CMervaneDoc document_;
+    CMervaneView* view_;
+    QMenu* menu_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    std::map<CommandId, QAction*> commands_;
+    HelpHost help_;
+};
+
+}  // namespace mervane

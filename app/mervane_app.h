@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+
+namespace mervane {
+
+class CMainFrame;
+
+// The application: names the settings' company, makes the main window and ends the
+// program when it closes. Needs a QApplication.
+class CMervaneApp {
+public:
+    CMervaneApp();
+    ~CMervaneApp();
+    // Sets up what QApplication must know before it is made (whole-number scaling).
+    static void BeforeQApplication();
+    bool InitInstance();
+    CMainFrame* MainFrame() const { return frame_.get(); }
+
+private:
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+}  // namespace mervane

@@ -1,0 +1,242 @@
+#include "app/mervane_view.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
+#include "app/game_setup_dlg.h"
+#include "app/message_box.h"
+#include "app/score_dlg.h"
+#include "app/table_setup_dlg.h"
+#include "game/timings.h"
+#include "render/snapshot.h"
+
+namespace mervane {
+namespace {
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// For the start-up figure: the wall clock at the first paint, when asked for.
+void StampFirstPaint() {
+    static bool done = false;
+    if (done || qEnvironmentVariableIsEmpty("MERVANE_PRINT_FIRST_PAINT")) return;
+    done = true;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    std::printf("first-paint-ns %lld\n",
+                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+CMervaneView::CMervaneView(const SettingsStore& store, QWidget* parent)
+    : QWidget(parent), store_(store), platform_(*this), game_(platform_) {
+    setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted; nothing to erase
+    SetZoom(1);
+}
+
+void CMervaneView::OnInitialUpdate() { LoadSettings(); }
+
+void CMervaneView::LoadSettings() { game_.ApplyLoadedSettings(store_.Load()); }
+
+// --- painting and zoom ---
+
+void CMervaneView::PaintNow() {
+    repaint();
+    emit stateChanged();
+}
+
+void CMervaneView::paintEvent(QPaintEvent*) {
+    frame_ = RenderTableImage(game_.State());
+    ++paints_;
+    QPainter painter(this);
+    // Nearest-neighbour: every table pixel becomes a crisp zoom x zoom block.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, TableWidth * zoom_, TableHeight * zoom_), frame_);
+    painter.end();
+    StampFirstPaint();
+}
+
+void CMervaneView::SetZoom(int zoom) {
+    zoom = std::clamp(zoom, MinZoom, MaxZoom);
+    const bool changed = zoom != zoom_;
+    zoom_ = zoom;
+    setFixedSize(TableWidth * zoom_, TableHeight * zoom_);
+    update();
+    if (changed) emit zoomChanged(zoom_);
+}
+
+Point CMervaneView::ToTable(QPointF widgetPoint) const {
+    return {static_cast<std::int32_t>(std::floor(widgetPoint.x() / zoom_)),
+            static_cast<std::int32_t>(std::floor(widgetPoint.y() / zoom_))};
+}
+
+// --- input ---
+
+void CMervaneView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || closing_) return;
+    const Point tap = ToTable(event->position());
+    if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
+    if (Busy()) {
+        queue_.push_back({true, tap, {}});
+        return;
+    }
+    RunHandler([this, tap] { game_.OnTableTap(tap.x, tap.y); });
+}
+
+void CMervaneView::Dispatch(std::function<void()> command) {
+    if (closing_) return;
+    if (Busy()) {
+        queue_.push_back({false, {}, std::move(command)});
+        return;
+    }
+    RunHandler(command);
+}
+
+void CMervaneView::Run(const std::function<void()>& handler) {
+    ++handlerDepth_;
+    handler();
+    --handlerDepth_;
+    emit stateChanged();
+}
+
+void CMervaneView::RunHandler(const std::function<void()>& handler) {
+    Run(handler);
+    DrainQueue();
+}
+
+// What waited for the chain runs now, in the order it came; each item may start a
+// chain of its own, during which new input queues up behind it.
+void CMervaneView::DrainQueue() {
+    if (draining_) return;
+    draining_ = true;
+    while (!queue_.empty() && !Busy() && !closing_) {
+        Pending next = std::move(queue_.front());
+        queue_.pop_front();
+        if (next.isTap) {
+            Run([this, tap = next.tap] { game_.OnTableTap(tap.x, tap.y); });
+        } else {
+            Run(next.command);
+        }
+    }
+    draining_ = false;
+}
+
+void CMervaneView::DeliverQueuedTaps() {
+    // Taps still in the window system's queue join ours first.
+    QCoreApplication::processEvents();
+    std::deque<Pending> commands;
+    while (!queue_.empty()) {
+        Pending next = std::move(queue_.front());
+        queue_.pop_front();
+        if (next.isTap) {
+            game_.OnTableTap(next.tap.x, next.tap.y);
+        } else {
+            commands.push_back(std::move(next));
+        }
+    }
+    queue_ = std::move(commands);
+}
+
+void CMervaneView::Shutdown() {
+    closing_ = true;
+    queue_.clear();
+    platform_.Quit();
+}
+
+// --- commands ---
+
+GameSettings CMervaneView::CurrentSettings() const {
+    const GameState& state = game_.State();
+    GameSettings values;
+    values.playerNames = state.playerNames;
+    values.playTo = state.playTo;
+    values.playSpeed = SpeedForDelay(state.computerDelayMs);
+    values.tableColor = static_cast<std::int32_t>(state.table.tableColor);
+    values.cardBackId = state.table.cardBackId;
+    values.trainingMode = state.trainingMode;
+    values.sevenCards = state.sevenCards;
+    values.advancedRules = state.advancedRules;
+    return values;
+}
+
+void CMervaneView::OnGameSetup() {
+    const GameState& state = game_.State();
+    CGameSetupDlg dialog(window());
+    dialog.leftName = ToQString(state.playerNames[0]);
+    dialog.topName = ToQString(state.playerNames[1]);
+    dialog.rightName = ToQString(state.playerNames[2]);
+    dialog.playTo = state.playTo;
+    dialog.speedIndex = SpeedForDelay(state.computerDelayMs);
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted || closing_) return;
+    ApplyGameSetup(dialog);
+}
+
+void CMervaneView::ApplyGameSetup(const CGameSetupDlg& dialog) {
+    GameState& state = game_.State();
+    state.playerNames = {dialog.leftName.toStdString(), dialog.topName.toStdString(),
+                         dialog.rightName.toStdString()};
+    if (const auto delay = DelayForSpeed(dialog.speedIndex)) state.computerDelayMs = *delay;
+    GameSettings values = CurrentSettings();
+    values.playSpeed = dialog.speedIndex;
+    bool newTarget = dialog.playTo != state.playTo;
+    bool restart = false;
+    if (newTarget && state.gameInProgress) {
+        restart = platform_.AskYesNo("\"Play To\" points changed, Quit Current Game?");
+        if (!restart) platform_.ShowMessage("Points change not saved.");
+        newTarget = restart;
+    }
+    if (newTarget) values.playTo = state.playTo = dialog.playTo;
+    store_.SaveGameSetup(values, newTarget);
+    if (restart) {
+        game_.AbandonAndNewGame();
+        return;
+    }
+    PaintNow();
+}
+
+void CMervaneView::OnTableSetup() {
+    GameState& state = game_.State();
+    CTableSetupDlg dialog(window());
+    dialog.cardBackId = state.table.cardBackId;
+    dialog.tableColor = state.table.tableColor;
+    dialog.trainingMode = state.trainingMode;
+    dialog.sevenCards = state.sevenCards;
+    dialog.advancedRules = state.advancedRules;
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted || closing_) return;
+    state.table.cardBackId = dialog.cardBackId;
+    state.table.tableColor = dialog.tableColor;
+    state.trainingMode = dialog.trainingMode;
+    state.sevenCards = dialog.sevenCards;
+    state.advancedRules = dialog.advancedRules;
+    store_.SaveTableSetup(CurrentSettings());
+    PaintNow();
+}
+
+void CMervaneView::OnQuitAndNewGame() { game_.QuitAndNewGame(); }
+
+void CMervaneView::OnToolbarNewGame() {
+    // The button may have been pressed before the game it waited behind began.
+    if (game_.CanUseToolbarNewGame()) game_.NewGame();
+}
+
+void CMervaneView::OnShowScore() {
+    if (!game_.CanShowScore()) return;
+    const GameState& state = game_.State();
+    CScoreDlg dialog(window());
+    for (int i = 0; i < 3; ++i) dialog.seatNames[i] = ToQString(state.playerNames[i]);
+    dialog.scoreLeft = state.scores[1];
+    dialog.scoreTop = state.scores[2];
+    dialog.scoreRight = state.scores[3];
+    dialog.scoreYou = state.scores[0];
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
+}
+
+}  // namespace mervane

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <deque>
+#include <functional>
+
+#include "app/qt_platform.h"
+#include "app/settings_store.h"
+#include "game/mervane_game.h"
+
+namespace mervane {
+
+// The card table. It owns the game, paints it at its own size (240 x 268) and shows
+// it enlarged by a whole factor; taps are mapped back to table pixels. While a chain
+// of computer turns runs, taps and commands wait in the view's own queue: taps are
+// handed to the game where it pumps them, the rest runs once the chain is over.
+class CMervaneView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int TableWidth = 240;
+    static constexpr int TableHeight = 268;
+    static constexpr int MinZoom = 1;
+    static constexpr int MaxZoom = 4;
+
+    CMervaneView(const SettingsStore& store, QWidget* parent = nullptr);
+
+    MervaneGame& Game() { return game_; }
+    GameState& State() { return game_.State(); }
+    QtGamePlatform& Platform() { return platform_; }
+
+    // Start-up: the stored settings into the game.
+    void OnInitialUpdate();
+    void LoadSettings();
+
+    // The view's commands.
+    void OnGameSetup();
+    void OnTableSetup();
+    void OnQuitAndNewGame();
+    void OnToolbarNewGame();
+    void OnShowScore();
+    // Runs a command now, or after the chain of turns under way.
+    void Dispatch(std::function<void()> command);
+    bool Busy() const { return handlerDepth_ > 0 || game_.Busy(); }
+
+    // The game's PumpViewMessages.
+    void DeliverQueuedTaps();
+    // Paints at once, as the game's Redraw asks.
+    void PaintNow();
+    // The window is closing: pauses end, queued input is dropped, nothing more runs.
+    void Shutdown();
+
+    int Zoom() const { return zoom_; }
+    void SetZoom(int zoom);
+    // A widget point in table pixels: divided, never rounded up to the next pixel.
+    Point ToTable(QPointF widgetPoint) const;
+    // The last frame painted, at table size.
+    const QImage& LastFrame() const { return frame_; }
+    int PaintCount() const { return paints_; }
+    std::size_t QueuedInputs() const { return queue_.size(); }
+
+signals:
+    // Something the command states depend on may have changed.
+    void stateChanged();
+    void zoomChanged(int zoom);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    struct Pending {
+        bool isTap = false;
+        Point tap;
+        std::function<void()> command;
+    };
+
+    void RunHandler(const std::function<void()>& handler);
+    void Run(const std::function<void()>& handler);
+    void DrainQueue();
+    void ApplyGameSetup(const class CGameSetupDlg& dialog);
+    GameSettings CurrentSettings() const;
+
+    const SettingsStore& store_;
+    QtGamePlatform platform_;
+    MervaneGame game_;
+    std::deque<Pending> queue_;
+    int handlerDepth_ = 0;
+    bool draining_ = false;
+    bool closing_ = false;
+    int zoom_ = 1;
+    int paints_ = 0;
+    QImage frame_;
+};
+
+}  // namespace mervane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+namespace mervane {
+
+// "Score": the running game's score sheet, a snapshot painted in the dialog.
+class CScoreDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CScoreDlg(QWidget* parent = nullptr);
+
+    std::array<QString, 3> seatNames;  // Left, Top, Right
+    std::int32_t scoreLeft = 0;
+    std::int32_t scoreTop = 0;
+    std::int32_t scoreRight = 0;
+    std::int32_t scoreYou = 0;
+
+    QWidget* Sheet() const { return sheet_; }
+
+private:
+    QWidget* sheet_;
+};
+
+}  // namespace mervane

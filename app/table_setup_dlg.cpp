@@ -1,0 +1,135 @@
+#include "app/table_setup_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "app/color_dlg.h"
+#include "app/color_swatch.h"
+#include "app/help_window.h"
+#include "app/message_box.h"
+#include "render/bitmap_cache.h"
+#include "render/card_table.h"
+
+namespace mervane {
+namespace {
+
+constexpr int CardWidth = 29;
+constexpr int CardHeight = 41;
+
+// Stored flags outside 0..2 count as off, as the form always did.
+bool Checked(std::int32_t flag) { return flag == 1 || flag == 2; }
+
+}  // namespace
+
+CardBackPreview::CardBackPreview(QWidget* parent) : QWidget(parent) { setFixedSize(CardWidth, CardHeight); }
+
+void CardBackPreview::SetCardBack(std::int32_t bitmapId) {
+    bitmapId_ = bitmapId;
+    update();
+}
+
+void CardBackPreview::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    // The smaller design (28 x 40) leaves its last column and row in the dialog's colour;
+    // a number with no design shows nothing.
+    painter.fillRect(rect(), palette().window());
+    const QImage& design = BitmapCache::Shared().Image(bitmapId_);
+    if (!design.isNull()) painter.drawImage(0, 0, design, 0, 0, CardWidth, CardHeight);
+}
+
+CTableSetupDlg::CTableSetupDlg(QWidget* parent)
+    : QDialog(parent),
+      swatch_(new ColorSwatch(this)),
+      colorButton_(new QPushButton(QStringLiteral("Table Color"), this)),
+      backList_(new QComboBox(this)),
+      preview_(new CardBackPreview(this)),
+      training_(new QCheckBox(QStringLiteral("Training Mode(show all Cards)"), this)),
+      advanced_(new QCheckBox(QStringLiteral("Advanced Rules"), this)),
+      seven_(new QCheckBox(QStringLiteral("Deal Seven Cards"), this)) {
+    setWindowTitle(QStringLiteral("Setup Table"));
+    for (const char* name : CardBackNames) backList_->addItem(QString::fromLatin1(name));
+    swatch_->setFixedSize(24, 20);
+    auto* colorRow = new QHBoxLayout;
+    colorRow->addWidget(swatch_);
+    colorRow->addWidget(colorButton_);
+    colorRow->addStretch();
+    auto* backGrid = new QGridLayout;
+    backGrid->addWidget(new QLabel(QStringLiteral("Card Back:"), this), 0, 0);
+    backGrid->addWidget(backList_, 0, 1);
+    backGrid->addWidget(preview_, 1, 1, Qt::AlignLeft);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(colorRow);
+    layout->addLayout(backGrid);
+    layout->addWidget(training_);
+    layout->addWidget(advanced_);
+    layout->addWidget(seven_);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CTableSetupDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CTableSetupDlg::reject);
+    connect(colorButton_, &QPushButton::clicked, this, &CTableSetupDlg::OnTableColor);
+    connect(backList_, &QComboBox::currentIndexChanged, this, &CTableSetupDlg::OnCardBackChanged);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    setTabOrder(ok, cancel);
+    setTabOrder(cancel, colorButton_);
+    setTabOrder(colorButton_, backList_);
+    setTabOrder(backList_, training_);
+    setTabOrder(training_, seven_);
+    setTabOrder(seven_, advanced_);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this, [] { ShowHelp(QStringLiteral("table_setup")); });
+}
+
+void CTableSetupDlg::OnInitDialog() {
+    training_->setChecked(Checked(trainingMode));
+    seven_->setChecked(Checked(sevenCards));
+    advanced_->setChecked(Checked(advancedRules));
+    swatch_->SetColor(tableColor);
+    const int index = cardBackId - FirstCardBackId;
+    // A stored number with no design leaves the list empty and the number as it was.
+    const bool known = index >= 0 && index < backList_->count();
+    backList_->setCurrentIndex(known ? index : -1);
+    preview_->SetCardBack(cardBackId);
+    findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->setFocus(Qt::OtherFocusReason);
+    initialised_ = true;
+}
+
+void CTableSetupDlg::showEvent(QShowEvent* event) {
+    if (!initialised_) OnInitDialog();
+    QDialog::showEvent(event);
+}
+
+void CTableSetupDlg::OnCardBackChanged(int index) {
+    if (index < 0) return;
+    cardBackId = index + FirstCardBackId;
+    preview_->SetCardBack(cardBackId);
+}
+
+void CTableSetupDlg::OnTableColor() {
+    CColorDlg picker(this);
+    picker.color = tableColor;
+    picker.setWindowModality(Qt::WindowModal);
+    if (picker.exec() == QDialog::Accepted && !ClosingDown()) tableColor = picker.color;
+    swatch_->SetColor(tableColor);
+    swatch_->update();
+}
+
+void CTableSetupDlg::accept() {
+    trainingMode = training_->isChecked() ? 1 : 0;
+    sevenCards = seven_->isChecked() ? 1 : 0;
+    advancedRules = advanced_->isChecked() ? 1 : 0;
+    QDialog::accept();
+}
+
+}  // namespace mervane

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+
+#include "render/geometry.h"
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+namespace mervane {
+
+class ColorSwatch;
+
+// A card back design shown one to one, a card's size.
+class CardBackPreview : public QWidget {
+    Q_OBJECT
+public:
+    explicit CardBackPreview(QWidget* parent = nullptr);
+    void SetCardBack(std::int32_t bitmapId);
+    std::int32_t CardBack() const { return bitmapId_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::int32_t bitmapId_ = 0;
+};
+
+// "Setup Table": table colour, card back and the three options.
+class CTableSetupDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CTableSetupDlg(QWidget* parent = nullptr);
+
+    Color tableColor = 0;
+    std::int32_t cardBackId = 0;
+    std::int32_t trainingMode = 0;
+    std::int32_t sevenCards = 0;
+    std::int32_t advancedRules = 0;
+
+    void OnInitDialog();
+    void accept() override;
+
+    ColorSwatch* Swatch() const { return swatch_; }
+    QPushButton* ColorButton() const { return colorButton_; }
+    QComboBox* CardBackList() const { return backList_; }
+    CardBackPreview* Preview() const { return preview_; }
+    QCheckBox* TrainingBox() const { return training_; }
+    QCheckBox* SevenCardsBox() const { return seven_; }
+    QCheckBox* AdvancedBox() const { return advanced_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void OnTableColor();
+    void OnCardBackChanged(int index);
+
+    ColorSwatch* swatch_;
+    QPushButton* colorButton_;
+    QComboBox* backList_;
+    CardBackPreview* preview_;
+    QCheckBox* training_;
+    QCheckBox* advanced_;
+    QCheckBox* seven_;
+    bool initialised_ = false;
+};
+
+// The twelve designs in bitmap order, as the list shows them.
+inline constexpr const char* CardBackNames[12] = {
+    "Blue",           "Black",           "Purple", "Smiley",    "Dirty Yellow ", "Red Pinstripes",
+    "Blue Pinstripes", "Skull",          "Blue Star", "Purple Star", "Metal Rivet", "Wild",
+};
+
+}  // namespace mervane
