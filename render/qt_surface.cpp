@@ -1,0 +1,159 @@
+#include "render/qt_surface.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <utility>
+
+#include "render/bitmap_cache.h"
+#include "render/table_fonts.h"
+
+namespace mervane {
+
+namespace {
+
+QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class QtPicture final : public Picture {
+public:
+    explicit QtPicture(QImage image) : image_(std::move(image)) {}
+    Size PictureSize() const override { return {image_.width(), image_.height()}; }
+    const QImage& Image() const { return image_; }
+
+private:
+    QImage image_;
+};
+
+}  // namespace
+
+QColor ToQColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+QtSurface::QtSurface(QPaintDevice& device) { Start(device); }
+
+QtSurface::QtSurface(Size size)
+    : ownImage_(std::make_unique<QImage>(std::max(size.width, 1), std::max(size.height, 1),
+                                         QImage::Format_RGB32)) {
+    ownImage_->fill(Qt::black);
+    Start(*ownImage_);
+    bounds_ = {0, 0, size.width, size.height};
+}
+
+QtSurface::~QtSurface() { painter_.end(); }
+
+void QtSurface::Start(QPaintDevice& device) {
+    painter_.begin(&device);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    bounds_ = {0, 0, device.width(), device.height()};
+}
+
+void QtSurface::FillRect(Rect rect, Color color) {
+    if (rect.Width() > 0 && rect.Height() > 0) painter_.fillRect(ToQRect(rect), ToQColor(color));
+}
+
+bool QtSurface::LoadBitmap(int id) {
+    if (BitmapCache::Shared().Image(id).isNull()) return false;
+    ++loaded_[id];
+    return true;
+}
+
+void QtSurface::ReleaseBitmap(int id) {
+    auto found = loaded_.find(id);
+    if (found != loaded_.end() && --found->second <= 0) loaded_.erase(found);
+}
+
+bool QtSurface::InUse(int id) const { return loaded_.count(id) != 0; }
+
+void QtSurface::DrawImage(const QImage& image, Rect source, Rect destination) {
+    if (source.Width() <= 0 || source.Height() <= 0) return;
+    // Parts of the source beyond the image leave the destination as it was.
+    if (source.Width() == destination.Width() && source.Height() == destination.Height())
+        painter_.drawImage(QPoint(destination.left, destination.top), image, ToQRect(source));
+    else
+        painter_.drawImage(ToQRect(destination), image, ToQRect(source));
+}
+
+void QtSurface::StretchBitmap(int id, Rect source, Rect destination) {
+    if (InUse(id)) DrawImage(BitmapCache::Shared().Image(id), source, destination);
+}
+
+void QtSurface::TransparentBitmap(int id, Rect source, Rect destination, Color transparent) {
+    if (InUse(id)) DrawImage(BitmapCache::Shared().Masked(id, transparent), source, destination);
+}
+
+std::unique_ptr<Picture> QtSurface::LoadPicture(int id) {
+    const QImage& image = BitmapCache::Shared().Image(id);
+    if (image.isNull()) return nullptr;
+    return std::make_unique<QtPicture>(image);
+}
+
+void QtSurface::DrawPicture(const Picture& picture, Point destination, Size size) {
+    const auto* qtPicture = dynamic_cast<const QtPicture*>(&picture);
+    if (qtPicture) DrawImage(qtPicture->Image(), RectAt({0, 0}, size), RectAt(destination, size));
+}
+
+FontSpec QtSurface::SelectFont(FontSpec font) { return std::exchange(font_, font); }
+
+Size QtSurface::MeasureText(std::string_view text) {
+    const TableFont& font = TableFonts::For(font_);
+    const int width = text.empty() ? 0 : QFontMetrics(font.font).horizontalAdvance(ToQString(text));
+    return {width, font.height};
+}
+
+Color QtSurface::SetTextColor(Color color) { return std::exchange(textColor_, color); }
+Color QtSurface::SetBackColor(Color color) { return std::exchange(backColor_, color); }
+
+void QtSurface::TextOpaque(Point topLeft, std::string_view text) {
+    if (text.empty()) return;
+    const TableFont& font = TableFonts::For(font_);
+    const QString string = ToQString(text);
+    const int width = QFontMetrics(font.font).horizontalAdvance(string);
+    painter_.fillRect(QRect(topLeft.x, topLeft.y, width, font.height), ToQColor(backColor_));
+    painter_.setFont(font.font);
+    painter_.setPen(ToQColor(textColor_));
+    painter_.drawText(QPoint(topLeft.x, topLeft.y + font.ascent), string);
+}
+
+void QtSurface::Rectangle(Rect rect, Color fill) {
+    if (rect.Width() <= 0 || rect.Height() <= 0) return;
+    painter_.fillRect(ToQRect(rect), ToQColor(fill));
+    const QColor pen = ToQColor(Black);
+    painter_.fillRect(QRect(rect.left, rect.top, rect.Width(), 1), pen);
+    painter_.fillRect(QRect(rect.left, rect.bottom - 1, rect.Width(), 1), pen);
+    painter_.fillRect(QRect(rect.left, rect.top, 1, rect.Height()), pen);
+    painter_.fillRect(QRect(rect.right - 1, rect.top, 1, rect.Height()), pen);
+}
+
+void QtSurface::Line(Point from, Point to) {
+    // Filled as a strip so that the pixels are exact: the end point stays out.
+    const QColor pen = ToQColor(Black);
+    if (from.y == to.y) {
+        const int left = std::min(from.x, to.x + 1), right = std::max(from.x + 1, to.x);
+        if (from.x != to.x) painter_.fillRect(QRect(left, from.y, right - left, 1), pen);
+    } else if (from.x == to.x) {
+        const int top = std::min(from.y, to.y + 1), bottom = std::max(from.y + 1, to.y);
+        painter_.fillRect(QRect(from.x, top, 1, bottom - top), pen);
+    } else {
+        painter_.setPen(pen);
+        painter_.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+    }
+}
+
+std::unique_ptr<Surface> QtSurface::CreateOffscreen(Size size) {
+    return std::make_unique<QtSurface>(size);
+}
+
+void QtSurface::BlockCopy(Point destination, Size size, Surface& source, Point sourceOrigin) {
+    const auto* qtSource = dynamic_cast<QtSurface*>(&source);
+    if (!qtSource || !qtSource->ownImage_) return;
+    const QRect from(sourceOrigin.x, sourceOrigin.y, size.width, size.height);
+    painter_.setCompositionMode(QPainter::CompositionMode_Source);
+    painter_.drawImage(QPoint(destination.x, destination.y), *qtSource->ownImage_, from);
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
+
+}  // namespace mervane

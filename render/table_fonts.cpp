@@ -1,0 +1,62 @@
+#include "render/table_fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QStringList>
+#include <map>
+#include <utility>
+
+namespace mervane {
+
+namespace {
+
+constexpr const char* kRegularFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+constexpr const char* kBoldFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+
+QString LoadFamily(const char* file) {
+    const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!families.isEmpty()) return families.front();
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+QFont MakeFont(const QString& family, int pixelSize, bool bold) {
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setKerning(false);
+    return font;
+}
+
+// The largest pixel size whose cell (ascent + descent) still fits the height asked
+// for; DejaVu Sans hits 11 and 15 exactly. A shorter cell is padded below.
+TableFont FitFont(FontSpec spec) {
+    const QString family = TableFonts::Family(spec.bold);
+    for (int pixels = spec.height; pixels > 1; --pixels) {
+        QFont font = MakeFont(family, pixels, spec.bold);
+        const QFontMetrics metrics(font);
+        if (metrics.height() <= spec.height) return {font, metrics.ascent(), spec.height};
+    }
+    QFont font = MakeFont(family, 1, spec.bold);
+    return {font, QFontMetrics(font).ascent(), spec.height};
+}
+
+}  // namespace
+
+QString TableFonts::Family(bool bold) {
+    static const QString regular = LoadFamily(kRegularFile);
+    static const QString boldFamily = LoadFamily(kBoldFile);
+    return bold ? boldFamily : regular;
+}
+
+const TableFont& TableFonts::For(FontSpec spec) {
+    static std::map<std::pair<int, bool>, TableFont> fonts;
+    const auto key = std::make_pair(spec.height, spec.bold);
+    auto found = fonts.find(key);
+    if (found == fonts.end()) found = fonts.emplace(key, FitFont(spec)).first;
+    return found->second;
+}
+
+}  // namespace mervane

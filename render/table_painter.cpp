@@ -1,0 +1,151 @@
+#include "render/table_painter.h"
+
+#include "game/game_state.h"
+#include "game/texts.h"
+#include "render/score_sheet.h"
+#include "render/surface.h"
+
+namespace mervane {
+
+namespace {
+
+constexpr Size kTitleBlock{130, 130};
+constexpr Size kSuitButton{24, 22};
+constexpr Size kSuitIndicator{19, 19};
+constexpr Size kTrophy{27, 32};
+constexpr Color kWinnerBlue = MakeColor(0, 0, 100);
+constexpr std::string_view kWinner = "Winner";
+
+// The loaded title picture, kept in the game state until the first deal.
+class TitlePicture final : public SplashPicture {
+public:
+    explicit TitlePicture(std::unique_ptr<Picture> picture) : picture_(std::move(picture)) {}
+    const Picture& Image() const { return *picture_; }
+
+private:
+    std::unique_ptr<Picture> picture_;
+};
+
+void DrawTitle(GameState& state, Surface& window, const Rect& client) {
+    if (!state.splashPicture) {
+        if (auto picture = window.LoadPicture(bitmap::TitlePicture))
+            state.splashPicture = std::make_unique<TitlePicture>(std::move(picture));
+    }
+    window.FillRect(client, White);
+    // A picture put there by someone else is not ours to draw.
+    const auto* title = dynamic_cast<const TitlePicture*>(state.splashPicture.get());
+    if (!title) return;
+    const Point at{client.Width() / 2 - kTitleBlock.width / 2,
+                   client.Height() / 2 - kTitleBlock.height / 2};
+    window.DrawPicture(title->Image(), at, kTitleBlock);
+}
+
+// The first seat, in seat order, at or above the target.
+std::string_view WinnerName(const GameState& state) {
+    if (state.scores[0] >= state.playTo) return text::You;
+    for (std::size_t seat = 1; seat < state.scores.size(); ++seat)
+        if (state.scores[seat] >= state.playTo) return state.playerNames[seat - 1];
+    return {};
+}
+
+void DrawWinnerScreen(GameState& state, Surface& window, const Rect& client) {
+    window.FillRect(client, White);
+    const int middle = client.Width() / 2;
+    ScopedBitmap(window, bitmap::Trophy).Copy({middle - kTrophy.width / 2, 10}, kTrophy);
+
+    const std::string_view name = WinnerName(state);
+    const FontSpec previousFont = window.SelectFont(WinnerFont);
+    const Color previousText = window.SetTextColor(kWinnerBlue);
+    const Color previousBack = window.SetBackColor(White);
+    const Size winner = window.MeasureText(kWinner);
+    window.TextOpaque({middle - winner.width / 2, 50}, kWinner);
+    window.SetTextColor(Black);
+    window.TextOpaque({middle - window.MeasureText(name).width / 2, 58 + winner.height}, name);
+    window.SetTextColor(previousText);
+    window.SetBackColor(previousBack);
+
+    state.showHandScore = true;
+    DrawScoreSheet(window, {client, true, state.gameInProgress}, state.playerNames, state.scores);
+    window.SelectFont(previousFont);
+}
+
+void DrawHands(const GameState& state) {
+    const CCardTable& table = state.table;
+    table.DrawHand(Bottom, state.hands[HumanSeat]);
+    for (Seat seat : {LeftSeat, TopSeat, RightSeat}) {
+        if (state.trainingMode)
+            table.DrawHand(PositionOfSeat(seat), state.hands[static_cast<std::size_t>(seat)]);
+        else
+            table.DrawHandBacks(PositionOfSeat(seat), state.hands[static_cast<std::size_t>(seat)]);
+    }
+}
+
+void DrawLabels(const GameState& state) {
+    const CCardTable& table = state.table;
+    for (Seat seat = HumanSeat; seat < SeatCount; ++seat)
+        table.DrawStatus(PositionOfSeat(seat), state.statusText[static_cast<std::size_t>(seat)]);
+    for (Seat seat : {LeftSeat, TopSeat, RightSeat})
+        table.DrawName(PositionOfSeat(seat), state.playerNames[static_cast<std::size_t>(seat - 1)]);
+    if (state.dealer == HumanSeat)
+        table.DrawDealerMarker(Bottom, {});
+    else if (state.dealer > HumanSeat && state.dealer < SeatCount)
+        table.DrawDealerMarker(PositionOfSeat(state.dealer),
+                               state.playerNames[static_cast<std::size_t>(state.dealer - 1)]);
+}
+
+void DrawSuitChooser(const GameState& state, Surface& surface) {
+    constexpr int buttons[] = {bitmap::SuitButtonHearts, bitmap::SuitButtonDiamonds,
+                               bitmap::SuitButtonClubs, bitmap::SuitButtonSpades};
+    const std::array<Rect, 4> boxes = state.table.SuitBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        ScopedBitmap(surface, buttons[i]).Copy({boxes[i].left, boxes[i].top}, kSuitButton);
+}
+
+void DrawSuitIndicator(const GameState& state, Surface& surface) {
+    // Indexed by Suit: Spades, Hearts, Diamonds, Clubs.
+    constexpr int pictures[] = {bitmap::SuitIndicatorSpades, bitmap::SuitIndicatorHearts,
+                                bitmap::SuitIndicatorDiamonds, bitmap::SuitIndicatorClubs};
+    if (state.currentSuit < Spades || state.currentSuit > Clubs) return;
+    ScopedBitmap(surface, pictures[state.currentSuit])
+        .Copy(state.table.SuitIndicatorPos(), kSuitIndicator);
+}
+
+void ComposeTable(GameState& state, Surface& offscreen, const Rect& client) {
+    CCardTable& table = state.table;
+    offscreen.FillRect(client, table.tableColor);
+    table.Begin(&offscreen, client);
+    DrawHands(state);
+    if (state.deck.DrawPos() < CardsInPack)
+        table.DrawPiles(state.topCard);
+    else
+        table.DrawDiscardOnly(state.topCard);
+    DrawLabels(state);
+    if (state.showHandScore)
+        DrawScoreSheet(offscreen, {client, true, state.gameInProgress}, state.playerNames,
+                       state.scores);
+    if (state.choosingSuit) DrawSuitChooser(state, offscreen);
+    if (state.gameInProgress) DrawSuitIndicator(state, offscreen);
+}
+
+void DrawCardTable(GameState& state, Surface& window, const Rect& client) {
+    const std::unique_ptr<Surface> offscreen =
+        window.CreateOffscreen({client.Width(), client.Height()});
+    ComposeTable(state, *offscreen, client);
+    window.BlockCopy({client.left, client.top}, {client.right, client.bottom}, *offscreen, {0, 0});
+    // The off-screen surface dies with this paint; the renderer must not keep it.
+    state.table.surface = nullptr;
+}
+
+}  // namespace
+
+void OnDraw(GameState& state, Surface& window) {
+    const Rect client = window.Bounds();
+    if (!state.gameInProgress && state.betweenGames && state.handOver)
+        DrawWinnerScreen(state, window, client);
+    else if (state.showSplash)
+        DrawTitle(state, window, client);
+    else
+        DrawCardTable(state, window, client);
+}
+
+}  // namespace mervane

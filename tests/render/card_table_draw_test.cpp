@@ -1,0 +1,194 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "render/card_table.h"
+#include "tests/render/recording_surface.h"
+
+namespace mervane {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using testing::RecordingSurface;
+
+CardList HandOf(int count, Card first = 1) {
+    CardList hand;
+    hand.SetCapacity(MaxListCards);
+    for (int i = 0; i < count; ++i) hand.Add(first + i);
+    return hand;
+}
+
+// A 240 x 268 table with the given hand sizes (Bottom, Top, Left, Right).
+struct DrawTest : ::testing::Test {
+    void Layout(int bottom, int top, int left, int right) {
+        table.SetHandSize(Bottom, bottom);
+        table.SetHandSize(Top, top);
+        table.SetHandSize(Left, left);
+        table.SetHandSize(Right, right);
+        table.Begin(&surface, {0, 0, 240, 268});
+    }
+    // The bitmap ids of the copies, in the order they were made.
+    std::vector<int> CopiedIds() const {
+        std::vector<int> ids;
+        for (const std::string& call : surface.Calls())
+            if (call.rfind("stretch ", 0) == 0) ids.push_back(std::stoi(call.substr(8)));
+        return ids;
+    }
+    std::vector<std::string> Copies() const {
+        std::vector<std::string> copies;
+        for (const std::string& call : surface.Calls())
+            if (call.rfind("stretch ", 0) == 0) copies.push_back(call);
+        return copies;
+    }
+
+    RecordingSurface surface;
+    CCardTable table;
+};
+
+TEST_F(DrawTest, BeginDerivesTheStepsFromTheCardSizeWhateverTheRectangle) {
+    table.Begin(&surface, {0, 0, 1000, 7});
+    EXPECT_EQ(table.stepX, 9);
+    EXPECT_EQ(table.stepY, 13);
+    EXPECT_EQ(table.surface, &surface);
+    EXPECT_EQ(table.tableRect, (Rect{0, 0, 1000, 7}));
+}
+
+TEST_F(DrawTest, CardImageOutsideTheCardNumbersDrawsNothing) {
+    Layout(7, 5, 5, 5);
+    table.DrawCardImage(Bottom, 0, 0);
+    table.DrawCardImage(Bottom, 0, 66);
+    table.DrawCardImage(Bottom, 0, -1);
+    table.DrawCardImage(NoPosition, 0, 5);
+    table.DrawCardImage(Bottom, -1, 5);
+    EXPECT_TRUE(surface.Calls().empty());
+}
+
+TEST_F(DrawTest, CardImageIsLoadedCopiedOneToOneIntoItsSlotAndReleased) {
+    Layout(7, 5, 5, 5);
+    table.DrawCardImage(Bottom, 6, 65);
+    EXPECT_THAT(surface.Calls(),
+                ElementsAre("load 65", "stretch 65 0,0,29x41 -> 124,217,29x41", "release 65"));
+}
+
+TEST_F(DrawTest, MissingBitmapIsNeitherCopiedNorReleased) {
+    Layout(7, 5, 5, 5);
+    table.DrawCardImage(Top, 0, 53);
+    EXPECT_THAT(surface.Calls(), ElementsAre("load 53"));
+}
+
+TEST_F(DrawTest, HandsFaceUpAndFaceDownSitAtTheirSlots) {
+    Layout(7, 5, 5, 5);
+    table.DrawHand(Bottom, HandOf(7));
+    table.DrawHandBacks(Top, HandOf(5));
+    table.DrawHand(Left, HandOf(5, 20));
+    table.DrawHandBacks(Right, HandOf(5));
+    const std::vector<std::string> copies = Copies();
+    ASSERT_EQ(copies.size(), 22u);
+    EXPECT_EQ(copies[0], "stretch 1 0,0,29x41 -> 70,217,29x41");
+    EXPECT_EQ(copies[6], "stretch 7 0,0,29x41 -> 124,217,29x41");
+    EXPECT_EQ(copies[7], "stretch 54 0,0,29x41 -> 79,10,29x41");
+    EXPECT_EQ(copies[11], "stretch 54 0,0,29x41 -> 115,10,29x41");
+    EXPECT_EQ(copies[12], "stretch 20 0,0,29x41 -> 10,75,29x41");
+    EXPECT_EQ(copies[16], "stretch 24 0,0,29x41 -> 10,127,29x41");
+    EXPECT_EQ(copies[17], "stretch 54 0,0,29x41 -> 201,75,29x41");
+}
+
+// Bottom and Right hands put their first ten cards on top by drawing later rows first.
+TEST_F(DrawTest, LongBottomAndRightHandsDrawTheirLaterRowsFirst) {
+    Layout(12, 12, 12, 12);
+    table.DrawHand(Bottom, HandOf(12));
+    EXPECT_THAT(CopiedIds(), ElementsAre(11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    surface.ClearCalls();
+    table.DrawHand(Right, HandOf(12));
+    EXPECT_THAT(CopiedIds(), ElementsAre(11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
+    surface.ClearCalls();
+    table.DrawHand(Top, HandOf(12));
+    table.DrawHand(Left, HandOf(12));
+    EXPECT_THAT(CopiedIds(), ElementsAreArray({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,  //
+                                               1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+}
+
+TEST_F(DrawTest, RowsBeyondTheThirdShareTheFourthAndAreDrawnFirst) {
+    Layout(35, 5, 5, 5);
+    table.DrawHand(Bottom, HandOf(35));
+    std::vector<int> expected;
+    for (int from : {30, 20, 10, 0})
+        for (int i = from; i < (from == 30 ? 35 : from + 10); ++i) expected.push_back(i + 1);
+    EXPECT_EQ(CopiedIds(), expected);
+    EXPECT_EQ(Copies()[0], "stretch 31 0,0,29x41 -> 56,157,29x41");
+}
+
+TEST_F(DrawTest, BacksAreAlwaysDrawnInSlotOrder) {
+    Layout(12, 5, 5, 12);
+    table.cardBackId = 60;
+    table.DrawHandBacks(Right, HandOf(12));
+    const std::vector<std::string> copies = Copies();
+    ASSERT_EQ(copies.size(), 12u);
+    // The inner column (cards 10 and 11) comes last and so lies over cards 0 and 1.
+    EXPECT_EQ(copies[10], "stretch 60 0,0,29x41 -> 183,42,29x41");
+    EXPECT_EQ(copies[0], "stretch 60 0,0,29x41 -> 201,42,29x41");
+}
+
+TEST_F(DrawTest, PilesLoadTheBackOnceForItsThreeCopies) {
+    Layout(5, 5, 5, 5);
+    table.DrawPiles(30);
+    EXPECT_THAT(surface.Calls(), ElementsAre("load 54",                                  //
+                                             "stretch 54 0,0,29x41 -> 64,109,29x41",    //
+                                             "stretch 54 0,0,29x41 -> 67,114,29x41",    //
+                                             "stretch 54 0,0,29x41 -> 113,109,29x41",   //
+                                             "release 54", "load 30",                   //
+                                             "stretch 30 0,0,29x41 -> 116,114,29x41",  //
+                                             "release 30"));
+}
+
+TEST_F(DrawTest, DiscardPileAloneIsCentred) {
+    Layout(5, 5, 5, 5);
+    table.DrawDiscardOnly(52);
+    EXPECT_THAT(Copies(), ElementsAre("stretch 54 0,0,29x41 -> 103,109,29x41",
+                                      "stretch 52 0,0,29x41 -> 106,114,29x41"));
+}
+
+// A stored back number is not checked on load; the piles must not show the title
+// picture or the trophy in a card slot.
+TEST_F(DrawTest, PilesShowOnlyCardImages) {
+    Layout(5, 5, 5, 5);
+    table.cardBackId = 140;
+    table.DrawPiles(NoCard);
+    table.DrawDiscardOnly(164);
+    EXPECT_TRUE(surface.Calls().empty());
+}
+
+TEST_F(DrawTest, StatusLineIsRedOnTheTableColourAndRestoresTheTextColour) {
+    Layout(7, 5, 5, 5);
+    table.tableColor = MakeColor(1, 2, 3);
+    table.DrawStatus(Bottom, "Draw Two");
+    EXPECT_THAT(surface.Calls(),
+                ElementsAre("font 11", "measure 'Draw Two'", "text colour #C8", "back colour #30201",
+                            "text 163,247 'Draw Two' #C8 on #30201", "font 11", "text colour #0"));
+}
+
+TEST_F(DrawTest, NameUsesTheCurrentTextColourOnTheTableColour) {
+    Layout(7, 5, 5, 5);
+    table.DrawName(Left, "Left");
+    EXPECT_THAT(surface.Calls(), ElementsAre("font 11", "measure 'Left'", "back colour #9B00",
+                                             "text 10,57 'Left' #0 on #9B00", "font 11"));
+}
+
+TEST_F(DrawTest, DealerMarkerStandsBesideTheNameWithoutItsWhitePixels) {
+    Layout(7, 5, 5, 5);
+    table.DrawDealerMarker(Bottom, "");
+    table.DrawDealerMarker(Top, "Top");     // name 18 wide
+    table.DrawDealerMarker(Left, "Left");   // name 24 wide
+    table.DrawDealerMarker(Right, "Right");  // name 30 wide
+    std::vector<std::string> marks;
+    for (const std::string& call : surface.Calls())
+        if (call.rfind("transparent", 0) == 0) marks.push_back(call);
+    EXPECT_THAT(marks,
+                ElementsAre("transparent 166 0,0,8x7 -> 58,251,8x7 without #FFFFFF",
+                            "transparent 166 0,0,8x7 -> 38,10,8x7 without #FFFFFF",
+                            "transparent 166 0,0,8x7 -> 39,59,8x7 without #FFFFFF",
+                            "transparent 166 0,0,8x7 -> 187,59,8x7 without #FFFFFF"));
+}
+
+}  // namespace
+}  // namespace mervane
