@@ -12,10 +12,10 @@ bool HoldsNonEight(const CardList& hand, auto predicate) {
                        [&](Card card) { return !IsEight(card) && predicate(card); });
 }
 
-std::array<int, 4> SuitCounts(const CardList& hand) {
-    std::array<int, 4> counts{};
-    for (int suit = Spades; suit <= Clubs; ++suit)
-        counts[static_cast<std::size_t>(suit)] = hand.CountSuit(static_cast<Suit>(suit));
+// The four CountSuit answers in one pass over the hand.
+std::array<int, 5> SuitCounts(const CardList& hand) {
+    std::array<int, 5> counts{};
+    for (Card card : hand) ++counts[static_cast<std::size_t>(SuitOf(card))];
     return counts;
 }
 
@@ -32,10 +32,10 @@ Suit LongestSuit(const CardList& hand) {
 }
 
 Card TakeHighestOfSuit(CardList& hand, Suit suit) {
-    CardList sorted = hand;
-    sorted.Sort(true, false);
+    // A suit holds each rank once, so the strictly highest rank is the same card whether
+    // the walk goes through a rank-sorted copy or the hand itself.
     Card best = NoCard;
-    for (Card card : sorted) {
+    for (Card card : hand) {
         if (SuitOf(card) != suit || IsEight(card)) continue;
         if (best == NoCard || RankOf(card) > RankOf(best)) best = card;
     }

@@ -17,29 +17,31 @@ void HeadlessPlatform::Attach(MervaneGame& game) {
     game.SetObserver(this);
 }
 
-void HeadlessPlatform::Emit(const std::string& line) {
-    if (sink_) sink_(line);
-}
+void HeadlessPlatform::Emit(const std::string& line) { sink_(line); }
 
 void HeadlessPlatform::Redraw() {
     ++redraws_;
+    if (!Tracing()) return;
     Emit("redraw");
 }
 
 void HeadlessPlatform::Sleep(int ms) {
     totalPauseMs_ += ms;
+    if (!Tracing()) return;
     Emit("pause " + Number(ms));
 }
 
-void HeadlessPlatform::ShowMessage(std::string_view text) { Emit("message " + std::string(text)); }
+void HeadlessPlatform::ShowMessage(std::string_view text) {
+    if (Tracing()) Emit("message " + std::string(text));
+}
 
 bool HeadlessPlatform::AskYesNo(std::string_view text) {
-    Emit("ask " + std::string(text));
+    if (Tracing()) Emit("ask " + std::string(text));
     return answerYes_;
 }
 
 void HeadlessPlatform::PumpViewMessages() {
-    Emit("pump");
+    if (Tracing()) Emit("pump");
     while (!queuedTaps_.empty()) {
         const Point tap = queuedTaps_.front();
         queuedTaps_.pop_front();
@@ -48,6 +50,7 @@ void HeadlessPlatform::PumpViewMessages() {
 }
 
 void HeadlessPlatform::HandDealt(int handNumber, Seat dealer, Card starter) {
+    if (!Tracing()) return;
     Emit("hand " + Number(handNumber) + " dealer " + Number(dealer) + " starter " + Number(starter));
     if (!game_) return;
     for (Seat seat = 0; seat < SeatCount; ++seat) {
@@ -58,27 +61,40 @@ void HeadlessPlatform::HandDealt(int handNumber, Seat dealer, Card starter) {
 }
 
 void HeadlessPlatform::StatusChanged(Seat seat, std::string_view text) {
+    if (!Tracing()) return;
     Emit("status " + Number(seat) + " " + std::string(text));
 }
 
 void HeadlessPlatform::CardPlayed(Seat seat, Card card) {
+    if (!Tracing()) return;
     Emit("play " + Number(seat) + " " + Number(card));
 }
 
-void HeadlessPlatform::SuitNamed(Suit suit) { Emit("suit " + Number(suit)); }
+void HeadlessPlatform::SuitNamed(Suit suit) {
+    if (Tracing()) Emit("suit " + Number(suit));
+}
 
 void HeadlessPlatform::CardDrawn(Seat seat, Card card) {
+    if (!Tracing()) return;
     Emit("draw " + Number(seat) + " " + Number(card));
 }
 
 void HeadlessPlatform::HandEnded(Seat winner, const std::array<std::int32_t, SeatCount>& scores) {
+    ++handsEnded_;
+    if (!Tracing()) return;
     std::string line = "end " + Number(winner) + " scores";
     for (int score : scores) line += " " + Number(score);
     Emit(line);
 }
 
-void HeadlessPlatform::DeadRound() { Emit("dead"); }
+void HeadlessPlatform::DeadRound() {
+    ++handsEnded_;
+    if (Tracing()) Emit("dead");
+}
 
-void HeadlessPlatform::GameOver(Seat winner) { Emit("gameover " + Number(winner)); }
+void HeadlessPlatform::GameOver(Seat winner) {
+    ++gamesEnded_;
+    if (Tracing()) Emit("gameover " + Number(winner));
+}
 
 }  // namespace mervane

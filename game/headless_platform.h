@@ -38,6 +38,9 @@ public:
 
     long long TotalPauseMs() const { return totalPauseMs_; }
     int Redraws() const { return redraws_; }
+    // Hands that ended, won or dead, and games that ended.
+    int HandsEnded() const { return handsEnded_; }
+    int GamesEnded() const { return gamesEnded_; }
 
     // GamePlatform
     void Redraw() override;
@@ -60,6 +63,7 @@ public:
 
 private:
     void Emit(const std::string& line);
+    bool Tracing() const { return static_cast<bool>(sink_); }
 
     MervaneGame* game_ = nullptr;
     LineSink sink_;
@@ -69,6 +73,8 @@ private:
     std::deque<Point> queuedTaps_;
     long long totalPauseMs_ = 0;
     int redraws_ = 0;
+    int handsEnded_ = 0;
+    int gamesEnded_ = 0;
 };
 
 }  // namespace mervane
