@@ -14,7 +14,9 @@ static void InitBitmapResources() {
 
 namespace mervane {
 
-BitmapCache::BitmapCache() { InitBitmapResources(); }
+BitmapCache::BitmapCache() {
+    InitBitmapResources();
+}
 
 BitmapCache& BitmapCache::Shared() {
     static BitmapCache cache;

@@ -10,7 +10,7 @@ namespace mervane {
 // kept for the life of the process, so that a paint never decodes a PNG twice.
 // A number with no resource is remembered as a null image.
 class BitmapCache {
-public:
+  public:
     static BitmapCache& Shared();
 
     // Null if the resource does not exist.
@@ -28,7 +28,7 @@ public:
     void Provide(int id, QImage image);
     void Clear();
 
-private:
+  private:
     BitmapCache();
 
     std::unordered_map<int, QImage> images_;

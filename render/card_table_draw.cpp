@@ -12,7 +12,9 @@ constexpr int kFirstBitmap = 1;
 constexpr int kLastCardBitmap = 65;
 constexpr Size kMarkerSize{8, 7};
 
-bool IsCardImage(int bitmapId) { return bitmapId >= kFirstBitmap && bitmapId <= kLastCardBitmap; }
+bool IsCardImage(int bitmapId) {
+    return bitmapId >= kFirstBitmap && bitmapId <= kLastCardBitmap;
+}
 
 }  // namespace
 

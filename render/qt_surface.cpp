@@ -11,27 +11,33 @@ namespace mervane {
 
 namespace {
 
-QRect ToQRect(const Rect& r) { return QRect(r.left, r.top, r.Width(), r.Height()); }
+QRect ToQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 class QtPicture final : public Picture {
-public:
+  public:
     explicit QtPicture(QImage image) : image_(std::move(image)) {}
     Size PictureSize() const override { return {image_.width(), image_.height()}; }
     const QImage& Image() const { return image_; }
 
-private:
+  private:
     QImage image_;
 };
 
 }  // namespace
 
-QColor ToQColor(Color color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+QColor ToQColor(Color color) {
+    return QColor(RedOf(color), GreenOf(color), BlueOf(color));
+}
 
-QtSurface::QtSurface(QPaintDevice& device) { Start(device); }
+QtSurface::QtSurface(QPaintDevice& device) {
+    Start(device);
+}
 
 QtSurface::QtSurface(Size size)
     : ownImage_(std::make_unique<QImage>(std::max(size.width, 1), std::max(size.height, 1),
@@ -41,7 +47,9 @@ QtSurface::QtSurface(Size size)
     bounds_ = {0, 0, size.width, size.height};
 }
 
-QtSurface::~QtSurface() { painter_.end(); }
+QtSurface::~QtSurface() {
+    painter_.end();
+}
 
 void QtSurface::Start(QPaintDevice& device) {
     painter_.begin(&device);
@@ -66,7 +74,9 @@ void QtSurface::ReleaseBitmap(int id) {
     if (found != loaded_.end() && --found->second <= 0) loaded_.erase(found);
 }
 
-bool QtSurface::InUse(int id) const { return loaded_.count(id) != 0; }
+bool QtSurface::InUse(int id) const {
+    return loaded_.count(id) != 0;
+}
 
 void QtSurface::DrawImage(const QImage& image, Rect source, Rect destination) {
     if (source.Width() <= 0 || source.Height() <= 0) return;
@@ -96,7 +106,9 @@ void QtSurface::DrawPicture(const Picture& picture, Point destination, Size size
     if (qtPicture) DrawImage(qtPicture->Image(), RectAt({0, 0}, size), RectAt(destination, size));
 }
 
-FontSpec QtSurface::SelectFont(FontSpec font) { return std::exchange(font_, font); }
+FontSpec QtSurface::SelectFont(FontSpec font) {
+    return std::exchange(font_, font);
+}
 
 Size QtSurface::MeasureText(std::string_view text) {
     const TableFont& font = TableFonts::For(font_);
@@ -104,8 +116,12 @@ Size QtSurface::MeasureText(std::string_view text) {
     return {width, font.height};
 }
 
-Color QtSurface::SetTextColor(Color color) { return std::exchange(textColor_, color); }
-Color QtSurface::SetBackColor(Color color) { return std::exchange(backColor_, color); }
+Color QtSurface::SetTextColor(Color color) {
+    return std::exchange(textColor_, color);
+}
+Color QtSurface::SetBackColor(Color color) {
+    return std::exchange(backColor_, color);
+}
 
 void QtSurface::TextOpaque(Point topLeft, std::string_view text) {
     if (text.empty()) return;

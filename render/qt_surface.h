@@ -14,7 +14,7 @@ namespace mervane {
 // surface). Bitmaps come from the shared BitmapCache: "loading" one marks it in
 // use for this surface and never decodes it a second time.
 class QtSurface final : public Surface {
-public:
+  public:
     // Paints on `device`, whose size gives the bounds.
     explicit QtSurface(QPaintDevice& device);
     // Paints on an image of its own, cleared to black.
@@ -47,7 +47,7 @@ public:
     // The image of an off-screen surface; null for one painting on a device.
     const QImage* OwnImage() const { return ownImage_.get(); }
 
-private:
+  private:
     void Start(QPaintDevice& device);
     void DrawImage(const QImage& image, Rect source, Rect destination);
     bool InUse(int id) const;

@@ -75,10 +75,12 @@ void DrawScoreSheet(Surface& surface, const ScoreSheetPlace& place,
         surface.Line({x[i] - 8, headerY}, {x[i] - 8, box.bottom - 5});
 
     surface.TextOpaque({x[0], headerY}, kYou);
-    for (std::size_t i = 0; i < names.size(); ++i) surface.TextOpaque({x[i + 1], headerY}, names[i]);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        surface.TextOpaque({x[i + 1], headerY}, names[i]);
 
     const int nameHeight = surface.MeasureText(names[1]).height;
-    surface.Line({box.left + 5, headerY + nameHeight + 5}, {box.right - 5, headerY + nameHeight + 5});
+    surface.Line({box.left + 5, headerY + nameHeight + 5},
+                 {box.right - 5, headerY + nameHeight + 5});
     const int scoreY = headerY + nameHeight + 13;
     for (std::size_t i = 0; i < x.size(); ++i) surface.TextOpaque({x[i], scoreY}, scoreTexts[i]);
 

@@ -24,7 +24,7 @@ inline constexpr Color Black = MakeColor(0, 0, 0);
 
 // A picture that outlives one paint (the title picture).
 class Picture {
-public:
+  public:
     virtual ~Picture() = default;
     virtual Size PictureSize() const = 0;
 };
@@ -34,7 +34,7 @@ public:
 // implementation decides alone what it keeps decoded. Text is drawn opaque at its
 // top-left point with its character cells filled in the background colour.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Left and top are 0.
@@ -78,7 +78,7 @@ public:
 
 // A bitmap loaded for one drawing step and released when the step ends.
 class ScopedBitmap {
-public:
+  public:
     ScopedBitmap(Surface& surface, int id)
         : surface_(surface), id_(id), loaded_(surface.LoadBitmap(id)) {}
     ~ScopedBitmap() {
@@ -100,7 +100,7 @@ public:
                                        transparent);
     }
 
-private:
+  private:
     Surface& surface_;
     int id_;
     bool loaded_;
@@ -108,14 +108,14 @@ private:
 
 // A font selected for one drawing step; the previous one comes back at its end.
 class ScopedFont {
-public:
+  public:
     ScopedFont(Surface& surface, FontSpec font)
         : surface_(surface), previous_(surface.SelectFont(font)) {}
     ~ScopedFont() { surface_.SelectFont(previous_); }
     ScopedFont(const ScopedFont&) = delete;
     ScopedFont& operator=(const ScopedFont&) = delete;
 
-private:
+  private:
     Surface& surface_;
     FontSpec previous_;
 };

@@ -19,7 +19,7 @@ struct TableFont {
 // which keeps 1x text crisp and identical everywhere. The system's sans font stands
 // in only when the files are missing. Needs a QGuiApplication.
 class TableFonts {
-public:
+  public:
     static const TableFont& For(FontSpec spec);
     // The family actually used, for tests and reports.
     static QString Family(bool bold);

@@ -18,11 +18,11 @@ constexpr std::string_view kWinner = "Winner";
 
 // The loaded title picture, kept in the game state until the first deal.
 class TitlePicture final : public SplashPicture {
-public:
+  public:
     explicit TitlePicture(std::unique_ptr<Picture> picture) : picture_(std::move(picture)) {}
     const Picture& Image() const { return *picture_; }
 
-private:
+  private:
     std::unique_ptr<Picture> picture_;
 };
 

@@ -132,11 +132,11 @@ TEST_F(DrawTest, BacksAreAlwaysDrawnInSlotOrder) {
 TEST_F(DrawTest, PilesLoadTheBackOnceForItsThreeCopies) {
     Layout(5, 5, 5, 5);
     table.DrawPiles(30);
-    EXPECT_THAT(surface.Calls(), ElementsAre("load 54",                                  //
-                                             "stretch 54 0,0,29x41 -> 64,109,29x41",    //
-                                             "stretch 54 0,0,29x41 -> 67,114,29x41",    //
-                                             "stretch 54 0,0,29x41 -> 113,109,29x41",   //
-                                             "release 54", "load 30",                   //
+    EXPECT_THAT(surface.Calls(), ElementsAre("load 54",                                //
+                                             "stretch 54 0,0,29x41 -> 64,109,29x41",   //
+                                             "stretch 54 0,0,29x41 -> 67,114,29x41",   //
+                                             "stretch 54 0,0,29x41 -> 113,109,29x41",  //
+                                             "release 54", "load 30",                  //
                                              "stretch 30 0,0,29x41 -> 116,114,29x41",  //
                                              "release 30"));
 }
@@ -162,9 +162,10 @@ TEST_F(DrawTest, StatusLineIsRedOnTheTableColourAndRestoresTheTextColour) {
     Layout(7, 5, 5, 5);
     table.tableColor = MakeColor(1, 2, 3);
     table.DrawStatus(Bottom, "Draw Two");
-    EXPECT_THAT(surface.Calls(),
-                ElementsAre("font 11", "measure 'Draw Two'", "text colour #C8", "back colour #30201",
-                            "text 163,247 'Draw Two' #C8 on #30201", "font 11", "text colour #0"));
+    EXPECT_THAT(
+        surface.Calls(),
+        ElementsAre("font 11", "measure 'Draw Two'", "text colour #C8", "back colour #30201",
+                    "text 163,247 'Draw Two' #C8 on #30201", "font 11", "text colour #0"));
 }
 
 TEST_F(DrawTest, NameUsesTheCurrentTextColourOnTheTableColour) {
@@ -177,17 +178,16 @@ TEST_F(DrawTest, NameUsesTheCurrentTextColourOnTheTableColour) {
 TEST_F(DrawTest, DealerMarkerStandsBesideTheNameWithoutItsWhitePixels) {
     Layout(7, 5, 5, 5);
     table.DrawDealerMarker(Bottom, "");
-    table.DrawDealerMarker(Top, "Top");     // name 18 wide
-    table.DrawDealerMarker(Left, "Left");   // name 24 wide
+    table.DrawDealerMarker(Top, "Top");      // name 18 wide
+    table.DrawDealerMarker(Left, "Left");    // name 24 wide
     table.DrawDealerMarker(Right, "Right");  // name 30 wide
     std::vector<std::string> marks;
     for (const std::string& call : surface.Calls())
         if (call.rfind("transparent", 0) == 0) marks.push_back(call);
-    EXPECT_THAT(marks,
-                ElementsAre("transparent 166 0,0,8x7 -> 58,251,8x7 without #FFFFFF",
-                            "transparent 166 0,0,8x7 -> 38,10,8x7 without #FFFFFF",
-                            "transparent 166 0,0,8x7 -> 39,59,8x7 without #FFFFFF",
-                            "transparent 166 0,0,8x7 -> 187,59,8x7 without #FFFFFF"));
+    EXPECT_THAT(marks, ElementsAre("transparent 166 0,0,8x7 -> 58,251,8x7 without #FFFFFF",
+                                   "transparent 166 0,0,8x7 -> 38,10,8x7 without #FFFFFF",
+                                   "transparent 166 0,0,8x7 -> 39,59,8x7 without #FFFFFF",
+                                   "transparent 166 0,0,8x7 -> 187,59,8x7 without #FFFFFF"));
 }
 
 }  // namespace

@@ -111,7 +111,7 @@ Size Measure(FontSpec font, std::string_view text) {
 }
 
 class Rendered : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ProvideTraceableBitmaps(); }
 };
 
@@ -224,7 +224,8 @@ TEST_F(Rendered, NamesInOtherScriptsStillShow) {
     GameState state = MidHand();
     state.playerNames = {"Жанна", "Ζωή", "李雷"};
     const QImage table = RenderTableImage(state);
-    for (std::string_view text : {"Жанна", "Ζωή", "李雷"}) EXPECT_GT(Measure(LabelFont, text).width, 0);
+    for (std::string_view text : {"Жанна", "Ζωή", "李雷"})
+        EXPECT_GT(Measure(LabelFont, text).width, 0);
     const Size left = Measure(LabelFont, "Жанна");
     EXPECT_GT(CountOf(table, QRect(10, 57, left.width, 11), kBlack), 15);
     const Size right = Measure(LabelFont, "李雷");
@@ -239,7 +240,9 @@ TEST_F(Rendered, DealerMarkerStandsBesideEachSeatWithoutItsWhite) {
         const QImage table = RenderTableImage(state);
         const int nameWidth =
             dealer == HumanSeat ? 0 : Measure(LabelFont, state.playerNames[dealer - 1]).width;
-        const QPoint at[] = {{58, 251}, {10 + nameWidth + 5, 59}, {79 - nameWidth - 23, 10},
+        const QPoint at[] = {{58, 251},
+                             {10 + nameWidth + 5, 59},
+                             {79 - nameWidth - 23, 10},
                              {201 + 29 - nameWidth - 13, 59}};
         const QRect marker(at[dealer], QSize(8, 7));
         EXPECT_EQ(CountOf(table, marker, chip), 12) << "dealer " << dealer;
@@ -319,10 +322,12 @@ TEST_F(Rendered, ScoreSheetBoxAndColumnsFollowTheMeasuredText) {
     for (const std::string& n : state.playerNames) bold += Measure(ScoreTitleFont, n).width;
     const int w = bold + 50, h = 3 * Measure(ScoreTitleFont, "Score").height + 70;
     const QRect box(120 - w / 2, 134 - h / 2, w / 2 * 2, h / 2 * 2);
-    EXPECT_EQ(ColoursIn(table, QRect(box.left(), box.top(), box.width(), 1)), std::set<QRgb>{kBlack});
+    EXPECT_EQ(ColoursIn(table, QRect(box.left(), box.top(), box.width(), 1)),
+              std::set<QRgb>{kBlack});
     EXPECT_EQ(ColoursIn(table, QRect(box.left(), box.bottom(), box.width(), 1)),
               std::set<QRgb>{kBlack});
-    EXPECT_EQ(ColoursIn(table, QRect(box.left(), box.top(), 1, box.height())), std::set<QRgb>{kBlack});
+    EXPECT_EQ(ColoursIn(table, QRect(box.left(), box.top(), 1, box.height())),
+              std::set<QRgb>{kBlack});
     EXPECT_EQ(ColoursIn(table, QRect(box.right(), box.top(), 1, box.height())),
               std::set<QRgb>{kBlack});
     EXPECT_EQ(table.pixel(box.left() + 1, box.top() + 1), kWhite);

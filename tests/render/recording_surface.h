@@ -15,14 +15,17 @@ inline std::string Str(Rect r) {
     out << r.left << ',' << r.top << ',' << r.Width() << 'x' << r.Height();
     return out.str();
 }
-inline std::string Str(Point p) { return std::to_string(p.x) + ',' + std::to_string(p.y); }
+inline std::string Str(Point p) {
+    return std::to_string(p.x) + ',' + std::to_string(p.y);
+}
 
 // A Surface that writes down every call, one line each, and measures text as
 // 6 pixels a character (7 in bold) by the font's cell height. Off-screen surfaces
 // write into the same log with an "off: " prefix.
 class RecordingSurface final : public Surface {
-public:
-    explicit RecordingSurface(Size size = {240, 268}) : log_(std::make_shared<Log>()), size_(size) {}
+  public:
+    explicit RecordingSurface(Size size = {240, 268})
+        : log_(std::make_shared<Log>()), size_(size) {}
 
     const std::vector<std::string>& Calls() const { return log_->lines; }
     void ClearCalls() { log_->lines.clear(); }
@@ -71,7 +74,9 @@ public:
         Add("text " + Str(topLeft) + " '" + std::string(text) + "' " + Hex(text_) + " on " +
             Hex(back_) + (font_.bold ? " bold" : ""));
     }
-    void Rectangle(Rect rect, Color fill) override { Add("rectangle " + Str(rect) + ' ' + Hex(fill)); }
+    void Rectangle(Rect rect, Color fill) override {
+        Add("rectangle " + Str(rect) + ' ' + Hex(fill));
+    }
     void Line(Point from, Point to) override { Add("line " + Str(from) + " to " + Str(to)); }
     std::unique_ptr<Surface> CreateOffscreen(Size size) override {
         Add("create offscreen " + std::to_string(size.width) + 'x' + std::to_string(size.height));
@@ -94,7 +99,7 @@ public:
         return "#" + out.str();
     }
 
-private:
+  private:
     struct Log {
         std::vector<std::string> lines;
     };

@@ -1,3 +1,5 @@
+#include "render/table_painter.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -5,7 +7,6 @@
 
 #include "game/game_state.h"
 #include "render/score_sheet.h"
-#include "render/table_painter.h"
 #include "tests/render/recording_surface.h"
 
 namespace mervane {
@@ -74,18 +75,17 @@ TEST(CardTablePaint, DrawsHandsPilesLabelsAndPicturesInTheirOrder) {
     state.choosingSuit = true;
     RecordingSurface window;
     OnDraw(state, window);
-    std::vector<int> expected{1, 2, 3, 4, 5};                // the human, face up
-    expected.insert(expected.end(), 15, 54);                  // Left, Top, Right backs
-    expected.insert(expected.end(), {54, 54, 54, 30});        // piles
+    std::vector<int> expected{1, 2, 3, 4, 5};                    // the human, face up
+    expected.insert(expected.end(), 15, 54);                     // Left, Top, Right backs
+    expected.insert(expected.end(), {54, 54, 54, 30});           // piles
     expected.insert(expected.end(), {146, 147, 148, 145, 155});  // chooser, current suit
     EXPECT_EQ(CopiedIds(window), expected);
     std::vector<std::string> texts = Lines(window, "off: text ");
     std::erase_if(texts, [](const std::string& t) { return t.rfind("colour", 0) == 0; });
-    EXPECT_THAT(texts,
-                ElementsAre("154,247 'Your Move?' #C8 on #9B00", "10,180 'Pass' #C8 on #9B00",
-                            "154,10 'Draw One' #C8 on #9B00", "206,180 'Skip' #C8 on #9B00",
-                            "10,57 'Lea' #0 on #9B00", "51,10 'Tom' #0 on #9B00",
-                            "212,57 'Rik' #0 on #9B00"));
+    EXPECT_THAT(texts, ElementsAre("154,247 'Your Move?' #C8 on #9B00",
+                                   "10,180 'Pass' #C8 on #9B00", "154,10 'Draw One' #C8 on #9B00",
+                                   "206,180 'Skip' #C8 on #9B00", "10,57 'Lea' #0 on #9B00",
+                                   "51,10 'Tom' #0 on #9B00", "212,57 'Rik' #0 on #9B00"));
     EXPECT_THAT(Lines(window, "off: transparent "),
                 ElementsAre("166 0,0,8x7 -> 38,10,8x7 without #FFFFFF"));
     EXPECT_THAT(Lines(window, "off: stretch 148 "), ElementsAre("0,0,24x22 -> 120,164,24x22"));
@@ -99,9 +99,9 @@ TEST(CardTablePaint, TrainingModeShowsTheComputerHandsFaceUpInTheSamePlaces) {
     OnDraw(state, window);
     const std::vector<int> ids = CopiedIds(window);
     ASSERT_GE(ids.size(), 20u);
-    EXPECT_EQ(std::vector<int>(ids.begin(), ids.begin() + 20),
-              (std::vector<int>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
-                                11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
+    EXPECT_EQ(
+        std::vector<int>(ids.begin(), ids.begin() + 20),
+        (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
     EXPECT_THAT(Lines(window, "off: stretch 6 "), ElementsAre("0,0,29x41 -> 10,75,29x41"));
 }
 
@@ -180,12 +180,12 @@ TEST(WinnerPaint, ShowsTrophyWinnerAndNameStraightOnTheWindow) {
     OnDraw(state, window);
     const auto& calls = window.Calls();
     ASSERT_GE(calls.size(), 12u);
-    EXPECT_THAT(std::vector<std::string>(calls.begin(), calls.begin() + 12),
-                ElementsAre("fill 0,0,240x268 #FFFFFF", "load 164",
-                            "stretch 164 0,0,27x32 -> 107,10,27x32", "release 164", "font 15 bold",
-                            "text colour #640000", "back colour #FFFFFF", "measure 'Winner'",
-                            "text 99,50 'Winner' #640000 on #FFFFFF bold", "text colour #0",
-                            "measure 'You'", "text 110,73 'You' #0 on #FFFFFF bold"));
+    EXPECT_THAT(
+        std::vector<std::string>(calls.begin(), calls.begin() + 12),
+        ElementsAre("fill 0,0,240x268 #FFFFFF", "load 164", "stretch 164 0,0,27x32 -> 107,10,27x32",
+                    "release 164", "font 15 bold", "text colour #640000", "back colour #FFFFFF",
+                    "measure 'Winner'", "text 99,50 'Winner' #640000 on #FFFFFF bold",
+                    "text colour #0", "measure 'You'", "text 110,73 'You' #0 on #FFFFFF bold"));
     EXPECT_TRUE(state.showHandScore);
     EXPECT_THAT(Lines(window, "create offscreen"), ::testing::IsEmpty());
     // The sheet stands 20 pixels lower than during a game: its centre is at y 154.
@@ -208,19 +208,17 @@ TEST(ScoreSheet, OnTheTableBoxesTitleColumnsAndTapToContinue) {
     std::vector<std::string> drawn;
     for (const std::string& call : surface.Calls())
         if (call.rfind("measure", 0) && call.rfind("font", 0)) drawn.push_back(call);
-    EXPECT_THAT(drawn, ElementsAre("back colour #FFFFFF", "rectangle 11,83,218x102 #FFFFFF",
-                                   "text 103,88 'Score' #0 on #FFFFFF bold",
-                                   "line 16,104 to 224,104", "line 45,109 to 45,180",
-                                   "line 103,109 to 103,180", "line 161,109 to 161,180",
-                                   "text 19,109 'You' #0 on #FFFFFF",
-                                   "text 53,109 'Player1' #0 on #FFFFFF",
-                                   "text 111,109 'Player2' #0 on #FFFFFF",
-                                   "text 169,109 'Player3' #0 on #FFFFFF",
-                                   "line 16,125 to 224,125", "text 19,133 '0' #0 on #FFFFFF",
-                                   "text 53,133 '0' #0 on #FFFFFF", "text 111,133 '0' #0 on #FFFFFF",
-                                   "text 169,133 '0' #0 on #FFFFFF", "text colour #C8",
-                                   "text 75,171 'Tap To Continue' #C8 on #FFFFFF",
-                                   "text colour #0"));
+    EXPECT_THAT(
+        drawn,
+        ElementsAre("back colour #FFFFFF", "rectangle 11,83,218x102 #FFFFFF",
+                    "text 103,88 'Score' #0 on #FFFFFF bold", "line 16,104 to 224,104",
+                    "line 45,109 to 45,180", "line 103,109 to 103,180", "line 161,109 to 161,180",
+                    "text 19,109 'You' #0 on #FFFFFF", "text 53,109 'Player1' #0 on #FFFFFF",
+                    "text 111,109 'Player2' #0 on #FFFFFF", "text 169,109 'Player3' #0 on #FFFFFF",
+                    "line 16,125 to 224,125", "text 19,133 '0' #0 on #FFFFFF",
+                    "text 53,133 '0' #0 on #FFFFFF", "text 111,133 '0' #0 on #FFFFFF",
+                    "text 169,133 '0' #0 on #FFFFFF", "text colour #C8",
+                    "text 75,171 'Tap To Continue' #C8 on #FFFFFF", "text colour #0"));
     EXPECT_EQ(surface.Calls().back(), "font 11");
 }
 
@@ -230,10 +228,10 @@ TEST(ScoreSheet, BoxWidthFollowsTheBoldNamesAndColumnsTheNormalOnes) {
                    {125, 40, -5, 7});
     // Bold: You 21 + 14 + 77 + 7 = 119, so W = 169.
     EXPECT_THAT(Lines(surface, "rectangle "), ElementsAre("36,83,168x102 #FFFFFF"));
-    EXPECT_THAT(Lines(surface, "text "),
-                ::testing::IsSupersetOf({"44,133 '125' #0 on #FFFFFF", "78,133 '40' #0 on #FFFFFF",
-                                         "106,133 '-5' #0 on #FFFFFF",
-                                         "188,133 '7' #0 on #FFFFFF"}));
+    EXPECT_THAT(
+        Lines(surface, "text "),
+        ::testing::IsSupersetOf({"44,133 '125' #0 on #FFFFFF", "78,133 '40' #0 on #FFFFFF",
+                                 "106,133 '-5' #0 on #FFFFFF", "188,133 '7' #0 on #FFFFFF"}));
 }
 
 TEST(ScoreSheet, InTheDialogKeepsTheSurfaceColoursAndNeverMoves) {
