@@ -127,6 +127,7 @@ void CMainFrame::OnAppAbout() {
 
 void CMainFrame::SetZoom(int zoom) {
     view_->SetZoom(zoom);
+    layout()->activate();  // the window takes its new size now, not at the next event
     SavePlacement();
 }
 

@@ -1,6 +1,7 @@
 #include "app/settings_store.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPoint>
 #include <QSettings>
@@ -79,6 +80,19 @@ std::unique_ptr<QSettings> SettingsStore::Open() const {
                                        ApplicationName());
 }
 
+// QSettings never writes over a file it could not parse. Such a file read as all
+// defaults; it is kept aside under another name and the settings start afresh.
+std::unique_ptr<QSettings> SettingsStore::OpenForWriting() const {
+    auto settings = Open();
+    (void)settings->childGroups();  // reading is lazy: this makes status() tell
+    if (settings->status() != QSettings::FormatError) return settings;
+    const QString path = settings->fileName();
+    settings.reset();
+    QFile::remove(path + QStringLiteral(".unreadable"));
+    QFile::rename(path, path + QStringLiteral(".unreadable"));
+    return Open();
+}
+
 QString SettingsStore::FilePath() const { return Open()->fileName(); }
 
 GameSettings SettingsStore::Load() const {
@@ -100,7 +114,7 @@ GameSettings SettingsStore::Load() const {
 }
 
 bool SettingsStore::SaveGameSetup(const GameSettings& values, bool withPlayTo) const {
-    auto settings = Open();
+    auto settings = OpenForWriting();
     settings->beginGroup(Key(setting::Section));
     for (int i = 0; i < 3; ++i) WriteString(*settings, setting::Players[i], values.playerNames[i]);
     WriteInt(*settings, setting::PlaySpeed, values.playSpeed);
@@ -109,7 +123,7 @@ bool SettingsStore::SaveGameSetup(const GameSettings& values, bool withPlayTo) c
 }
 
 bool SettingsStore::SaveTableSetup(const GameSettings& values) const {
-    auto settings = Open();
+    auto settings = OpenForWriting();
     settings->beginGroup(Key(setting::Section));
     WriteInt(*settings, setting::TableColor, values.tableColor);
     WriteInt(*settings, setting::CardBack, values.cardBackId);
@@ -132,7 +146,7 @@ WindowPlacement SettingsStore::LoadWindow() const {
 }
 
 bool SettingsStore::SaveWindow(const WindowPlacement& placement) const {
-    auto settings = Open();
+    auto settings = OpenForWriting();
     settings->beginGroup(QLatin1String(WindowGroup));
     settings->setValue(QLatin1String(ZoomKey), placement.zoom);
     if (placement.position) {

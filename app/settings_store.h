@@ -38,6 +38,7 @@ public:
 
 private:
     std::unique_ptr<QSettings> Open() const;
+    std::unique_ptr<QSettings> OpenForWriting() const;
 
     QString filePath_;  // empty: the platform's place for this application
 };

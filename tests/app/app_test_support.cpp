@@ -1,0 +1,94 @@
+#include "app_test_support.h"
+
+#include <QAction>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+#include "app/message_box.h"
+#include "app/qt_platform.h"
+#include "cards/rules.h"
+
+namespace mervane::testing {
+
+MessageRecorder::MessageRecorder() {
+    SetMessageAnswerer([this](MessageKind kind, const QString& text) {
+        shown << text;
+        if (kind != MessageKind::YesNo || answers.empty()) return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
+}
+
+MessageRecorder::~MessageRecorder() { SetMessageAnswerer({}); }
+
+AppFixture::AppFixture() { QtGamePlatform::SetPauseScale(0); }
+
+AppFixture::~AppFixture() {
+    frame_.reset();
+    QtGamePlatform::SetPauseScale(1);
+}
+
+void AppFixture::WriteSettingsFile(const QString& iniText) const {
+    QFile file(SettingsPath());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(iniText.toUtf8());
+}
+
+QString AppFixture::ReadSetting(const QString& key) const {
+    return QSettings(SettingsPath(), QSettings::IniFormat).value(key).toString();
+}
+
+bool AppFixture::HasSetting(const QString& key) const {
+    return QSettings(SettingsPath(), QSettings::IniFormat).contains(key);
+}
+
+CMainFrame& AppFixture::Start() {
+    frame_ = std::make_unique<CMainFrame>(SettingsStore(SettingsPath()));
+    frame_->show();
+    (void)QTest::qWaitForWindowExposed(frame_.get());
+    return *frame_;
+}
+
+void AppFixture::Trigger(CommandId id) { frame_->Command(id)->trigger(); }
+
+void AppFixture::TapTable(Point p) {
+    const int zoom = View().Zoom();
+    QTest::mouseClick(&View(), Qt::LeftButton, {}, QPoint(p.x * zoom + zoom - 1, p.y * zoom + zoom - 1));
+}
+
+Point AppFixture::HandCardPoint(int index) {
+    const CCardTable& table = State().table;
+    const Point corner = table.CardPos(Bottom, index);
+    return {corner.x + 2, corner.y + table.cardHeight / 2};
+}
+
+Point AppFixture::DrawPilePoint() { return State().table.DrawPileRect().Center(); }
+
+bool AppFixture::PlayHumanMove() {
+    GameState& state = State();
+    if (!state.humanTurn || state.handOver) return false;
+    if (state.choosingSuit) {
+        TapTable(state.table.SuitBoxes()[0].Center());
+        return true;
+    }
+    const CardList& hand = state.hands[0];
+    for (int i = 0; i < hand.Count(); ++i) {
+        if (IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) {
+            TapTable(HandCardPoint(i));
+            return true;
+        }
+    }
+    TapTable(DrawPilePoint());
+    return true;
+}
+
+bool AppFixture::PlayOutHand() {
+    for (int moves = 0; moves < 400; ++moves) {
+        if (State().handOver) return true;
+        if (!PlayHumanMove()) return State().handOver;
+    }
+    return false;
+}
+
+}  // namespace mervane::testing

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "app/main_frame.h"
+#include "app/mervane_view.h"
+
+namespace mervane::testing {
+
+// Records every message the program shows and answers its questions from a script.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    QStringList shown;
+    std::deque<bool> answers;  // for Yes/No questions, in order; No when empty
+};
+
+// A real main window over a settings file of its own, shown on the offscreen screen,
+// with pauses cut to nothing unless a test asks for time.
+class AppFixture {
+public:
+    AppFixture();
+    ~AppFixture();
+
+    QString SettingsPath() const { return dir_.filePath(QStringLiteral("mervane.ini")); }
+    void WriteSettingsFile(const QString& iniText) const;
+    QString ReadSetting(const QString& key) const;  // "Settings/PLAYTO", "" when absent
+    bool HasSetting(const QString& key) const;
+
+    CMainFrame& Start();
+    CMainFrame& Frame() { return *frame_; }
+    CMervaneView& View() { return *frame_->View(); }
+    GameState& State() { return frame_->View()->State(); }
+
+    void Trigger(CommandId id);
+    // A tap at a table pixel, clicked on the last screen pixel of its zoomed block.
+    void TapTable(Point tablePoint);
+    // Plays the human's turns (a legal card, else the pack, a suit after an eight)
+    // until the hand is over; false when it never ends.
+    bool PlayOutHand();
+    bool PlayHumanMove();
+    // A point inside the visible part of a card of the bottom hand.
+    Point HandCardPoint(int index);
+    Point DrawPilePoint();
+
+    MessageRecorder messages;
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+// Runs `action` once a dialog of type T is shown (from inside its exec()).
+template <class T>
+void WhenShown(QWidget& owner, std::function<void(T&)> action) {
+    auto* poll = new QTimer(&owner);
+    QObject::connect(poll, &QTimer::timeout, &owner, [poll, &owner, action] {
+        for (T* dialog : owner.findChildren<T*>()) {
+            if (!dialog->isVisible()) continue;
+            poll->stop();
+            poll->deleteLater();
+            action(*dialog);
+            return;
+        }
+    });
+    poll->start(5);
+}
+
+}  // namespace mervane::testing

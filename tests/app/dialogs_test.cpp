@@ -1,0 +1,373 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+
+#include "app/about_dlg.h"
+#include "app/color_dlg.h"
+#include "app/color_swatch.h"
+#include "app/game_setup_dlg.h"
+#include "app/play_to_field.h"
+#include "app/score_dlg.h"
+#include "app/table_setup_dlg.h"
+#include "app_test_support.h"
+
+namespace mervane {
+namespace {
+
+using testing::AppFixture;
+using testing::WhenShown;
+
+void ClickOk(QDialog& dialog) {
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+void ClickCancel(QDialog& dialog) {
+    dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+}
+bool HasFocusIn(QDialog& dialog, QWidget* field) {
+    QWidget* focus = dialog.focusWidget();
+    return focus == field || field->isAncestorOf(focus);
+}
+void SetPlayTo(CGameSetupDlg& dialog, const QString& text) {
+    QLineEdit* edit = dialog.PlayToEdit()->findChild<QLineEdit*>();
+    edit->setText(text);
+}
+
+class DialogTest : public ::testing::Test, public AppFixture {
+protected:
+    // Opens the Game Setup dialog from the menu and runs `body` while it is open.
+    void WithGameSetup(std::function<void(CGameSetupDlg&)> body) {
+        WhenShown<CGameSetupDlg>(Frame(), body);
+        Trigger(ID_GAME_SETUP);
+    }
+    void WithTableSetup(std::function<void(CTableSetupDlg&)> body) {
+        WhenShown<CTableSetupDlg>(Frame(), body);
+        Trigger(ID_TABLE_SETUP);
+    }
+};
+
+TEST_F(DialogTest, GameSetupOpensFilledAndStoresWhatIsAccepted) {
+    Start();
+    bool opened = false;
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        opened = true;
+        EXPECT_EQ(dialog.windowTitle(), "Setup");
+        EXPECT_EQ(dialog.NameEdit(0)->text(), "Player1");
+        EXPECT_EQ(dialog.NameEdit(2)->text(), "Player3");
+        EXPECT_EQ(dialog.PlayToEdit()->text(), "200");
+        EXPECT_EQ(dialog.SpeedList()->currentText(), "Normal");
+        EXPECT_EQ(dialog.SpeedList()->count(), 3);
+        EXPECT_TRUE(HasFocusIn(dialog, dialog.NameEdit(0)));
+        dialog.NameEdit(0)->setText("Alexandria");  // exactly ten characters
+        dialog.NameEdit(1)->setText("");
+        dialog.SpeedList()->setCurrentIndex(2);
+        SetPlayTo(dialog, "350");
+        ClickOk(dialog);
+    });
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(State().playerNames[0], "Alexandria");
+    EXPECT_EQ(State().playerNames[1], "");
+    EXPECT_EQ(State().computerDelayMs, 300);
+    EXPECT_EQ(State().playTo, 350);
+    EXPECT_EQ(ReadSetting("Settings/PLAYER1"), "Alexandria");
+    EXPECT_TRUE(HasSetting("Settings/PLAYER2"));
+    EXPECT_EQ(ReadSetting("Settings/PLAYSPEED"), "2");
+    EXPECT_EQ(ReadSetting("Settings/PLAYTO"), "350");
+    EXPECT_FALSE(HasSetting("Settings/CARDBACK"));
+}
+
+TEST_F(DialogTest, GameSetupRefusesABadTargetWithFocusAndSelectionBack) {
+    Start();
+    QStringList stillOpen;
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        dialog.NameEdit(0)->setText("far too long a name");
+        for (const QString& bad : {QString(), QString("0"), QString("501"), QString("99999999999")}) {
+            messages.shown.clear();
+            SetPlayTo(dialog, bad);
+            dialog.NameEdit(1)->setFocus();
+            ClickOk(dialog);
+            if (dialog.isVisible()) stillOpen << bad;
+            EXPECT_EQ(messages.shown.size(), 1) << "the names wait for a good target";
+            EXPECT_TRUE(HasFocusIn(dialog, dialog.PlayToEdit())) << bad.toStdString();
+            EXPECT_EQ(dialog.PlayToEdit()->findChild<QLineEdit*>()->selectedText(), bad);
+            const QString expected = bad.isEmpty() || bad.size() > 10 ? "Please enter an integer."
+                                                                      : "Please enter an integer between 1 and 500.";
+            EXPECT_EQ(messages.shown.value(0), expected) << bad.toStdString();
+        }
+        ClickCancel(dialog);
+    });
+    EXPECT_EQ(stillOpen.size(), 4);
+    EXPECT_EQ(State().playTo, 200);
+    EXPECT_FALSE(QFile::exists(SettingsPath())) << "cancel writes nothing";
+}
+
+TEST_F(DialogTest, GameSetupChecksNamesLeftTopRight) {
+    Start();
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        dialog.NameEdit(0)->setText("Elevenchars");
+        dialog.NameEdit(2)->setText("Elevenchars");
+        ClickOk(dialog);
+        EXPECT_EQ(messages.shown, QStringList{"Left Player's Name too Long(Max of 10 characters)."});
+        EXPECT_TRUE(HasFocusIn(dialog, dialog.NameEdit(0)));
+        dialog.NameEdit(0)->setText("Ten chars!");
+        ClickOk(dialog);
+        EXPECT_EQ(messages.shown.value(1), "Right Player's Name too Long(Max of 10 characters).");
+        EXPECT_TRUE(HasFocusIn(dialog, dialog.NameEdit(2)));
+        dialog.NameEdit(2)->setText("");
+        dialog.NameEdit(1)->setText("ÅÄÖåäöÆØæø");  // ten characters in any script
+        ClickOk(dialog);
+        EXPECT_FALSE(dialog.isVisible());
+    });
+    EXPECT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(State().playerNames[1], "ÅÄÖåäöÆØæø");
+}
+
+TEST_F(DialogTest, PlayToUpDownWrapsAtBothEnds) {
+    Start();
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        PlayToField* field = dialog.PlayToEdit();
+        SetPlayTo(dialog, "500");
+        QTest::keyClick(field, Qt::Key_Up);
+        EXPECT_EQ(field->text(), "1");
+        QTest::keyClick(field, Qt::Key_Down);
+        EXPECT_EQ(field->text(), "500");
+        QTest::keyClick(field, Qt::Key_Down);
+        EXPECT_EQ(field->text(), "499");
+        field->findChild<QLineEdit*>()->clear();
+        QTest::keyClicks(field, "4x2");  // letters never get in
+        EXPECT_EQ(field->text(), "42");
+        ClickCancel(dialog);
+    });
+}
+
+TEST_F(DialogTest, ChangedTargetMidGameAnsweredNoKeepsTheTargetButNotTheRest) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    messages.answers = {false};
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        SetPlayTo(dialog, "300");
+        dialog.NameEdit(0)->setText("Zed");
+        dialog.SpeedList()->setCurrentIndex(0);
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(messages.shown,
+              QStringList({"\"Play To\" points changed, Quit Current Game?", "Points change not saved."}));
+    EXPECT_EQ(State().playTo, 200);
+    EXPECT_EQ(State().playerNames[0], "Zed");
+    EXPECT_EQ(State().computerDelayMs, 2000);
+    EXPECT_EQ(ReadSetting("Settings/PLAYSPEED"), "0");
+    EXPECT_FALSE(HasSetting("Settings/PLAYTO"));
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+}
+
+TEST_F(DialogTest, ChangedTargetMidGameAnsweredYesStartsAgain) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    State().scores[2] = 40;
+    messages.answers = {true};
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        SetPlayTo(dialog, "300");
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(State().playTo, 300);
+    EXPECT_EQ(ReadSetting("Settings/PLAYTO"), "300");
+    EXPECT_EQ(View().Game().HandsDealt(), 2);
+    EXPECT_EQ(State().scores[2], 0);
+    EXPECT_TRUE(State().gameInProgress);
+}
+
+TEST_F(DialogTest, UnchangedTargetOrOnlySpeedMidGameAsksNothing) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        dialog.SpeedList()->setCurrentIndex(2);
+        ClickOk(dialog);
+    });
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(State().computerDelayMs, 300);
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+}
+
+TEST_F(DialogTest, HandEditedSettingsLoadWithoutHarm) {
+    const QString longName(40, QChar('W'));
+    WriteSettingsFile("[Settings]\nPLAYSPEED=7\nPLAYTO=abc\nCARDBACK=53\nPLAYER1=" + longName + "\n");
+    Start();
+    EXPECT_EQ(State().computerDelayMs, 1000);
+    EXPECT_EQ(State().playTo, 200);
+    EXPECT_EQ(State().table.cardBackId, 53);
+    EXPECT_EQ(State().playerNames[0], longName.toStdString());
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    ASSERT_TRUE(PlayOutHand());  // paints every step with the odd back and the long name
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        EXPECT_EQ(dialog.SpeedList()->currentText(), "Normal");
+        EXPECT_EQ(dialog.NameEdit(0)->text(), longName);
+        ClickOk(dialog);
+        EXPECT_EQ(messages.shown.value(0), "Left Player's Name too Long(Max of 10 characters).");
+        ClickCancel(dialog);
+    });
+    WithTableSetup([&](CTableSetupDlg& dialog) {
+        EXPECT_EQ(dialog.CardBackList()->currentIndex(), -1);
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(State().table.cardBackId, 53) << "no choice made, the stored number stays";
+}
+
+TEST_F(DialogTest, StoredTargetOutOfRangeIsShownAndRefused) {
+    WriteSettingsFile("[Settings]\nPLAYTO=900\n");
+    Start();
+    EXPECT_EQ(State().playTo, 900);
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        EXPECT_EQ(dialog.PlayToEdit()->text(), "900");
+        ClickOk(dialog);
+        EXPECT_TRUE(dialog.isVisible());
+        ClickCancel(dialog);
+    });
+    EXPECT_EQ(messages.shown, QStringList{"Please enter an integer between 1 and 500."});
+}
+
+TEST_F(DialogTest, TableSetupOpensFilledAndWritesAllFive) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    WithTableSetup([&](CTableSetupDlg& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Setup Table");
+        EXPECT_EQ(dialog.Swatch()->CurrentColor(), DefaultTableColor);
+        EXPECT_EQ(dialog.CardBackList()->currentText(), "Blue");
+        EXPECT_EQ(dialog.CardBackList()->count(), 12);
+        EXPECT_EQ(dialog.CardBackList()->itemText(4), "Dirty Yellow ");
+        EXPECT_FALSE(dialog.TrainingBox()->isChecked());
+        EXPECT_TRUE(HasFocusIn(dialog, dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)));
+        dialog.CardBackList()->setCurrentIndex(3);
+        EXPECT_EQ(dialog.Preview()->CardBack(), 57) << "the preview follows the list at once";
+        dialog.TrainingBox()->click();
+        dialog.SevenCardsBox()->click();
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(State().table.cardBackId, 57);
+    EXPECT_EQ(State().trainingMode, 1);
+    EXPECT_EQ(State().sevenCards, 1);
+    EXPECT_EQ(State().hands[1].Count(), State().table.HandSize(Left)) << "no redeal";
+    EXPECT_EQ(ReadSetting("Settings/CARDBACK"), "57");
+    EXPECT_EQ(ReadSetting("Settings/TRAINING"), "1");
+    EXPECT_EQ(ReadSetting("Settings/SEVENCARDS"), "1");
+    EXPECT_EQ(ReadSetting("Settings/ADVANCED"), "0");
+    EXPECT_EQ(ReadSetting("Settings/TABLECOLOR"), "39680");
+}
+
+TEST_F(DialogTest, TableSetupCancelledAfterMixingAColourChangesNothing) {
+    Start();
+    WithTableSetup([&](CTableSetupDlg& dialog) {
+        WhenShown<CColorDlg>(dialog, [](CColorDlg& picker) {
+            picker.Slider(0)->setValue(200);
+            ClickOk(picker);
+        });
+        dialog.ColorButton()->click();
+        EXPECT_EQ(dialog.Swatch()->CurrentColor(), MakeColor(200, 155, 0));
+        ClickCancel(dialog);
+    });
+    EXPECT_EQ(State().table.tableColor, DefaultTableColor);
+    EXPECT_FALSE(QFile::exists(SettingsPath()));
+}
+
+TEST_F(DialogTest, ColourDialogMixesLiveAndCancelKeepsTheOldColour) {
+    Start();
+    WithTableSetup([&](CTableSetupDlg& dialog) {
+        WhenShown<CColorDlg>(dialog, [](CColorDlg& picker) {
+            EXPECT_EQ(picker.windowTitle(), "Edit RGB Color");
+            EXPECT_EQ(picker.ValueEdit(0)->text(), "0");
+            EXPECT_EQ(picker.ValueEdit(1)->text(), "155");
+            EXPECT_EQ(picker.ValueEdit(2)->text(), "0");
+            EXPECT_TRUE(picker.ValueEdit(1)->isReadOnly());
+            EXPECT_TRUE(HasFocusIn(picker, picker.ValueEdit(0)));
+            QSlider* green = picker.Slider(1);
+            EXPECT_EQ(green->value(), 155);
+            EXPECT_TRUE(green->invertedAppearance()) << "0 at the top";
+            // A drag: every position on the way shows, not only the release.
+            green->setSliderDown(true);
+            green->setSliderPosition(60);
+            EXPECT_EQ(picker.ValueEdit(1)->text(), "60");
+            EXPECT_EQ(picker.Swatch()->CurrentColor(), MakeColor(0, 60, 0));
+            green->setSliderDown(false);
+            QTest::keyClick(green, Qt::Key_Down);
+            EXPECT_EQ(green->value(), 70) << "down the slider is up the scale, by 10";
+            QTest::keyClick(green, Qt::Key_PageDown);
+            EXPECT_EQ(green->value(), 120);
+            ClickCancel(picker);
+        });
+        dialog.ColorButton()->click();
+        EXPECT_EQ(dialog.Swatch()->CurrentColor(), DefaultTableColor);
+        WhenShown<CColorDlg>(dialog, [](CColorDlg& picker) {
+            picker.Slider(2)->setValue(255);
+            ClickOk(picker);
+        });
+        dialog.ColorButton()->click();
+        ClickOk(dialog);
+    });
+    EXPECT_EQ(State().table.tableColor, MakeColor(0, 155, 255));
+    EXPECT_EQ(ReadSetting("Settings/TABLECOLOR"), QString::number(MakeColor(0, 155, 255)));
+    EXPECT_EQ(View().LastFrame().pixelColor(1, 1), QColor(Qt::white)) << "title still up";
+}
+
+TEST_F(DialogTest, ScoreDialogShowsTheSheetAndCloseChangesNothing) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    State().scores = {125, 40, 0, 9};
+    bool opened = false;
+    WhenShown<CScoreDlg>(Frame(), [&](CScoreDlg& dialog) {
+        opened = true;
+        EXPECT_EQ(dialog.windowTitle(), "Score");
+        EXPECT_EQ(dialog.scoreYou, 125);
+        EXPECT_EQ(dialog.scoreLeft, 40);
+        EXPECT_EQ(dialog.scoreRight, 9);
+        EXPECT_EQ(dialog.seatNames[1], "Player2");
+        const QImage sheet = dialog.Sheet()->grab().toImage();
+        EXPECT_EQ(sheet.pixelColor(sheet.width() / 2, sheet.height() / 2 + 30), QColor(Qt::white));
+        auto* close = dialog.findChild<QPushButton*>();
+        ASSERT_NE(close, nullptr);
+        EXPECT_EQ(close->text(), "Close");
+        close->click();
+    });
+    Trigger(ID_SHOW_SCORE);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{125, 40, 0, 9}));
+}
+
+TEST_F(DialogTest, AboutBoxShowsPictureVersionAndCredit) {
+    Start();
+    bool opened = false;
+    WhenShown<CAboutDlg>(Frame(), [&](CAboutDlg& about) {
+        opened = true;
+        EXPECT_EQ(about.windowTitle(), "About Mervane");
+        QStringList texts;
+        for (QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
+        EXPECT_TRUE(texts.join('\n').contains("Version 1.0"));
+        ClickOk(about);
+    });
+    Trigger(ID_APP_ABOUT);
+    EXPECT_TRUE(opened);
+}
+
+TEST_F(DialogTest, F1InTheSetupDialogsOpensTheirHelp) {
+    CMainFrame& frame = Start();
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        ASSERT_NE(frame.Help().Window(), nullptr);
+        EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "game_setup");
+        EXPECT_TRUE(dialog.isVisible()) << "help does not close or wait for the dialog";
+        ClickCancel(dialog);
+    });
+    WithTableSetup([&](CTableSetupDlg& dialog) {
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "table_setup");
+        ClickCancel(dialog);
+    });
+}
+
+}  // namespace
+}  // namespace mervane

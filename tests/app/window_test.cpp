@@ -1,0 +1,317 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSettings>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+
+#include "app/help_window.h"
+#include "app/mervane_app.h"
+#include "app/qt_platform.h"
+#include "app_test_support.h"
+#include "cards/rules.h"
+#include "game/texts.h"
+
+namespace mervane {
+namespace {
+
+using testing::AppFixture;
+
+struct CommandStates {
+    bool toolbarNewGame;
+    bool showScore;
+};
+
+CommandStates StatesOf(CMainFrame& frame) {
+    return {frame.Command(ID_NEW_GAME_TOOLBAR)->isEnabled(), frame.Command(ID_SHOW_SCORE)->isEnabled()};
+}
+
+void ExpectAlwaysOn(CMainFrame& frame) {
+    for (CommandId id : {ID_GAME_SETUP, ID_TABLE_SETUP, ID_NEW_GAME, ID_APP_ABOUT, ID_HELP_CONTENTS, ID_APP_EXIT})
+        EXPECT_TRUE(frame.Command(id)->isEnabled()) << id;
+}
+
+class WindowTest : public ::testing::Test, public AppFixture {};
+
+TEST_F(WindowTest, StartsOnTheTitlePictureWithDefaults) {
+    CMainFrame& frame = Start();
+    EXPECT_EQ(frame.windowTitle(), "Mervane");
+    const GameState& state = State();
+    EXPECT_TRUE(state.showSplash);
+    EXPECT_EQ(state.playerNames[0], "Player1");
+    EXPECT_EQ(state.playTo, 200);
+    EXPECT_EQ(state.computerDelayMs, 1000);
+    EXPECT_EQ(state.table.tableColor, DefaultTableColor);
+    EXPECT_EQ(state.table.cardBackId, 54);
+    // The title picture stands on white, not on the table's green.
+    const QImage& frameImage = View().LastFrame();
+    ASSERT_EQ(frameImage.size(), QSize(240, 268));
+    EXPECT_EQ(frameImage.pixelColor(2, 2), QColor(Qt::white));
+    EXPECT_FALSE(QFile::exists(SettingsPath())) << "reading must not write the settings";
+}
+
+TEST_F(WindowTest, MenuHoldsItsItemsInOrder) {
+    CMainFrame& frame = Start();
+    ASSERT_EQ(frame.menuBar()->actions().size(), 1);
+    EXPECT_EQ(frame.GameMenu()->title(), "&Mervane");
+    QStringList texts;
+    for (QAction* action : frame.GameMenu()->actions()) texts << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(texts, QStringList({"&Game Setup", "&Table Setup ", "-", "&New Game", "&Show Score", "-",
+                                  "&About Mervane...", "Help...", "-", "E&xit"}));
+    ASSERT_EQ(frame.CommandBar()->actions().size(), 1);
+    EXPECT_EQ(frame.CommandBar()->actions()[0]->toolTip(), "New Game");
+}
+
+TEST_F(WindowTest, CommandStatesFollowEachPhase) {
+    WriteSettingsFile("[Settings]\nPLAYTO=500\n");
+    CMainFrame& frame = Start();
+    ExpectAlwaysOn(frame);
+    EXPECT_TRUE(StatesOf(frame).toolbarNewGame);
+    EXPECT_FALSE(StatesOf(frame).showScore);
+
+    // Seen from inside the chain, at the first pause of the deal.
+    QtGamePlatform::SetPauseScale(0.01);
+    std::optional<CommandStates> whileDealing;
+    QTimer::singleShot(1, &frame, [&] { whileDealing = StatesOf(frame); });
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    QtGamePlatform::SetPauseScale(0);
+    ASSERT_TRUE(whileDealing.has_value());
+    EXPECT_FALSE(whileDealing->toolbarNewGame);
+    EXPECT_TRUE(whileDealing->showScore);
+
+    ASSERT_TRUE(PlayOutHand());
+    EXPECT_TRUE(State().gameInProgress);
+    EXPECT_FALSE(StatesOf(frame).toolbarNewGame);
+    EXPECT_TRUE(StatesOf(frame).showScore) << "the sheet of a hand still belongs to the game";
+    ExpectAlwaysOn(frame);
+}
+
+TEST_F(WindowTest, WinnerScreenOffersTheToolbarAgain) {
+    WriteSettingsFile("[Settings]\nPLAYTO=1\n");
+    CMainFrame& frame = Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    ASSERT_TRUE(PlayOutHand());
+    EXPECT_FALSE(State().gameInProgress);
+    EXPECT_TRUE(State().betweenGames);
+    EXPECT_TRUE(StatesOf(frame).toolbarNewGame);
+    EXPECT_FALSE(StatesOf(frame).showScore);
+    ExpectAlwaysOn(frame);
+    // The menu's New Game asks nothing on the winner screen.
+    Trigger(ID_NEW_GAME);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(State().gameInProgress);
+    EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{}));
+}
+
+TEST_F(WindowTest, ToolbarNewGameDealsAndThenIgnoresItself) {
+    CMainFrame& frame = Start();
+    frame.CommandBar()->actions()[0]->trigger();
+    EXPECT_FALSE(State().showSplash);
+    EXPECT_TRUE(State().gameInProgress);
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+    frame.CommandBar()->actions()[0]->trigger();  // disabled: a triggered action does nothing
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+}
+
+TEST_F(WindowTest, MenuNewGameAsksAndNoLeavesTheHandAsItWas) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    ASSERT_TRUE(State().humanTurn);
+    const auto hand = State().hands[0];
+    const Card top = State().topCard;
+    messages.answers = {false};
+    Trigger(ID_NEW_GAME);
+    EXPECT_EQ(messages.shown, QStringList{"Are you sure you want to quit current game?"});
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+    EXPECT_EQ(State().topCard, top);
+    EXPECT_EQ(State().hands[0].Count(), hand.Count());
+    EXPECT_TRUE(State().humanTurn);
+
+    messages.answers = {true};
+    State().scores[0] = 77;
+    Trigger(ID_NEW_GAME);
+    EXPECT_EQ(View().Game().HandsDealt(), 2);
+    EXPECT_EQ(State().scores[0], 0);
+    EXPECT_TRUE(State().gameInProgress);
+}
+
+// Plays a legal card by tapping it at the given zoom; the card must leave the hand.
+void PlaysACardByTapping(AppFixture& app, int zoom) {
+    app.Start();
+    app.Frame().SetZoom(zoom);
+    ASSERT_EQ(app.View().width(), 240 * zoom);
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    GameState& state = app.State();
+    // Draw until a legal card is in hand; a tap on the pack draws one card.
+    while (!HasLegalPlay(state.hands[0], RankOf(state.topCard), state.currentSuit) && !state.deck.Empty()) {
+        const int before = state.hands[0].Count();
+        app.TapTable(app.DrawPilePoint());
+        ASSERT_EQ(state.hands[0].Count(), before + 1);
+    }
+    ASSERT_TRUE(state.humanTurn);
+    int index = 0;
+    while (!IsLegalPlay(state.hands[0].At(index), state.topCard, state.currentSuit)) ++index;
+    const Card card = state.hands[0].At(index);
+    const Point tap = app.HandCardPoint(index);
+    ASSERT_EQ(state.table.HitHandCard(tap, state.hands[0].Count()), index);
+    app.TapTable(tap);
+    EXPECT_FALSE(state.hands[0].Contains(card)) << "zoom " << zoom;
+}
+
+TEST_F(WindowTest, TapOnACardPlaysItAtOneTimes) { PlaysACardByTapping(*this, 1); }
+TEST_F(WindowTest, TapOnACardPlaysItAtThreeTimes) { PlaysACardByTapping(*this, 3); }
+
+TEST_F(WindowTest, TapsMapToTablePixelsByDivision) {
+    Start();
+    View().SetZoom(3);
+    EXPECT_EQ(View().ToTable(QPointF(5, 5)), (Point{1, 1}));
+    EXPECT_EQ(View().ToTable(QPointF(719.9, 803.9)), (Point{239, 267}));
+    EXPECT_EQ(View().ToTable(QPointF(3, 2.99)), (Point{1, 0}));
+}
+
+TEST_F(WindowTest, ZoomKeysResizeTheWindowAndAreRemembered) {
+    CMainFrame& frame = Start();
+    frame.SetZoom(1);
+    const QSize small = frame.size();
+    QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(View().Zoom(), 2);
+    QApplication::processEvents();
+    EXPECT_GT(frame.size().width(), small.width() + 200);
+    QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
+    QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
+    EXPECT_EQ(View().Zoom(), 1) << "never below 1x";
+    for (int i = 0; i < 5; ++i) QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
+    EXPECT_EQ(View().Zoom(), 4) << "never above 4x";
+    EXPECT_EQ(ReadSetting("Window/ZOOM"), "4");
+    frame.close();
+    Start();
+    EXPECT_EQ(View().Zoom(), 4);
+}
+
+TEST_F(WindowTest, TableIsShownWithCrispPixels) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    Frame().SetZoom(3);
+    const QImage shown = View().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage& table = View().LastFrame();
+    int mismatches = 0;
+    for (int y = 0; y < 268; y += 7)
+        for (int x = 0; x < 240; x += 5)
+            for (int d = 0; d < 3; ++d)
+                mismatches += shown.pixel(x * 3 + d, y * 3 + 2 - d) != table.pixel(x, y);
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST_F(WindowTest, TapDuringTheComputersPausesIsIgnored) {
+    WriteSettingsFile("[Settings]\nPLAYSPEED=2\n");
+    Start();
+    QtGamePlatform::SetPauseScale(0.05);
+    // The first hand is dealt by Left and opened by Top: tap the pack while Top thinks.
+    bool tapped = false;
+    std::size_t queuedAfterTap = 0;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (tapped || State().statusText[TopSeat] != text::Thinking) return;
+        tapped = true;
+        TapTable(DrawPilePoint());
+        queuedAfterTap = View().QueuedInputs();
+    });
+    poll.start(1);
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    poll.stop();
+    ASSERT_TRUE(tapped);
+    EXPECT_EQ(queuedAfterTap, 1u) << "the view holds the tap back while the computer plays";
+    EXPECT_EQ(View().QueuedInputs(), 0u);
+    ASSERT_TRUE(State().humanTurn);
+    EXPECT_EQ(State().hands[0].Count(), 5) << "the tap must not have drawn a card";
+}
+
+TEST_F(WindowTest, CommandsDuringAChainWaitForItsEnd) {
+    Start();
+    QtGamePlatform::SetPauseScale(0.01);
+    bool askedInsideChain = false;
+    QTimer::singleShot(2, &Frame(), [&] {
+        ASSERT_TRUE(View().Game().Busy());
+        Trigger(ID_NEW_GAME);  // would ask and restart if it ran now
+        askedInsideChain = !messages.shown.isEmpty();
+    });
+    messages.answers = {false};
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    EXPECT_FALSE(askedInsideChain);
+    EXPECT_EQ(messages.shown, QStringList{"Are you sure you want to quit current game?"});
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+}
+
+TEST_F(WindowTest, HelpAndF1OpenTheContents) {
+    CMainFrame& frame = Start();
+    Trigger(ID_HELP_CONTENTS);
+    HelpWindow* help = frame.Help().Window();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_EQ(help->CurrentAnchor(), "Main_Contents");
+    EXPECT_TRUE(help->Browser()->toPlainText().contains("Eights are wild"));
+    help->close();
+    QTest::keyClick(&frame, Qt::Key_F1);
+    EXPECT_TRUE(help->isVisible());
+}
+
+TEST_F(WindowTest, ExitClosesWithoutAsking) {
+    CMainFrame& frame = Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    Trigger(ID_APP_EXIT);
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// The real program: closing the window in the middle of a chain at "Slow" ends
+// exec() within a second, asking nothing.
+TEST(ProgramTest, ClosingDuringASlowChainEndsPromptly) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("mervane.ini");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nPLAYSPEED=0\n");
+    file.close();
+    qputenv("MERVANE_SETTINGS_FILE", path.toUtf8());
+    testing::MessageRecorder messages;
+    CMervaneApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.MainFrame();
+    QElapsedTimer sinceClose;
+    QTimer::singleShot(50, frame, [frame] { frame->Command(ID_NEW_GAME_TOOLBAR)->trigger(); });
+    QTimer::singleShot(1500, frame, [&] {
+        EXPECT_TRUE(frame->View()->Game().Busy());
+        sinceClose.start();
+        frame->close();
+    });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(3); });  // a hung chain
+    const int result = QApplication::exec();
+    EXPECT_EQ(result, 0);
+    EXPECT_LT(sinceClose.elapsed(), 1000);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    qunsetenv("MERVANE_SETTINGS_FILE");
+}
+
+TEST(ProgramTest, ClosingInsideADialogEndsPromptly) {
+    QTemporaryDir dir;
+    qputenv("MERVANE_SETTINGS_FILE", dir.filePath("mervane.ini").toUtf8());
+    CMervaneApp app;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.MainFrame();
+    QTimer::singleShot(50, frame, [frame] { frame->Command(ID_TABLE_SETUP)->trigger(); });
+    QTimer::singleShot(300, frame, [frame] { frame->Command(ID_APP_EXIT)->trigger(); });
+    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(3); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(QSettings(dir.filePath("mervane.ini"), QSettings::IniFormat).contains("Settings/TABLECOLOR"));
+    qunsetenv("MERVANE_SETTINGS_FILE");
+}
+
+}  // namespace
+}  // namespace mervane
