@@ -1,1 +1,99 @@
-int main() { return 0; }
+// Drives a real window through each screen and photographs the whole X screen with
+// ImageMagick's `import`, for a person to look at:
+//   xvfb-run -s "-screen 0 1280x1024x24 -noreset" build/tests/app/app_screens OUTDIR
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <cstdio>
+
+#include "app/color_dlg.h"
+#include "app/game_setup_dlg.h"
+#include "app/message_box.h"
+#include "app/mervane_app.h"
+#include "app/play_to_field.h"
+#include "app/score_dlg.h"
+#include "app/table_setup_dlg.h"
+#include "app/about_dlg.h"
+#include "app_test_support.h"
+
+namespace mervane {
+namespace {
+
+QString outDir;
+
+void Shot(const QString& name) {
+    QTest::qWait(300);
+    const QString path = outDir + "/" + name + ".png";
+    const int rc = QProcess::execute("import", {"-window", "root", path});
+    std::printf("%s %s\n", rc == 0 ? "shot" : "FAILED", qPrintable(path));
+}
+
+template <class T>
+void ShotOf(testing::AppFixture& app, CommandId command, const QString& name,
+            std::function<void(T&)> more = {}) {
+    testing::WhenShown<T>(app.Frame(), [name, more](T& dialog) {
+        Shot(name);
+        if (more) more(dialog);
+        dialog.reject();
+    });
+    app.Trigger(command);
+}
+
+void Run() {
+    testing::AppFixture app;
+    app.Start();
+    Shot("01-title");
+    app.Frame().SetZoom(1);
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    Shot("02-hand-1x");
+    app.Frame().SetZoom(3);
+    Shot("03-hand-3x");
+    ShotOf<CGameSetupDlg>(app, ID_GAME_SETUP, "04-game-setup", [](CGameSetupDlg& dialog) {
+        SetMessageAnswerer({});
+        dialog.PlayToEdit()->findChild<QLineEdit*>()->setText("0");
+        QTimer::singleShot(100, [] {
+            Shot("05-message-range");
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+        });
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    ShotOf<CTableSetupDlg>(app, ID_TABLE_SETUP, "06-table-setup", [](CTableSetupDlg& dialog) {
+        dialog.CardBackList()->setCurrentIndex(3);
+        Shot("07-table-setup-smiley");
+        testing::WhenShown<CColorDlg>(dialog, [](CColorDlg& picker) {
+            picker.Slider(0)->setValue(180);
+            Shot("08-color");
+            picker.reject();
+        });
+        dialog.ColorButton()->click();
+    });
+    app.State().scores = {125, 40, 0, 9};
+    ShotOf<CScoreDlg>(app, ID_SHOW_SCORE, "09-score-dialog");
+    ShotOf<CAboutDlg>(app, ID_APP_ABOUT, "10-about");
+    app.Trigger(ID_HELP_CONTENTS);
+    Shot("11-help");
+    app.Frame().Help().Close();
+    app.State().scores = {};
+    app.PlayOutHand();
+    Shot("12-hand-over");
+    app.State().playTo = 1;
+    app.TapTable({10, 10});
+    app.PlayOutHand();
+    Shot("13-winner");
+}
+
+}  // namespace
+}  // namespace mervane
+
+int main(int argc, char* argv[]) {
+    mervane::CMervaneApp::BeforeQApplication();
+    QApplication application(argc, argv);
+    mervane::outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    mervane::Run();
+    return 0;
+}

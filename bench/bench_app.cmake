@@ -1,0 +1,6 @@
+# `cmake --build <dir> --target bench_startup`: the program's start-up figure under Xvfb.
+add_custom_target(bench_startup
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/startup.sh $<TARGET_FILE:mervane> 10
+  DEPENDS mervane
+  USES_TERMINAL
+  COMMENT "Time to first paint and resident memory of mervane")
