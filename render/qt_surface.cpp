@@ -1,6 +1,5 @@
 #include "render/qt_surface.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 #include <utility>
 
@@ -112,7 +111,7 @@ FontSpec QtSurface::SelectFont(FontSpec font) {
 
 Size QtSurface::MeasureText(std::string_view text) {
     const TableFont& font = TableFonts::For(font_);
-    const int width = text.empty() ? 0 : QFontMetrics(font.font).horizontalAdvance(ToQString(text));
+    const int width = text.empty() ? 0 : font.Width(ToQString(text));
     return {width, font.height};
 }
 
@@ -126,12 +125,12 @@ Color QtSurface::SetBackColor(Color color) {
 void QtSurface::TextOpaque(Point topLeft, std::string_view text) {
     if (text.empty()) return;
     const TableFont& font = TableFonts::For(font_);
-    const QString string = ToQString(text);
-    const int width = QFontMetrics(font.font).horizontalAdvance(string);
-    painter_.fillRect(QRect(topLeft.x, topLeft.y, width, font.height), ToQColor(backColor_));
+    const TableFont::Label& label = font.Prepared(ToQString(text));
+    painter_.fillRect(QRect(topLeft.x, topLeft.y, label.width, font.height), ToQColor(backColor_));
     painter_.setFont(font.font);
     painter_.setPen(ToQColor(textColor_));
-    painter_.drawText(QPoint(topLeft.x, topLeft.y + font.ascent), string);
+    // A static text is placed by its top-left corner; the cell's ascent is the font's.
+    painter_.drawStaticText(QPoint(topLeft.x, topLeft.y), label.text);
 }
 
 void QtSurface::Rectangle(Rect rect, Color fill) {

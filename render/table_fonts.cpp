@@ -37,13 +37,25 @@ TableFont FitFont(FontSpec spec) {
     for (int pixels = spec.height; pixels > 1; --pixels) {
         QFont font = MakeFont(family, pixels, spec.bold);
         const QFontMetrics metrics(font);
-        if (metrics.height() <= spec.height) return {font, metrics.ascent(), spec.height};
+        if (metrics.height() <= spec.height) return {font, metrics.ascent(), spec.height, {}};
     }
     QFont font = MakeFont(family, 1, spec.bold);
-    return {font, QFontMetrics(font).ascent(), spec.height};
+    return {font, QFontMetrics(font).ascent(), spec.height, {}};
 }
 
 }  // namespace
+
+const TableFont::Label& TableFont::Prepared(const QString& text) const {
+    constexpr qsizetype kRemembered = 512;
+    auto found = labels.constFind(text);
+    if (found != labels.constEnd()) return *found;
+    if (labels.size() >= kRemembered) labels.clear();
+    Label label{QStaticText(text), QFontMetrics(font).horizontalAdvance(text)};
+    label.text.setTextFormat(Qt::PlainText);
+    label.text.setPerformanceHint(QStaticText::AggressiveCaching);
+    label.text.prepare(QTransform(), font);
+    return *labels.insert(text, std::move(label));
+}
 
 QString TableFonts::Family(bool bold) {
     static const QString regular = LoadFamily(kRegularFile);
