@@ -7,7 +7,7 @@ namespace mervane {
 // "About Mervane": the title picture, the version and the credit.
 class CAboutDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 };
 

@@ -50,7 +50,8 @@ CColorDlg::CColorDlg(QWidget* parent) : QDialog(parent), swatch_(new ColorSwatch
         edits_[i] = MakeValueEdit(frame);
         sliders_[i] = MakeSlider(frame);
         grid->addWidget(edits_[i], 1, i, Qt::AlignHCenter);
-        grid->addWidget(new QLabel(QString::fromLatin1(ComponentLabels[i]), frame), 2, i, Qt::AlignHCenter);
+        grid->addWidget(new QLabel(QString::fromLatin1(ComponentLabels[i]), frame), 2, i,
+                        Qt::AlignHCenter);
         grid->addWidget(sliders_[i], 3, i, Qt::AlignHCenter);
         connect(sliders_[i], &QSlider::valueChanged, this, &CColorDlg::OnSliderMoved);
     }

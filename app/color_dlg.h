@@ -15,7 +15,7 @@ class ColorSwatch;
 // "Edit RGB Color": three sliders mix the colour, the edits and the swatch follow.
 class CColorDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CColorDlg(QWidget* parent = nullptr);
 
     Color color = 0;  // set before showing, read after OK
@@ -25,10 +25,10 @@ public:
     QLineEdit* ValueEdit(int component) const { return edits_[component]; }
     ColorSwatch* Swatch() const { return swatch_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void OnSliderMoved();
     void Synchronise();
 

@@ -9,16 +9,16 @@ namespace mervane {
 // A bordered block of one colour (0x00BBGGRR).
 class ColorSwatch : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit ColorSwatch(QWidget* parent = nullptr);
     void SetColor(Color color);
     Color CurrentColor() const { return color_; }
     QSize sizeHint() const override { return {48, 20}; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     Color color_ = 0;
 };
 

@@ -28,7 +28,9 @@ const char* const TooLong[3] = {
 };
 
 // Characters as a person counts them, not UTF-16 units.
-qsizetype CharacterCount(const QString& text) { return text.toUcs4().size(); }
+qsizetype CharacterCount(const QString& text) {
+    return text.toUcs4().size();
+}
 
 }  // namespace
 
@@ -47,7 +49,8 @@ CGameSetupDlg::CGameSetupDlg(QWidget* parent)
     auto* target = new QFormLayout;
     playToField_->setMinimumWidth(80);
     target->addRow(QStringLiteral("Play to:"), playToField_);
-    speedList_->addItems({QStringLiteral("Slow"), QStringLiteral("Normal"), QStringLiteral("Fast")});
+    speedList_->addItems(
+        {QStringLiteral("Slow"), QStringLiteral("Normal"), QStringLiteral("Fast")});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(players);
     layout->addLayout(target);
@@ -70,7 +73,8 @@ CGameSetupDlg::CGameSetupDlg(QWidget* parent)
 
 void CGameSetupDlg::OnInitDialog() {
     playToField_->SetValue(playTo);
-    speedList_->setCurrentIndex(speedIndex >= 0 && speedIndex < speedList_->count() ? speedIndex : -1);
+    speedList_->setCurrentIndex(speedIndex >= 0 && speedIndex < speedList_->count() ? speedIndex
+                                                                                    : -1);
     names_[0]->setText(leftName);
     names_[1]->setText(topName);
     names_[2]->setText(rightName);
@@ -88,7 +92,9 @@ bool CGameSetupDlg::ReadPlayTo() {
     if (!value) {
         ShowWarning(this, QStringLiteral("Please enter an integer."));
     } else if (*value < MinPlayTo || *value > MaxPlayTo) {
-        ShowWarning(this, QStringLiteral("Please enter an integer between %1 and %2.").arg(MinPlayTo).arg(MaxPlayTo));
+        ShowWarning(this, QStringLiteral("Please enter an integer between %1 and %2.")
+                              .arg(MinPlayTo)
+                              .arg(MaxPlayTo));
     } else {
         playTo = *value;
         return true;

@@ -15,7 +15,7 @@ class PlayToField;
 // Filled before it is shown; its members hold the accepted values after OK.
 class CGameSetupDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CGameSetupDlg(QWidget* parent = nullptr);
 
     int playTo = 0;
@@ -31,10 +31,10 @@ public:
     QComboBox* SpeedList() const { return speedList_; }
     QDialogButtonBox* Buttons() const { return buttons_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     bool ReadPlayTo();
     bool NamesFit();
 

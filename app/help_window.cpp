@@ -35,13 +35,17 @@ void HelpWindow::ShowAnchor(const QString& anchor) {
     QTimer::singleShot(0, browser_, [this, anchor] { browser_->scrollToAnchor(anchor); });
 }
 
-HelpHost::HelpHost() { currentHost = this; }
+HelpHost::HelpHost() {
+    currentHost = this;
+}
 
 HelpHost::~HelpHost() {
     if (currentHost == this) currentHost = nullptr;
 }
 
-HelpHost* HelpHost::Current() { return currentHost; }
+HelpHost* HelpHost::Current() {
+    return currentHost;
+}
 
 void HelpHost::Show(const QString& anchor) {
     if (!window_) window_ = std::make_unique<HelpWindow>();

@@ -12,13 +12,13 @@ namespace mervane {
 // nobody waits for.
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     HelpWindow();
     void ShowAnchor(const QString& anchor);
     QString CurrentAnchor() const { return anchor_; }
     QTextBrowser* Browser() const { return browser_; }
 
-private:
+  private:
     QTextBrowser* browser_;
     QString anchor_;
 };
@@ -26,7 +26,7 @@ private:
 // Owns the help window for the main window's lifetime (a top-level window of its own,
 // so that a modal dialog does not hold it still).
 class HelpHost {
-public:
+  public:
     HelpHost();
     ~HelpHost();
     HelpHost(const HelpHost&) = delete;
@@ -37,7 +37,7 @@ public:
     HelpWindow* Window() const { return window_.get(); }
     static HelpHost* Current();
 
-private:
+  private:
     std::unique_ptr<HelpWindow> window_;
 };
 

@@ -12,8 +12,8 @@
 #include <QToolBar>
 
 #include "app/about_dlg.h"
-#include "app/message_box.h"
 #include "app/mervane_view.h"
+#include "app/message_box.h"
 #include "render/bitmap_cache.h"
 
 namespace mervane {
@@ -31,7 +31,8 @@ QIcon ProgramIcon() {
 void RejectOpenDialogs() {
     const auto widgets = QApplication::topLevelWidgets();
     for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) {
-        if (auto* dialog = qobject_cast<QDialog*>(*it); dialog && dialog->isVisible()) dialog->reject();
+        if (auto* dialog = qobject_cast<QDialog*>(*it); dialog && dialog->isVisible())
+            dialog->reject();
     }
 }
 
@@ -56,11 +57,13 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
 
 CMainFrame::~CMainFrame() = default;
 
-QAction* CMainFrame::AddCommand(CommandId id, const QString& text, void (CMervaneView::*handler)()) {
+QAction* CMainFrame::AddCommand(CommandId id, const QString& text,
+                                void (CMervaneView::*handler)()) {
     auto* action = new QAction(text, this);
     action->setData(int(id));
     if (handler) {
-        connect(action, &QAction::triggered, this, [this, handler] { view_->Dispatch([this, handler] { (view_->*handler)(); }); });
+        connect(action, &QAction::triggered, this,
+                [this, handler] { view_->Dispatch([this, handler] { (view_->*handler)(); }); });
     }
     commands_[id] = action;
     return action;
@@ -68,18 +71,24 @@ QAction* CMainFrame::AddCommand(CommandId id, const QString& text, void (CMervan
 
 void CMainFrame::BuildMenu() {
     menu_ = menuBar()->addMenu(QStringLiteral("&Mervane"));
-    menu_->addAction(AddCommand(ID_GAME_SETUP, QStringLiteral("&Game Setup"), &CMervaneView::OnGameSetup));
-    menu_->addAction(AddCommand(ID_TABLE_SETUP, QStringLiteral("&Table Setup "), &CMervaneView::OnTableSetup));
+    menu_->addAction(
+        AddCommand(ID_GAME_SETUP, QStringLiteral("&Game Setup"), &CMervaneView::OnGameSetup));
+    menu_->addAction(
+        AddCommand(ID_TABLE_SETUP, QStringLiteral("&Table Setup "), &CMervaneView::OnTableSetup));
     menu_->addSeparator();
-    menu_->addAction(AddCommand(ID_NEW_GAME, QStringLiteral("&New Game"), &CMervaneView::OnQuitAndNewGame));
-    menu_->addAction(AddCommand(ID_SHOW_SCORE, QStringLiteral("&Show Score"), &CMervaneView::OnShowScore));
+    menu_->addAction(
+        AddCommand(ID_NEW_GAME, QStringLiteral("&New Game"), &CMervaneView::OnQuitAndNewGame));
+    menu_->addAction(
+        AddCommand(ID_SHOW_SCORE, QStringLiteral("&Show Score"), &CMervaneView::OnShowScore));
     menu_->addSeparator();
     QAction* about = AddCommand(ID_APP_ABOUT, QStringLiteral("&About Mervane..."), nullptr);
-    connect(about, &QAction::triggered, this, [this] { view_->Dispatch([this] { OnAppAbout(); }); });
+    connect(about, &QAction::triggered, this,
+            [this] { view_->Dispatch([this] { OnAppAbout(); }); });
     menu_->addAction(about);
     QAction* help = AddCommand(ID_HELP_CONTENTS, QStringLiteral("Help..."), nullptr);
     help->setShortcut(QKeySequence::HelpContents);
-    connect(help, &QAction::triggered, this, [this] { help_.Show(QStringLiteral("Main_Contents")); });
+    connect(help, &QAction::triggered, this,
+            [this] { help_.Show(QStringLiteral("Main_Contents")); });
     menu_->addAction(help);
     menu_->addSeparator();
     QAction* exit = AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), nullptr);
@@ -95,7 +104,8 @@ void CMainFrame::BuildToolBar() {
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->toggleViewAction()->setEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    QAction* deal = AddCommand(ID_NEW_GAME_TOOLBAR, QStringLiteral("New Game"), &CMervaneView::OnToolbarNewGame);
+    QAction* deal = AddCommand(ID_NEW_GAME_TOOLBAR, QStringLiteral("New Game"),
+                               &CMervaneView::OnToolbarNewGame);
     deal->setIcon(QIcon(QStringLiteral(":/bitmaps/toolbar128.png")));
     deal->setToolTip(QStringLiteral("New Game"));
     toolBar_->addAction(deal);
@@ -108,7 +118,8 @@ void CMainFrame::BuildZoomKeys() {
         connect(action, &QAction::triggered, this, [this, zoomOf] { SetZoom(zoomOf()); });
         addAction(action);
     };
-    add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { return view_->Zoom() + 1; });
+    add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { return view_->Zoom() + 1; });
     add({QKeySequence::ZoomOut}, [this] { return view_->Zoom() - 1; });
     add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { return StartZoom(); });
 }
@@ -137,15 +148,16 @@ int CMainFrame::StartZoom() const {
     // Leave room for the title bar, the menu and the toolbar, and some desk around.
     const QSize room = screen->availableSize() * 0.9 - QSize(0, 70);
     int zoom = CMervaneView::MaxZoom;
-    while (zoom > CMervaneView::MinZoom &&
-           (CMervaneView::TableWidth * zoom > room.width() || CMervaneView::TableHeight * zoom > room.height()))
+    while (zoom > CMervaneView::MinZoom && (CMervaneView::TableWidth * zoom > room.width() ||
+                                            CMervaneView::TableHeight * zoom > room.height()))
         --zoom;
     return zoom;
 }
 
 void CMainFrame::RestorePlacement() {
     const WindowPlacement placement = store_.LoadWindow();
-    const bool storedZoom = placement.zoom >= CMervaneView::MinZoom && placement.zoom <= CMervaneView::MaxZoom;
+    const bool storedZoom =
+        placement.zoom >= CMervaneView::MinZoom && placement.zoom <= CMervaneView::MaxZoom;
     view_->SetZoom(storedZoom ? placement.zoom : StartZoom());
     if (!placement.position) return;
     // Only to a place that is still on one of the screens.
@@ -157,7 +169,9 @@ void CMainFrame::RestorePlacement() {
     }
 }
 
-void CMainFrame::SavePlacement() const { store_.SaveWindow({view_->Zoom(), pos()}); }
+void CMainFrame::SavePlacement() const {
+    store_.SaveWindow({view_->Zoom(), pos()});
+}
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // Nothing is asked and nothing waits: a chain under way runs out without pauses.

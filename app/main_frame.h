@@ -30,7 +30,7 @@ enum CommandId : int {
 // The main window: the "&Mervane" menu, the one-button toolbar and the table view.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit CMainFrame(SettingsStore store = SettingsStore(), QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -49,13 +49,13 @@ public:
     // The whole factor that fits the table well on this screen.
     int StartZoom() const;
 
-signals:
+  signals:
     void closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QAction* AddCommand(CommandId id, const QString& text, void (CMervaneView::*handler)());
     void BuildMenu();
     void BuildToolBar();

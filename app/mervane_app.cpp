@@ -14,14 +14,17 @@ CMervaneApp::~CMervaneApp() = default;
 
 void CMervaneApp::BeforeQApplication() {
     // A fractional desktop scale would make card borders uneven; whole factors only.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::Round);
 }
 
 bool CMervaneApp::InitInstance() {
-    QCoreApplication::setOrganizationName(QString::fromLatin1(setting::Company.data(), setting::Company.size()));
+    QCoreApplication::setOrganizationName(
+        QString::fromLatin1(setting::Company.data(), setting::Company.size()));
     QCoreApplication::setApplicationName(ApplicationName());
     frame_ = std::make_unique<CMainFrame>();
-    QObject::connect(frame_.get(), &CMainFrame::closed, qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(frame_.get(), &CMainFrame::closed, qApp, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     frame_->show();
     return true;
 }

@@ -9,7 +9,7 @@ class CMainFrame;
 // The application: names the settings' company, makes the main window and ends the
 // program when it closes. Needs a QApplication.
 class CMervaneApp {
-public:
+  public:
     CMervaneApp();
     ~CMervaneApp();
     // Sets up what QApplication must know before it is made (whole-number scaling).
@@ -17,7 +17,7 @@ public:
     bool InitInstance();
     CMainFrame* MainFrame() const { return frame_.get(); }
 
-private:
+  private:
     std::unique_ptr<CMainFrame> frame_;
 };
 

@@ -18,7 +18,9 @@
 namespace mervane {
 namespace {
 
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+QString ToQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 // For the start-up figure: the wall clock at the first paint, when asked for.
 void StampFirstPaint() {
@@ -26,8 +28,9 @@ void StampFirstPaint() {
     if (done || qEnvironmentVariableIsEmpty("MERVANE_PRINT_FIRST_PAINT")) return;
     done = true;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    std::printf("first-paint-ns %lld\n",
-                static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    std::printf(
+        "first-paint-ns %lld\n",
+        static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
     std::fflush(stdout);
 }
 
@@ -39,9 +42,13 @@ CMervaneView::CMervaneView(const SettingsStore& store, QWidget* parent)
     SetZoom(1);
 }
 
-void CMervaneView::OnInitialUpdate() { LoadSettings(); }
+void CMervaneView::OnInitialUpdate() {
+    LoadSettings();
+}
 
-void CMervaneView::LoadSettings() { game_.ApplyLoadedSettings(store_.Load()); }
+void CMervaneView::LoadSettings() {
+    game_.ApplyLoadedSettings(store_.Load());
+}
 
 // --- painting and zoom ---
 
@@ -219,7 +226,9 @@ void CMervaneView::OnTableSetup() {
     PaintNow();
 }
 
-void CMervaneView::OnQuitAndNewGame() { game_.QuitAndNewGame(); }
+void CMervaneView::OnQuitAndNewGame() {
+    game_.QuitAndNewGame();
+}
 
 void CMervaneView::OnToolbarNewGame() {
     // The button may have been pressed before the game it waited behind began.

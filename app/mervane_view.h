@@ -17,7 +17,7 @@ namespace mervane {
 // handed to the game where it pumps them, the rest runs once the chain is over.
 class CMervaneView : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int TableWidth = 240;
     static constexpr int TableHeight = 268;
     static constexpr int MinZoom = 1;
@@ -59,16 +59,16 @@ public:
     int PaintCount() const { return paints_; }
     std::size_t QueuedInputs() const { return queue_.size(); }
 
-signals:
+  signals:
     // Something the command states depend on may have changed.
     void stateChanged();
     void zoomChanged(int zoom);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     struct Pending {
         bool isTap = false;
         Point tap;

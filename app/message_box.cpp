@@ -25,7 +25,8 @@ QPointer<QMessageBox>& OpenBox() {
 bool Run(QWidget* parent, MessageKind kind, const QString& text) {
     if (Closing()) return false;
     if (Answerer()) return Answerer()(kind, text);
-    const auto buttons = kind == MessageKind::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    const auto buttons =
+        kind == MessageKind::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Mervane"), text, buttons, parent);
     box.setDefaultButton(kind == MessageKind::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
     OpenBox() = &box;
@@ -36,17 +37,25 @@ bool Run(QWidget* parent, MessageKind kind, const QString& text) {
 
 }  // namespace
 
-void SetMessageAnswerer(MessageAnswerer answerer) { Answerer() = std::move(answerer); }
+void SetMessageAnswerer(MessageAnswerer answerer) {
+    Answerer() = std::move(answerer);
+}
 
-void ShowWarning(QWidget* parent, const QString& text) { Run(parent, MessageKind::Ok, text); }
+void ShowWarning(QWidget* parent, const QString& text) {
+    Run(parent, MessageKind::Ok, text);
+}
 
-bool AskWarningYesNo(QWidget* parent, const QString& text) { return Run(parent, MessageKind::YesNo, text); }
+bool AskWarningYesNo(QWidget* parent, const QString& text) {
+    return Run(parent, MessageKind::YesNo, text);
+}
 
 void SetClosingDown(bool closing) {
     Closing() = closing;
     if (closing && OpenBox()) OpenBox()->reject();
 }
 
-bool ClosingDown() { return Closing(); }
+bool ClosingDown() {
+    return Closing();
+}
 
 }  // namespace mervane

@@ -40,7 +40,8 @@ void PlayToField::stepBy(int steps) {
 }
 
 QValidator::State PlayToField::validate(QString& input, int&) const {
-    const bool digitsOnly = std::all_of(input.cbegin(), input.cend(), [](QChar c) { return c.isDigit(); });
+    const bool digitsOnly =
+        std::all_of(input.cbegin(), input.cend(), [](QChar c) { return c.isDigit(); });
     return digitsOnly ? QValidator::Acceptable : QValidator::Invalid;
 }
 

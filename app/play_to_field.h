@@ -10,7 +10,7 @@ namespace mervane {
 // that the dialog can refuse them with its own messages.
 class PlayToField : public QAbstractSpinBox {
     Q_OBJECT
-public:
+  public:
     PlayToField(int minimum, int maximum, QWidget* parent = nullptr);
 
     void SetValue(int value);
@@ -21,10 +21,10 @@ public:
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
 
-protected:
+  protected:
     StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
 
-private:
+  private:
     int minimum_;
     int maximum_;
     int lastGood_;

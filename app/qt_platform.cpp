@@ -13,14 +13,22 @@ namespace {
 
 double pauseScale = 1.0;
 
-QString ToQString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 }  // namespace
 
-void QtGamePlatform::SetPauseScale(double scale) { pauseScale = scale < 0 ? 0 : scale; }
-double QtGamePlatform::PauseScale() { return pauseScale; }
+void QtGamePlatform::SetPauseScale(double scale) {
+    pauseScale = scale < 0 ? 0 : scale;
+}
+double QtGamePlatform::PauseScale() {
+    return pauseScale;
+}
 
-void QtGamePlatform::Redraw() { view_.PaintNow(); }
+void QtGamePlatform::Redraw() {
+    view_.PaintNow();
+}
 
 void QtGamePlatform::Sleep(int ms) {
     if (quitting_ || ms <= 0) return;
@@ -47,9 +55,13 @@ void QtGamePlatform::ShowMessage(std::string_view text) {
     ShowWarning(&view_, ToQString(text));
 }
 
-void QtGamePlatform::PumpViewMessages() { view_.DeliverQueuedTaps(); }
+void QtGamePlatform::PumpViewMessages() {
+    view_.DeliverQueuedTaps();
+}
 
-Rect QtGamePlatform::ClientRect() const { return {0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight}; }
+Rect QtGamePlatform::ClientRect() const {
+    return {0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
+}
 
 void QtGamePlatform::Quit() {
     quitting_ = true;

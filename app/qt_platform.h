@@ -12,7 +12,7 @@ class CMervaneView;
 // precise single-shot timer, so the window keeps painting and answering while the
 // computer plays; taps and commands meanwhile are held back by the view.
 class QtGamePlatform final : public GamePlatform {
-public:
+  public:
     explicit QtGamePlatform(CMervaneView& view) : view_(view) {}
 
     void Redraw() override;
@@ -31,7 +31,7 @@ public:
     static void SetPauseScale(double scale);
     static double PauseScale();
 
-private:
+  private:
     CMervaneView& view_;
     SystemClock clock_;
     QEventLoop* pause_ = nullptr;

@@ -12,12 +12,13 @@ namespace {
 
 // The area the sheet is centred in; it is painted afresh from the dialog's members.
 class ScoreSheetArea : public QWidget {
-public:
-    explicit ScoreSheetArea(const CScoreDlg& dialog, QWidget* parent) : QWidget(parent), dialog_(dialog) {
+  public:
+    explicit ScoreSheetArea(const CScoreDlg& dialog, QWidget* parent)
+        : QWidget(parent), dialog_(dialog) {
         setMinimumSize(260, 150);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QtSurface surface(*this);
         surface.SetBackColor(MakeColor(255, 255, 255));
@@ -25,12 +26,12 @@ protected:
         const std::array<std::string, 3> names{dialog_.seatNames[0].toStdString(),
                                                dialog_.seatNames[1].toStdString(),
                                                dialog_.seatNames[2].toStdString()};
-        const std::array<std::int32_t, 4> scores{dialog_.scoreYou, dialog_.scoreLeft, dialog_.scoreTop,
-                                                 dialog_.scoreRight};
+        const std::array<std::int32_t, 4> scores{dialog_.scoreYou, dialog_.scoreLeft,
+                                                 dialog_.scoreTop, dialog_.scoreRight};
         DrawScoreSheet(surface, place, names, scores);
     }
 
-private:
+  private:
     const CScoreDlg& dialog_;
 };
 

@@ -9,7 +9,7 @@ namespace mervane {
 // "Score": the running game's score sheet, a snapshot painted in the dialog.
 class CScoreDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CScoreDlg(QWidget* parent = nullptr);
 
     std::array<QString, 3> seatNames;  // Left, Top, Right
@@ -20,7 +20,7 @@ public:
 
     QWidget* Sheet() const { return sheet_; }
 
-private:
+  private:
     QWidget* sheet_;
 };
 

@@ -15,11 +15,14 @@ constexpr const char* ZoomKey = "ZOOM";
 constexpr const char* XKey = "X";
 constexpr const char* YKey = "Y";
 
-QString Key(std::string_view name) { return QString::fromLatin1(name.data(), qsizetype(name.size())); }
+QString Key(std::string_view name) {
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
 
 // A hand-edited "a, b" comes back from the INI parser as a list; keep it as typed.
 QString TextOf(const QVariant& value) {
-    if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(QStringLiteral(", "));
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
 }
 
@@ -76,8 +79,8 @@ SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath)) 
 
 std::unique_ptr<QSettings> SettingsStore::Open() const {
     if (!filePath_.isEmpty()) return std::make_unique<QSettings>(filePath_, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, Key(setting::Company),
-                                       ApplicationName());
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       Key(setting::Company), ApplicationName());
 }
 
 // QSettings never writes over a file it could not parse. Such a file read as all
@@ -93,7 +96,9 @@ std::unique_ptr<QSettings> SettingsStore::OpenForWriting() const {
     return Open();
 }
 
-QString SettingsStore::FilePath() const { return Open()->fileName(); }
+QString SettingsStore::FilePath() const {
+    return Open()->fileName();
+}
 
 GameSettings SettingsStore::Load() const {
     const GameSettings defaults;

@@ -21,7 +21,7 @@ struct WindowPlacement {
 // file MERVANE_SETTINGS_FILE names). Every operation opens the file afresh, so a
 // failed write leaves nothing behind in memory.
 class SettingsStore {
-public:
+  public:
     SettingsStore();
     explicit SettingsStore(QString filePath);
 
@@ -36,7 +36,7 @@ public:
     WindowPlacement LoadWindow() const;
     bool SaveWindow(const WindowPlacement& placement) const;
 
-private:
+  private:
     std::unique_ptr<QSettings> Open() const;
     std::unique_ptr<QSettings> OpenForWriting() const;
 

@@ -26,11 +26,15 @@ constexpr int CardWidth = 29;
 constexpr int CardHeight = 41;
 
 // Stored flags outside 0..2 count as off, as the form always did.
-bool Checked(std::int32_t flag) { return flag == 1 || flag == 2; }
+bool Checked(std::int32_t flag) {
+    return flag == 1 || flag == 2;
+}
 
 }  // namespace
 
-CardBackPreview::CardBackPreview(QWidget* parent) : QWidget(parent) { setFixedSize(CardWidth, CardHeight); }
+CardBackPreview::CardBackPreview(QWidget* parent) : QWidget(parent) {
+    setFixedSize(CardWidth, CardHeight);
+}
 
 void CardBackPreview::SetCardBack(std::int32_t bitmapId) {
     bitmapId_ = bitmapId;

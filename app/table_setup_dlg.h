@@ -16,22 +16,22 @@ class ColorSwatch;
 // A card back design shown one to one, a card's size.
 class CardBackPreview : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CardBackPreview(QWidget* parent = nullptr);
     void SetCardBack(std::int32_t bitmapId);
     std::int32_t CardBack() const { return bitmapId_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     std::int32_t bitmapId_ = 0;
 };
 
 // "Setup Table": table colour, card back and the three options.
 class CTableSetupDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CTableSetupDlg(QWidget* parent = nullptr);
 
     Color tableColor = 0;
@@ -51,10 +51,10 @@ public:
     QCheckBox* SevenCardsBox() const { return seven_; }
     QCheckBox* AdvancedBox() const { return advanced_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void OnTableColor();
     void OnCardBackChanged(int index);
 
@@ -70,8 +70,9 @@ private:
 
 // The twelve designs in bitmap order, as the list shows them.
 inline constexpr const char* CardBackNames[12] = {
-    "Blue",           "Black",           "Purple", "Smiley",    "Dirty Yellow ", "Red Pinstripes",
-    "Blue Pinstripes", "Skull",          "Blue Star", "Purple Star", "Metal Rivet", "Wild",
+    "Blue",          "Black",          "Purple",          "Smiley",
+    "Dirty Yellow ", "Red Pinstripes", "Blue Pinstripes", "Skull",
+    "Blue Star",     "Purple Star",    "Metal Rivet",     "Wild",
 };
 
 }  // namespace mervane

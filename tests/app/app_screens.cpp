@@ -11,14 +11,14 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/about_dlg.h"
 #include "app/color_dlg.h"
 #include "app/game_setup_dlg.h"
-#include "app/message_box.h"
 #include "app/mervane_app.h"
+#include "app/message_box.h"
 #include "app/play_to_field.h"
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
-#include "app/about_dlg.h"
 #include "app_test_support.h"
 
 namespace mervane {
@@ -58,7 +58,8 @@ void Run() {
         dialog.PlayToEdit()->findChild<QLineEdit*>()->setText("0");
         QTimer::singleShot(100, [] {
             Shot("05-message-range");
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->accept();
         });
         dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });

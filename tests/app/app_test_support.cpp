@@ -21,9 +21,13 @@ MessageRecorder::MessageRecorder() {
     });
 }
 
-MessageRecorder::~MessageRecorder() { SetMessageAnswerer({}); }
+MessageRecorder::~MessageRecorder() {
+    SetMessageAnswerer({});
+}
 
-AppFixture::AppFixture() { QtGamePlatform::SetPauseScale(0); }
+AppFixture::AppFixture() {
+    QtGamePlatform::SetPauseScale(0);
+}
 
 AppFixture::~AppFixture() {
     frame_.reset();
@@ -50,11 +54,14 @@ CMainFrame& AppFixture::Start() {
     return *frame_;
 }
 
-void AppFixture::Trigger(CommandId id) { frame_->Command(id)->trigger(); }
+void AppFixture::Trigger(CommandId id) {
+    frame_->Command(id)->trigger();
+}
 
 void AppFixture::TapTable(Point p) {
     const int zoom = View().Zoom();
-    QTest::mouseClick(&View(), Qt::LeftButton, {}, QPoint(p.x * zoom + zoom - 1, p.y * zoom + zoom - 1));
+    QTest::mouseClick(&View(), Qt::LeftButton, {},
+                      QPoint(p.x * zoom + zoom - 1, p.y * zoom + zoom - 1));
 }
 
 Point AppFixture::HandCardPoint(int index) {
@@ -63,7 +70,9 @@ Point AppFixture::HandCardPoint(int index) {
     return {corner.x + 2, corner.y + table.cardHeight / 2};
 }
 
-Point AppFixture::DrawPilePoint() { return State().table.DrawPileRect().Center(); }
+Point AppFixture::DrawPilePoint() {
+    return State().table.DrawPileRect().Center();
+}
 
 bool AppFixture::PlayHumanMove() {
     GameState& state = State();

@@ -17,7 +17,7 @@ namespace mervane::testing {
 
 // Records every message the program shows and answers its questions from a script.
 class MessageRecorder {
-public:
+  public:
     MessageRecorder();
     ~MessageRecorder();
     QStringList shown;
@@ -27,7 +27,7 @@ public:
 // A real main window over a settings file of its own, shown on the offscreen screen,
 // with pauses cut to nothing unless a test asks for time.
 class AppFixture {
-public:
+  public:
     AppFixture();
     ~AppFixture();
 
@@ -54,7 +54,7 @@ public:
 
     MessageRecorder messages;
 
-private:
+  private:
     QTemporaryDir dir_;
     std::unique_ptr<CMainFrame> frame_;
 };

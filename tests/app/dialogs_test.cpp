@@ -40,7 +40,7 @@ void SetPlayTo(CGameSetupDlg& dialog, const QString& text) {
 }
 
 class DialogTest : public ::testing::Test, public AppFixture {
-protected:
+  protected:
     // Opens the Game Setup dialog from the menu and runs `body` while it is open.
     void WithGameSetup(std::function<void(CGameSetupDlg&)> body) {
         WhenShown<CGameSetupDlg>(Frame(), body);
@@ -88,7 +88,8 @@ TEST_F(DialogTest, GameSetupRefusesABadTargetWithFocusAndSelectionBack) {
     QStringList stillOpen;
     WithGameSetup([&](CGameSetupDlg& dialog) {
         dialog.NameEdit(0)->setText("far too long a name");
-        for (const QString& bad : {QString(), QString("0"), QString("501"), QString("99999999999")}) {
+        for (const QString& bad :
+             {QString(), QString("0"), QString("501"), QString("99999999999")}) {
             messages.shown.clear();
             SetPlayTo(dialog, bad);
             dialog.NameEdit(1)->setFocus();
@@ -97,8 +98,9 @@ TEST_F(DialogTest, GameSetupRefusesABadTargetWithFocusAndSelectionBack) {
             EXPECT_EQ(messages.shown.size(), 1) << "the names wait for a good target";
             EXPECT_TRUE(HasFocusIn(dialog, dialog.PlayToEdit())) << bad.toStdString();
             EXPECT_EQ(dialog.PlayToEdit()->findChild<QLineEdit*>()->selectedText(), bad);
-            const QString expected = bad.isEmpty() || bad.size() > 10 ? "Please enter an integer."
-                                                                      : "Please enter an integer between 1 and 500.";
+            const QString expected = bad.isEmpty() || bad.size() > 10
+                                         ? "Please enter an integer."
+                                         : "Please enter an integer between 1 and 500.";
             EXPECT_EQ(messages.shown.value(0), expected) << bad.toStdString();
         }
         ClickCancel(dialog);
@@ -114,7 +116,8 @@ TEST_F(DialogTest, GameSetupChecksNamesLeftTopRight) {
         dialog.NameEdit(0)->setText("Elevenchars");
         dialog.NameEdit(2)->setText("Elevenchars");
         ClickOk(dialog);
-        EXPECT_EQ(messages.shown, QStringList{"Left Player's Name too Long(Max of 10 characters)."});
+        EXPECT_EQ(messages.shown,
+                  QStringList{"Left Player's Name too Long(Max of 10 characters)."});
         EXPECT_TRUE(HasFocusIn(dialog, dialog.NameEdit(0)));
         dialog.NameEdit(0)->setText("Ten chars!");
         ClickOk(dialog);
@@ -157,8 +160,8 @@ TEST_F(DialogTest, ChangedTargetMidGameAnsweredNoKeepsTheTargetButNotTheRest) {
         dialog.SpeedList()->setCurrentIndex(0);
         ClickOk(dialog);
     });
-    EXPECT_EQ(messages.shown,
-              QStringList({"\"Play To\" points changed, Quit Current Game?", "Points change not saved."}));
+    EXPECT_EQ(messages.shown, QStringList({"\"Play To\" points changed, Quit Current Game?",
+                                           "Points change not saved."}));
     EXPECT_EQ(State().playTo, 200);
     EXPECT_EQ(State().playerNames[0], "Zed");
     EXPECT_EQ(State().computerDelayMs, 2000);
@@ -197,7 +200,8 @@ TEST_F(DialogTest, UnchangedTargetOrOnlySpeedMidGameAsksNothing) {
 
 TEST_F(DialogTest, HandEditedSettingsLoadWithoutHarm) {
     const QString longName(40, QChar('W'));
-    WriteSettingsFile("[Settings]\nPLAYSPEED=7\nPLAYTO=abc\nCARDBACK=53\nPLAYER1=" + longName + "\n");
+    WriteSettingsFile("[Settings]\nPLAYSPEED=7\nPLAYTO=abc\nCARDBACK=53\nPLAYER1=" + longName +
+                      "\n");
     Start();
     EXPECT_EQ(State().computerDelayMs, 1000);
     EXPECT_EQ(State().playTo, 200);
@@ -242,7 +246,8 @@ TEST_F(DialogTest, TableSetupOpensFilledAndWritesAllFive) {
         EXPECT_EQ(dialog.CardBackList()->count(), 12);
         EXPECT_EQ(dialog.CardBackList()->itemText(4), "Dirty Yellow ");
         EXPECT_FALSE(dialog.TrainingBox()->isChecked());
-        EXPECT_TRUE(HasFocusIn(dialog, dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)));
+        EXPECT_TRUE(HasFocusIn(
+            dialog, dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)));
         dialog.CardBackList()->setCurrentIndex(3);
         EXPECT_EQ(dialog.Preview()->CardBack(), 57) << "the preview follows the list at once";
         dialog.TrainingBox()->click();

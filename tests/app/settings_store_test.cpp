@@ -1,16 +1,16 @@
+#include "app/settings_store.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "app/settings_store.h"
-
 namespace mervane {
 namespace {
 
 class SettingsStoreTest : public ::testing::Test {
-protected:
+  protected:
     QString Path() const { return dir.filePath(QStringLiteral("mervane.ini")); }
     void Write(const QByteArray& text) const {
         QFile file(Path());
@@ -72,9 +72,11 @@ TEST_F(SettingsStoreTest, GameSetupWritesTheTargetOnlyWhenAsked) {
 }
 
 TEST_F(SettingsStoreTest, HandEditedValuesFallBackOneByOne) {
-    Write("[Settings]\nPLAYSPEED=7\nPLAYTO=abc\nCARDBACK=53\nTABLECOLOR=2147483648\n"
-          "TRAINING=1x\nSEVENCARDS= 1 \nADVANCED=-4\nPLAYER1=ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN\n"
-          "PLAYER2=Bo, Jr\n");
+    Write(
+        "[Settings]\nPLAYSPEED=7\nPLAYTO=abc\nCARDBACK=53\nTABLECOLOR=2147483648\n"
+        "TRAINING=1x\nSEVENCARDS= 1 "
+        "\nADVANCED=-4\nPLAYER1=ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEFGHIJKLMN\n"
+        "PLAYER2=Bo, Jr\n");
     const GameSettings loaded = SettingsStore(Path()).Load();
     EXPECT_EQ(loaded.playSpeed, 7);  // taken as stored; the game ignores it
     EXPECT_EQ(loaded.playTo, 200);

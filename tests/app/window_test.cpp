@@ -4,9 +4,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSettings>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -29,11 +29,13 @@ struct CommandStates {
 };
 
 CommandStates StatesOf(CMainFrame& frame) {
-    return {frame.Command(ID_NEW_GAME_TOOLBAR)->isEnabled(), frame.Command(ID_SHOW_SCORE)->isEnabled()};
+    return {frame.Command(ID_NEW_GAME_TOOLBAR)->isEnabled(),
+            frame.Command(ID_SHOW_SCORE)->isEnabled()};
 }
 
 void ExpectAlwaysOn(CMainFrame& frame) {
-    for (CommandId id : {ID_GAME_SETUP, ID_TABLE_SETUP, ID_NEW_GAME, ID_APP_ABOUT, ID_HELP_CONTENTS, ID_APP_EXIT})
+    for (CommandId id :
+         {ID_GAME_SETUP, ID_TABLE_SETUP, ID_NEW_GAME, ID_APP_ABOUT, ID_HELP_CONTENTS, ID_APP_EXIT})
         EXPECT_TRUE(frame.Command(id)->isEnabled()) << id;
 }
 
@@ -61,9 +63,10 @@ TEST_F(WindowTest, MenuHoldsItsItemsInOrder) {
     ASSERT_EQ(frame.menuBar()->actions().size(), 1);
     EXPECT_EQ(frame.GameMenu()->title(), "&Mervane");
     QStringList texts;
-    for (QAction* action : frame.GameMenu()->actions()) texts << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(texts, QStringList({"&Game Setup", "&Table Setup ", "-", "&New Game", "&Show Score", "-",
-                                  "&About Mervane...", "Help...", "-", "E&xit"}));
+    for (QAction* action : frame.GameMenu()->actions())
+        texts << (action->isSeparator() ? "-" : action->text());
+    EXPECT_EQ(texts, QStringList({"&Game Setup", "&Table Setup ", "-", "&New Game", "&Show Score",
+                                  "-", "&About Mervane...", "Help...", "-", "E&xit"}));
     ASSERT_EQ(frame.CommandBar()->actions().size(), 1);
     EXPECT_EQ(frame.CommandBar()->actions()[0]->toolTip(), "New Game");
 }
@@ -149,7 +152,8 @@ void PlaysACardByTapping(AppFixture& app, int zoom) {
     app.Trigger(ID_NEW_GAME_TOOLBAR);
     GameState& state = app.State();
     // Draw until a legal card is in hand; a tap on the pack draws one card.
-    while (!HasLegalPlay(state.hands[0], RankOf(state.topCard), state.currentSuit) && !state.deck.Empty()) {
+    while (!HasLegalPlay(state.hands[0], RankOf(state.topCard), state.currentSuit) &&
+           !state.deck.Empty()) {
         const int before = state.hands[0].Count();
         app.TapTable(app.DrawPilePoint());
         ASSERT_EQ(state.hands[0].Count(), before + 1);
@@ -164,8 +168,12 @@ void PlaysACardByTapping(AppFixture& app, int zoom) {
     EXPECT_FALSE(state.hands[0].Contains(card)) << "zoom " << zoom;
 }
 
-TEST_F(WindowTest, TapOnACardPlaysItAtOneTimes) { PlaysACardByTapping(*this, 1); }
-TEST_F(WindowTest, TapOnACardPlaysItAtThreeTimes) { PlaysACardByTapping(*this, 3); }
+TEST_F(WindowTest, TapOnACardPlaysItAtOneTimes) {
+    PlaysACardByTapping(*this, 1);
+}
+TEST_F(WindowTest, TapOnACardPlaysItAtThreeTimes) {
+    PlaysACardByTapping(*this, 3);
+}
 
 TEST_F(WindowTest, TapsMapToTablePixelsByDivision) {
     Start();
@@ -309,7 +317,8 @@ TEST(ProgramTest, ClosingInsideADialogEndsPromptly) {
     QTimer::singleShot(300, frame, [frame] { frame->Command(ID_APP_EXIT)->trigger(); });
     QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(3); });
     EXPECT_EQ(QApplication::exec(), 0);
-    EXPECT_FALSE(QSettings(dir.filePath("mervane.ini"), QSettings::IniFormat).contains("Settings/TABLECOLOR"));
+    EXPECT_FALSE(QSettings(dir.filePath("mervane.ini"), QSettings::IniFormat)
+                     .contains("Settings/TABLECOLOR"));
     qunsetenv("MERVANE_SETTINGS_FILE");
 }
 
