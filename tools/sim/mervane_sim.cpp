@@ -1,11 +1,15 @@
 // mervane-sim: plays whole games headless through the real game flow.
+#include <QDir>
+#include <QGuiApplication>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "render/snapshot.h"
 #include "tools/sim/sim_driver.h"
 
 namespace {
@@ -30,6 +34,8 @@ options:
   --play-to N      points that end a game (default 200)
   --trace          print every event, one per line
   --bench          print hands per second instead (default 100000 hands)
+  --snapshot FILE.png      save the table as the view shows it at the end
+  --snapshot-every DIR     save the table after every redraw, DIR/frame-00001.png on
   --help           this text
 
 trace lines: hand <n> dealer <seat> starter <card> | deal <seat> <cards...> |
@@ -41,6 +47,12 @@ trace lines: hand <n> dealer <seat> starter <card> | deal <seat> <cards...> |
 int Fail(const std::string& message) {
     std::cerr << "mervane-sim: " << message << "\n(see --help)\n";
     return 2;
+}
+
+// Painting needs a GUI application; the simulator has no window, so it paints off-screen.
+std::unique_ptr<QGuiApplication> MakePaintingApplication(int& argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 bool ParseCount(const char* text, int& out) {
@@ -56,6 +68,7 @@ bool ParseCount(const char* text, int& out) {
 int main(int argc, char** argv) {
     using mervane::sim::Options;
     Options options;
+    std::string snapshotFile, snapshotDir;
     options.clock = mervane::SystemClock().LocalNow();
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
@@ -82,6 +95,10 @@ int main(int argc, char** argv) {
             options.trace = true;
         } else if (arg == "--bench") {
             options.bench = true;
+        } else if (arg == "--snapshot" && hasValue) {
+            snapshotFile = argv[++i];
+        } else if (arg == "--snapshot-every" && hasValue) {
+            snapshotDir = argv[++i];
         } else {
             return Fail("unknown option " + std::string(arg));
         }
@@ -92,8 +109,24 @@ int main(int argc, char** argv) {
     if (options.trace && !options.bench) {
         driver.SetLineSink([](std::string_view line) { std::cout << line << '\n'; });
     }
+    std::unique_ptr<QGuiApplication> application;
+    if (!snapshotFile.empty() || !snapshotDir.empty())
+        application = MakePaintingApplication(argc, argv);
+    int frame = 0;
+    if (!snapshotDir.empty()) {
+        if (!QDir().mkpath(QString::fromStdString(snapshotDir)))
+            return Fail("cannot make the folder " + snapshotDir);
+        const QDir dir(QString::fromStdString(snapshotDir));
+        driver.SetAfterRedraw([dir, &frame](mervane::GameState& state) {
+            const QString name = QStringLiteral("frame-%1.png").arg(++frame, 5, 10, QChar('0'));
+            mervane::SaveSnapshot(state, dir.filePath(name));
+        });
+    }
     const auto start = std::chrono::steady_clock::now();
     const int hands = driver.Run();
+    if (!snapshotFile.empty() &&
+        !mervane::SaveSnapshot(driver.Game().State(), QString::fromStdString(snapshotFile)))
+        return Fail("cannot write " + snapshotFile);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (options.bench) {
         std::printf("hands %d seconds %.3f hands/s %.0f\n", hands, elapsed.count(),
