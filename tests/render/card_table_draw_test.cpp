@@ -76,23 +76,6 @@ TEST_F(DrawTest, MissingBitmapIsNeitherCopiedNorReleased) {
     EXPECT_THAT(surface.Calls(), ElementsAre("load 53"));
 }
 
-TEST_F(DrawTest, HandsFaceUpAndFaceDownSitAtTheirSlots) {
-    Layout(7, 5, 5, 5);
-    table.DrawHand(Bottom, HandOf(7));
-    table.DrawHandBacks(Top, HandOf(5));
-    table.DrawHand(Left, HandOf(5, 20));
-    table.DrawHandBacks(Right, HandOf(5));
-    const std::vector<std::string> copies = Copies();
-    ASSERT_EQ(copies.size(), 22u);
-    EXPECT_EQ(copies[0], "stretch 1 0,0,29x41 -> 70,217,29x41");
-    EXPECT_EQ(copies[6], "stretch 7 0,0,29x41 -> 124,217,29x41");
-    EXPECT_EQ(copies[7], "stretch 54 0,0,29x41 -> 79,10,29x41");
-    EXPECT_EQ(copies[11], "stretch 54 0,0,29x41 -> 115,10,29x41");
-    EXPECT_EQ(copies[12], "stretch 20 0,0,29x41 -> 10,75,29x41");
-    EXPECT_EQ(copies[16], "stretch 24 0,0,29x41 -> 10,127,29x41");
-    EXPECT_EQ(copies[17], "stretch 54 0,0,29x41 -> 201,75,29x41");
-}
-
 // Bottom and Right hands put their first ten cards on top by drawing later rows first.
 TEST_F(DrawTest, LongBottomAndRightHandsDrawTheirLaterRowsFirst) {
     Layout(12, 12, 12, 12);
@@ -118,17 +101,6 @@ TEST_F(DrawTest, RowsBeyondTheThirdShareTheFourthAndAreDrawnFirst) {
     EXPECT_EQ(Copies()[0], "stretch 31 0,0,29x41 -> 56,157,29x41");
 }
 
-TEST_F(DrawTest, BacksAreAlwaysDrawnInSlotOrder) {
-    Layout(12, 5, 5, 12);
-    table.cardBackId = 60;
-    table.DrawHandBacks(Right, HandOf(12));
-    const std::vector<std::string> copies = Copies();
-    ASSERT_EQ(copies.size(), 12u);
-    // The inner column (cards 10 and 11) comes last and so lies over cards 0 and 1.
-    EXPECT_EQ(copies[10], "stretch 60 0,0,29x41 -> 183,42,29x41");
-    EXPECT_EQ(copies[0], "stretch 60 0,0,29x41 -> 201,42,29x41");
-}
-
 TEST_F(DrawTest, PilesLoadTheBackOnceForItsThreeCopies) {
     Layout(5, 5, 5, 5);
     table.DrawPiles(30);
@@ -139,13 +111,6 @@ TEST_F(DrawTest, PilesLoadTheBackOnceForItsThreeCopies) {
                                              "release 54", "load 30",                  //
                                              "stretch 30 0,0,29x41 -> 116,114,29x41",  //
                                              "release 30"));
-}
-
-TEST_F(DrawTest, DiscardPileAloneIsCentred) {
-    Layout(5, 5, 5, 5);
-    table.DrawDiscardOnly(52);
-    EXPECT_THAT(Copies(), ElementsAre("stretch 54 0,0,29x41 -> 103,109,29x41",
-                                      "stretch 52 0,0,29x41 -> 106,114,29x41"));
 }
 
 // A stored back number is not checked on load; the piles must not show the title

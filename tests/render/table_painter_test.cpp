@@ -12,9 +12,7 @@
 namespace mervane {
 namespace {
 
-using ::testing::Contains;
 using ::testing::ElementsAre;
-using ::testing::Not;
 using testing::RecordingSurface;
 
 void Deal(GameState& state, int cards) {
@@ -90,29 +88,6 @@ TEST(CardTablePaint, DrawsHandsPilesLabelsAndPicturesInTheirOrder) {
                 ElementsAre("166 0,0,8x7 -> 38,10,8x7 without #FFFFFF"));
     EXPECT_THAT(Lines(window, "off: stretch 148 "), ElementsAre("0,0,24x22 -> 120,164,24x22"));
     EXPECT_THAT(Lines(window, "off: stretch 155 "), ElementsAre("0,0,19x19 -> 1,247,19x19"));
-}
-
-TEST(CardTablePaint, TrainingModeShowsTheComputerHandsFaceUpInTheSamePlaces) {
-    GameState state = MidHand();
-    state.trainingMode = 1;
-    RecordingSurface window;
-    OnDraw(state, window);
-    const std::vector<int> ids = CopiedIds(window);
-    ASSERT_GE(ids.size(), 20u);
-    EXPECT_EQ(
-        std::vector<int>(ids.begin(), ids.begin() + 20),
-        (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20}));
-    EXPECT_THAT(Lines(window, "off: stretch 6 "), ElementsAre("0,0,29x41 -> 10,75,29x41"));
-}
-
-TEST(CardTablePaint, EmptyStockLeavesTheDiscardPileAloneInTheCentre) {
-    GameState state = MidHand();
-    while (!state.deck.Empty()) state.deck.Draw();
-    RecordingSurface window;
-    OnDraw(state, window);
-    EXPECT_THAT(Lines(window, "off: stretch 30 "), ElementsAre("0,0,29x41 -> 106,114,29x41"));
-    EXPECT_THAT(Lines(window, "off: stretch 54 "), Contains("0,0,29x41 -> 103,109,29x41"));
-    EXPECT_THAT(Lines(window, "off: stretch 54 "), Not(Contains("0,0,29x41 -> 64,109,29x41")));
 }
 
 TEST(CardTablePaint, HandScoreComesAfterTheMarkerAndBeforeTheSuitPictures) {
