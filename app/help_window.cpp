@@ -1,6 +1,6 @@
 #include "app/help_window.h"
 
-#include <QScrollBar>
+#include <QApplication>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -48,7 +48,12 @@ HelpHost* HelpHost::Current() {
 }
 
 void HelpHost::Show(const QString& anchor) {
-    if (!window_) window_ = std::make_unique<HelpWindow>();
+    if (!window_) {
+        window_ = std::make_unique<HelpWindow>();
+        // Beside the window that asked, so that the table stays in view.
+        if (const QWidget* asking = QApplication::activeWindow())
+            window_->move(asking->frameGeometry().topRight() + QPoint(8, 0));
+    }
     window_->ShowAnchor(anchor);
 }
 

@@ -61,12 +61,15 @@ QAction* CMainFrame::AddCommand(CommandId id, const QString& text,
                                 void (CMervaneView::*handler)()) {
     auto* action = new QAction(text, this);
     action->setData(int(id));
-    if (handler) {
-        connect(action, &QAction::triggered, this,
-                [this, handler] { view_->Dispatch([this, handler] { (view_->*handler)(); }); });
-    }
+    if (handler)
+        connect(action, &QAction::triggered, this, [this, handler] { RunViewCommand(handler); });
     commands_[id] = action;
     return action;
+}
+
+void CMainFrame::RunViewCommand(void (CMervaneView::*handler)()) {
+    CMervaneView* view = view_;
+    view->Dispatch([view, handler] { (view->*handler)(); });
 }
 
 void CMainFrame::BuildMenu() {

@@ -57,6 +57,7 @@ class CMainFrame : public QMainWindow {
 
   private:
     QAction* AddCommand(CommandId id, const QString& text, void (CMervaneView::*handler)());
+    void RunViewCommand(void (CMervaneView::*handler)());
     void BuildMenu();
     void BuildToolBar();
     void BuildZoomKeys();

@@ -47,8 +47,9 @@ bool AppFixture::HasSetting(const QString& key) const {
     return QSettings(SettingsPath(), QSettings::IniFormat).contains(key);
 }
 
-CMainFrame& AppFixture::Start() {
-    frame_ = std::make_unique<CMainFrame>(SettingsStore(SettingsPath()));
+CMainFrame& AppFixture::Start(const QString& settingsPath) {
+    frame_ = std::make_unique<CMainFrame>(
+        SettingsStore(settingsPath.isEmpty() ? SettingsPath() : settingsPath));
     frame_->show();
     (void)QTest::qWaitForWindowExposed(frame_.get());
     return *frame_;

@@ -36,7 +36,8 @@ class AppFixture {
     QString ReadSetting(const QString& key) const;  // "Settings/PLAYTO", "" when absent
     bool HasSetting(const QString& key) const;
 
-    CMainFrame& Start();
+    // Over the fixture's own settings file, or over another path when given.
+    CMainFrame& Start(const QString& settingsPath = {});
     CMainFrame& Frame() { return *frame_; }
     CMervaneView& View() { return *frame_->View(); }
     GameState& State() { return frame_->View()->State(); }

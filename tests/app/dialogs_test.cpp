@@ -236,6 +236,23 @@ TEST_F(DialogTest, StoredTargetOutOfRangeIsShownAndRefused) {
     EXPECT_EQ(messages.shown, QStringList{"Please enter an integer between 1 and 500."});
 }
 
+TEST_F(DialogTest, AcceptedValuesStayWhenTheFileCannotBeWritten) {
+    Start(QStringLiteral("/proc/no-such-folder/mervane.ini"));
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        dialog.NameEdit(2)->setText("Kept");
+        SetPlayTo(dialog, "99");
+        ClickOk(dialog);
+    });
+    WithTableSetup([&](CTableSetupDlg& dialog) {
+        dialog.AdvancedBox()->click();
+        ClickOk(dialog);
+    });
+    EXPECT_TRUE(messages.shown.isEmpty()) << "a failed write is silent";
+    EXPECT_EQ(State().playerNames[2], "Kept");
+    EXPECT_EQ(State().playTo, 99);
+    EXPECT_EQ(State().advancedRules, 1);
+}
+
 TEST_F(DialogTest, TableSetupOpensFilledAndWritesAllFive) {
     Start();
     Trigger(ID_NEW_GAME_TOOLBAR);

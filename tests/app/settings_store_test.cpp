@@ -91,7 +91,8 @@ TEST_F(SettingsStoreTest, HandEditedValuesFallBackOneByOne) {
 }
 
 TEST_F(SettingsStoreTest, GarbageFileReadsAsDefaultsAndIsRewrittenCleanly) {
-    Write(QByteArray("\x00\xff\xfe[[[=\n\x01garbage", 18));
+    static const char garbage[] = "\x00\xff\xfe[[[=\n\x01garbage";
+    Write(QByteArray(garbage, sizeof garbage - 1));
     const SettingsStore store(Path());
     EXPECT_EQ(store.Load().playTo, 200);
     GameSettings values;
