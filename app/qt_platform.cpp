@@ -12,6 +12,7 @@ namespace mervane {
 namespace {
 
 double pauseScale = 1.0;
+std::optional<LocalTime> fixedTime;
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -24,6 +25,14 @@ void QtGamePlatform::SetPauseScale(double scale) {
 }
 double QtGamePlatform::PauseScale() {
     return pauseScale;
+}
+
+void QtGamePlatform::FixClock(std::optional<LocalTime> time) {
+    fixedTime = time;
+}
+
+LocalTime QtGamePlatform::LocalNow() const {
+    return fixedTime ? *fixedTime : clock_.LocalNow();
 }
 
 void QtGamePlatform::Redraw() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "game/platform.h"
 
 class QEventLoop;
@@ -21,7 +23,7 @@ class QtGamePlatform final : public GamePlatform {
     void ShowMessage(std::string_view text) override;
     void PumpViewMessages() override;
     Rect ClientRect() const override;
-    LocalTime LocalNow() const override { return clock_.LocalNow(); }
+    LocalTime LocalNow() const override;
 
     // From now on every pause returns at once; a pause under way ends now.
     void Quit();
@@ -30,6 +32,9 @@ class QtGamePlatform final : public GamePlatform {
     // Tests shorten every pause by this factor (1 is real time).
     static void SetPauseScale(double scale);
     static double PauseScale();
+    // Tests make every deal reproducible by fixing the time the shuffle reads;
+    // nullopt goes back to the system clock.
+    static void FixClock(std::optional<LocalTime> time);
 
   private:
     CMervaneView& view_;

@@ -27,11 +27,13 @@ MessageRecorder::~MessageRecorder() {
 
 AppFixture::AppFixture() {
     QtGamePlatform::SetPauseScale(0);
+    QtGamePlatform::FixClock(LocalTime{7, 2, 0, 0, 0});
 }
 
 AppFixture::~AppFixture() {
     frame_.reset();
     QtGamePlatform::SetPauseScale(1);
+    QtGamePlatform::FixClock(std::nullopt);
 }
 
 void AppFixture::WriteSettingsFile(const QString& iniText) const {

@@ -377,7 +377,11 @@ TEST_F(DialogTest, AboutBoxShowsPictureVersionAndCredit) {
 
 TEST_F(DialogTest, F1InTheSetupDialogsOpensTheirHelp) {
     CMainFrame& frame = Start();
+    // A window shortcut reaches only the active window; the help window
+    // that the first F1 opens takes activation until the next dialog gets it.
     WithGameSetup([&](CGameSetupDlg& dialog) {
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
         QTest::keyClick(&dialog, Qt::Key_F1);
         ASSERT_NE(frame.Help().Window(), nullptr);
         EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "game_setup");
@@ -385,6 +389,8 @@ TEST_F(DialogTest, F1InTheSetupDialogsOpensTheirHelp) {
         ClickCancel(dialog);
     });
     WithTableSetup([&](CTableSetupDlg& dialog) {
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
         QTest::keyClick(&dialog, Qt::Key_F1);
         EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "table_setup");
         ClickCancel(dialog);

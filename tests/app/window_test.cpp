@@ -105,9 +105,11 @@ TEST_F(WindowTest, WinnerScreenOffersTheToolbarAgain) {
     EXPECT_TRUE(StatesOf(frame).toolbarNewGame);
     EXPECT_FALSE(StatesOf(frame).showScore);
     ExpectAlwaysOn(frame);
-    // The menu's New Game asks nothing on the winner screen.
+    // The menu's New Game asks nothing on the winner screen. (The hand that the
+    // clock deals may have ended in a dead round, whose message comes before.)
+    messages.shown.clear();
     Trigger(ID_NEW_GAME);
-    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(" | ").toStdString();
     EXPECT_TRUE(State().gameInProgress);
     EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{}));
 }
