@@ -32,15 +32,15 @@ QFont MakeFont(const QString& family, int pixelSize, bool bold) {
 
 // The largest pixel size whose cell (ascent + descent) still fits the height asked
 // for; DejaVu Sans hits 11 and 15 exactly. A shorter cell is padded below.
-TableFont FitFont(FontSpec spec) {
-    const QString family = TableFonts::Family(spec.bold);
-    for (int pixels = spec.height; pixels > 1; --pixels) {
-        QFont font = MakeFont(family, pixels, spec.bold);
+TableFont FitFont(FontSpec wanted) {
+    const QString family = TableFonts::Family(wanted.bold);
+    for (int pixels = wanted.height; pixels > 1; --pixels) {
+        QFont font = MakeFont(family, pixels, wanted.bold);
         const QFontMetrics metrics(font);
-        if (metrics.height() <= spec.height) return {font, metrics.ascent(), spec.height, {}};
+        if (metrics.height() <= wanted.height) return {font, metrics.ascent(), wanted.height, {}};
     }
-    QFont font = MakeFont(family, 1, spec.bold);
-    return {font, QFontMetrics(font).ascent(), spec.height, {}};
+    QFont font = MakeFont(family, 1, wanted.bold);
+    return {font, QFontMetrics(font).ascent(), wanted.height, {}};
 }
 
 }  // namespace
@@ -63,11 +63,11 @@ QString TableFonts::Family(bool bold) {
     return bold ? boldFamily : regular;
 }
 
-const TableFont& TableFonts::For(FontSpec spec) {
+const TableFont& TableFonts::For(FontSpec wanted) {
     static std::map<std::pair<int, bool>, TableFont> fonts;
-    const auto key = std::make_pair(spec.height, spec.bold);
+    const auto key = std::make_pair(wanted.height, wanted.bold);
     auto found = fonts.find(key);
-    if (found == fonts.end()) found = fonts.emplace(key, FitFont(spec)).first;
+    if (found == fonts.end()) found = fonts.emplace(key, FitFont(wanted)).first;
     return found->second;
 }
 
