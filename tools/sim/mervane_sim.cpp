@@ -31,6 +31,7 @@ options:
   --hands N        stop after N hands (default: play one game to its end)
   --seven          deal seven cards
   --advanced       Advanced Rules (Reverse, Skip, Draw Two)
+  --training       Training Mode: snapshots show every hand face up
   --play-to N      points that end a game (default 200)
   --trace          print every event, one per line
   --bench          print hands per second instead (default 100000 hands)
@@ -91,6 +92,8 @@ int main(int argc, char** argv) {
             options.sevenCards = true;
         } else if (arg == "--advanced") {
             options.advancedRules = true;
+        } else if (arg == "--training") {
+            options.trainingMode = true;
         } else if (arg == "--trace") {
             options.trace = true;
         } else if (arg == "--bench") {

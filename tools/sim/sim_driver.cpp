@@ -27,6 +27,7 @@ Driver::Driver(const Options& options) : options_(options), platform_(options.cl
     settings.playTo = options.playTo;
     settings.sevenCards = options.sevenCards ? 1 : 0;
     settings.advancedRules = options.advancedRules ? 1 : 0;
+    settings.trainingMode = options.trainingMode ? 1 : 0;
     game_.ApplyLoadedSettings(settings);
     game_.State().table.SetTableRect(platform_.ClientRect());
 }

@@ -16,6 +16,7 @@ struct Options {
     std::optional<int> hands;  // stop after this many hands; else one game
     bool sevenCards = false;
     bool advancedRules = false;
+    bool trainingMode = false;  // computer hands face up in snapshots
     int playTo = 200;
     bool trace = false;
     bool bench = false;
