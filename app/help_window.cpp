@@ -1,6 +1,6 @@
 #include "app/help_window.h"
 
-#include <QApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -35,7 +35,7 @@ void HelpWindow::ShowAnchor(const QString& anchor) {
     QTimer::singleShot(0, browser_, [this, anchor] { browser_->scrollToAnchor(anchor); });
 }
 
-HelpHost::HelpHost() {
+HelpHost::HelpHost(const QWidget& table) : table_(table) {
     currentHost = this;
 }
 
@@ -50,11 +50,26 @@ HelpHost* HelpHost::Current() {
 void HelpHost::Show(const QString& anchor) {
     if (!window_) {
         window_ = std::make_unique<HelpWindow>();
-        // Beside the window that asked, so that the table stays in view.
-        if (const QWidget* asking = QApplication::activeWindow())
-            window_->move(asking->frameGeometry().topRight() + QPoint(8, 0));
+        PlaceBesideTable();
     }
     window_->ShowAnchor(anchor);
+}
+
+// Right of the table if the screen has room there, else left of it; failing
+// both, wherever the window system puts it.
+void HelpHost::PlaceBesideTable() {
+    const QScreen* screen = table_.screen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QRect table = table_.frameGeometry();
+    const QSize size = window_->size();
+    constexpr int Gap = 8;
+    const QRect right(table.topRight() + QPoint(Gap, 0), size);
+    const QRect left(table.topLeft() - QPoint(Gap + size.width(), 0), size);
+    if (room.contains(right))
+        window_->move(right.topLeft());
+    else if (room.contains(left))
+        window_->move(left.topLeft());
 }
 
 void HelpHost::Close() {

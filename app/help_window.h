@@ -27,7 +27,8 @@ class HelpWindow : public QWidget {
 // so that a modal dialog does not hold it still).
 class HelpHost {
   public:
-    HelpHost();
+    // The help window first opens beside `table`, so that the table stays in view.
+    explicit HelpHost(const QWidget& table);
     ~HelpHost();
     HelpHost(const HelpHost&) = delete;
     HelpHost& operator=(const HelpHost&) = delete;
@@ -38,6 +39,9 @@ class HelpHost {
     static HelpHost* Current();
 
   private:
+    void PlaceBesideTable();
+
+    const QWidget& table_;
     std::unique_ptr<HelpWindow> window_;
 };
 

@@ -70,7 +70,7 @@ class CMainFrame : public QMainWindow {
     QMenu* menu_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
-    HelpHost help_;
+    HelpHost help_{*this};
 };
 
 }  // namespace mervane

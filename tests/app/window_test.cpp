@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 #include <QTextBrowser>
@@ -270,6 +271,18 @@ TEST_F(WindowTest, HelpAndF1OpenTheContents) {
     help->close();
     QTest::keyClick(&frame, Qt::Key_F1);
     EXPECT_TRUE(help->isVisible());
+}
+
+TEST_F(WindowTest, HelpOpensBesideTheTableWhereTheScreenHasRoom) {
+    CMainFrame& frame = Start();
+    frame.SetZoom(1);
+    const QRect room = frame.screen()->availableGeometry();
+    frame.move(room.topLeft());
+    Trigger(ID_HELP_CONTENTS);
+    const QRect help = frame.Help().Window()->frameGeometry();
+    EXPECT_FALSE(help.intersects(frame.frameGeometry())) << "right of the table";
+    EXPECT_TRUE(room.contains(help));
+    frame.Help().Close();
 }
 
 TEST_F(WindowTest, ExitClosesWithoutAsking) {
