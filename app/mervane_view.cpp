@@ -13,14 +13,11 @@
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "game/timings.h"
+#include "render/qt_text.h"
 #include "render/snapshot.h"
 
 namespace mervane {
 namespace {
-
-QString ToQString(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // For the start-up figure: the wall clock at the first paint, when asked for.
 void StampFirstPaint() {

@@ -7,16 +7,13 @@
 
 #include "app/mervane_view.h"
 #include "app/message_box.h"
+#include "render/qt_text.h"
 
 namespace mervane {
 namespace {
 
 double pauseScale = 1.0;
 std::optional<LocalTime> fixedTime;
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 }  // namespace
 

@@ -15,8 +15,7 @@ public:
 
     // Value order, nothing dealt; the shuffle counter is kept.
     void Refill();
-    // Refills and puts the pack in the order that the seed from the clock and
-    // shuffleCount gives.
+    // Refills, then mixes the pack with a seed made of shuffleCount and the time.
     void Shuffle(const Clock& clock, CrtRandom& random, Alerts& alerts);
     // The next card, or NoCard once all 52 are dealt.
     Card Draw();
@@ -24,7 +23,7 @@ public:
     // known table. Refuses (changing nothing) anything but a permutation of 1..52.
     bool Arrange(const std::array<Card, CardsInPack>& order, std::int32_t dealt);
 
-    // The seed of a shuffle made with this counter at this time.
+    // shuffleCount times the day, month (1..12), minute, second and hour that are not 0.
     static std::uint32_t ShuffleSeed(std::int32_t shuffleCount, const LocalTime& time);
 
     std::int32_t DrawPos() const { return drawPos; }

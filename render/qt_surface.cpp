@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "render/bitmap_cache.h"
+#include "render/qt_text.h"
 #include "render/table_fonts.h"
 
 namespace mervane {
@@ -12,10 +13,6 @@ namespace {
 
 QRect ToQRect(const Rect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
-}
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 class QtPicture final : public Picture {

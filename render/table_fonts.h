@@ -35,7 +35,7 @@ struct TableFont {
 // in only when the files are missing. Needs a QGuiApplication.
 class TableFonts {
   public:
-    static const TableFont& For(FontSpec spec);
+    static const TableFont& For(FontSpec wanted);
     // The family actually used, for tests and reports.
     static QString Family(bool bold);
 };
