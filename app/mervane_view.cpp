@@ -146,6 +146,11 @@ void CMervaneView::DeliverQueuedTaps() {
     queue_ = std::move(commands);
 }
 
+void CMervaneView::DropQueuedTaps() {
+    QCoreApplication::processEvents();
+    std::erase_if(queue_, [](const Pending& pending) { return pending.isTap; });
+}
+
 void CMervaneView::Shutdown() {
     closing_ = true;
     queue_.clear();

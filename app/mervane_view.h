@@ -45,6 +45,8 @@ class CMervaneView : public QWidget {
 
     // The game's PumpViewMessages.
     void DeliverQueuedTaps();
+    // Forgets the taps made so far; commands still wait for the chain's end.
+    void DropQueuedTaps();
     // Paints at once, as the game's Redraw asks.
     void PaintNow();
     // The window is closing: pauses end, queued input is dropped, nothing more runs.

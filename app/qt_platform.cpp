@@ -65,6 +65,10 @@ void QtGamePlatform::PumpViewMessages() {
     view_.DeliverQueuedTaps();
 }
 
+void QtGamePlatform::DropQueuedTaps() {
+    view_.DropQueuedTaps();
+}
+
 Rect QtGamePlatform::ClientRect() const {
     return {0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
 }

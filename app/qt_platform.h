@@ -22,6 +22,7 @@ class QtGamePlatform final : public GamePlatform {
     bool AskYesNo(std::string_view text) override;
     void ShowMessage(std::string_view text) override;
     void PumpViewMessages() override;
+    void DropQueuedTaps() override;
     Rect ClientRect() const override;
     LocalTime LocalNow() const override;
 

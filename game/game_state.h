@@ -39,6 +39,9 @@ struct GameState {
     Suit currentSuit = Spades;
     std::array<std::int32_t, SeatCount> scores{};
     std::int32_t playTo = 0;
+    // The seat whose hand ended the last game, kept for the winner screen: the scores
+    // alone cannot name it once the target has been changed or was never reachable.
+    Seat gameWinner = NoSeat;
     std::array<std::string, SeatCount> statusText;
     bool showHandScore = false;
     std::int32_t passCount = 0;

@@ -48,6 +48,7 @@ public:
     void ShowMessage(std::string_view text) override;
     bool AskYesNo(std::string_view text) override;
     void PumpViewMessages() override;
+    void DropQueuedTaps() override { queuedTaps_.clear(); }
     Rect ClientRect() const override { return client_; }
     LocalTime LocalNow() const override { return clock_.LocalNow(); }
 

@@ -87,12 +87,6 @@ Seat MervaneGame::NextSeat(Seat seat) const {
     return reversed ? (seat + SeatCount - 1) % SeatCount : (seat + 1) % SeatCount;
 }
 
-Seat MervaneGame::GameWinner() const {
-    for (Seat seat = 0; seat < SeatCount; ++seat) {
-        if (state_.scores[static_cast<std::size_t>(seat)] >= state_.playTo) return seat;
-    }
-    return -1;
-}
 
 // --- the chain of turns ---
 
@@ -282,9 +276,13 @@ void MervaneGame::EndHand(Seat winner) {
     if (score >= state_.playTo) {
         state_.gameInProgress = false;
         state_.betweenGames = true;
+        state_.gameWinner = winner;
         if (observer_) observer_->GameOver(winner);
     }
     Redraw();
+    // The sheet now shown waits for a tap made after it appeared: one made while the
+    // last turns played out must not skip it.
+    platform_.DropQueuedTaps();
 }
 
 // --- the human's taps ---
@@ -395,6 +393,7 @@ void MervaneGame::NewGame() {
     if (state_.gameInProgress) return;
     BusyScope busy(chainDepth_);
     state_.scores = {};
+    state_.gameWinner = NoSeat;
     state_.handOver = false;
     state_.humanTurn = false;
     state_.gameInProgress = true;

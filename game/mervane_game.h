@@ -61,8 +61,8 @@ public:
 
     // A chain of turns is running (inside a pause, a message or a pump).
     bool Busy() const { return chainDepth_ > 0; }
-    // The first seat, in seat order, at or above the target; -1 for none.
-    Seat GameWinner() const;
+    // The seat that won the last game, NoSeat while none has.
+    Seat GameWinner() const { return state_.gameWinner; }
     int HandsDealt() const { return handsDealt_; }
 
 private:

@@ -19,6 +19,8 @@ public:
     virtual bool AskYesNo(std::string_view text) = 0;
     // Deliver the taps queued for the view so far.
     virtual void PumpViewMessages() = 0;
+    // Forget the taps queued for the view so far, unseen by the game.
+    virtual void DropQueuedTaps() = 0;
     // The view's client rectangle in table pixels (left and top 0).
     virtual Rect ClientRect() const = 0;
     // LocalNow() and ShowMessage() come from Clock and Alerts.

@@ -13,6 +13,7 @@ inline constexpr Seat LeftSeat = 1;
 inline constexpr Seat TopSeat = 2;
 inline constexpr Seat RightSeat = 3;
 inline constexpr int SeatCount = 4;
+inline constexpr Seat NoSeat = -1;
 
 inline constexpr TablePosition PositionOfSeat(Seat seat) {
     constexpr TablePosition positions[] = {Bottom, Left, Top, Right};
@@ -20,8 +21,8 @@ inline constexpr TablePosition PositionOfSeat(Seat seat) {
 }
 
 inline constexpr Seat SeatAtPosition(TablePosition position) {
-    constexpr Seat seats[] = {-1, HumanSeat, TopSeat, LeftSeat, RightSeat};
-    return position >= Bottom && position <= Right ? seats[position] : -1;
+    constexpr Seat seats[] = {NoSeat, HumanSeat, TopSeat, LeftSeat, RightSeat};
+    return position >= Bottom && position <= Right ? seats[position] : NoSeat;
 }
 
 // The seat a Skip reaches: opposite, the same in both directions.

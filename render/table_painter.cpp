@@ -40,11 +40,11 @@ void DrawTitle(GameState& state, Surface& window, const Rect& client) {
     window.DrawPicture(title->Image(), at, kTitleBlock);
 }
 
-// The first seat, in seat order, at or above the target.
+// The seat recorded when the game ended; the scores are not looked at again.
 std::string_view WinnerName(const GameState& state) {
-    if (state.scores[0] >= state.playTo) return text::You;
-    for (std::size_t seat = 1; seat < state.scores.size(); ++seat)
-        if (state.scores[seat] >= state.playTo) return state.playerNames[seat - 1];
+    if (state.gameWinner == HumanSeat) return text::You;
+    if (state.gameWinner > HumanSeat && state.gameWinner < SeatCount)
+        return state.playerNames[static_cast<std::size_t>(state.gameWinner - 1)];
     return {};
 }
 

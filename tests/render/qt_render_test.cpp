@@ -298,6 +298,7 @@ TEST_F(Rendered, WinnerScreenShowsTrophyWinnerNameAndSheetOnWhite) {
     state.betweenGames = state.handOver = true;
     state.playTo = 100;
     state.scores = {40, 20, 105, 0};
+    state.gameWinner = TopSeat;
     const QImage table = RenderTableImage(state);
     EXPECT_TRUE(ShowsWhole(table, {107, 10}, 164));
     EXPECT_EQ(table.pixel(0, 0), kWhite);

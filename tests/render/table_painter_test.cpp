@@ -139,13 +139,14 @@ TEST(TitlePaint, MissingPictureLeavesPlainWhite) {
     EXPECT_EQ(state.splashPicture, nullptr);
 }
 
-GameState WonGame(std::array<std::int32_t, 4> scores) {
+GameState WonGame(std::array<std::int32_t, 4> scores, Seat winner = HumanSeat) {
     GameState state = MidHand();
     state.gameInProgress = false;
     state.betweenGames = true;
     state.handOver = true;
     state.playTo = 100;
     state.scores = scores;
+    state.gameWinner = winner;
     return state;
 }
 
@@ -168,11 +169,20 @@ TEST(WinnerPaint, ShowsTrophyWinnerAndNameStraightOnTheWindow) {
     EXPECT_EQ(calls.back(), "font 11");
 }
 
-TEST(WinnerPaint, NamesTheFirstSeatInSeatOrderAtTheTarget) {
-    GameState state = WonGame({10, 30, 100, 150});
+// The winner is the seat the game recorded, whatever the scores and the target say now.
+TEST(WinnerPaint, NamesTheRecordedWinnerNotWhoeverTheTargetPicks) {
+    GameState state = WonGame({10, 30, 100, 150}, TopSeat);
     RecordingSurface window;
     OnDraw(state, window);
     EXPECT_THAT(Lines(window, "text 110,73 "), ElementsAre("'Tom' #0 on #FFFFFF bold"));
+
+    state = WonGame({10, 30, 100, 150}, RightSeat);
+    state.playTo = 0;
+    RecordingSurface again;
+    OnDraw(state, again);
+    EXPECT_THAT(Lines(again, "text "), ::testing::Contains(::testing::HasSubstr(",73 'Rik' ")));
+    EXPECT_THAT(Lines(again, "text "),
+                ::testing::Not(::testing::Contains(::testing::HasSubstr(",73 'You' "))));
 }
 
 // With 6 pixels a character (7 in bold) and 11-pixel cells.

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "app/qt_platform.h"
+#include "app_test_support.h"
+#include "cards/card.h"
+#include "game/texts.h"
+
+namespace mervane {
+namespace {
+
+using testing::AppFixture;
+
+// The hand's end as the player meets it in the window.
+class HandResultInTheWindow : public ::testing::Test, public AppFixture {
+  protected:
+    // A dealt hand rearranged so that the human's 5 of Spades lets Left go out with its
+    // Queen under Advanced Rules: "Skip" and its pause are the last thing before the sheet.
+    void LeftGoesOutNext(std::int32_t leftScore) {
+        Start();
+        Trigger(ID_NEW_GAME_TOOLBAR);
+        ASSERT_TRUE(State().humanTurn);
+        GameState& state = State();
+        const Card hands[4][2] = {{ParseCard("5S"), ParseCard("9H")},
+                                  {ParseCard("QS"), NoCard},
+                                  {ParseCard("2H"), NoCard},
+                                  {ParseCard("3H"), NoCard}};
+        for (int seat = 0; seat < 4; ++seat) {
+            state.hands[seat].Clear();
+            for (Card card : hands[seat])
+                if (card != NoCard) state.hands[seat].Add(card);
+        }
+        state.topCard = ParseCard("4S");
+        state.currentSuit = Spades;
+        state.advancedRules = 1;
+        state.passCount = 0;
+        state.scores = {0, leftScore, 0, 0};
+        View().Game().RefreshCardCounts();
+    }
+
+    // Taps the table once, while Left's "Skip" is shown.
+    void TapDuringTheSkip() {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            if (tapped_ || State().statusText[LeftSeat] != text::Skip) return;
+            tapped_ = true;
+            TapTable({3, 3});
+        });
+        poll_.start(1);
+    }
+
+    QTimer poll_;
+    bool tapped_ = false;
+};
+
+TEST_F(HandResultInTheWindow, ATapDuringTheLastPauseLeavesTheSheetUp) {
+    LeftGoesOutNext(0);
+    QtGamePlatform::SetPauseScale(0.2);
+    TapDuringTheSkip();
+    TapTable(HandCardPoint(0));
+    ASSERT_TRUE(tapped_);
+    EXPECT_TRUE(State().handOver);
+    EXPECT_TRUE(State().showHandScore);
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+    EXPECT_EQ(View().QueuedInputs(), 0u);
+    // A tap on the sheet itself deals the next hand.
+    TapTable({3, 3});
+    EXPECT_EQ(View().Game().HandsDealt(), 2);
+}
+
+TEST_F(HandResultInTheWindow, ATapDuringTheLastPauseLeavesTheWinnerScreenUp) {
+    LeftGoesOutNext(199);
+    QtGamePlatform::SetPauseScale(0.2);
+    TapDuringTheSkip();
+    TapTable(HandCardPoint(0));
+    ASSERT_TRUE(tapped_);
+    EXPECT_TRUE(State().handOver && State().betweenGames && !State().gameInProgress);
+    EXPECT_EQ(View().Game().GameWinner(), LeftSeat);
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+}
+
+}  // namespace
+}  // namespace mervane
