@@ -48,7 +48,8 @@ protected:
     ~Alerts() = default;
 };
 
-// The handheld C runtime's generator, so that a seed deals the same pack everywhere:
+// A small linear congruential generator of our own, so that a seed deals the same pack
+// on every machine and compiler (std::rand is not specified that closely):
 // state = state * 214013 + 2531011 (mod 2^32), next = (state >> 16) & 0x7FFF.
 class CrtRandom {
 public:
