@@ -2,10 +2,9 @@
 #   cmake -DSIM=<path> -DARGS="a|b|c" -DRC=<status> [-DSTDERR=<regex>] [-DGOLDEN=<trace>]
 #         [-DSTDOUT_FILE=<file>] [-DBLOCK=<path>] -P run_sim.cmake
 # GOLDEN: stdout must be that trace without its command line. BLOCK: a folder made
-# first, to stand where the simulator wants to write a file.
+# first, in a fresh parent folder, to stand where the simulator wants to write a file.
 string(REPLACE "|" ";" args "${ARGS}")
 if(BLOCK)
-  file(REMOVE_RECURSE "${BLOCK}")
   get_filename_component(parent "${BLOCK}" DIRECTORY)
   file(REMOVE_RECURSE "${parent}")
   file(MAKE_DIRECTORY "${BLOCK}")

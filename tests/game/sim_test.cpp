@@ -47,7 +47,9 @@ Lines PlayTraced(const PinnedGame& game) {
     return lines;
 }
 
-std::string GoldenPath(const char* file) { return std::string(MERVANE_GOLDEN_DIR) + "/" + file; }
+std::string GoldenPath(const char* file) {
+    return std::string(MERVANE_GOLDEN_DIR) + "/" + file;
+}
 
 bool ReadLines(const std::string& path, Lines& lines) {
     std::ifstream in(path, std::ios::binary);
@@ -85,9 +87,9 @@ std::string FirstDifference(const Lines& golden, const Lines& now) {
 void CheckAgainstGolden(const PinnedGame& game) {
     SCOPED_TRACE(game.file);
     const Lines now = PlayTraced(game);
-    ASSERT_TRUE(std::any_of(now.begin(), now.end(),
-                            [](const std::string& l) { return l.starts_with("gameover "); }))
-        << "the game did not reach its end";
+    ASSERT_TRUE(std::any_of(now.begin(), now.end(), [](const std::string& l) {
+        return l.starts_with("gameover ");
+    })) << "the game did not reach its end";
     const std::string path = GoldenPath(game.file);
     if (UpdatingGolden()) {
         ASSERT_TRUE(WriteLines(path, now)) << "cannot write " << path;
@@ -180,8 +182,8 @@ TEST(SimulatorRandomHuman, PolicyNamesAreStrict) {
     EXPECT_EQ(random->kind, HumanPolicy::Kind::Random);
     EXPECT_EQ(random->seed, 7u);
     EXPECT_EQ(ParseHumanPolicy("random:18446744073709551615")->seed, UINT64_MAX);
-    for (const char* text : {"", "First", "random", "random:", "random:-1", "random:+7", "random:7x",
-                             "random: 7", "random:18446744073709551616"}) {
+    for (const char* text : {"", "First", "random", "random:", "random:-1", "random:+7",
+                             "random:7x", "random: 7", "random:18446744073709551616"}) {
         EXPECT_FALSE(ParseHumanPolicy(text)) << text;
     }
 }

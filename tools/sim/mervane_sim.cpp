@@ -197,7 +197,8 @@ int main(int argc, char** argv) {
             return Failure("cannot make the folder " + line.snapshotDir);
         const QDir dir(QString::fromStdString(line.snapshotDir));
         driver.SetAfterRedraw([dir, &frame](mervane::GameState& state) {
-            Save(state, dir.filePath(QStringLiteral("frame-%1.png").arg(++frame, 5, 10, QChar('0'))));
+            Save(state,
+                 dir.filePath(QStringLiteral("frame-%1.png").arg(++frame, 5, 10, QChar('0'))));
         });
     }
     const auto start = std::chrono::steady_clock::now();

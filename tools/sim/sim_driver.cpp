@@ -108,8 +108,9 @@ int Driver::Run() {
             game_.OnTableTap(0, 0);
         } else if (state.humanTurn) {
             if (++taps > options_.maxTapsPerHand) {
-                throw StuckGame("hand " + std::to_string(game_.HandsDealt()) + " still runs after " +
-                                std::to_string(options_.maxTapsPerHand) + " taps of the human");
+                throw StuckGame("hand " + std::to_string(game_.HandsDealt()) +
+                                " still runs after " + std::to_string(options_.maxTapsPerHand) +
+                                " taps of the human");
             }
             HumanMove();
         } else {
@@ -176,8 +177,9 @@ void Driver::RandomPolicyMove() {
         const auto boxes = state.table.SuitBoxes();
         std::array<std::size_t, 4> leftToRight{};
         std::iota(leftToRight.begin(), leftToRight.end(), std::size_t{0});
-        std::stable_sort(leftToRight.begin(), leftToRight.end(),
-                         [&](std::size_t a, std::size_t b) { return boxes[a].left < boxes[b].left; });
+        std::stable_sort(leftToRight.begin(), leftToRight.end(), [&](std::size_t a, std::size_t b) {
+            return boxes[a].left < boxes[b].left;
+        });
         TapSuitBox(leftToRight[random_.Next() % 4]);
         return;
     }
