@@ -1,5 +1,8 @@
 #include "render/snapshot.h"
 
+#include <QBuffer>
+#include <QFile>
+
 #include "render/qt_surface.h"
 #include "render/table_painter.h"
 
@@ -15,8 +18,21 @@ QImage RenderTableImage(GameState& state) {
     return image;
 }
 
-bool SaveSnapshot(GameState& state, const QString& pngPath) {
-    return RenderTableImage(state).save(pngPath, "PNG");
+bool SaveSnapshot(GameState& state, const QString& pngPath, QString* error) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!RenderTableImage(state).save(&buffer, "PNG")) {
+        if (error) *error = QStringLiteral("the PNG could not be made");
+        return false;
+    }
+    QFile file(pngPath);
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                         file.write(png) == png.size() && file.flush();
+    if (written) file.close();
+    if (written && file.error() == QFileDevice::NoError) return true;
+    if (error) *error = file.errorString();
+    return false;
 }
 
 }  // namespace mervane

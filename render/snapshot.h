@@ -14,6 +14,8 @@ inline constexpr int ViewHeight = 268;
 // 240 x 268 image. Like the view's paint, it may load the title picture into the
 // state and sets showHandScore on the winner screen. Needs a QGuiApplication.
 QImage RenderTableImage(GameState& state);
-bool SaveSnapshot(GameState& state, const QString& pngPath);
+// Writes that image as a PNG. False, with the reason in *error, unless every byte reached
+// the file: QImage::save alone reports success on a full disk.
+bool SaveSnapshot(GameState& state, const QString& pngPath, QString* error = nullptr);
 
 }  // namespace mervane

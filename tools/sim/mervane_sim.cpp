@@ -4,8 +4,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
+#include <iomanip>
 #include <iostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -18,13 +21,25 @@ constexpr std::string_view kHelp = R"(usage: mervane-sim [options]
 
 Plays Mervane headless through the game's own flow on a 240 x 268 table. The three
 computer seats play as in the game; the human seat is driven by taps at the table's
-coordinates with a fixed policy:
-  - play the first card of the hand, in hand order, that is legal;
-  - if none, tap the pack while it holds cards;
-  - after an eight, tap the box of the suit the hand now holds most of
-    (ties go to Hearts, Diamonds, Clubs, Spades);
-  - answer OK to every message, and tap to continue after a hand.
-Pauses are recorded, not waited for.
+coordinates, with one of two policies:
+
+  --human first (the default)
+    - play the first card of the hand, in hand order, that is legal;
+    - if none, tap the pack while it holds cards;
+    - after an eight, tap the box of the suit the hand now holds most of
+      (ties go to Hearts, Diamonds, Clubs, Spades).
+  --human random:SEED (SEED from 0 to 18446744073709551615)
+    Numbers come from SplitMix64 over a 64-bit state that starts at SEED: each number
+    adds 0x9E3779B97F4A7C15 to the state, z = state, z = (z ^ (z >> 30)) *
+    0xBF58476D1CE4E5B9, z = (z ^ (z >> 27)) * 0x94D049BB133111EB, and is z ^ (z >> 31).
+    - at the human's move, with n cards in the hand, take the next number r and let
+      k = r mod (n + 1): if k < n tap card k in hand order, legal or not (an illegal
+      card does nothing); if k = n tap the pack, even when it is empty;
+    - when a suit is asked for, take the next number r and tap suit box r mod 4,
+      counting the boxes from the left.
+Both policies answer OK to every message and tap to continue after a hand. Pauses are
+recorded, not waited for. A hand that takes more than 100000 of the human's taps is
+reported as a stuck game.
 
 options:
   --seed-clock "YYYY-MM-DD HH:MM:SS"  the local time every shuffle reads (default: now)
@@ -33,6 +48,7 @@ options:
   --advanced       Advanced Rules (Reverse, Skip, Draw Two)
   --training       Training Mode: snapshots show every hand face up
   --play-to N      points that end a game (default 200)
+  --human POLICY   first or random:SEED, as above
   --trace          print every event, one per line
   --bench          print hands per second instead (default 100000 hands)
   --snapshot FILE.png      save the table as the view shows it at the end
@@ -43,11 +59,27 @@ trace lines: hand <n> dealer <seat> starter <card> | deal <seat> <cards...> |
   status <seat> <text> | play <seat> <card> | suit <suit> | draw <seat> <card> |
   pause <ms> | message <text> | redraw | pump |
   end <winner> scores <s0> <s1> <s2> <s3> | dead | gameover <winner>
+
+exit status: 0 done, 1 the game or a file failed, 2 a wrong command line.
 )";
 
-int Fail(const std::string& message) {
+// A wrong command line.
+int Usage(const std::string& message) {
     std::cerr << "mervane-sim: " << message << "\n(see --help)\n";
     return 2;
+}
+
+// The run itself went wrong: a file that could not be written, a stuck game.
+int Failure(const std::string& message) {
+    std::cerr << "mervane-sim: " << message << "\n";
+    return 1;
+}
+
+// A trace sent to a full disk or a closed pipe is a failed run, not a finished one.
+int Finish() {
+    std::cout.flush();
+    if (!std::cout) return Failure("cannot write the standard output");
+    return 0;
 }
 
 // Painting needs a GUI application; the simulator has no window, so it paints off-screen.
@@ -64,30 +96,52 @@ bool ParseCount(const char* text, int& out) {
     return true;
 }
 
-}  // namespace
+bool TakesValue(std::string_view arg) {
+    return arg == "--seed-clock" || arg == "--hands" || arg == "--play-to" || arg == "--human" ||
+           arg == "--snapshot" || arg == "--snapshot-every";
+}
 
-int main(int argc, char** argv) {
-    using mervane::sim::Options;
-    Options options;
+struct CommandLine {
+    mervane::sim::Options options;
     std::string snapshotFile, snapshotDir;
-    options.clock = mervane::SystemClock().LocalNow();
+    bool help = false;
+};
+
+// An empty string when the command line is good, else what is wrong with it.
+std::string Parse(int argc, char** argv, CommandLine& line) {
+    auto& options = line.options;
     for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        int count = 0;
+        const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::cout << kHelp;
-            return 0;
-        } else if (arg == "--seed-clock" && hasValue) {
-            const auto clock = mervane::sim::ParseClock(argv[++i]);
-            if (!clock) return Fail("--seed-clock wants \"YYYY-MM-DD HH:MM:SS\"");
+            line.help = true;
+            return {};
+        }
+        const char* value = nullptr;
+        if (TakesValue(arg)) {
+            // "--hands --trace" forgot the number; it does not name a file "--trace".
+            if (i + 1 >= argc || std::string_view(argv[i + 1]).starts_with("--"))
+                return arg + " needs a value";
+            value = argv[++i];
+        }
+        int count = 0;
+        if (arg == "--seed-clock") {
+            const auto clock = mervane::sim::ParseClock(value);
+            if (!clock) return "--seed-clock wants a real date and time as \"YYYY-MM-DD HH:MM:SS\"";
             options.clock = *clock;
-        } else if (arg == "--hands" && hasValue) {
-            if (!ParseCount(argv[++i], count)) return Fail("--hands wants a positive number");
+        } else if (arg == "--hands") {
+            if (!ParseCount(value, count)) return "--hands wants a positive number";
             options.hands = count;
-        } else if (arg == "--play-to" && hasValue) {
-            if (!ParseCount(argv[++i], count)) return Fail("--play-to wants a positive number");
+        } else if (arg == "--play-to") {
+            if (!ParseCount(value, count)) return "--play-to wants a positive number";
             options.playTo = count;
+        } else if (arg == "--human") {
+            const auto policy = mervane::sim::ParseHumanPolicy(value);
+            if (!policy) return "--human wants first or random:SEED";
+            options.human = *policy;
+        } else if (arg == "--snapshot") {
+            line.snapshotFile = value;
+        } else if (arg == "--snapshot-every") {
+            line.snapshotDir = value;
         } else if (arg == "--seven") {
             options.sevenCards = true;
         } else if (arg == "--advanced") {
@@ -98,46 +152,74 @@ int main(int argc, char** argv) {
             options.trace = true;
         } else if (arg == "--bench") {
             options.bench = true;
-        } else if (arg == "--snapshot" && hasValue) {
-            snapshotFile = argv[++i];
-        } else if (arg == "--snapshot-every" && hasValue) {
-            snapshotDir = argv[++i];
         } else {
-            return Fail("unknown option " + std::string(arg));
+            return "unknown option " + arg;
         }
     }
+    return {};
+}
+
+// Thrown from inside the run, which has no other way to stop at the first lost frame.
+class SnapshotFailed : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+void Save(mervane::GameState& state, const QString& path) {
+    QString reason;
+    if (!mervane::SaveSnapshot(state, path, &reason))
+        throw SnapshotFailed("cannot write " + path.toStdString() + ": " + reason.toStdString());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CommandLine line;
+    line.options.clock = mervane::SystemClock().LocalNow();
+    if (const std::string wrong = Parse(argc, argv, line); !wrong.empty()) return Usage(wrong);
+    if (line.help) {
+        std::cout << kHelp;
+        return Finish();
+    }
+    auto& options = line.options;
     if (options.bench && !options.hands) options.hands = 100'000;
 
     mervane::sim::Driver driver(options);
     if (options.trace && !options.bench) {
-        driver.SetLineSink([](std::string_view line) { std::cout << line << '\n'; });
+        driver.SetLineSink([](std::string_view text) { std::cout << text << '\n'; });
     }
     std::unique_ptr<QGuiApplication> application;
-    if (!snapshotFile.empty() || !snapshotDir.empty())
+    if (!line.snapshotFile.empty() || !line.snapshotDir.empty())
         application = MakePaintingApplication(argc, argv);
     int frame = 0;
-    if (!snapshotDir.empty()) {
-        if (!QDir().mkpath(QString::fromStdString(snapshotDir)))
-            return Fail("cannot make the folder " + snapshotDir);
-        const QDir dir(QString::fromStdString(snapshotDir));
+    if (!line.snapshotDir.empty()) {
+        if (!QDir().mkpath(QString::fromStdString(line.snapshotDir)))
+            return Failure("cannot make the folder " + line.snapshotDir);
+        const QDir dir(QString::fromStdString(line.snapshotDir));
         driver.SetAfterRedraw([dir, &frame](mervane::GameState& state) {
-            const QString name = QStringLiteral("frame-%1.png").arg(++frame, 5, 10, QChar('0'));
-            mervane::SaveSnapshot(state, dir.filePath(name));
+            Save(state,
+                 dir.filePath(QStringLiteral("frame-%1.png").arg(++frame, 5, 10, QChar('0'))));
         });
     }
     const auto start = std::chrono::steady_clock::now();
-    const int hands = driver.Run();
-    if (!snapshotFile.empty() &&
-        !mervane::SaveSnapshot(driver.Game().State(), QString::fromStdString(snapshotFile)))
-        return Fail("cannot write " + snapshotFile);
+    int hands = 0;
+    try {
+        hands = driver.Run();
+        if (!line.snapshotFile.empty())
+            Save(driver.Game().State(), QString::fromStdString(line.snapshotFile));
+    } catch (const std::exception& error) {
+        std::cout.flush();
+        return Failure(error.what());
+    }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     if (options.bench) {
-        std::printf("hands %d seconds %.3f hands/s %.0f\n", hands, elapsed.count(),
-                    hands / elapsed.count());
+        std::cout << "hands " << hands << " seconds " << std::fixed << std::setprecision(3)
+                  << elapsed.count() << " hands/s " << std::setprecision(0)
+                  << hands / elapsed.count() << '\n';
     } else if (!options.trace) {
         const auto& scores = driver.Game().State().scores;
-        std::printf("hands %d scores %d %d %d %d\n", hands, scores[0], scores[1], scores[2],
-                    scores[3]);
+        std::cout << "hands " << hands << " scores " << scores[0] << ' ' << scores[1] << ' '
+                  << scores[2] << ' ' << scores[3] << '\n';
     }
-    return 0;
+    return Finish();
 }

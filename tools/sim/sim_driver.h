@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -10,6 +12,13 @@
 #include "game/mervane_game.h"
 
 namespace mervane::sim {
+
+// How the human seat is driven (see --help).
+struct HumanPolicy {
+    enum class Kind { First, Random };
+    Kind kind = Kind::First;
+    std::uint64_t seed = 0;  // Random only
+};
 
 struct Options {
     LocalTime clock{};
@@ -20,13 +29,38 @@ struct Options {
     int playTo = 200;
     bool trace = false;
     bool bench = false;
+    HumanPolicy human;
+    // A hand in which the human taps this often without it ending is reported as stuck:
+    // even the random policy finishes a hand in a few hundred taps.
+    int maxTapsPerHand = 100'000;
 };
 
-// Parses "YYYY-MM-DD HH:MM:SS" into the parts the shuffle reads.
+// Parses "YYYY-MM-DD HH:MM:SS" into the parts the shuffle reads; a date or time that
+// does not exist is refused.
 std::optional<LocalTime> ParseClock(std::string_view text);
 
+// Parses "first" or "random:SEED" (SEED a decimal number below 2^64).
+std::optional<HumanPolicy> ParseHumanPolicy(std::string_view text);
+
+// SplitMix64: a tiny generator whose whole state is one 64-bit number, so a seed on the
+// command line reproduces every choice.
+class SplitMix64 {
+public:
+    explicit SplitMix64(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t Next();
+
+private:
+    std::uint64_t state_;
+};
+
+// The driver gave up on a game that no longer moves.
+class StuckGame : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Plays through the real game flow, the human seat driven by taps at the layout's
-// coordinates with a fixed policy (see --help).
+// coordinates with the chosen policy (see --help).
 class Driver {
 public:
     explicit Driver(const Options& options);
@@ -36,7 +70,8 @@ public:
     // Called after every step the view would show (for snapshots).
     void SetAfterRedraw(std::function<void(GameState&)> hook);
 
-    // Returns the number of hands played (won or dead).
+    // Returns the number of hands played (won or dead). Throws StuckGame when a hand
+    // takes more than maxTapsPerHand of the human's taps.
     int Run();
 
     MervaneGame& Game() { return game_; }
@@ -45,12 +80,17 @@ public:
 private:
     bool Finished() const;
     void HumanMove();
-    Point CardTapPoint(int index) const;
+    void FirstPolicyMove();
+    void RandomPolicyMove();
+    void TapCard(int index);
+    void TapPack();
+    void TapSuitBox(std::size_t box);
     void OnLine(std::string_view line);
 
     Options options_;
     HeadlessPlatform platform_;
     MervaneGame game_{platform_};
+    SplitMix64 random_;
     HeadlessPlatform::LineSink sink_;
     std::function<void(GameState&)> afterRedraw_;
 };
