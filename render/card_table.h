@@ -19,6 +19,15 @@ inline constexpr Color DefaultTableColor = MakeColor(0, 155, 0);
 inline constexpr Color StatusRed = MakeColor(200, 0, 0);
 inline constexpr std::int32_t FirstCardBackId = 54;
 inline constexpr std::int32_t LastCardBackId = 65;
+inline constexpr Size DealerMarkerSize{8, 7};
+
+// The back design that face-down cards show. A stored number is not checked when the
+// settings are read; one that names no design shows the first, so that face-down
+// cards and the pack never vanish.
+inline constexpr std::int32_t ShownCardBack(std::int32_t cardBackId) {
+    return cardBackId >= FirstCardBackId && cardBackId <= LastCardBackId ? cardBackId
+                                                                         : FirstCardBackId;
+}
 
 // Bitmap numbers of the table's pictures besides faces (1..52) and backs (54..65).
 namespace bitmap {

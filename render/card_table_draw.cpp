@@ -10,7 +10,6 @@ namespace {
 constexpr int kFanRow = 10;
 constexpr int kFirstBitmap = 1;
 constexpr int kLastCardBitmap = 65;
-constexpr Size kMarkerSize{8, 7};
 
 bool IsCardImage(int bitmapId) {
     return bitmapId >= kFirstBitmap && bitmapId <= kLastCardBitmap;
@@ -46,16 +45,14 @@ void CCardTable::DrawHand(TablePosition position, const CardList& hand) const {
 }
 
 void CCardTable::DrawHandBacks(TablePosition position, const CardList& hand) const {
-    for (int i = 0; i < hand.Count(); ++i) DrawCardImage(position, i, cardBackId);
+    for (int i = 0; i < hand.Count(); ++i) DrawCardImage(position, i, ShownCardBack(cardBackId));
 }
 
 void CCardTable::DrawPiles(Card topCard) const {
     const StockPiles piles = StockPilePositions();
     const Size card{cardWidth, cardHeight};
-    // A stored back number is not checked when the settings are read, so a slot
-    // shows only card images, as DrawCardImage does.
-    if (IsCardImage(cardBackId)) {
-        const ScopedBitmap back(*surface, cardBackId);
+    {
+        const ScopedBitmap back(*surface, ShownCardBack(cardBackId));
         for (Point p : {piles.drawLower, piles.drawUpper, piles.discardBack})
             back.Stretch({0, 0, 29, 41}, RectAt(p, card));
     }
@@ -68,8 +65,8 @@ void CCardTable::DrawPiles(Card topCard) const {
 void CCardTable::DrawDiscardOnly(Card topCard) const {
     const DiscardOnlyPile pile = DiscardOnlyPosition();
     const Size card{cardWidth, cardHeight};
-    if (IsCardImage(cardBackId)) {
-        const ScopedBitmap back(*surface, cardBackId);
+    {
+        const ScopedBitmap back(*surface, ShownCardBack(cardBackId));
         back.Stretch({0, 0, 29, 41}, RectAt(pile.back, card));
     }
     if (IsCardImage(topCard)) {
@@ -101,7 +98,7 @@ void CCardTable::DrawDealerMarker(TablePosition position, std::string_view name)
     const ScopedFont font(*surface, LabelFont);
     const Size nameSize = surface->MeasureText(name);
     const ScopedBitmap marker(*surface, bitmap::DealerMarker);
-    marker.CopyTransparent(DealerMarkerPos(position, nameSize), kMarkerSize, White);
+    marker.CopyTransparent(DealerMarkerPos(position, nameSize), DealerMarkerSize, White);
 }
 
 }  // namespace mervane

@@ -95,13 +95,18 @@ Point CCardTable::StatusPos(TablePosition position, Size text) const {
 Point CCardTable::DealerMarkerPos(TablePosition position, Size nameText) const {
     const Point p0 = CardPos(position, 0);
     const int tw = nameText.width, th = nameText.height;
+    Point at = p0;
     switch (position) {
-        case Bottom: return {p0.x - tw - 12, p0.y + cardHeight - 7};
-        case Top: return {p0.x - tw - 23, p0.y};
-        case Left: return {p0.x + tw + 5, p0.y - th - 5};
-        case Right: return {p0.x + cardWidth - tw - 13, p0.y - th - 5};
-        default: return p0;
+        case Bottom: at = {p0.x - tw - 12, p0.y + cardHeight - 7}; break;
+        case Top: at = {p0.x - tw - 23, p0.y}; break;
+        case Left: at = {p0.x + tw + 5, p0.y - th - 5}; break;
+        case Right: at = {p0.x + cardWidth - tw - 13, p0.y - th - 5}; break;
+        default: break;
     }
+    // A long name beside a long hand would push the marker off the table.
+    const auto keepIn = [](int v, int low, int high) { return std::max(low, std::min(v, high)); };
+    return {keepIn(at.x, tableRect.left, tableRect.right - DealerMarkerSize.width),
+            keepIn(at.y, tableRect.top, tableRect.bottom - DealerMarkerSize.height)};
 }
 
 std::array<Rect, 4> CCardTable::SuitBoxes() const {

@@ -11,7 +11,8 @@ namespace mervane {
 class Surface;
 
 // Where the score sheet is drawn: over the table (white text cells, "Tap To
-// Continue", and 20 pixels lower once the game is won) or in the Score dialog.
+// Continue", 20 pixels lower once the game is won, and names cut short where they
+// would make the sheet wider than the table) or in the Score dialog.
 struct ScoreSheetPlace {
     Rect client;
     bool onTable = true;

@@ -187,11 +187,12 @@ QRgb SuitColour(Suit s) {
 const Art& SmallPip(Suit s) {
     // The designs are drawn one row a line; keep the formatter off them.
     // clang-format off
+    // Three square lobes and a stem: at this size round lobes turn into a cross.
     static const Art clubs = {
-        "..#..",
         ".###.",
-        "#.#.#",
+        ".###.",
         "#####",
+        "##.##",
         "..#..",
     };
     static const Art diamonds = {
@@ -231,14 +232,16 @@ const Art& SmallPip(Suit s) {
 
 // Larger pips are computed from circles and polygons in a unit square, so one design
 // serves the ace, the buttons and the indicator at whatever size each needs.
-Art BigPip(Suit s, int size) {
-    QImage m = Layer(size, size);
-    const double n = size;
+// A height of its own stretches the design upright.
+Art BigPip(Suit s, int size, int height = 0) {
+    if (height == 0) height = size;
+    QImage m = Layer(size, height);
+    const double n = size, v = height;
     auto circle = [&](double cx, double cy, double r) {
-        FillEllipse(m, cx * n, cy * n, r * n, r * n, kBlack);
+        FillEllipse(m, cx * n, cy * v, r * n, r * v, kBlack);
     };
     auto poly = [&](std::vector<QPointF> pts) {
-        for (QPointF& p : pts) p *= n;
+        for (QPointF& p : pts) p = {p.x() * n, p.y() * v};
         FillPolygon(m, pts, kBlack);
     };
     switch (s) {
@@ -264,8 +267,8 @@ Art BigPip(Suit s, int size) {
             poly({{0.5, 0.6}, {0.76, 1.0}, {0.24, 1.0}});
             break;
     }
-    Art art(size, std::string(size, '.'));
-    for (int y = 0; y < size; ++y)
+    Art art(height, std::string(size, '.'));
+    for (int y = 0; y < height; ++y)
         for (int x = 0; x < size; ++x)
             if (qAlpha(m.pixel(x, y)) == 255) art[y][x] = '#';
     return art;
@@ -287,7 +290,8 @@ Art RankGlyph(int rank) {
         {7, {"###", "..#", ".#.", ".#.", ".#."}},
         {8, {"###", "#.#", "###", "#.#", "###"}},
         {9, {"###", "#.#", "###", "..#", "##."}},
-        // A two-column 1 keeps "10" within the six columns of the corner.
+        // A two-column 1 keeps "10" within the six columns of the corner, clear of the
+        // border.
         {10, {".#.###", "##.#.#", ".#.#.#", ".#.#.#", ".#.###"}},
         {11, {"..#", "..#", "..#", "#.#", ".#."}},
         {12, {".#.", "#.#", "#.#", "##.", ".##"}},
@@ -335,12 +339,13 @@ void CardBlank(QImage& card) {
         Plot(card, x, y, kCorner);
 }
 
-// Rank over pip, centred on column 4, inside the left 8 columns and top 13 rows that
-// stay visible when the card lies under its neighbours in a fan.
+// Rank over pip, centred on column 4, in columns 2..7 and rows 2..12: inside the left
+// 9 columns and top 13 rows that stay visible when the card lies under its neighbours
+// in a fan, with a white column and row between it and the border.
 void CornerIndex(QImage& layer, int rank, Suit s) {
     const Art glyph = RankGlyph(rank);
     const QRgb c = SuitColour(s);
-    Stamp(layer, glyph, rank == 10 ? 1 : 4 - Width(glyph) / 2, 2, c);
+    Stamp(layer, glyph, rank == 10 ? 2 : 4 - Width(glyph) / 2, 2, c);
     Stamp(layer, SmallPip(s), 2, 8, c);
 }
 
@@ -352,10 +357,11 @@ void BothCorners(QImage& card, int rank, Suit s) {
     Over(card, layer.mirrored(true, true));
 }
 
-// Pip centres of the number cards. The columns keep a free column between the pips and
-// the corner indices; the rows are symmetric about the middle row 20.
+// Pip centres of the number cards. The side pips start at column 9, so the 9-column
+// strip a card shows under its neighbour in a fan holds the corner index alone; the
+// columns are symmetric about the middle column 14, the rows about the middle row 20.
 std::vector<std::pair<int, int>> PipCentres(int rank) {
-    constexpr int L = 10, M = 14, R = 18;
+    constexpr int L = 11, M = 14, R = 17;
     constexpr int top = 5, upper = 15, mid = 20, lower = 25, bottom = 35;
     std::vector<std::pair<int, int>> sides2 = {{L, top}, {R, top}, {L, bottom}, {R, bottom}};
     std::vector<std::pair<int, int>> sides3 = {{L, top}, {R, top},    {L, mid},
@@ -395,9 +401,10 @@ void PipCard(QImage& card, int rank, Suit s) {
 }
 
 void AceCard(QImage& card, Suit s) {
-    // The ace of spades is traditionally the grand one.
-    const int size = s == Suit::Spades ? 15 : 11;
-    Stamp(card, BigPip(s, size), 14 - size / 2, 20 - size / 2, SuitColour(s));
+    // The ace of spades is traditionally the grand one: taller, as the strip a fan
+    // leaves showing must hold the index alone.
+    const int height = s == Suit::Spades ? 15 : 11;
+    Stamp(card, BigPip(s, 11, height), 14 - 11 / 2, 20 - height / 2, SuitColour(s));
 }
 
 // Court figures are drawn as the top half of a double-ended portrait, 13 x 16, and turned

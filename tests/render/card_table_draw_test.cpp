@@ -120,7 +120,30 @@ TEST_F(DrawTest, PilesShowOnlyCardImages) {
     table.cardBackId = 140;
     table.DrawPiles(NoCard);
     table.DrawDiscardOnly(164);
-    EXPECT_TRUE(surface.Calls().empty());
+    EXPECT_THAT(CopiedIds(), ElementsAre(54, 54, 54, 54));
+}
+
+// A stored back number that names no design (a face, the missing 53, anything) shows
+// the Blue back on every face-down card and on the pack, and stays stored as it is.
+TEST_F(DrawTest, BackNumbersOutsideTheDesignsShowTheBlueBack) {
+    for (int stored : {99, 0, -1, 53, 66, 1, 52}) {
+        SCOPED_TRACE(stored);
+        Layout(5, 5, 5, 5);
+        surface.ClearCalls();
+        table.cardBackId = stored;
+        table.DrawHandBacks(Top, HandOf(2));
+        table.DrawPiles(30);
+        table.DrawDiscardOnly(30);
+        EXPECT_THAT(CopiedIds(), ElementsAre(54, 54, 54, 54, 54, 30, 54, 30));
+        EXPECT_EQ(table.cardBackId, stored);
+    }
+    for (int design : {54, 57, 65}) {
+        surface.ClearCalls();
+        table.cardBackId = design;
+        table.DrawHandBacks(Left, HandOf(1));
+        table.DrawDiscardOnly(30);
+        EXPECT_THAT(CopiedIds(), ElementsAre(design, design, 30));
+    }
 }
 
 TEST_F(DrawTest, StatusLineIsRedOnTheTableColourAndRestoresTheTextColour) {
@@ -153,6 +176,30 @@ TEST_F(DrawTest, DealerMarkerStandsBesideTheNameWithoutItsWhitePixels) {
                                    "transparent 166 0,0,8x7 -> 38,10,8x7 without #FFFFFF",
                                    "transparent 166 0,0,8x7 -> 39,59,8x7 without #FFFFFF",
                                    "transparent 166 0,0,8x7 -> 187,59,8x7 without #FFFFFF"));
+}
+
+// Clamped only where it would leave the table: a ten-card Top hand starts at x = 56,
+// so a 42-pixel name would put the marker at x = -9.
+TEST_F(DrawTest, DealerMarkerNeverLeavesTheTable) {
+    Layout(7, 10, 5, 5);
+    EXPECT_EQ(table.DealerMarkerPos(Top, {42, 11}), (Point{0, 10}));
+    EXPECT_EQ(table.DealerMarkerPos(Top, {33, 11}), (Point{0, 10}));
+    EXPECT_EQ(table.DealerMarkerPos(Top, {32, 11}), (Point{1, 10}));
+    EXPECT_EQ(table.DealerMarkerPos(Left, {250, 11}), (Point{232, 59}));
+    EXPECT_EQ(table.DealerMarkerPos(Right, {250, 11}), (Point{0, 59}));
+    table.Begin(&surface, {0, 0, 240, 30});
+    EXPECT_EQ(table.DealerMarkerPos(Left, {24, 11}).y, 0);
+    EXPECT_EQ(table.DealerMarkerPos(Bottom, {0, 11}).y, 13);
+    // The hit tests keep the layout as drawn.
+    table.Begin(&surface, {0, 0, 240, 268});
+    EXPECT_EQ(table.DrawPileRect(), (Rect{67, 114, 96, 155}));
+    EXPECT_EQ(table.SuitBoxes()[0], (Rect{72, 164, 96, 186}));
+    EXPECT_EQ(table.HitHandCard({71, 230}, 7), 0);
+
+    surface.ClearCalls();
+    table.DrawDealerMarker(Top, "Player3");  // 42 wide
+    EXPECT_THAT(surface.Calls(),
+                ::testing::Contains("transparent 166 0,0,8x7 -> 0,10,8x7 without #FFFFFF"));
 }
 
 }  // namespace

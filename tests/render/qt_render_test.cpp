@@ -251,6 +251,18 @@ TEST_F(Rendered, DealerMarkerStandsBesideEachSeatWithoutItsWhite) {
     }
 }
 
+// A ten-card Top hand with a long name would put the marker left of the table.
+TEST_F(Rendered, DealerMarkerStaysWholeOnTheTable) {
+    GameState state = MidHand();
+    Deal(state, {7, 10, 5, 5});
+    state.playerNames = {"Left", "WWWWWWWWWW", "Right"};
+    state.dealer = TopSeat;
+    ASSERT_GT(Measure(LabelFont, state.playerNames[1]).width, 56 - 23);
+    const QImage table = RenderTableImage(state);
+    EXPECT_EQ(CountOf(table, table.rect(), qRgb(220, 0, 0)), 12);
+    EXPECT_EQ(CountOf(table, QRect(0, 10, 8, 7), qRgb(220, 0, 0)), 12);
+}
+
 TEST_F(Rendered, SuitChooserAndCurrentSuitPicture) {
     GameState state = MidHand();
     state.choosingSuit = true;
@@ -272,12 +284,16 @@ TEST_F(Rendered, EmptyStockCentresTheDiscardPile) {
     EXPECT_EQ(ColoursIn(table, QRect(64, 109, 32, 46)), std::set<QRgb>{kTable});
 }
 
-TEST_F(Rendered, MissingBackNumberLeavesItsSlotsEmpty) {
-    GameState state = MidHand();
-    state.table.cardBackId = 53;
-    const QImage table = RenderTableImage(state);
-    EXPECT_EQ(ColoursIn(table, QRect(79, 10, 65, 41)), std::set<QRgb>{kTable});
-    EXPECT_TRUE(ShowsWhole(table, {116, 114}, 30));
+// A stored back that is no design draws as the Blue back, so the pack never vanishes.
+TEST_F(Rendered, MissingBackNumberShowsTheBlueBack) {
+    for (int stored : {53, 99}) {
+        GameState state = MidHand();
+        state.table.cardBackId = stored;
+        const QImage table = RenderTableImage(state);
+        EXPECT_TRUE(ShowsWhole(table, {115, 10}, 54)) << stored;  // Top's last back
+        EXPECT_TRUE(ShowsWhole(table, {67, 114}, 54)) << stored;  // the stock
+        EXPECT_TRUE(ShowsWhole(table, {116, 114}, 30)) << stored;
+    }
 }
 
 TEST_F(Rendered, TitlePictureStandsCentredOnWhite) {
@@ -347,6 +363,55 @@ TEST_F(Rendered, ScoreSheetBoxAndColumnsFollowTheMeasuredText) {
     EXPECT_EQ(CountOf(table, QRect(x1 - 7, scoreY, 7, 11), kBlack), 0);
     EXPECT_GT(CountOf(table, QRect(x1, scoreY, Measure(LabelFont, "40").width, 11), kBlack), 10);
     EXPECT_EQ(ColoursIn(table, tapCell), (std::set<QRgb>{kWhite, kRed}));
+}
+
+// The score sheet over the table, read back from its pixels: on a row below the
+// scores only the two borders and the three rules are black.
+struct SheetColumns {
+    explicit SheetColumns(const QImage& table) {
+        for (int x = 0; x < table.width(); ++x)
+            if (table.pixel(x, kBlankRow) == kBlack) lines.push_back(x);
+    }
+    static constexpr int kBlankRow = 155;    // between the scores and "Tap To Continue"
+    static constexpr int kHeadingRow = 109;  // the 11-pixel rows of headings and scores
+    static constexpr int kScoreRow = 133;
+    std::vector<int> lines;
+};
+
+void ExpectEveryColumnShows(const QImage& table) {
+    const SheetColumns sheet(table);
+    ASSERT_EQ(sheet.lines.size(), 5u) << "both borders and three rules on the table";
+    for (std::size_t i = 0; i < 4; ++i) {
+        const int from = sheet.lines[i] + 1, to = sheet.lines[i + 1];
+        EXPECT_GT(CountOf(table, QRect(from, SheetColumns::kHeadingRow, to - from, 11), kBlack), 5)
+            << "heading " << i;
+        EXPECT_GT(CountOf(table, QRect(from, SheetColumns::kScoreRow, to - from, 11), kBlack), 5)
+            << "score " << i;
+        // The score keeps two white pixels before the next rule, which stays whole.
+        EXPECT_EQ(ColoursIn(table, QRect(to - 2, SheetColumns::kScoreRow, 2, 11)),
+                  std::set<QRgb>{kWhite})
+            << "score " << i;
+        EXPECT_EQ(ColoursIn(table, QRect(to, SheetColumns::kHeadingRow, 1, 60)),
+                  std::set<QRgb>{kBlack})
+            << "rule " << i;
+    }
+}
+
+TEST_F(Rendered, ScoreSheetWithTenWideCharactersANameFitsTheTable) {
+    GameState state = MidHand();
+    const std::string wide(10, 'W');
+    state.playerNames = {wide, wide, wide};
+    state.scores = {95, 120, 85, 60};
+    state.showHandScore = true;
+    ExpectEveryColumnShows(RenderTableImage(state));
+}
+
+TEST_F(Rendered, LongScoresUnderOneLetterNamesKeepToTheirColumns) {
+    GameState state = MidHand();
+    state.playerNames = {"A", "B", "C"};
+    state.scores = {12345, -1234, 99999, 12345};
+    state.showHandScore = true;
+    ExpectEveryColumnShows(RenderTableImage(state));
 }
 
 TEST_F(Rendered, SurfacePrimitivesKeepTheirEdges) {
