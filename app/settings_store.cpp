@@ -61,7 +61,8 @@ std::string ReadString(QSettings& settings, std::string_view name, const std::st
 // settings group that is not UTF-8 is read as Latin-1 instead.
 std::optional<std::string> Latin1Value(const QByteArray& file, std::string_view name) {
     bool inSection = false;
-    for (const QByteArray& rawLine : file.split('\n')) {
+    const QByteArray text = file.startsWith(ByteOrderMark) ? file.sliced(3) : file;
+    for (const QByteArray& rawLine : text.split('\n')) {
         const QByteArray line = rawLine.trimmed();
         if (line.startsWith('[')) {
             inSection = line == "[" + QByteArray(setting::Section.data()) + "]";
@@ -101,8 +102,7 @@ bool DropByteOrderMark(const QString& path) {
     QByteArray text = file.readAll();
     file.close();
     if (!text.startsWith(ByteOrderMark)) return true;
-    if (!QFileInfo(path).isWritable()) return false;  // a rename would replace it anyway
-    QSaveFile cleaned(path);
+    QSaveFile cleaned(path);  // refuses a read-only file, which then keeps its mark
     if (!cleaned.open(QIODevice::WriteOnly)) return false;
     cleaned.write(text.remove(0, 3));
     return cleaned.commit();

@@ -171,15 +171,17 @@ TEST_F(SettingsStoreTest, AFileWithAByteOrderMarkIsReadWholeAndWrittenBack) {
 }
 
 TEST_F(SettingsStoreTest, ALatin1NameIsReadAsTypedAndStoredInUtf8) {
-    Write("[Settings]\nPLAYER1=Ren\xE9\nPLAYER2=Zo\xC3\xAB\nPLAYER3=\"Bo, Jr\"\n");
-    const SettingsStore store(Path());
-    const GameSettings loaded = store.Load();
-    EXPECT_EQ(loaded.playerNames[0], "Ren\xC3\xA9");
-    EXPECT_EQ(loaded.playerNames[1], "Zo\xC3\xAB");
-    EXPECT_EQ(loaded.playerNames[2], "Bo, Jr");
-    ASSERT_TRUE(store.SaveTableSetup(loaded));  // rewrites the whole file
-    EXPECT_TRUE(Bytes(Path()).contains("PLAYER1=Ren\xC3\xA9\n"));
-    EXPECT_EQ(store.Load().playerNames, loaded.playerNames);
+    for (const QByteArray mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        Write(mark + "[Settings]\nPLAYER1=Ren\xE9\nPLAYER2=Zo\xC3\xAB\nPLAYER3=\"Bo, Jr\"\n");
+        const SettingsStore store(Path());
+        const GameSettings loaded = store.Load();
+        EXPECT_EQ(loaded.playerNames[0], "Ren\xC3\xA9");
+        EXPECT_EQ(loaded.playerNames[1], "Zo\xC3\xAB");
+        EXPECT_EQ(loaded.playerNames[2], "Bo, Jr");
+        ASSERT_TRUE(store.SaveTableSetup(loaded));  // rewrites the whole file
+        EXPECT_TRUE(Bytes(Path()).contains("PLAYER1=Ren\xC3\xA9\n"));
+        EXPECT_EQ(store.Load().playerNames, loaded.playerNames);
+    }
 }
 
 TEST_F(SettingsStoreTest, WindowStateHasAFileOfItsOwn) {
