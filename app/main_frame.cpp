@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QToolBar>
+#include <algorithm>
 
 #include "app/about_dlg.h"
 #include "app/mervane_view.h"
@@ -27,6 +28,25 @@ QIcon ProgramIcon() {
     return icon;
 }
 
+// Room for a window manager's frame that has not been measured yet: borders and a
+// title bar.
+constexpr QSize FrameAllowance(16, 40);
+// The strip at the top of the frame that must lie on a screen to be grabbed again.
+constexpr int TitleBarHeight = 20;
+constexpr int TitleBarGrip = 100;
+
+// The screen whose free area holds enough of the title bar to grab it, if any.
+const QScreen* ScreenUnderTitleBar(QPoint frameTopLeft, int frameWidth) {
+    const QRect titleBar(frameTopLeft, QSize(frameWidth, TitleBarHeight));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect onScreen = titleBar & screen->availableGeometry();
+        if (onScreen.height() == TitleBarHeight &&
+            onScreen.width() >= std::min(frameWidth, TitleBarGrip))
+            return screen;
+    }
+    return nullptr;
+}
+
 // Rejects every dialog still open, so that no exec() waits on.
 void RejectOpenDialogs() {
     const auto widgets = QApplication::topLevelWidgets();
@@ -39,7 +59,10 @@ void RejectOpenDialogs() {
 }  // namespace
 
 CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
-    : QMainWindow(parent), store_(std::move(store)), view_(new CMervaneView(store_, this)) {
+    : QMainWindow(parent),
+      store_(std::move(store)),
+      windowState_(store_),
+      view_(new CMervaneView(store_, this)) {
     SetClosingDown(false);
     setWindowTitle(QStringLiteral("Mervane"));
     setWindowIcon(ProgramIcon());
@@ -142,7 +165,6 @@ void CMainFrame::OnAppAbout() {
 void CMainFrame::SetZoom(int zoom) {
     view_->SetZoom(zoom);
     layout()->activate();  // the window takes its new size now, not at the next event
-    SavePlacement();
 }
 
 int CMainFrame::StartZoom() const {
@@ -157,23 +179,59 @@ int CMainFrame::StartZoom() const {
     return zoom;
 }
 
+int CMainFrame::FittingZoom(int zoom, QSize around, QSize room) {
+    while (zoom > CMervaneView::MinZoom &&
+           (CMervaneView::TableWidth * zoom + around.width() > room.width() ||
+            CMervaneView::TableHeight * zoom + around.height() > room.height()))
+        --zoom;
+    return zoom;
+}
+
+QSize CMainFrame::WindowSizeAt(int zoom) const {
+    // The menu and the toolbar around the table stay the same at every zoom.
+    return size() - view_->size() +
+           QSize(CMervaneView::TableWidth * zoom, CMervaneView::TableHeight * zoom);
+}
+
+// What the window manager's frame added around the window when it was last closed.
+QSize CMainFrame::FrameExtra(const WindowPlacement& placement) const {
+    if (!placement.frameSize) return FrameAllowance;
+    const QSize extra = *placement.frameSize - WindowSizeAt(placement.zoom);
+    const bool plausible =
+        extra.width() >= 0 && extra.height() >= 0 && extra.width() <= 200 && extra.height() <= 200;
+    return plausible ? extra : FrameAllowance;
+}
+
 void CMainFrame::RestorePlacement() {
-    const WindowPlacement placement = store_.LoadWindow();
+    const WindowPlacement placement = windowState_.Load();
     const bool storedZoom =
         placement.zoom >= CMervaneView::MinZoom && placement.zoom <= CMervaneView::MaxZoom;
-    view_->SetZoom(storedZoom ? placement.zoom : StartZoom());
-    if (!placement.position) return;
-    // Only to a place that is still on one of the screens.
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->availableGeometry().contains(*placement.position)) {
-            move(*placement.position);
-            return;
-        }
+    SetZoom(storedZoom ? placement.zoom : StartZoom());
+    const QSize frameExtra = FrameExtra(placement);
+    const QScreen* titleScreen = nullptr;
+    if (placement.position) {
+        const int frameWidth = WindowSizeAt(view_->Zoom()).width() + frameExtra.width();
+        titleScreen = ScreenUnderTitleBar(*placement.position, frameWidth);
     }
+    const QScreen* screen = titleScreen      ? titleScreen
+                            : this->screen() ? this->screen()
+                                             : QGuiApplication::primaryScreen();
+    // The whole window, frame and all, must fit the free area of its screen.
+    const QSize around = WindowSizeAt(0) + frameExtra;
+    if (screen) SetZoom(FittingZoom(view_->Zoom(), around, screen->availableSize()));
+    // The size is settled before the move: were the layout to resize the window later,
+    // the window system would take the position as the client area's, below the title
+    // bar, and the window would creep up by the title bar at every start.
+    if (titleScreen) move(*placement.position);
 }
 
 void CMainFrame::SavePlacement() const {
-    store_.SaveWindow({view_->Zoom(), pos()});
+    WindowPlacement placement{view_->Zoom(), std::nullopt, std::nullopt};
+    if (isVisible()) {
+        placement.position = frameGeometry().topLeft();
+        placement.frameSize = frameGeometry().size();
+    }
+    windowState_.Save(placement);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,7 @@
 #include "app/help_window.h"
 #include "app/mervane_doc.h"
 #include "app/settings_store.h"
+#include "app/window_state.h"
 
 class QAction;
 class QMenu;
@@ -40,6 +41,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* CommandBar() const { return toolBar_; }
     HelpHost& Help() { return help_; }
     const SettingsStore& Store() const { return store_; }
+    const WindowStateStore& WindowState() const { return windowState_; }
 
     // Enabled states follow the game: Show Score during a game, the toolbar's New Game
     // only between games.
@@ -48,6 +50,8 @@ class CMainFrame : public QMainWindow {
     void SetZoom(int zoom);
     // The whole factor that fits the table well on this screen.
     int StartZoom() const;
+    // The largest zoom up to `zoom` at which the table with `around` it fits in `room`.
+    static int FittingZoom(int zoom, QSize around, QSize room);
 
   signals:
     void closed();
@@ -63,8 +67,11 @@ class CMainFrame : public QMainWindow {
     void BuildZoomKeys();
     void RestorePlacement();
     void SavePlacement() const;
+    QSize WindowSizeAt(int zoom) const;
+    QSize FrameExtra(const WindowPlacement& placement) const;
 
     SettingsStore store_;
+    WindowStateStore windowState_;
     CMervaneDoc document_;
     CMervaneView* view_;
     QMenu* menu_ = nullptr;

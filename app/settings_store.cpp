@@ -1,19 +1,22 @@
 #include "app/settings_store.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPoint>
+#include <QSaveFile>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
+#include <optional>
+
+#include "app/message_box.h"
 
 namespace mervane {
 namespace {
 
-constexpr const char* WindowGroup = "Window";
-constexpr const char* ZoomKey = "ZOOM";
-constexpr const char* XKey = "X";
-constexpr const char* YKey = "Y";
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 
 QString Key(std::string_view name) {
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
@@ -53,18 +56,70 @@ std::string ReadString(QSettings& settings, std::string_view name, const std::st
     return TextOf(value).toStdString();
 }
 
-void WriteInt(QSettings& settings, std::string_view name, std::int32_t value) {
+// Qt reads the file as UTF-8 and silently drops bytes that are not, so a name saved
+// by an editor in Latin-1 would lose its accented letters. A plain value of the
+// settings group that is not UTF-8 is read as Latin-1 instead.
+std::optional<std::string> Latin1Value(const QByteArray& file, std::string_view name) {
+    bool inSection = false;
+    const QByteArray text = file.startsWith(ByteOrderMark) ? file.sliced(3) : file;
+    for (const QByteArray& rawLine : text.split('\n')) {
+        const QByteArray line = rawLine.trimmed();
+        if (line.startsWith('[')) {
+            inSection = line == "[" + QByteArray(setting::Section.data()) + "]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!inSection || equals < 0 || line.first(equals).trimmed() != name.data()) continue;
+        const QByteArray value = line.sliced(equals + 1).trimmed();
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        (void)QString(utf8(value));
+        if (!utf8.hasError() || value.contains('"') || value.contains('\\')) return std::nullopt;
+        return QString::fromLatin1(value).toStdString();
+    }
+    return std::nullopt;
+}
+
+// The rewrite that every save makes would store the names as QSettings read them,
+// without their Latin-1 letters; they are stored again as read here, in UTF-8.
+void KeepLatin1Names(const QString& path, QSettings& settings) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray text = file.readAll();
+    for (const std::string_view name : setting::Players) {
+        if (const auto value = Latin1Value(text, name)) {
+            settings.setValue(Key(setting::Section) + QLatin1Char('/') + Key(name),
+                              QString::fromStdString(*value));
+        }
+    }
+}
+
+// An editor may start the file with a UTF-8 byte-order mark. QSettings reads such a
+// file but calls it malformed and will not write it, so the mark goes before a write.
+// False when the mark is there and cannot be removed.
+bool DropByteOrderMark(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return true;
+    QByteArray text = file.readAll();
+    file.close();
+    if (!text.startsWith(ByteOrderMark)) return true;
+    QSaveFile cleaned(path);  // refuses a read-only file, which then keeps its mark
+    if (!cleaned.open(QIODevice::WriteOnly)) return false;
+    cleaned.write(text.remove(0, 3));
+    return cleaned.commit();
+}
+
+// Each value written, with the text it must read back as.
+void WriteInt(QSettings& settings, std::string_view name, std::int32_t value,
+              std::vector<std::pair<QString, QString>>& written) {
     settings.setValue(Key(name), value);
+    written.emplace_back(settings.group() + QLatin1Char('/') + Key(name), QString::number(value));
 }
 
-void WriteString(QSettings& settings, std::string_view name, const std::string& value) {
+void WriteString(QSettings& settings, std::string_view name, const std::string& value,
+                 std::vector<std::pair<QString, QString>>& written) {
     settings.setValue(Key(name), QString::fromStdString(value));
-}
-
-bool Finish(QSettings& settings) {
-    settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    written.emplace_back(settings.group() + QLatin1Char('/') + Key(name),
+                         QString::fromStdString(value));
 }
 
 }  // namespace
@@ -85,11 +140,17 @@ std::unique_ptr<QSettings> SettingsStore::Open() const {
 
 // QSettings never writes over a file it could not parse. Such a file read as all
 // defaults; it is kept aside under another name and the settings start afresh.
+// A file whose only fault is a byte-order mark that cannot be removed is kept: the
+// write then fails and says so.
 std::unique_ptr<QSettings> SettingsStore::OpenForWriting() const {
+    const QString path = FilePath();
+    const bool markGone = DropByteOrderMark(path);
     auto settings = Open();
     (void)settings->childGroups();  // reading is lazy: this makes status() tell
-    if (settings->status() != QSettings::FormatError) return settings;
-    const QString path = settings->fileName();
+    if (!markGone || settings->status() != QSettings::FormatError) {
+        KeepLatin1Names(path, *settings);
+        return settings;
+    }
     settings.reset();
     QFile::remove(path + QStringLiteral(".unreadable"));
     QFile::rename(path, path + QStringLiteral(".unreadable"));
@@ -104,9 +165,14 @@ GameSettings SettingsStore::Load() const {
     const GameSettings defaults;
     GameSettings loaded;
     auto settings = Open();
+    QFile raw(settings->fileName());
+    const QByteArray text = raw.open(QIODevice::ReadOnly) ? raw.readAll() : QByteArray();
     settings->beginGroup(Key(setting::Section));
-    for (int i = 0; i < 3; ++i)
-        loaded.playerNames[i] = ReadString(*settings, setting::Players[i], defaults.playerNames[i]);
+    for (int i = 0; i < 3; ++i) {
+        loaded.playerNames[i] =
+            Latin1Value(text, setting::Players[i])
+                .value_or(ReadString(*settings, setting::Players[i], defaults.playerNames[i]));
+    }
     loaded.playTo = ReadInt(*settings, setting::PlayTo, defaults.playTo);
     loaded.cardBackId = ReadInt(*settings, setting::CardBack, defaults.cardBackId);
     loaded.tableColor = ReadInt(*settings, setting::TableColor, defaults.tableColor);
@@ -120,45 +186,53 @@ GameSettings SettingsStore::Load() const {
 
 bool SettingsStore::SaveGameSetup(const GameSettings& values, bool withPlayTo) const {
     auto settings = OpenForWriting();
+    Written written;
     settings->beginGroup(Key(setting::Section));
-    for (int i = 0; i < 3; ++i) WriteString(*settings, setting::Players[i], values.playerNames[i]);
-    WriteInt(*settings, setting::PlaySpeed, values.playSpeed);
-    if (withPlayTo) WriteInt(*settings, setting::PlayTo, values.playTo);
-    return Finish(*settings);
+    for (int i = 0; i < 3; ++i)
+        WriteString(*settings, setting::Players[i], values.playerNames[i], written);
+    WriteInt(*settings, setting::PlaySpeed, values.playSpeed, written);
+    if (withPlayTo) WriteInt(*settings, setting::PlayTo, values.playTo, written);
+    return Finish(std::move(settings), written);
 }
 
 bool SettingsStore::SaveTableSetup(const GameSettings& values) const {
     auto settings = OpenForWriting();
+    Written written;
     settings->beginGroup(Key(setting::Section));
-    WriteInt(*settings, setting::TableColor, values.tableColor);
-    WriteInt(*settings, setting::CardBack, values.cardBackId);
-    WriteInt(*settings, setting::Training, values.trainingMode);
-    WriteInt(*settings, setting::SevenCards, values.sevenCards);
-    WriteInt(*settings, setting::Advanced, values.advancedRules);
-    return Finish(*settings);
+    WriteInt(*settings, setting::TableColor, values.tableColor, written);
+    WriteInt(*settings, setting::CardBack, values.cardBackId, written);
+    WriteInt(*settings, setting::Training, values.trainingMode, written);
+    WriteInt(*settings, setting::SevenCards, values.sevenCards, written);
+    WriteInt(*settings, setting::Advanced, values.advancedRules, written);
+    return Finish(std::move(settings), written);
 }
 
-WindowPlacement SettingsStore::LoadWindow() const {
-    WindowPlacement placement;
-    auto settings = Open();
-    settings->beginGroup(QLatin1String(WindowGroup));
-    placement.zoom = ReadInt(*settings, ZoomKey, 0);
-    const auto x = ParseInt(TextOf(settings->value(QLatin1String(XKey))));
-    const auto y = ParseInt(TextOf(settings->value(QLatin1String(YKey))));
-    if (x && y) placement.position = QPoint(*x, *y);
+// A write counts only when the file, read again, holds every value: sync() alone
+// says nothing about a file that vanished or was never there.
+bool SettingsStore::Finish(std::unique_ptr<QSettings> settings, const Written& written) const {
     settings->endGroup();
-    return placement;
+    settings->sync();
+    bool stored = settings->status() == QSettings::NoError;
+    settings.reset();
+    if (stored) {
+        const auto check = Open();
+        for (const auto& [key, text] : written)
+            stored = stored && TextOf(check->value(key)) == text;
+        stored = stored && QFileInfo::exists(check->fileName());
+    }
+    if (!stored) ReportWriteFailure();
+    return stored;
 }
 
-bool SettingsStore::SaveWindow(const WindowPlacement& placement) const {
-    auto settings = OpenForWriting();
-    settings->beginGroup(QLatin1String(WindowGroup));
-    settings->setValue(QLatin1String(ZoomKey), placement.zoom);
-    if (placement.position) {
-        settings->setValue(QLatin1String(XKey), placement.position->x());
-        settings->setValue(QLatin1String(YKey), placement.position->y());
-    }
-    return Finish(*settings);
+// Once a run: the new values still hold until the program ends, and one warning is
+// enough to tell that they will not be there next time.
+void SettingsStore::ReportWriteFailure() const {
+    if (failureReported_) return;
+    failureReported_ = true;
+    ShowWarning(QApplication::activeWindow(),
+                QStringLiteral("The settings could not be saved to\n%1\n\n"
+                               "The changes hold until Mervane is closed.")
+                    .arg(QDir::toNativeSeparators(FilePath())));
 }
 
 }  // namespace mervane

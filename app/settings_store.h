@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QPoint>
 #include <QString>
 #include <memory>
-#include <optional>
+#include <utility>
+#include <vector>
 
 #include "game/settings.h"
 
@@ -11,36 +11,34 @@ class QSettings;
 
 namespace mervane {
 
-// Where the window was and how large the table was shown.
-struct WindowPlacement {
-    int zoom = 0;  // 0: not stored, the screen decides
-    std::optional<QPoint> position;
-};
-
 // The ten settings in an INI file in the user's configuration folder (or at the
-// file MERVANE_SETTINGS_FILE names). Every operation opens the file afresh, so a
-// failed write leaves nothing behind in memory.
+// file MERVANE_SETTINGS_FILE names). The file is written only by the two saves.
 class SettingsStore {
   public:
     SettingsStore();
     explicit SettingsStore(QString filePath);
 
     QString FilePath() const;
+    // True when the file was named (by the caller or MERVANE_SETTINGS_FILE), not found.
+    bool NamedExplicitly() const { return !filePath_.isEmpty(); }
 
     // A value that is missing, unreadable or not a 32-bit number reads as its default.
     GameSettings Load() const;
-    // Names, then speed, then the target when asked; false when the file was not written.
+    // Names, then speed, then the target when asked; false when the file does not hold
+    // the values afterwards. The first failure of a run is told to the user in a message.
     bool SaveGameSetup(const GameSettings& values, bool withPlayTo) const;
     bool SaveTableSetup(const GameSettings& values) const;
 
-    WindowPlacement LoadWindow() const;
-    bool SaveWindow(const WindowPlacement& placement) const;
-
   private:
+    using Written = std::vector<std::pair<QString, QString>>;
+
     std::unique_ptr<QSettings> Open() const;
     std::unique_ptr<QSettings> OpenForWriting() const;
+    bool Finish(std::unique_ptr<QSettings> settings, const Written& written) const;
+    void ReportWriteFailure() const;
 
     QString filePath_;  // empty: the platform's place for this application
+    mutable bool failureReported_ = false;
 };
 
 // The executable's file name without extension, as the store's application name.

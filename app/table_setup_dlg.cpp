@@ -25,9 +25,9 @@ namespace {
 constexpr int CardWidth = 29;
 constexpr int CardHeight = 41;
 
-// Stored flags outside 0..2 count as off, as the form always did.
+// Any stored number but 0 turns an option on, as it does in the game.
 bool Checked(std::int32_t flag) {
-    return flag == 1 || flag == 2;
+    return flag != 0;
 }
 
 }  // namespace

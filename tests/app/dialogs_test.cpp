@@ -247,7 +247,8 @@ TEST_F(DialogTest, AcceptedValuesStayWhenTheFileCannotBeWritten) {
         dialog.AdvancedBox()->click();
         ClickOk(dialog);
     });
-    EXPECT_TRUE(messages.shown.isEmpty()) << "a failed write is silent";
+    ASSERT_EQ(messages.shown.size(), 1) << "two failed writes, one message";
+    EXPECT_TRUE(messages.shown[0].contains("/proc/no-such-folder/mervane.ini"));
     EXPECT_EQ(State().playerNames[2], "Kept");
     EXPECT_EQ(State().playTo, 99);
     EXPECT_EQ(State().advancedRules, 1);

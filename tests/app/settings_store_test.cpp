@@ -1,10 +1,14 @@
 #include "app/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+
+#include "app/window_state.h"
+#include "app_test_support.h"
 
 namespace mervane {
 namespace {
@@ -18,8 +22,13 @@ class SettingsStoreTest : public ::testing::Test {
         file.write(text);
     }
     QSettings Raw() const { return QSettings(Path(), QSettings::IniFormat); }
+    QByteArray Bytes(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     QTemporaryDir dir;
+    testing::MessageRecorder messages;
 };
 
 TEST_F(SettingsStoreTest, NoFileGivesEveryDefault) {
@@ -108,18 +117,120 @@ TEST_F(SettingsStoreTest, AWriteThatCannotReachTheDiskReportsFailure) {
     EXPECT_FALSE(store.SaveGameSetup(GameSettings{}, true));
     EXPECT_FALSE(store.SaveTableSetup(GameSettings{}));
     EXPECT_EQ(store.Load().playTo, 200);
+    ASSERT_EQ(messages.shown.size(), 1) << "told once, not at every save";
+    EXPECT_TRUE(messages.shown[0].contains("/proc/no-such-folder/mervane.ini"));
 }
 
-TEST_F(SettingsStoreTest, WindowPlacementHasItsOwnGroup) {
+// A folder that is a regular file fails even for root.
+TEST_F(SettingsStoreTest, EachRunTellsItsFirstFailedWriteOnly) {
+    Write("not a folder");
+    const QString path = Path() + "/mervane.ini";
+    for (int run = 1; run <= 2; ++run) {
+        const SettingsStore store(path);
+        EXPECT_FALSE(store.SaveTableSetup(GameSettings{}));
+        EXPECT_FALSE(store.SaveGameSetup(GameSettings{}, false));
+        EXPECT_EQ(messages.shown.size(), run);
+    }
+    EXPECT_TRUE(messages.shown.last().contains(path)) << messages.shown.last().toStdString();
+}
+
+// Root writes through read-only modes; run as an ordinary user, e.g.
+// setpriv --reuid=65534 --regid=65534 --clear-groups build/tests/app/app_test.
+TEST_F(SettingsStoreTest, ReadOnlyFileOrFolderIsAFailureAndKeepsTheFile) {
+    if (geteuid() == 0) GTEST_SKIP() << "root ignores read-only modes";
+    const QByteArray text = "\xEF\xBB\xBF[Settings]\nPLAYTO=300\n";
+    Write(text);
+    for (const QString& locked : {Path(), dir.path()}) {
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
+        EXPECT_FALSE(SettingsStore(Path()).SaveTableSetup(GameSettings{}));
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        EXPECT_EQ(Bytes(Path()), text) << locked.toStdString();
+        EXPECT_FALSE(QFile::exists(Path() + ".unreadable"));
+    }
+    EXPECT_EQ(messages.shown.size(), 2);
+}
+
+TEST_F(SettingsStoreTest, AFileWithAByteOrderMarkIsReadWholeAndWrittenBack) {
+    Write(
+        "\xEF\xBB\xBF[Settings]\r\nPLAYER1=Ann\r\nPLAYTO=300\r\nCARDBACK=60\r\n"
+        "ADVANCED=1\r\n");
     const SettingsStore store(Path());
-    EXPECT_EQ(store.LoadWindow().zoom, 0);
-    EXPECT_FALSE(store.LoadWindow().position.has_value());
-    ASSERT_TRUE(store.SaveWindow({3, QPoint(40, 50)}));
-    const WindowPlacement placement = store.LoadWindow();
+    GameSettings values = store.Load();
+    EXPECT_EQ(values.playerNames[0], "Ann");
+    EXPECT_EQ(values.playTo, 300);
+    EXPECT_EQ(values.cardBackId, 60);
+    EXPECT_EQ(values.advancedRules, 1);
+    values.cardBackId = 61;
+    ASSERT_TRUE(store.SaveTableSetup(values));
+    EXPECT_FALSE(QFile::exists(Path() + ".unreadable")) << "nothing was put aside";
+    const GameSettings again = store.Load();
+    EXPECT_EQ(again.playerNames[0], "Ann");
+    EXPECT_EQ(again.playTo, 300);
+    EXPECT_EQ(again.cardBackId, 61);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(SettingsStoreTest, ALatin1NameIsReadAsTypedAndStoredInUtf8) {
+    for (const QByteArray mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+        Write(mark + "[Settings]\nPLAYER1=Ren\xE9\nPLAYER2=Zo\xC3\xAB\nPLAYER3=\"Bo, Jr\"\n");
+        const SettingsStore store(Path());
+        const GameSettings loaded = store.Load();
+        EXPECT_EQ(loaded.playerNames[0], "Ren\xC3\xA9");
+        EXPECT_EQ(loaded.playerNames[1], "Zo\xC3\xAB");
+        EXPECT_EQ(loaded.playerNames[2], "Bo, Jr");
+        ASSERT_TRUE(store.SaveTableSetup(loaded));  // rewrites the whole file
+        EXPECT_TRUE(Bytes(Path()).contains("PLAYER1=Ren\xC3\xA9\n"));
+        EXPECT_EQ(store.Load().playerNames, loaded.playerNames);
+    }
+}
+
+TEST_F(SettingsStoreTest, WindowStateHasAFileOfItsOwn) {
+    const WindowStateStore store(dir.filePath("state/window.ini"), Path());
+    EXPECT_EQ(store.Load().zoom, 0);
+    EXPECT_FALSE(store.Load().position.has_value());
+    ASSERT_TRUE(store.Save({3, QPoint(40, 50), QSize(722, 875)}));
+    const WindowPlacement placement = store.Load();
     EXPECT_EQ(placement.zoom, 3);
     EXPECT_EQ(placement.position, QPoint(40, 50));
-    EXPECT_TRUE(Raw().contains("Window/ZOOM"));
-    EXPECT_FALSE(Raw().contains("Settings/ZOOM"));
+    EXPECT_EQ(placement.frameSize, QSize(722, 875));
+    EXPECT_FALSE(QFile::exists(Path())) << "the settings file is not touched";
+}
+
+TEST_F(SettingsStoreTest, WindowStateFallsBackToAnOldSettingsFileOnce) {
+    const QByteArray old = "[Settings]\nPLAYTO=300\n\n[Window]\nX=12\nY=34\nZOOM=2\n";
+    Write(old);
+    const WindowStateStore store(dir.filePath("window.ini"), Path());
+    const WindowPlacement placement = store.Load();
+    EXPECT_EQ(placement.zoom, 2);
+    EXPECT_EQ(placement.position, QPoint(12, 34));
+    EXPECT_FALSE(placement.frameSize.has_value()) << "an old file never measured the frame";
+    ASSERT_TRUE(store.Save({1, QPoint(5, 6), std::nullopt}));
+    EXPECT_EQ(store.Load().position, QPoint(5, 6)) << "from now on the state file counts";
+    QFile file(Path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+}
+
+TEST_F(SettingsStoreTest, WindowStateFileFollowsTheEnvironment) {
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray xdg = qgetenv("XDG_STATE_HOME");
+    qunsetenv("MERVANE_SETTINGS_FILE");
+    qputenv("HOME", dir.path().toUtf8());
+    qputenv("XDG_STATE_HOME", "/somewhere/state");
+    const QString program = ApplicationName();
+    EXPECT_EQ(WindowStateStore(SettingsStore()).FilePath(),
+              "/somewhere/state/Ostrale/" + program + "-window.ini");
+    qputenv("XDG_STATE_HOME", "relative/state");  // to be ignored
+    EXPECT_EQ(WindowStateStore(SettingsStore()).FilePath(),
+              dir.path() + "/.local/state/Ostrale/" + program + "-window.ini");
+    EXPECT_EQ(WindowStateStore(SettingsStore(Path())).FilePath(),
+              dir.filePath("mervane-window.ini"))
+        << "another settings file keeps its own window state";
+    qputenv("MERVANE_WINDOW_STATE_FILE", "/tmp/w.ini");
+    EXPECT_EQ(WindowStateStore(SettingsStore(Path())).FilePath(), "/tmp/w.ini");
+    qunsetenv("MERVANE_WINDOW_STATE_FILE");
+    qputenv("HOME", home);
+    xdg.isNull() ? qunsetenv("XDG_STATE_HOME") : qputenv("XDG_STATE_HOME", xdg);
 }
 
 TEST_F(SettingsStoreTest, EnvironmentVariableNamesTheFile) {

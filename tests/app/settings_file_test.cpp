@@ -1,0 +1,138 @@
+// Hand-written settings files through a start, the setup dialogs and an exit.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QPushButton>
+#include <QSettings>
+
+#include "app/table_setup_dlg.h"
+#include "app_test_support.h"
+
+namespace mervane {
+namespace {
+
+using testing::AppFixture;
+using testing::WhenShown;
+
+class SettingsFileTest : public ::testing::Test, public AppFixture {
+  protected:
+    void WriteBytes(const QByteArray& bytes) const {
+        QFile file(SettingsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray Bytes() const {
+        QFile file(SettingsPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Opens Table Setup from the menu, runs `body`, then presses OK.
+    void AcceptTableSetup(std::function<void(CTableSetupDlg&)> body) {
+        WhenShown<CTableSetupDlg>(Frame(), [body](CTableSetupDlg& dialog) {
+            body(dialog);
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        Trigger(ID_TABLE_SETUP);
+    }
+};
+
+// --- a flag is on when its number is not 0, everywhere ---
+
+TEST_F(SettingsFileTest, OddFlagNumbersReadTheSameInTheGameAndTheDialog) {
+    WriteSettingsFile("[Settings]\nTRAINING=0\nSEVENCARDS=-1\nADVANCED=-4\n");
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    EXPECT_EQ(State().hands[1].Count(), 7) << "the game deals seven for -1";
+    AcceptTableSetup([](CTableSetupDlg& dialog) {
+        EXPECT_FALSE(dialog.TrainingBox()->isChecked());
+        EXPECT_TRUE(dialog.SevenCardsBox()->isChecked());
+        EXPECT_TRUE(dialog.AdvancedBox()->isChecked()) << "the game plays Advanced Rules for -4";
+    });
+    EXPECT_NE(State().advancedRules, 0) << "OK with nothing changed keeps them on";
+    EXPECT_EQ(ReadSetting("Settings/ADVANCED"), "1");
+    EXPECT_EQ(ReadSetting("Settings/SEVENCARDS"), "1");
+    EXPECT_EQ(ReadSetting("Settings/TRAINING"), "0");
+}
+
+TEST_F(SettingsFileTest, ACardBackWithNoDesignIsKeptUntilOneIsPicked) {
+    WriteSettingsFile("[Settings]\nCARDBACK=99\n");
+    Start();
+    AcceptTableSetup([](CTableSetupDlg& dialog) {
+        EXPECT_EQ(dialog.CardBackList()->currentIndex(), -1) << "no design is selected";
+    });
+    EXPECT_EQ(State().table.cardBackId, 99);
+    EXPECT_EQ(ReadSetting("Settings/CARDBACK"), "99");
+    AcceptTableSetup([](CTableSetupDlg& dialog) { dialog.CardBackList()->setCurrentIndex(1); });
+    EXPECT_EQ(State().table.cardBackId, 55);
+    EXPECT_EQ(ReadSetting("Settings/CARDBACK"), "55");
+}
+
+// --- nothing is written at exit ---
+
+TEST_F(SettingsFileTest, StartZoomAndExitLeaveTheFileByteForByte) {
+    const QByteArray text =
+        "; Mervane, set up by hand\r\n[Settings]\r\nPLAYER1=Ren\xE9\r\n"
+        "# the target we agreed on\r\nPLAYTO = 300\r\n\r\n[Window]\r\nZOOM=1\r\n";
+    WriteBytes(text);
+    Start();
+    EXPECT_EQ(State().playerNames[0], "Ren\xC3\xA9");
+    EXPECT_EQ(State().playTo, 300);
+    QTest::keyClick(&Frame(), Qt::Key_Plus, Qt::ControlModifier);
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    Trigger(ID_APP_EXIT);
+    EXPECT_EQ(Bytes(), text);
+    const QString state = Frame().WindowState().FilePath();
+    EXPECT_EQ(QSettings(state, QSettings::IniFormat).value("Window/ZOOM").toInt(), 2);
+}
+
+TEST_F(SettingsFileTest, AFileWithAByteOrderMarkKeepsEverySetting) {
+    const QByteArray text =
+        "\xEF\xBB\xBF[Settings]\r\nPLAYER1=Ann\r\nPLAYER2=Bea\r\nPLAYER3=Cy\r\nPLAYTO=300\r\n"
+        "PLAYSPEED=2\r\nTABLECOLOR=255\r\nCARDBACK=60\r\nTRAINING=1\r\nSEVENCARDS=1\r\n"
+        "ADVANCED=1\r\n";
+    WriteBytes(text);
+    Start();
+    const auto expectAll = [this] {
+        EXPECT_EQ(State().playerNames, (std::array<std::string, 3>{"Ann", "Bea", "Cy"}));
+        EXPECT_EQ(State().playTo, 300);
+        EXPECT_EQ(State().computerDelayMs, 300);
+        EXPECT_EQ(State().table.tableColor, 255u);
+        EXPECT_EQ(State().table.cardBackId, 60);
+        EXPECT_EQ(State().trainingMode, 1);
+        EXPECT_EQ(State().sevenCards, 1);
+        EXPECT_EQ(State().advancedRules, 1);
+    };
+    expectAll();
+    Frame().close();
+    EXPECT_EQ(Bytes(), text) << "an exit leaves it as it was";
+    Start();
+    AcceptTableSetup([](CTableSetupDlg&) {});
+    EXPECT_FALSE(QFile::exists(SettingsPath() + ".unreadable")) << "never put aside";
+    Frame().close();
+    Start();
+    expectAll();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(" | ").toStdString();
+}
+
+// --- a save that fails says so, once a run ---
+
+TEST_F(SettingsFileTest, ASettingsFolderThatIsAFileIsNamedInOneMessage) {
+    WriteBytes("a regular file");
+    const QString path = SettingsPath() + "/mervane.ini";
+    Start(path);
+    AcceptTableSetup([](CTableSetupDlg& dialog) { dialog.TrainingBox()->click(); });
+    AcceptTableSetup([](CTableSetupDlg& dialog) { dialog.SevenCardsBox()->click(); });
+    ASSERT_EQ(messages.shown.size(), 1) << messages.shown.join(" | ").toStdString();
+    EXPECT_TRUE(messages.shown[0].contains(path)) << messages.shown[0].toStdString();
+    EXPECT_EQ(State().trainingMode, 1) << "the new values hold for the run";
+    EXPECT_EQ(State().sevenCards, 1);
+    Frame().close();
+    Start(path);
+    AcceptTableSetup([](CTableSetupDlg&) {});
+    EXPECT_EQ(messages.shown.size(), 2) << "the next run is told again";
+}
+
+}  // namespace
+}  // namespace mervane
