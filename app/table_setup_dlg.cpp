@@ -104,7 +104,8 @@ void CTableSetupDlg::OnInitDialog() {
     // A stored number with no design leaves the list empty and the number as it was.
     const bool known = index >= 0 && index < backList_->count();
     backList_->setCurrentIndex(known ? index : -1);
-    preview_->SetCardBack(cardBackId);
+    // The preview shows the back the table draws for it.
+    preview_->SetCardBack(ShownCardBack(cardBackId));
     findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->setFocus(Qt::OtherFocusReason);
     initialised_ = true;
 }

@@ -171,7 +171,7 @@ TEST_F(SettingsStoreTest, AFileWithAByteOrderMarkIsReadWholeAndWrittenBack) {
 }
 
 TEST_F(SettingsStoreTest, ALatin1NameIsReadAsTypedAndStoredInUtf8) {
-    for (const QByteArray mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
+    for (const QByteArray& mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
         Write(mark + "[Settings]\nPLAYER1=Ren\xE9\nPLAYER2=Zo\xC3\xAB\nPLAYER3=\"Bo, Jr\"\n");
         const SettingsStore store(Path());
         const GameSettings loaded = store.Load();
