@@ -16,7 +16,8 @@ namespace mervane {
 
 class CMervaneView;
 
-// The commands of the menu and the toolbar, by their old numbers.
+// The commands of the menu and the toolbar. Each action carries its number as its data,
+// and Command() finds the action by it.
 enum CommandId : int {
     ID_NEW_GAME_TOOLBAR = 32775,
     ID_GAME_SETUP = 32776,
