@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 
 #include "app/help_window.h"
 #include "app/mervane_doc.h"
@@ -14,6 +15,7 @@ class QToolBar;
 namespace mervane {
 
 class CMervaneView;
+class CloseRequestFilter;
 
 // The commands of the menu and the toolbar, by their old numbers.
 enum CommandId : int {
@@ -71,6 +73,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};
+    std::unique_ptr<CloseRequestFilter> closeRequests_;
 };
 
 }  // namespace mervane
