@@ -132,6 +132,41 @@ TEST_F(DialogTest, GameSetupChecksNamesLeftTopRight) {
     EXPECT_EQ(State().playerNames[1], "ÅÄÖåäöÆØæø");
 }
 
+// Tab and Shift+Tab go round the same cycle, both ways, round after round.
+TEST_F(DialogTest, GameSetupTabGoesRoundTheSameCycleBothWays) {
+    Start();
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        auto* buttons = dialog.Buttons();
+        const std::vector<QWidget*> cycle{dialog.NameEdit(0),
+                                          dialog.NameEdit(1),
+                                          dialog.NameEdit(2),
+                                          buttons->button(QDialogButtonBox::Ok),
+                                          buttons->button(QDialogButtonBox::Cancel),
+                                          dialog.PlayToEdit(),
+                                          dialog.SpeedList()};
+        const auto place = [&] {
+            for (std::size_t i = 0; i < cycle.size(); ++i)
+                if (HasFocusIn(dialog, cycle[i])) return int(i);
+            return -1;
+        };
+        const int n = int(cycle.size());
+        for (const bool forward : {true, false}) {
+            dialog.NameEdit(0)->setFocus(Qt::OtherFocusReason);
+            std::vector<int> seen, expected;
+            for (int press = 1; press <= 2 * n; ++press) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                                forward ? Qt::NoModifier : Qt::ShiftModifier);
+                seen.push_back(place());
+                expected.push_back(((forward ? press : -press) % n + n) % n);
+            }
+            EXPECT_EQ(seen, expected) << (forward ? "Tab" : "Shift+Tab");
+        }
+        ClickCancel(dialog);
+    });
+}
+
 TEST_F(DialogTest, PlayToUpDownWrapsAtBothEnds) {
     Start();
     WithGameSetup([&](CGameSetupDlg& dialog) {
