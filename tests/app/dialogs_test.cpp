@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -183,6 +185,49 @@ TEST_F(DialogTest, PlayToUpDownWrapsAtBothEnds) {
         EXPECT_EQ(field->text(), "42");
         ClickCancel(dialog);
     });
+}
+
+// Only the ASCII digits get in, typed or pasted; other scripts' digits never do.
+TEST_F(DialogTest, PlayToTakesAsciiDigitsOnly) {
+    Start();
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        PlayToField* field = dialog.PlayToEdit();
+        QLineEdit* edit = field->findChild<QLineEdit*>();
+        const QString arabicThree = QString(QChar(0x0663));
+        const QString fullWidthThree = QString(QChar(0xFF13));
+        const QString devanagariFive = QString(QChar(0x096B));
+        // Typed one key at a time, only the ASCII digits stay; pasted, any other
+        // character refuses the whole text.
+        const struct {
+            QString text;
+            const char* typed;
+        } cases[] = {{arabicThree, "7"},          {fullWidthThree, "7"},
+                     {devanagariFive, "7"},       {"1" + fullWidthThree, "71"},
+                     {QString(QChar(0xB2)), "7"}, {" 12", "712"},
+                     {"-5", "75"},                {"+5", "75"}};
+        for (const auto& [foreign, typed] : cases) {
+            edit->setText("7");
+            edit->end(false);
+            for (QChar c : foreign)  // as a keyboard of that script types it
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), {});
+            EXPECT_EQ(field->text().toStdString(), typed) << "typed " << foreign.toStdString();
+            edit->setText("7");
+            edit->selectAll();
+            QApplication::clipboard()->setText(foreign);
+            edit->paste();
+            EXPECT_EQ(field->text().toStdString(), "7") << "pasted " << foreign.toStdString();
+        }
+        edit->selectAll();
+        QApplication::clipboard()->setText("0123456789");
+        edit->paste();
+        EXPECT_EQ(field->text(), "0123456789");
+        QApplication::clipboard()->setText("250");
+        edit->selectAll();
+        edit->paste();
+        ClickOk(dialog);
+    });
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(State().playTo, 250);
 }
 
 TEST_F(DialogTest, ChangedTargetMidGameAnsweredNoKeepsTheTargetButNotTheRest) {
