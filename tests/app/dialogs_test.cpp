@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <cstdlib>
+#include <map>
 
 #include "app/about_dlg.h"
 #include "app/color_dlg.h"
@@ -19,6 +21,14 @@
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "app_test_support.h"
+
+// Readable failures for the geometry checks.
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+inline void PrintTo(const QSize& s, std::ostream* out) {
+    *out << s.width() << " x " << s.height();
+}
 
 namespace mervane {
 namespace {
@@ -438,6 +448,52 @@ TEST_F(DialogTest, ScoreDialogShowsTheSheetAndCloseChangesNothing) {
     Trigger(ID_SHOW_SCORE);
     EXPECT_TRUE(opened);
     EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{125, 40, 0, 9}));
+}
+
+// The sheet's black outline: every black pixel lies on it or inside it.
+QRect OutlineOf(const QImage& image) {
+    QRect outline;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == qRgb(0, 0, 0)) outline |= QRect(x, y, 1, 1);
+    return outline;
+}
+
+// The sheet stands in the middle of the whole client area, and at 3x it is the 1x
+// sheet with every pixel a 3 x 3 block, as on the table.
+TEST_F(DialogTest, ScoreDialogCentresTheSheetAtTheTablesZoom) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    State().scores = {125, 40, 0, 9};
+    std::map<int, QImage> client;
+    for (int zoom : {1, 3}) {
+        Frame().SetZoom(zoom);
+        WhenShown<CScoreDlg>(Frame(), [&](CScoreDlg& dialog) {
+            EXPECT_EQ(dialog.Sheet()->geometry(), dialog.rect()) << "the whole client area";
+            client[zoom] = dialog.Sheet()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            dialog.accept();
+        });
+        Trigger(ID_SHOW_SCORE);
+        ASSERT_FALSE(client[zoom].isNull()) << zoom;
+    }
+    EXPECT_EQ(client[3].size(), client[1].size() * 3) << "the dialog grows with the zoom";
+    for (int zoom : {1, 3}) {
+        const QRect box = OutlineOf(client[zoom]);
+        ASSERT_FALSE(box.isEmpty());
+        EXPECT_LE(std::abs(box.left() + box.right() + 1 - client[zoom].width()), 2 * zoom)
+            << "centred across at " << zoom << "x";
+        EXPECT_LE(std::abs(box.top() + box.bottom() + 1 - client[zoom].height()), 2 * zoom)
+            << "centred down at " << zoom << "x";
+    }
+    const QRect small = OutlineOf(client[1]);
+    const QRect large = OutlineOf(client[3]);
+    ASSERT_EQ(large.size(), small.size() * 3);
+    int wrong = 0;
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x)
+            wrong += client[3].pixel(large.left() + x, large.top() + y) !=
+                     client[1].pixel(small.left() + x / 3, small.top() + y / 3);
+    EXPECT_EQ(wrong, 0) << "nearest-neighbour enlargement of the 1x sheet";
 }
 
 TEST_F(DialogTest, AboutBoxShowsPictureVersionAndCredit) {
