@@ -5,6 +5,8 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -505,6 +507,13 @@ TEST_F(DialogTest, AboutBoxShowsPictureVersionAndCredit) {
         QStringList texts;
         for (QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
         EXPECT_TRUE(texts.join('\n').contains("Version 1.0"));
+        // Wide enough for the whole title, bold in the title font, beside a frame's
+        // icon and three buttons.
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const QFontMetrics title(titleFont);
+        EXPECT_GE(about.width(), title.horizontalAdvance(about.windowTitle()) + 4 * title.height())
+            << "title bar cut short";
         ClickOk(about);
     });
     Trigger(ID_APP_ABOUT);
