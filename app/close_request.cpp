@@ -40,8 +40,7 @@ std::unique_ptr<CloseRequestFilter> CloseRequestFilter::ForPlatform(QWidget& win
     return std::make_unique<CloseRequestFilter>(window, protocols, deleteWindow);
 }
 
-bool CloseRequestFilter::nativeEventFilter(const QByteArray& eventType, void* message,
-                                           qintptr*) {
+bool CloseRequestFilter::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
     if (eventType != "xcb_generic_event_t" || !message) return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & 0x7f) != XCB_CLIENT_MESSAGE) return false;
@@ -50,8 +49,7 @@ bool CloseRequestFilter::nativeEventFilter(const QByteArray& eventType, void* me
         request->data.data32[0] != deleteAtom_)
         return false;
     const WId target = window_.internalWinId();
-    if (target == 0 || request->window != target || !QGuiApplication::modalWindow())
-        return false;
+    if (target == 0 || request->window != target || !QGuiApplication::modalWindow()) return false;
     // Not from inside the window system's event handling: the close rejects dialogs
     // and ends their event loops.
     QMetaObject::invokeMethod(&window_, &QWidget::close, Qt::QueuedConnection);

@@ -93,9 +93,8 @@ void CMainFrame::BuildMenu() {
     QAction* help = AddCommand(ID_HELP_CONTENTS, QStringLiteral("Help..."), nullptr);
     help->setShortcut(QKeySequence::HelpContents);
     // Like the other commands, help waits for a chain of turns under way.
-    connect(help, &QAction::triggered, this, [this] {
-        view_->Dispatch([this] { help_.Show(QStringLiteral("Main_Contents")); });
-    });
+    connect(help, &QAction::triggered, this,
+            [this] { view_->Dispatch([this] { help_.Show(QStringLiteral("Main_Contents")); }); });
     menu_->addAction(help);
     menu_->addSeparator();
     QAction* exit = AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), nullptr);

@@ -30,8 +30,7 @@ class ScoreSheetArea : public QWidget {
         {
             QtSurface surface(sheet);
             surface.SetBackColor(MakeColor(255, 255, 255));
-            const ScoreSheetPlace place{{0, 0, tableSize.width(), tableSize.height()}, false,
-                                        true};
+            const ScoreSheetPlace place{{0, 0, tableSize.width(), tableSize.height()}, false, true};
             const std::array<std::string, 3> names{dialog_.seatNames[0].toStdString(),
                                                    dialog_.seatNames[1].toStdString(),
                                                    dialog_.seatNames[2].toStdString()};

@@ -44,10 +44,11 @@ xcb_client_message_event_t DeleteWindowMessage(WId window, std::uint32_t protoco
 // The window manager's close request as Qt's X11 platform hands it to native filters.
 bool HandOverDeleteWindow(QWidget& window, std::uint32_t protocols = FakeProtocols,
                           std::uint32_t deleteWindow = FakeDelete) {
-    xcb_client_message_event_t message = DeleteWindowMessage(window.winId(), protocols, deleteWindow);
+    xcb_client_message_event_t message =
+        DeleteWindowMessage(window.winId(), protocols, deleteWindow);
     qintptr result = 0;
-    return QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t",
-                                                                   &message, &result);
+    return QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &message,
+                                                                   &result);
 }
 
 std::uint32_t Atom(xcb_connection_t* connection, const char* name) {

@@ -307,6 +307,7 @@ TEST_F(WindowTest, F1DuringAChainWaitsForItsEnd) {
 // The help window is the program's: the main window's icon, and Escape closes it.
 TEST_F(WindowTest, HelpWindowCarriesTheIconAndClosesOnEscape) {
     CMainFrame& frame = Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));  // no late activation to come
     Trigger(ID_HELP_CONTENTS);
     HelpWindow* help = frame.Help().Window();
     ASSERT_NE(help, nullptr);
