@@ -1,6 +1,8 @@
 #include "app/about_dlg.h"
 
 #include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QVBoxLayout>
@@ -9,6 +11,22 @@
 #include "render/card_table.h"
 
 namespace mervane {
+namespace {
+
+// Room for the whole title in the window manager's title bar: the title in the title
+// font (set bold, as most frames draw it), beside the frame's icon and its minimise,
+// maximise and close buttons, each about as wide as the bar is high.
+int TitleBarWidth(const QString& title) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int button = metrics.height() + 8;
+    constexpr int FrameButtons = 4;
+    constexpr int TitleMargins = 2;  // free space on either side of the title
+    return metrics.horizontalAdvance(title) + (FrameButtons + TitleMargins) * button;
+}
+
+}  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Mervane"));
@@ -28,6 +46,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(version);
     layout->addWidget(credit);
     layout->addWidget(buttons);
+    setMinimumWidth(TitleBarWidth(windowTitle()));
 }
 
 }  // namespace mervane

@@ -60,15 +60,36 @@ CGameSetupDlg::CGameSetupDlg(QWidget* parent)
     buttons_->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons_, &QDialogButtonBox::accepted, this, &CGameSetupDlg::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CGameSetupDlg::reject);
-    // The tab order of the original form: names, the buttons, then target and speed.
-    setTabOrder(names_[0], names_[1]);
-    setTabOrder(names_[1], names_[2]);
-    setTabOrder(names_[2], buttons_->button(QDialogButtonBox::Ok));
-    setTabOrder(buttons_->button(QDialogButtonBox::Ok), buttons_->button(QDialogButtonBox::Cancel));
-    setTabOrder(buttons_->button(QDialogButtonBox::Cancel), playToField_);
-    setTabOrder(playToField_, speedList_);
+    const auto cycle = TabCycle();
+    for (std::size_t i = 0; i + 1 < cycle.size(); ++i) setTabOrder(cycle[i], cycle[i + 1]);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this, [] { ShowHelp(QStringLiteral("game_setup")); });
+}
+
+// Names, the buttons, then target and speed.
+std::array<QWidget*, 7> CGameSetupDlg::TabCycle() const {
+    return {names_[0],
+            names_[1],
+            names_[2],
+            buttons_->button(QDialogButtonBox::Ok),
+            buttons_->button(QDialogButtonBox::Cancel),
+            playToField_,
+            speedList_};
+}
+
+// Tab and Shift+Tab go round the cycle. Qt's own chain passes through the button box,
+// which hands its focus to OK, so from the second round on Tab would skip the names.
+bool CGameSetupDlg::focusNextPrevChild(bool next) {
+    const auto cycle = TabCycle();
+    const QWidget* focus = focusWidget();
+    const std::size_t n = cycle.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (focus != cycle[i] && !cycle[i]->isAncestorOf(focus)) continue;
+        cycle[(i + (next ? 1 : n - 1)) % n]->setFocus(next ? Qt::TabFocusReason
+                                                           : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QDialog::focusNextPrevChild(next);
 }
 
 void CGameSetupDlg::OnInitDialog() {

@@ -33,8 +33,10 @@ class CGameSetupDlg : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
+    std::array<QWidget*, 7> TabCycle() const;
     bool ReadPlayTo();
     bool NamesFit();
 

@@ -1,6 +1,8 @@
 #include "app/help_window.h"
 
+#include <QKeySequence>
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
@@ -23,6 +25,9 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
     browser_->setOpenExternalLinks(true);
     browser_->setSource(HelpPage);
     resize(520, 600);
+    // Closes like a dialog; the page itself has no use for Escape.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void HelpWindow::ShowAnchor(const QString& anchor) {
@@ -50,6 +55,7 @@ HelpHost* HelpHost::Current() {
 void HelpHost::Show(const QString& anchor) {
     if (!window_) {
         window_ = std::make_unique<HelpWindow>();
+        window_->setWindowIcon(table_.windowIcon());
         PlaceBesideTable();
     }
     window_->ShowAnchor(anchor);

@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/about_dlg.h"
+#include "app/close_request.h"
 #include "app/mervane_view.h"
 #include "app/message_box.h"
 #include "render/bitmap_cache.h"
@@ -76,6 +77,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     view_->OnInitialUpdate();
     RestorePlacement();
     UpdateCommandStates();
+    closeRequests_ = CloseRequestFilter::ForPlatform(*this);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -113,8 +115,9 @@ void CMainFrame::BuildMenu() {
     menu_->addAction(about);
     QAction* help = AddCommand(ID_HELP_CONTENTS, QStringLiteral("Help..."), nullptr);
     help->setShortcut(QKeySequence::HelpContents);
+    // Like the other commands, help waits for a chain of turns under way.
     connect(help, &QAction::triggered, this,
-            [this] { help_.Show(QStringLiteral("Main_Contents")); });
+            [this] { view_->Dispatch([this] { help_.Show(QStringLiteral("Main_Contents")); }); });
     menu_->addAction(help);
     menu_->addSeparator();
     QAction* exit = AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), nullptr);

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
 
 #include "app/help_window.h"
 #include "app/mervane_doc.h"
@@ -15,6 +16,7 @@ class QToolBar;
 namespace mervane {
 
 class CMervaneView;
+class CloseRequestFilter;
 
 // The commands of the menu and the toolbar. Each action carries its number as its data,
 // and Command() finds the action by it.
@@ -79,6 +81,7 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};
+    std::unique_ptr<CloseRequestFilter> closeRequests_;
 };
 
 }  // namespace mervane

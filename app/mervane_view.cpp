@@ -246,6 +246,7 @@ void CMervaneView::OnShowScore() {
     dialog.scoreTop = state.scores[2];
     dialog.scoreRight = state.scores[3];
     dialog.scoreYou = state.scores[0];
+    dialog.zoom = zoom_;
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }

@@ -40,8 +40,10 @@ void PlayToField::stepBy(int steps) {
 }
 
 QValidator::State PlayToField::validate(QString& input, int&) const {
+    // ASCII only: QChar::isDigit() would let in the digits of every script, which the
+    // number conversion then refuses.
     const bool digitsOnly =
-        std::all_of(input.cbegin(), input.cend(), [](QChar c) { return c.isDigit(); });
+        std::all_of(input.cbegin(), input.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     return digitsOnly ? QValidator::Acceptable : QValidator::Invalid;
 }
 

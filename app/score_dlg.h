@@ -17,8 +17,15 @@ class CScoreDlg : public QDialog {
     std::int32_t scoreTop = 0;
     std::int32_t scoreRight = 0;
     std::int32_t scoreYou = 0;
+    // The table's zoom: the sheet is drawn as large as on the table.
+    int zoom = 1;
 
     QWidget* Sheet() const { return sheet_; }
+    int Zoom() const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QWidget* sheet_;

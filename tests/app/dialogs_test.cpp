@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <cstdlib>
+#include <map>
 
 #include "app/about_dlg.h"
 #include "app/color_dlg.h"
@@ -17,6 +23,14 @@
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "app_test_support.h"
+
+// Readable failures for the geometry checks.
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+inline void PrintTo(const QSize& s, std::ostream* out) {
+    *out << s.width() << " x " << s.height();
+}
 
 namespace mervane {
 namespace {
@@ -37,6 +51,14 @@ bool HasFocusIn(QDialog& dialog, QWidget* field) {
 void SetPlayTo(CGameSetupDlg& dialog, const QString& text) {
     QLineEdit* edit = dialog.PlayToEdit()->findChild<QLineEdit*>();
     edit->setText(text);
+}
+
+// Keys and shortcuts need the dialog itself active. QTest::qWaitForWindowActive()
+// takes a dialog for active while its parent still is, before the dialog's own
+// activation has come through.
+bool MadeActive(QWidget& dialog) {
+    dialog.activateWindow();
+    return QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; });
 }
 
 class DialogTest : public ::testing::Test, public AppFixture {
@@ -132,6 +154,40 @@ TEST_F(DialogTest, GameSetupChecksNamesLeftTopRight) {
     EXPECT_EQ(State().playerNames[1], "ÅÄÖåäöÆØæø");
 }
 
+// Tab and Shift+Tab go round the same cycle, both ways, round after round.
+TEST_F(DialogTest, GameSetupTabGoesRoundTheSameCycleBothWays) {
+    Start();
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        EXPECT_TRUE(MadeActive(dialog));
+        auto* buttons = dialog.Buttons();
+        const std::vector<QWidget*> cycle{dialog.NameEdit(0),
+                                          dialog.NameEdit(1),
+                                          dialog.NameEdit(2),
+                                          buttons->button(QDialogButtonBox::Ok),
+                                          buttons->button(QDialogButtonBox::Cancel),
+                                          dialog.PlayToEdit(),
+                                          dialog.SpeedList()};
+        const auto place = [&] {
+            for (std::size_t i = 0; i < cycle.size(); ++i)
+                if (HasFocusIn(dialog, cycle[i])) return int(i);
+            return -1;
+        };
+        const int n = int(cycle.size());
+        for (const bool forward : {true, false}) {
+            dialog.NameEdit(0)->setFocus(Qt::OtherFocusReason);
+            std::vector<int> seen, expected;
+            for (int press = 1; press <= 2 * n; ++press) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab,
+                                forward ? Qt::NoModifier : Qt::ShiftModifier);
+                seen.push_back(place());
+                expected.push_back(((forward ? press : -press) % n + n) % n);
+            }
+            EXPECT_EQ(seen, expected) << (forward ? "Tab" : "Shift+Tab");
+        }
+        ClickCancel(dialog);
+    });
+}
+
 TEST_F(DialogTest, PlayToUpDownWrapsAtBothEnds) {
     Start();
     WithGameSetup([&](CGameSetupDlg& dialog) {
@@ -148,6 +204,53 @@ TEST_F(DialogTest, PlayToUpDownWrapsAtBothEnds) {
         EXPECT_EQ(field->text(), "42");
         ClickCancel(dialog);
     });
+}
+
+// Only the ASCII digits get in, typed or pasted; other scripts' digits never do.
+TEST_F(DialogTest, PlayToTakesAsciiDigitsOnly) {
+    Start();
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        PlayToField* field = dialog.PlayToEdit();
+        QLineEdit* edit = field->findChild<QLineEdit*>();
+        const QString arabicThree = QString(QChar(0x0663));
+        const QString fullWidthThree = QString(QChar(0xFF13));
+        const QString devanagariFive = QString(QChar(0x096B));
+        // Typed one key at a time, only the ASCII digits stay; pasted, any other
+        // character refuses the whole text.
+        const struct {
+            QString text;
+            const char* typed;
+        } cases[] = {{arabicThree, "7"},
+                     {fullWidthThree, "7"},
+                     {devanagariFive, "7"},
+                     {"1" + fullWidthThree, "71"},
+                     {QString(QChar(0xB2)), "7"},
+                     {" 12", "712"},
+                     {"-5", "75"},
+                     {"+5", "75"}};
+        for (const auto& [foreign, typed] : cases) {
+            edit->setText("7");
+            edit->end(false);
+            for (QChar c : foreign)  // as a keyboard of that script types it
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), {});
+            EXPECT_EQ(field->text().toStdString(), typed) << "typed " << foreign.toStdString();
+            edit->setText("7");
+            edit->selectAll();
+            QApplication::clipboard()->setText(foreign);
+            edit->paste();
+            EXPECT_EQ(field->text().toStdString(), "7") << "pasted " << foreign.toStdString();
+        }
+        edit->selectAll();
+        QApplication::clipboard()->setText("0123456789");
+        edit->paste();
+        EXPECT_EQ(field->text(), "0123456789");
+        QApplication::clipboard()->setText("250");
+        edit->selectAll();
+        edit->paste();
+        ClickOk(dialog);
+    });
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(State().playTo, 250);
 }
 
 TEST_F(DialogTest, ChangedTargetMidGameAnsweredNoKeepsTheTargetButNotTheRest) {
@@ -361,6 +464,52 @@ TEST_F(DialogTest, ScoreDialogShowsTheSheetAndCloseChangesNothing) {
     EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{125, 40, 0, 9}));
 }
 
+// The sheet's black outline: every black pixel lies on it or inside it.
+QRect OutlineOf(const QImage& image) {
+    QRect outline;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == qRgb(0, 0, 0)) outline |= QRect(x, y, 1, 1);
+    return outline;
+}
+
+// The sheet stands in the middle of the whole client area, and at 3x it is the 1x
+// sheet with every pixel a 3 x 3 block, as on the table.
+TEST_F(DialogTest, ScoreDialogCentresTheSheetAtTheTablesZoom) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    State().scores = {125, 40, 0, 9};
+    std::map<int, QImage> client;
+    for (int zoom : {1, 3}) {
+        Frame().SetZoom(zoom);
+        WhenShown<CScoreDlg>(Frame(), [&](CScoreDlg& dialog) {
+            EXPECT_EQ(dialog.Sheet()->geometry(), dialog.rect()) << "the whole client area";
+            client[zoom] = dialog.Sheet()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            dialog.accept();
+        });
+        Trigger(ID_SHOW_SCORE);
+        ASSERT_FALSE(client[zoom].isNull()) << zoom;
+    }
+    EXPECT_EQ(client[3].size(), client[1].size() * 3) << "the dialog grows with the zoom";
+    for (int zoom : {1, 3}) {
+        const QRect box = OutlineOf(client[zoom]);
+        ASSERT_FALSE(box.isEmpty());
+        EXPECT_LE(std::abs(box.left() + box.right() + 1 - client[zoom].width()), 2 * zoom)
+            << "centred across at " << zoom << "x";
+        EXPECT_LE(std::abs(box.top() + box.bottom() + 1 - client[zoom].height()), 2 * zoom)
+            << "centred down at " << zoom << "x";
+    }
+    const QRect small = OutlineOf(client[1]);
+    const QRect large = OutlineOf(client[3]);
+    ASSERT_EQ(large.size(), small.size() * 3);
+    int wrong = 0;
+    for (int y = 0; y < large.height(); ++y)
+        for (int x = 0; x < large.width(); ++x)
+            wrong += client[3].pixel(large.left() + x, large.top() + y) !=
+                     client[1].pixel(small.left() + x / 3, small.top() + y / 3);
+    EXPECT_EQ(wrong, 0) << "nearest-neighbour enlargement of the 1x sheet";
+}
+
 TEST_F(DialogTest, AboutBoxShowsPictureVersionAndCredit) {
     Start();
     bool opened = false;
@@ -370,6 +519,13 @@ TEST_F(DialogTest, AboutBoxShowsPictureVersionAndCredit) {
         QStringList texts;
         for (QLabel* label : about.findChildren<QLabel*>()) texts << label->text();
         EXPECT_TRUE(texts.join('\n').contains("Version 1.0"));
+        // Wide enough for the whole title, bold in the title font, beside a frame's
+        // icon and three buttons.
+        QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+        titleFont.setBold(true);
+        const QFontMetrics title(titleFont);
+        EXPECT_GE(about.width(), title.horizontalAdvance(about.windowTitle()) + 4 * title.height())
+            << "title bar cut short";
         ClickOk(about);
     });
     Trigger(ID_APP_ABOUT);
@@ -380,20 +536,19 @@ TEST_F(DialogTest, F1InTheSetupDialogsOpensTheirHelp) {
     CMainFrame& frame = Start();
     // A window shortcut reaches only the active window; the help window
     // that the first F1 opens takes activation until the next dialog gets it.
+    // A failure here must still close the dialog, or exec() never returns.
     WithGameSetup([&](CGameSetupDlg& dialog) {
-        dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_TRUE(MadeActive(dialog));
         QTest::keyClick(&dialog, Qt::Key_F1);
-        ASSERT_NE(frame.Help().Window(), nullptr);
-        EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "game_setup");
+        EXPECT_NE(frame.Help().Window(), nullptr);
+        if (frame.Help().Window()) EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "game_setup");
         EXPECT_TRUE(dialog.isVisible()) << "help does not close or wait for the dialog";
         ClickCancel(dialog);
     });
     WithTableSetup([&](CTableSetupDlg& dialog) {
-        dialog.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_TRUE(MadeActive(dialog));
         QTest::keyClick(&dialog, Qt::Key_F1);
-        EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "table_setup");
+        if (frame.Help().Window()) EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "table_setup");
         ClickCancel(dialog);
     });
 }

@@ -280,6 +280,60 @@ TEST_F(WindowTest, HelpAndF1OpenTheContents) {
     EXPECT_TRUE(help->isVisible());
 }
 
+// Help asked for during the deal's chain of turns opens once the chain is over.
+void HelpWaitsForTheChain(AppFixture& app, const std::function<void()>& askForHelp) {
+    CMainFrame& frame = app.Start();
+    QtGamePlatform::SetPauseScale(0.01);
+    bool openInsideChain = true;
+    std::size_t queued = 0;
+    QTimer::singleShot(2, &frame, [&] {
+        ASSERT_TRUE(app.View().Busy());
+        askForHelp();
+        openInsideChain = frame.Help().Window() && frame.Help().Window()->isVisible();
+        queued = app.View().QueuedInputs();
+    });
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    QtGamePlatform::SetPauseScale(0);
+    EXPECT_FALSE(openInsideChain);
+    EXPECT_EQ(queued, 1u);
+    EXPECT_TRUE(app.State().humanTurn) << "the chain has run to the human's turn";
+    ASSERT_NE(frame.Help().Window(), nullptr);
+    EXPECT_TRUE(frame.Help().Window()->isVisible());
+    EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "Main_Contents");
+    frame.Help().Close();
+}
+
+TEST_F(WindowTest, HelpCommandDuringAChainWaitsForItsEnd) {
+    HelpWaitsForTheChain(*this, [this] { Trigger(ID_HELP_CONTENTS); });
+}
+
+TEST_F(WindowTest, F1DuringAChainWaitsForItsEnd) {
+    HelpWaitsForTheChain(*this, [this] { QTest::keyClick(&Frame(), Qt::Key_F1); });
+}
+
+// The help window is the program's: the main window's icon, and Escape closes it.
+TEST_F(WindowTest, HelpWindowCarriesTheIconAndClosesOnEscape) {
+    CMainFrame& frame = Start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));  // no late activation to come
+    Trigger(ID_HELP_CONTENTS);
+    HelpWindow* help = frame.Help().Window();
+    ASSERT_NE(help, nullptr);
+    ASSERT_FALSE(frame.windowIcon().isNull());
+    for (int size : {16, 32})
+        EXPECT_EQ(help->windowIcon().pixmap(size).toImage(),
+                  frame.windowIcon().pixmap(size).toImage())
+            << size;
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    help->Browser()->setFocus();
+    QTest::keyClick(help->Browser(), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_TRUE(frame.isVisible()) << "only the help closes";
+    Trigger(ID_HELP_CONTENTS);
+    EXPECT_TRUE(help->isVisible()) << "and it opens again";
+    frame.Help().Close();
+}
+
 TEST_F(WindowTest, HelpOpensBesideTheTableWhereTheScreenHasRoom) {
     CMainFrame& frame = Start();
     frame.SetZoom(1);
