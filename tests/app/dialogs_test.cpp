@@ -541,14 +541,18 @@ TEST_F(DialogTest, F1InTheSetupDialogsOpensTheirHelp) {
         EXPECT_TRUE(MadeActive(dialog));
         QTest::keyClick(&dialog, Qt::Key_F1);
         EXPECT_NE(frame.Help().Window(), nullptr);
-        if (frame.Help().Window()) EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "game_setup");
+        if (frame.Help().Window()) {
+            EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "game_setup");
+        }
         EXPECT_TRUE(dialog.isVisible()) << "help does not close or wait for the dialog";
         ClickCancel(dialog);
     });
     WithTableSetup([&](CTableSetupDlg& dialog) {
         EXPECT_TRUE(MadeActive(dialog));
         QTest::keyClick(&dialog, Qt::Key_F1);
-        if (frame.Help().Window()) EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "table_setup");
+        if (frame.Help().Window()) {
+            EXPECT_EQ(frame.Help().Window()->CurrentAnchor(), "table_setup");
+        }
         ClickCancel(dialog);
     });
 }
