@@ -127,9 +127,12 @@ TEST_F(NewGameCommands, MenuNewGameWithoutAGameAsksNothing) {
 TEST_F(NewGameCommands, GameSetupRestartAbandonsTheRunningGame) {
     SetTable({.hands = {{C("KS"), C("3S")}, {C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
     State().scores = {10, 20, 30, 40};
+    const int dealer = State().dealer;
     game.AbandonAndNewGame();
     EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{}));
-    EXPECT_TRUE(State().gameInProgress);
+    EXPECT_EQ(trace.front(), "pump") << "no question: the dialog has asked already";
+    EXPECT_EQ(Lines("hand").size(), 1u);
+    EXPECT_EQ(State().dealer, (dealer + 1) % 4);
 }
 
 }  // namespace

@@ -248,14 +248,24 @@ TEST_F(TurnEngine, PassRedrawsComeWhenTheChainIsDone) {
               (Lines_{"status 0 Your Move?", "redraw", "redraw", "redraw", "redraw"}));
 }
 
+// The human plays his 3 of Hearts and taps his King three times while Left, Top and Right
+// follow suit. The taps are delivered at the seats' pumps and dropped: the King is still
+// in his hand when his turn comes back.
 TEST_F(TurnEngine, TapsQueuedDuringTheChainAreDeliveredAndIgnored) {
     SetTable({.hands = {{C("KH"), C("3H")}, {C("4H"), C("9C")}, {C("5H"), C("9D")}, {C("6H"), C("9S")}},
               .top = C("KS"), .suit = Hearts});
-    for (int i = 0; i < 3; ++i) platform.QueueTap(CardPoint(0).x, CardPoint(0).y);
-    game.ComputerTurn(LeftSeat);
+    HumansTurn();
+    // Inside the King's strip now and after the 3 has gone.
+    const Point king = {CardPoint(0).x + State().table.stepX - 4, CardPoint(0).y};
+    for (int i = 0; i < 3; ++i) platform.QueueTap(king.x, king.y);
+    TapCard(1);
     EXPECT_EQ(platform.QueuedTaps(), 0u);
-    EXPECT_EQ(HandOf(HumanSeat).size(), 2u);
+    EXPECT_EQ(Lines("play"), (Lines_{"play 0 29", "play 1 30", "play 2 31", "play 3 32"}));
+    EXPECT_EQ(HandOf(HumanSeat), std::vector<Card>{C("KH")});
     EXPECT_TRUE(State().humanTurn);
+    EXPECT_EQ(Lines_(trace.end() - 2, trace.end()), (Lines_{"status 0 Your Move?", "redraw"}));
+    Tap(king);
+    EXPECT_EQ(Lines("play").back(), "play 0 39") << "the same tap plays the King now";
 }
 
 }  // namespace
