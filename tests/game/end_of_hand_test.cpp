@@ -16,7 +16,7 @@ TEST_F(EndOfHand, WinnerScoresWhatTheOthersHold) {
     EXPECT_TRUE(State().handOver);
     EXPECT_TRUE(State().showHandScore);
     EXPECT_TRUE(State().gameInProgress);
-    EXPECT_EQ(trace.back(), "redraw");
+    EXPECT_EQ(Slice(-1, 1), (Lines_{"redraw"}));
     EXPECT_TRUE(Has("end 0 scores 70 0 0 0"));
     EXPECT_EQ(HandOf(LeftSeat).size(), 2u) << "the counted cards stay on the table";
 }

@@ -15,7 +15,7 @@ TEST_F(HumanMoves, TapOnThePackDrawsEvenWithALegalCard) {
               .top = C("9H"), .draws = draws});
     HumansTurn();
     for (int i = 0; i < 10; ++i) TapPack();
-    EXPECT_EQ(HandOf(HumanSeat).size(), 12u);
+    ASSERT_EQ(HandOf(HumanSeat).size(), 12u);
     EXPECT_EQ(HandOf(HumanSeat).back(), C("QC")) << "drawn cards go to the end, unsorted";
     EXPECT_EQ(State().table.HandSize(Bottom), 12);
     EXPECT_EQ(Lines("redraw").size(), 10u);
