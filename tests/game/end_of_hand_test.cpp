@@ -16,7 +16,7 @@ TEST_F(EndOfHand, WinnerScoresWhatTheOthersHold) {
     EXPECT_TRUE(State().handOver);
     EXPECT_TRUE(State().showHandScore);
     EXPECT_TRUE(State().gameInProgress);
-    EXPECT_EQ(trace.back(), "redraw");
+    EXPECT_EQ(Slice(-1, 1), (Lines_{"redraw"}));
     EXPECT_TRUE(Has("end 0 scores 70 0 0 0"));
     EXPECT_EQ(HandOf(LeftSeat).size(), 2u) << "the counted cards stay on the table";
 }
@@ -46,7 +46,7 @@ TEST_F(EndOfHand, TapOnTheScoreSheetDealsTheNextHandKeepingScores) {
     EXPECT_FALSE(State().showHandScore);
     EXPECT_EQ(State().scores[0], 70);
     EXPECT_EQ(State().dealer, 2);
-    EXPECT_EQ(trace[0], "status 0 ");
+    EXPECT_EQ(Line(0), "status 0 ");
     EXPECT_EQ(Lines("hand").size(), 1u);
 }
 
@@ -102,7 +102,7 @@ TEST_F(NewGameCommands, MenuNewGameAnsweredNoLeavesEverythingAsItWas) {
     EXPECT_EQ(State().hands, hands);
     EXPECT_EQ(State().scores[3], 40);
     TapSuitBox(2);
-    EXPECT_EQ(Lines("suit").front(), "suit 3");
+    EXPECT_EQ(First("suit"), "suit 3");
 }
 
 TEST_F(NewGameCommands, MenuNewGameAnsweredYesStartsOver) {
@@ -110,8 +110,8 @@ TEST_F(NewGameCommands, MenuNewGameAnsweredYesStartsOver) {
     State().scores = {10, 20, 30, 40};
     const int dealer = State().dealer;
     game.QuitAndNewGame();
-    EXPECT_EQ(trace[0], "ask Are you sure you want to quit current game?");
-    EXPECT_EQ(trace[1], "pump");
+    EXPECT_EQ(Line(0), "ask Are you sure you want to quit current game?");
+    EXPECT_EQ(Line(1), "pump");
     EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{}));
     EXPECT_EQ(State().dealer, (dealer + 1) % 4) << "the deal rotates on";
     EXPECT_TRUE(State().gameInProgress);
@@ -119,7 +119,7 @@ TEST_F(NewGameCommands, MenuNewGameAnsweredYesStartsOver) {
 
 TEST_F(NewGameCommands, MenuNewGameWithoutAGameAsksNothing) {
     game.QuitAndNewGame();
-    EXPECT_EQ(trace[0], "pump");
+    EXPECT_EQ(Line(0), "pump");
     EXPECT_TRUE(State().gameInProgress);
     EXPECT_FALSE(State().showSplash);
 }
@@ -127,9 +127,12 @@ TEST_F(NewGameCommands, MenuNewGameWithoutAGameAsksNothing) {
 TEST_F(NewGameCommands, GameSetupRestartAbandonsTheRunningGame) {
     SetTable({.hands = {{C("KS"), C("3S")}, {C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
     State().scores = {10, 20, 30, 40};
+    const int dealer = State().dealer;
     game.AbandonAndNewGame();
     EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{}));
-    EXPECT_TRUE(State().gameInProgress);
+    EXPECT_EQ(Line(0), "pump") << "no question: the dialog has asked already";
+    EXPECT_EQ(Lines("hand").size(), 1u);
+    EXPECT_EQ(State().dealer, (dealer + 1) % 4);
 }
 
 }  // namespace

@@ -117,6 +117,24 @@ protected:
     std::vector<std::string> Head(std::size_t n) const {
         return {trace.begin(), trace.begin() + static_cast<long>(std::min(n, trace.size()))};
     }
+    // Line i of the trace, or "(none)" past either end: a fault that shortens the trace
+    // then fails the test instead of crashing it.
+    std::string Line(long i) const {
+        return i >= 0 && i < static_cast<long>(trace.size()) ? trace[static_cast<std::size_t>(i)]
+                                                             : "(none)";
+    }
+    // Up to n lines from line i on; from the end when i is negative (-2: the last two).
+    std::vector<std::string> Slice(long i, long n) const {
+        const long size = static_cast<long>(trace.size());
+        if (i < 0) i += size;
+        i = std::clamp(i, 0L, size);
+        return {trace.begin() + i, trace.begin() + std::min(size, i + n)};
+    }
+    // The first line of one kind, or "(none)".
+    std::string First(std::string_view kind) const {
+        const auto lines = Lines(kind);
+        return lines.empty() ? "(none)" : lines.front();
+    }
     bool Has(std::string_view line) const {
         return std::find(trace.begin(), trace.end(), line) != trace.end();
     }

@@ -15,7 +15,7 @@ TEST_F(HumanMoves, TapOnThePackDrawsEvenWithALegalCard) {
               .top = C("9H"), .draws = draws});
     HumansTurn();
     for (int i = 0; i < 10; ++i) TapPack();
-    EXPECT_EQ(HandOf(HumanSeat).size(), 12u);
+    ASSERT_EQ(HandOf(HumanSeat).size(), 12u);
     EXPECT_EQ(HandOf(HumanSeat).back(), C("QC")) << "drawn cards go to the end, unsorted";
     EXPECT_EQ(State().table.HandSize(Bottom), 12);
     EXPECT_EQ(Lines("redraw").size(), 10u);
@@ -94,7 +94,7 @@ TEST_F(HumanMoves, SuitBoxEdgesFollowTheRectangleRule) {
     EXPECT_TRUE(State().choosingSuit);
     EXPECT_TRUE(Lines("suit").empty());
     Tap({72, 164});  // top-left corner of the Hearts box
-    EXPECT_EQ(Lines("suit").front(), "suit 1");
+    EXPECT_EQ(First("suit"), "suit 1");
 }
 
 TEST_F(HumanMoves, EightAsLastCardEndsTheHandWithoutAChoice) {
@@ -177,7 +177,7 @@ TEST_F(HumanMoves, SecondRowCardIsPlayedByItsUpperHalf) {
     SetTable({.hands = {hand, {C("KD")}, {C("KC")}, {C("2C")}}, .top = C("5H")});
     HumansTurn();
     Tap({76, 205});
-    EXPECT_EQ(trace.front(), "play 0 39");
+    EXPECT_EQ(Line(0), "play 0 39");
 }
 
 }  // namespace

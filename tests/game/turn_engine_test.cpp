@@ -10,12 +10,12 @@ class TurnEngine : public GameTest {};
 
 TEST_F(TurnEngine, FirstHandAfterStartUpIsDealtByLeftAndOpenedByTop) {
     game.NewGame();
-    EXPECT_EQ(trace[0], "pump");
-    EXPECT_EQ(trace[1], "redraw");  // the cleared hands
-    EXPECT_EQ(trace[2].rfind("hand 1 dealer 1 starter ", 0), 0u) << trace[2];
+    EXPECT_EQ(Line(0), "pump");
+    EXPECT_EQ(Line(1), "redraw");  // the cleared hands
+    EXPECT_EQ(Line(2).rfind("hand 1 dealer 1 starter ", 0), 0u) << Line(2);
     const long dealing = Index("status 1 Dealing...");
     ASSERT_GT(dealing, 2);
-    EXPECT_EQ(Lines_(trace.begin() + dealing, trace.begin() + dealing + 7),
+    EXPECT_EQ(Slice(dealing, 7),
               (Lines_{"status 1 Dealing...", "redraw", "pause 500", "status 1 ", "redraw",
                       "pause 300", "status 2 Thinking..."}));
     EXPECT_FALSE(State().showSplash);
@@ -33,12 +33,12 @@ TEST_F(TurnEngine, DealGivesFiveSortedCardsFromSeatZeroAndTurnsTheStarter) {
         for (int round = 0; round < 5; ++round) dealt.push_back(deck.At(round * 4 + seat));
         std::stable_sort(dealt.begin(), dealt.end(),
                          [](Card a, Card b) { return RankOf(a) < RankOf(b); });
-        const std::string line = trace[static_cast<std::size_t>(3 + seat)];
+        const std::string line = Line(3 + seat);
         std::string expected = "deal " + std::to_string(seat);
         for (Card c : dealt) expected += " " + std::to_string(c);
         EXPECT_EQ(line, expected);
     }
-    EXPECT_EQ(trace[2], "hand 1 dealer 1 starter " + std::to_string(deck.At(20)));
+    EXPECT_EQ(Line(2), "hand 1 dealer 1 starter " + std::to_string(deck.At(20)));
 }
 
 TEST_F(TurnEngine, SevenCardDealLeavesTwentyThree) {
@@ -55,8 +55,7 @@ TEST_F(TurnEngine, HumanOpensAfterEightHundredMillisecondsOfPauses) {
     State().dealer = 2;
     game.NewGame();
     EXPECT_EQ(Lines("pause"), (Lines_{"pause 500", "pause 300"}));
-    EXPECT_EQ(trace.back(), "redraw");
-    EXPECT_EQ(trace[trace.size() - 2], "status 0 Your Move?");
+    EXPECT_EQ(Slice(-2, 2), (Lines_{"status 0 Your Move?", "redraw"}));
     EXPECT_TRUE(State().humanTurn);
     EXPECT_EQ(State().dealer, 3);
 }
@@ -112,7 +111,7 @@ TEST_F(TurnEngine, SecondAceSendsTheTurnOnwardAgain) {
               .top = C("5H"), .draws = {}, .spare = 0});
     game.ComputerTurn(LeftSeat);
     EXPECT_FALSE(State().reversed);
-    EXPECT_EQ(trace[Index("status 1 Reverse") + 4], "status 2 Thinking...");
+    EXPECT_EQ(Line(Index("status 1 Reverse") + 4), "status 2 Thinking...");
 }
 
 TEST_F(TurnEngine, QueenSkipsToTheOppositeSeatAndClearsEveryLine) {
@@ -125,7 +124,7 @@ TEST_F(TurnEngine, QueenSkipsToTheOppositeSeatAndClearsEveryLine) {
     ASSERT_GT(skip, 0);
     EXPECT_TRUE(Has("status 0 "));
     EXPECT_TRUE(Has("status 2 "));
-    EXPECT_EQ(Lines_(trace.begin() + skip, trace.begin() + skip + 4),
+    EXPECT_EQ(Slice(skip, 4),
               (Lines_{"status 1 Skip", "redraw", "pause 500", "status 3 Thinking..."}));
     EXPECT_EQ(Index("status 2 Thinking..."), -1) << "Top lost its turn";
 }
@@ -136,7 +135,7 @@ TEST_F(TurnEngine, QueenAsLastCardEndsTheHandAtOnce) {
     game.ComputerTurn(LeftSeat);
     const long skip = Index("status 1 Skip");
     ASSERT_GT(skip, 0);
-    EXPECT_EQ(trace[skip + 2], "pause 500");
+    EXPECT_EQ(Line(skip + 2), "pause 500");
     EXPECT_TRUE(Has("end 1 scores 0 26 0 0"));
     EXPECT_EQ(Index("status 3 Thinking..."), -1);
     EXPECT_TRUE(State().handOver);
@@ -160,7 +159,7 @@ TEST_F(TurnEngine, TwoWithOneCardLeftGivesOneAndCountsNoPass) {
     game.ComputerTurn(TopSeat);
     const long rightPlays = Index("play 3 32");
     ASSERT_GT(rightPlays, 0) << "Right then plays its 6 of Hearts";
-    EXPECT_EQ(Lines("draw").front(), "draw 3 48");
+    EXPECT_EQ(First("draw"), "draw 3 48");
     EXPECT_LT(Index("draw 3 48"), rightPlays);
     const auto nextHand = std::find_if(trace.begin(), trace.end(),
                                        [](const std::string& l) { return l.starts_with("hand "); });
@@ -205,8 +204,8 @@ TEST_F(TurnEngine, ComputerEightNamesTheLongestSuit) {
     game.ComputerTurn(LeftSeat);
     EXPECT_EQ(Head(7), (Lines_{"status 1 Thinking...", "redraw", "pause 1000", "pump",
                                "play 1 47", "suit 1", "status 1 Hearts"}));
-    EXPECT_EQ(trace[7], "redraw");
-    EXPECT_EQ(trace[8], "status 2 Thinking...") << "an eight has no pause of its own";
+    EXPECT_EQ(Line(7), "redraw");
+    EXPECT_EQ(Line(8), "status 2 Thinking...") << "an eight has no pause of its own";
 }
 
 // After the pack is gone nobody can play: four passes leave the fifth turn to be played,
@@ -222,12 +221,12 @@ TEST_F(TurnEngine, FivePassesMakeADeadRound) {
     EXPECT_EQ(std::count_if(before.begin(), before.end(),
                             [](const std::string& l) { return l.size() > 9 && l.ends_with(" Pass"); }),
               5);
-    EXPECT_EQ(trace[dead - 1], "status 1 Pass") << "the check comes before Top's Thinking...";
+    EXPECT_EQ(Line(dead - 1), "status 1 Pass") << "the check comes before Top's Thinking...";
     EXPECT_TRUE(Has("pause 700")) << "the human passes by himself";
-    EXPECT_EQ(trace[dead + 1], "dead");
+    EXPECT_EQ(Line(dead + 1), "dead");
     EXPECT_EQ(State().scores, scoresBefore);
     EXPECT_EQ(State().dealer, 1);
-    EXPECT_EQ(trace[dead + 7].rfind("hand 1 dealer 1 starter ", 0), 0u) << trace[dead + 7];
+    EXPECT_EQ(Line(dead + 7).rfind("hand 1 dealer 1 starter ", 0), 0u) << Line(dead + 7);
 }
 
 TEST_F(TurnEngine, APlayInBetweenStartsThePassCountAgain) {
@@ -244,18 +243,29 @@ TEST_F(TurnEngine, PassRedrawsComeWhenTheChainIsDone) {
               .top = C("KS"), .draws = {}, .spare = 0});
     game.ComputerTurn(LeftSeat);
     // Three passes then the human's move; each pass redraws on the way back.
-    EXPECT_EQ(Lines_(trace.end() - 5, trace.end()),
+    EXPECT_EQ(Slice(-5, 5),
               (Lines_{"status 0 Your Move?", "redraw", "redraw", "redraw", "redraw"}));
 }
 
+// The human plays his 3 of Hearts and taps his King three times while Left, Top and Right
+// follow suit. The taps are delivered at the seats' pumps and dropped: the King is still
+// in his hand when his turn comes back.
 TEST_F(TurnEngine, TapsQueuedDuringTheChainAreDeliveredAndIgnored) {
     SetTable({.hands = {{C("KH"), C("3H")}, {C("4H"), C("9C")}, {C("5H"), C("9D")}, {C("6H"), C("9S")}},
               .top = C("KS"), .suit = Hearts});
-    for (int i = 0; i < 3; ++i) platform.QueueTap(CardPoint(0).x, CardPoint(0).y);
-    game.ComputerTurn(LeftSeat);
+    HumansTurn();
+    // Inside the King's strip now and after the 3 has gone.
+    const Point king = {CardPoint(0).x + State().table.stepX - 4, CardPoint(0).y};
+    for (int i = 0; i < 3; ++i) platform.QueueTap(king.x, king.y);
+    TapCard(1);
     EXPECT_EQ(platform.QueuedTaps(), 0u);
-    EXPECT_EQ(HandOf(HumanSeat).size(), 2u);
+    EXPECT_EQ(Lines("play"), (Lines_{"play 0 29", "play 1 30", "play 2 31", "play 3 32"}));
+    EXPECT_EQ(HandOf(HumanSeat), std::vector<Card>{C("KH")});
     EXPECT_TRUE(State().humanTurn);
+    EXPECT_EQ(Slice(-2, 2), (Lines_{"status 0 Your Move?", "redraw"}));
+    trace.clear();
+    Tap(king);
+    EXPECT_EQ(First("play"), "play 0 39") << "the same tap plays the King now";
 }
 
 }  // namespace
