@@ -70,8 +70,8 @@ int CScoreDlg::Zoom() const {
     return std::clamp(zoom, CMervaneView::MinZoom, CMervaneView::MaxZoom);
 }
 
-// The size of the table at its zoom, as the handheld showed the dialog over the
-// whole table; a wider sheet is cut off as it is on the table.
+// The size of the table at its zoom, so that the sheet stands as large as it does over
+// the table; a wider sheet is cut off as it is on the table.
 void CScoreDlg::showEvent(QShowEvent* event) {
     setFixedSize(CMervaneView::TableWidth * Zoom(), CMervaneView::TableHeight * Zoom());
     QDialog::showEvent(event);

@@ -23,7 +23,7 @@ bool IsPermutationOfPack(const CardDeck& deck) {
     return cards == pack;
 }
 
-TEST(CrtRandom, MatchesTheHandheldRuntimeSequence) {
+TEST(CrtRandom, FollowsItsReferenceSequence) {
     CrtRandom random;
     random.Seed(1);
     EXPECT_EQ(random.Next(), 41);
