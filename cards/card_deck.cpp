@@ -11,7 +11,7 @@ void CardDeck::Refill() {
 }
 
 std::uint32_t CardDeck::ShuffleSeed(std::int32_t shuffleCount, const LocalTime& time) {
-    // Skip the clock fields that read 0: multiplying by them would make the seed 0.
+    // Skip the clock fields that read 0: multiplying by them would make every seed 0.
     std::uint32_t seed = static_cast<std::uint32_t>(shuffleCount);
     const int factors[] = {time.day, time.month + 1, time.minute, time.second, time.hour};
     for (int factor : factors) {

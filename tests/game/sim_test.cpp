@@ -165,7 +165,7 @@ TEST(SimulatorHands, StopsAfterTheAskedNumberOfHands) {
     EXPECT_EQ(driver.Run(), 25);
 }
 
-// The reference outputs of SplitMix64 for the seed 0.
+// The reference outputs of SplitMix64 for seed 0.
 TEST(SimulatorRandomHuman, GeneratorIsSplitMix64) {
     SplitMix64 random(0);
     EXPECT_EQ(random.Next(), 0xE220A8397B1DCDAFull);
@@ -188,7 +188,7 @@ TEST(SimulatorRandomHuman, PolicyNamesAreStrict) {
     }
 }
 
-// The options the seed-loop script gives seed s too: each rule set and target, and a
+// The options tools/sim/random-seeds.sh gives seed s too: each rule set and target, and a
 // different shuffle clock, by turns.
 Options RandomGameOptions(int seed) {
     Options options;
