@@ -10,10 +10,10 @@ bool IsLegalPlay(Card card, Card topCard, Suit currentSuit) {
 }
 
 bool HasLegalPlay(const CardList& hand, int topRank, Suit currentSuit) {
-    return std::any_of(hand.begin(), hand.end(), [&](Card card) {
-        if (IsEight(card)) return true;
-        return SuitOf(card) == currentSuit || (topRank != Eight && RankOf(card) == topRank);
-    });
+    // Only the top card's rank is compared, so any card of that rank stands for it.
+    const Card top = topRank >= Ace && topRank <= King ? MakeCard(topRank, Spades) : NoCard;
+    return std::any_of(hand.begin(), hand.end(),
+                       [&](Card card) { return IsLegalPlay(card, top, currentSuit); });
 }
 
 std::int32_t CardPoints(Card card) {

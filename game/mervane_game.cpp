@@ -186,7 +186,7 @@ MervaneGame::Next MervaneGame::ComputerTurnStep(Seat seat) {
         platform_.Sleep(state_.computerDelayMs);
         card = ChooseComputerPlay(hand, RankOf(state_.topCard), state_.currentSuit, named);
     }
-    return ComputerPlays(seat, card, named);
+    return PlayCard(seat, card, named);
 }
 
 void MervaneGame::Play(Seat seat, Card card) {
@@ -201,47 +201,85 @@ void MervaneGame::SetCurrentSuit(Suit suit) {
     if (observer_) observer_->SuitNamed(suit);
 }
 
-MervaneGame::Next MervaneGame::ComputerPlays(Seat seat, Card card, Suit named) {
-    const auto& hand = state_.hands[static_cast<std::size_t>(seat)];
+// --- one way to play a card ---
+
+const PlayStyle& MervaneGame::StyleOf(Seat seat) {
+    return seat == HumanSeat ? HumanStyle : ComputerStyle;
+}
+
+const CardList& MervaneGame::HandOf(Seat seat) const {
+    return state_.hands[static_cast<std::size_t>(seat)];
+}
+
+// The card has left the seat's hand; it becomes the top card and takes effect.
+MervaneGame::Next MervaneGame::PlayCard(Seat seat, Card card, Suit named) {
+    const PlayStyle& style = StyleOf(seat);
     Play(seat, card);
-    if (IsEight(card)) {
-        SetCurrentSuit(named);
-        SetStatus(seat, SuitName(named));
-    } else {
-        state_.currentSuit = SuitOf(card);
-        SetStatus(seat, "");
-        if (state_.advancedRules) {
-            switch (RankOf(card)) {
-                case Ace:
-                    state_.reversed = !state_.reversed;
-                    SetStatus(seat, text::Reverse);
-                    Redraw();
-                    platform_.Sleep(SpecialCardPauseMs);
-                    break;
-                case Queen:
-                    ClearStatusLines();
-                    SetStatus(seat, text::Skip);
-                    Redraw();
-                    platform_.Sleep(SpecialCardPauseMs);
-                    if (hand.Empty()) return {Step::HandEnd, seat};
-                    return TurnOf(OppositeSeat(seat));
-                case Two:
-                    SetStatus(seat, text::DrawTwo);
-                    Redraw();
-                    platform_.Sleep(SpecialCardPauseMs);
-                    if (!hand.Empty()) {
-                        // A draw from a used-up pack is simply skipped: it is no pass.
-                        DrawForSeat(NextSeat(seat));
-                        DrawForSeat(NextSeat(seat));
-                    }
-                    break;
-                default: break;
-            }
+    if (IsEight(card)) return PlayEight(seat, named, style);
+    state_.currentSuit = SuitOf(card);
+    SetStatus(seat, "");
+    if (state_.advancedRules) {
+        switch (RankOf(card)) {
+            case Ace: Reverse(seat, style); break;
+            case Queen: return Skip(seat);
+            case Two: DrawTwo(seat, style); break;
+            default: break;
         }
     }
     Redraw();
-    if (hand.Empty()) return {Step::HandEnd, seat};
+    return AfterPlay(seat);
+}
+
+MervaneGame::Next MervaneGame::AfterPlay(Seat seat) const {
+    if (HandOf(seat).Empty()) return {Step::HandEnd, seat};
     return TurnOf(NextSeat(seat));
+}
+
+// An eight that empties the hand wins it before any suit is named.
+MervaneGame::Next MervaneGame::PlayEight(Seat seat, Suit named, const PlayStyle& style) {
+    if (style.choosesSuitByTap) {
+        if (HandOf(seat).Empty()) return {Step::HandEnd, seat};
+        state_.choosingSuit = true;
+        SetStatus(seat, text::ChooseSuit);
+        Redraw();
+        return {};
+    }
+    SetCurrentSuit(named);
+    SetStatus(seat, SuitName(named));
+    Redraw();
+    return AfterPlay(seat);
+}
+
+void MervaneGame::Reverse(Seat seat, const PlayStyle& style) {
+    state_.reversed = !state_.reversed;
+    SetStatus(seat, text::Reverse);
+    if (!style.announcesSpecials) return;
+    Redraw();
+    platform_.Sleep(SpecialCardPauseMs);
+}
+
+// The seat opposite is the one after next in either direction.
+MervaneGame::Next MervaneGame::Skip(Seat seat) {
+    ClearStatusLines();
+    SetStatus(seat, text::Skip);
+    Redraw();
+    platform_.Sleep(SpecialCardPauseMs);
+    if (HandOf(seat).Empty()) return {Step::HandEnd, seat};
+    return TurnOf(OppositeSeat(seat));
+}
+
+// A Two that empties the hand makes nobody draw.
+void MervaneGame::DrawTwo(Seat seat, const PlayStyle& style) {
+    const bool last = HandOf(seat).Empty();
+    if (!last || style.announcesSpecials) SetStatus(seat, text::DrawTwo);
+    if (style.announcesSpecials) {
+        Redraw();
+        platform_.Sleep(SpecialCardPauseMs);
+    }
+    if (last) return;
+    // A draw from a used-up pack is simply skipped: it is no pass.
+    DrawForSeat(NextSeat(seat));
+    DrawForSeat(NextSeat(seat));
 }
 
 MervaneGame::Next MervaneGame::HumanTurnStep() {
@@ -328,48 +366,8 @@ void MervaneGame::HumanTableTap(int x, int y) {
     if (index < 0 || index >= hand.Count()) return;
     const Card card = hand.At(index);
     if (!IsLegalPlay(card, state_.topCard, state_.currentSuit)) return;
-    RunChain(HumanPlays(card));
-}
-
-MervaneGame::Next MervaneGame::HumanPlays(Card card) {
-    auto& hand = state_.hands[0];
     hand.Remove(card);
-    Play(HumanSeat, card);
-    if (IsEight(card)) {
-        if (hand.Empty()) return {Step::HandEnd, HumanSeat};
-        state_.choosingSuit = true;
-        SetStatus(HumanSeat, text::ChooseSuit);
-        Redraw();
-        return {};
-    }
-    state_.currentSuit = SuitOf(card);
-    SetStatus(HumanSeat, "");
-    if (state_.advancedRules) {
-        switch (RankOf(card)) {
-            case Ace:
-                state_.reversed = !state_.reversed;
-                SetStatus(HumanSeat, text::Reverse);
-                break;
-            case Queen:
-                ClearStatusLines();
-                SetStatus(HumanSeat, text::Skip);
-                Redraw();
-                platform_.Sleep(SpecialCardPauseMs);
-                if (hand.Empty()) return {Step::HandEnd, HumanSeat};
-                return TurnOf(TopSeat);
-            case Two:
-                if (!hand.Empty()) {
-                    SetStatus(HumanSeat, text::DrawTwo);
-                    DrawForSeat(NextSeat(HumanSeat));
-                    DrawForSeat(NextSeat(HumanSeat));
-                }
-                break;
-            default: break;
-        }
-    }
-    Redraw();
-    if (hand.Empty()) return {Step::HandEnd, HumanSeat};
-    return TurnOf(NextSeat(HumanSeat));
+    RunChain(PlayCard(HumanSeat, card, NoSuit));
 }
 
 void MervaneGame::ChooseSuitTap(int x, int y) {

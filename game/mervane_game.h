@@ -11,6 +11,17 @@
 
 namespace mervane {
 
+// Where a seat's play looks different. The computer's special cards are announced with
+// a redraw and a pause so that the human can follow them, even as its last card; the
+// human has just made his own move and sees it at the next redraw. The human's eight
+// opens the suit boxes; a computer seat names its suit at once.
+struct PlayStyle {
+    bool announcesSpecials;
+    bool choosesSuitByTap;
+};
+inline constexpr PlayStyle ComputerStyle{.announcesSpecials = true, .choosesSuitByTap = false};
+inline constexpr PlayStyle HumanStyle{.announcesSpecials = false, .choosesSuitByTap = true};
+
 // The game flow of the table view: deals, plays the computer seats, takes the human's
 // taps and scores. It never draws: every visible step goes through the platform.
 class MervaneGame {
@@ -77,8 +88,15 @@ private:
     Next StartHandStep();
     Next ComputerTurnStep(Seat seat);
     Next HumanTurnStep();
-    Next ComputerPlays(Seat seat, Card card, Suit named);
-    Next HumanPlays(Card card);
+    static const PlayStyle& StyleOf(Seat seat);
+    const CardList& HandOf(Seat seat) const;
+    // `named` is the suit a computer seat names with an eight; the human taps a box.
+    Next PlayCard(Seat seat, Card card, Suit named);
+    Next AfterPlay(Seat seat) const;
+    Next PlayEight(Seat seat, Suit named, const PlayStyle& style);
+    void Reverse(Seat seat, const PlayStyle& style);
+    Next Skip(Seat seat);
+    void DrawTwo(Seat seat, const PlayStyle& style);
     Next HumanPasses();
     void SetStatus(Seat seat, std::string_view text);
     void SetCurrentSuit(Suit suit);
