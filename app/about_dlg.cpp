@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "render/bitmap_cache.h"
-#include "render/card_table.h"
+#include "layout/card_table.h"
 
 namespace mervane {
 namespace {

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "render/geometry.h"
+#include "layout/geometry.h"
 
 class QLineEdit;
 class QSlider;

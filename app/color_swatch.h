@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "render/geometry.h"
+#include "layout/geometry.h"
 
 namespace mervane {
 

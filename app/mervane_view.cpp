@@ -55,7 +55,7 @@ void CMervaneView::PaintNow() {
 }
 
 void CMervaneView::paintEvent(QPaintEvent*) {
-    frame_ = RenderTableImage(game_.State());
+    frame_ = RenderTableImage(game_.State(), title_);
     ++paints_;
     QPainter painter(this);
     // Nearest-neighbour: every table pixel becomes a crisp zoom x zoom block.
@@ -159,19 +159,7 @@ void CMervaneView::Shutdown() {
 
 // --- commands ---
 
-GameSettings CMervaneView::CurrentSettings() const {
-    const GameState& state = game_.State();
-    GameSettings values;
-    values.playerNames = state.playerNames;
-    values.playTo = state.playTo;
-    values.playSpeed = SpeedForDelay(state.computerDelayMs);
-    values.tableColor = static_cast<std::int32_t>(state.table.tableColor);
-    values.cardBackId = state.table.cardBackId;
-    values.trainingMode = state.trainingMode;
-    values.sevenCards = state.sevenCards;
-    values.advancedRules = state.advancedRules;
-    return values;
-}
+GameSettings CMervaneView::CurrentSettings() const { return game_.Settings(); }
 
 void CMervaneView::OnGameSetup() {
     const GameState& state = game_.State();
@@ -186,21 +174,25 @@ void CMervaneView::OnGameSetup() {
     ApplyGameSetup(dialog);
 }
 
+// The names and the speed take effect at once; a changed target only once it is
+// confirmed, when a game is under way.
 void CMervaneView::ApplyGameSetup(const CGameSetupDlg& dialog) {
-    GameState& state = game_.State();
-    state.playerNames = {dialog.leftName.toStdString(), dialog.topName.toStdString(),
-                         dialog.rightName.toStdString()};
-    if (const auto delay = DelayForSpeed(dialog.speedIndex)) state.computerDelayMs = *delay;
     GameSettings values = CurrentSettings();
+    values.playerNames = {dialog.leftName.toStdString(), dialog.topName.toStdString(),
+                          dialog.rightName.toStdString()};
     values.playSpeed = dialog.speedIndex;
-    bool newTarget = dialog.playTo != state.playTo;
+    game_.ApplySettings(values);
+    bool newTarget = dialog.playTo != values.playTo;
     bool restart = false;
-    if (newTarget && state.gameInProgress) {
+    if (newTarget && game_.State().gameInProgress) {
         restart = platform_.AskYesNo("\"Play To\" points changed, Quit Current Game?");
         if (!restart) platform_.ShowMessage("Points change not saved.");
         newTarget = restart;
     }
-    if (newTarget) values.playTo = state.playTo = dialog.playTo;
+    if (newTarget) {
+        values.playTo = dialog.playTo;
+        game_.ApplySettings(values);
+    }
     store_.SaveGameSetup(values, newTarget);
     if (restart) {
         game_.AbandonAndNewGame();
@@ -210,7 +202,7 @@ void CMervaneView::ApplyGameSetup(const CGameSetupDlg& dialog) {
 }
 
 void CMervaneView::OnTableSetup() {
-    GameState& state = game_.State();
+    const GameState& state = game_.State();
     CTableSetupDlg dialog(window());
     dialog.cardBackId = state.table.cardBackId;
     dialog.tableColor = state.table.tableColor;
@@ -219,11 +211,13 @@ void CMervaneView::OnTableSetup() {
     dialog.advancedRules = state.advancedRules;
     dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() != QDialog::Accepted || closing_) return;
-    state.table.cardBackId = dialog.cardBackId;
-    state.table.tableColor = dialog.tableColor;
-    state.trainingMode = dialog.trainingMode;
-    state.sevenCards = dialog.sevenCards;
-    state.advancedRules = dialog.advancedRules;
+    GameSettings values = CurrentSettings();
+    values.cardBackId = dialog.cardBackId;
+    values.tableColor = static_cast<std::int32_t>(dialog.tableColor);
+    values.trainingMode = dialog.trainingMode;
+    values.sevenCards = dialog.sevenCards;
+    values.advancedRules = dialog.advancedRules;
+    game_.ApplySettings(values);
     store_.SaveTableSetup(CurrentSettings());
     PaintNow();
 }

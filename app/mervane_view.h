@@ -8,6 +8,7 @@
 #include "app/qt_platform.h"
 #include "app/settings_store.h"
 #include "game/mervane_game.h"
+#include "render/table_painter.h"
 
 namespace mervane {
 
@@ -26,7 +27,7 @@ class CMervaneView : public QWidget {
     CMervaneView(const SettingsStore& store, QWidget* parent = nullptr);
 
     MervaneGame& Game() { return game_; }
-    GameState& State() { return game_.State(); }
+    const GameState& State() const { return game_.State(); }
     QtGamePlatform& Platform() { return platform_; }
 
     // Start-up: the stored settings into the game.
@@ -93,6 +94,9 @@ class CMervaneView : public QWidget {
     int zoom_ = 1;
     int paints_ = 0;
     QImage frame_;
+    // The title picture, ours rather than the game's: held from the first paint of
+    // the title until the first deal.
+    TitleArt title_;
 };
 
 }  // namespace mervane

@@ -17,7 +17,7 @@
 #include "app/help_window.h"
 #include "app/message_box.h"
 #include "render/bitmap_cache.h"
-#include "render/card_table.h"
+#include "layout/card_table.h"
 
 namespace mervane {
 namespace {

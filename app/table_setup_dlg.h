@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <cstdint>
 
-#include "render/geometry.h"
+#include "layout/geometry.h"
 
 class QCheckBox;
 class QComboBox;

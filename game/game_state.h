@@ -2,21 +2,14 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 #include <string>
 
 #include "cards/card_deck.h"
 #include "cards/card_list.h"
 #include "game/seats.h"
-#include "render/card_table.h"
+#include "layout/card_table.h"
 
 namespace mervane {
-
-// The loaded title picture; the painter makes it, the first deal destroys it.
-class SplashPicture {
-public:
-    virtual ~SplashPicture() = default;
-};
 
 // One game at the four-seat table. Plain data: the flow changes it, painting reads it.
 struct GameState {
@@ -30,7 +23,6 @@ struct GameState {
     bool gameInProgress = false;
     bool humanTurn = false;
     bool showSplash = true;
-    std::unique_ptr<SplashPicture> splashPicture;
     Seat dealer = 0;
     bool choosingSuit = false;
     bool handOver = false;

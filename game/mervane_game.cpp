@@ -27,6 +27,11 @@ private:
 }  // namespace
 
 void MervaneGame::ApplyLoadedSettings(const GameSettings& settings) {
+    ApplySettings(settings);
+    UpdateLayoutRect();
+}
+
+void MervaneGame::ApplySettings(const GameSettings& settings) {
     state_.playerNames = settings.playerNames;
     state_.playTo = settings.playTo;
     state_.table.cardBackId = settings.cardBackId;
@@ -35,6 +40,19 @@ void MervaneGame::ApplyLoadedSettings(const GameSettings& settings) {
     state_.sevenCards = settings.sevenCards;
     state_.advancedRules = settings.advancedRules;
     if (const auto delay = DelayForSpeed(settings.playSpeed)) state_.computerDelayMs = *delay;
+}
+
+GameSettings MervaneGame::Settings() const {
+    GameSettings values;
+    values.playerNames = state_.playerNames;
+    values.playTo = state_.playTo;
+    values.playSpeed = SpeedForDelay(state_.computerDelayMs);
+    values.tableColor = static_cast<std::int32_t>(state_.table.tableColor);
+    values.cardBackId = state_.table.cardBackId;
+    values.trainingMode = state_.trainingMode;
+    values.sevenCards = state_.sevenCards;
+    values.advancedRules = state_.advancedRules;
+    return values;
 }
 
 // --- primitives ---
@@ -124,7 +142,6 @@ MervaneGame::Next MervaneGame::StartHandStep() {
     state_.passCount = 0;
     state_.choosingSuit = false;
     state_.reversed = false;
-    state_.splashPicture.reset();
     state_.deck.Shuffle(platform_, random_, platform_);
     ClearHands();
     DealHand();

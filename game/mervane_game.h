@@ -30,12 +30,18 @@ public:
     MervaneGame(const MervaneGame&) = delete;
     MervaneGame& operator=(const MervaneGame&) = delete;
 
-    GameState& State() { return state_; }
+    // Read only: the game changes through its operations.
     const GameState& State() const { return state_; }
     void SetObserver(GameObserver* observer) { observer_ = observer; }
 
-    // The stored options into the game state and the renderer, as start-up reads them.
+    // The stored options into the game state and the layout, as start-up reads them;
+    // the layout is also fitted to the platform's client rectangle.
     void ApplyLoadedSettings(const GameSettings& settings);
+    // The options a settings dialog accepted. A play speed that names none of the
+    // three leaves the pause as it was.
+    void ApplySettings(const GameSettings& settings);
+    // The options as they stand, in the form they are stored in.
+    GameSettings Settings() const;
 
     // Primitives shared by the flow.
     void Redraw();
@@ -77,6 +83,9 @@ public:
     int HandsDealt() const { return handsDealt_; }
 
 private:
+    // Tests set up positions (hands, top card, pack order) through this.
+    friend struct GameTestAccess;
+
     enum class Step { Done, Computer, Human, NewHand, HandEnd };
     struct Next {
         Step step = Step::Done;

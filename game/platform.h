@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "cards/platform_services.h"
-#include "render/geometry.h"
+#include "layout/geometry.h"
 
 namespace mervane {
 

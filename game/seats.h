@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "render/card_table.h"
+#include "layout/card_table.h"
 
 namespace mervane {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/card_table.h"
+#include "layout/card_table.h"
 
 namespace mervane {
 

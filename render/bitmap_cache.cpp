@@ -2,7 +2,7 @@
 
 #include <QColor>
 
-#include "render/geometry.h"
+#include "layout/geometry.h"
 
 // Q_INIT_RESOURCE must be used outside any namespace; it also makes the linker keep
 // the resource object of this static library.

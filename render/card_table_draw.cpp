@@ -1,6 +1,7 @@
+#include "render/card_table_draw.h"
+
 #include <algorithm>
 
-#include "render/card_table.h"
 #include "render/surface.h"
 
 namespace mervane {
@@ -17,18 +18,14 @@ bool IsCardImage(int bitmapId) {
 
 }  // namespace
 
-void CCardTable::Begin(Surface* target, Rect rect) {
-    surface = target;
-    SetTableRect(rect);
-}
-
-void CCardTable::DrawCardImage(TablePosition position, int index, int bitmapId) const {
+void CardTableDrawer::DrawCardImage(TablePosition position, int index, int bitmapId) const {
     if (position == NoPosition || index == -1 || !IsCardImage(bitmapId)) return;
-    const ScopedBitmap image(*surface, bitmapId);
-    image.Stretch({0, 0, 29, 41}, RectAt(CardPos(position, index), {cardWidth, cardHeight}));
+    const ScopedBitmap image(surface_, bitmapId);
+    image.Stretch({0, 0, 29, 41},
+                  RectAt(table_.CardPos(position, index), {table_.cardWidth, table_.cardHeight}));
 }
 
-void CCardTable::DrawHand(TablePosition position, const CardList& hand) const {
+void CardTableDrawer::DrawHand(TablePosition position, const CardList& hand) const {
     const int n = hand.Count();
     const auto draw = [&](int from, int to) {
         for (int i = from; i < to; ++i) DrawCardImage(position, i, hand[i]);
@@ -44,61 +41,62 @@ void CCardTable::DrawHand(TablePosition position, const CardList& hand) const {
     for (int row = lastRowStart - kFanRow; row >= 0; row -= kFanRow) draw(row, row + kFanRow);
 }
 
-void CCardTable::DrawHandBacks(TablePosition position, const CardList& hand) const {
-    for (int i = 0; i < hand.Count(); ++i) DrawCardImage(position, i, ShownCardBack(cardBackId));
+void CardTableDrawer::DrawHandBacks(TablePosition position, const CardList& hand) const {
+    for (int i = 0; i < hand.Count(); ++i)
+        DrawCardImage(position, i, ShownCardBack(table_.cardBackId));
 }
 
-void CCardTable::DrawPiles(Card topCard) const {
-    const StockPiles piles = StockPilePositions();
-    const Size card{cardWidth, cardHeight};
+void CardTableDrawer::DrawPiles(Card topCard) const {
+    const StockPiles piles = table_.StockPilePositions();
+    const Size card{table_.cardWidth, table_.cardHeight};
     {
-        const ScopedBitmap back(*surface, ShownCardBack(cardBackId));
+        const ScopedBitmap back(surface_, ShownCardBack(table_.cardBackId));
         for (Point p : {piles.drawLower, piles.drawUpper, piles.discardBack})
             back.Stretch({0, 0, 29, 41}, RectAt(p, card));
     }
     if (IsCardImage(topCard)) {
-        const ScopedBitmap top(*surface, topCard);
+        const ScopedBitmap top(surface_, topCard);
         top.Stretch({0, 0, 29, 41}, RectAt(piles.discardTop, card));
     }
 }
 
-void CCardTable::DrawDiscardOnly(Card topCard) const {
-    const DiscardOnlyPile pile = DiscardOnlyPosition();
-    const Size card{cardWidth, cardHeight};
+void CardTableDrawer::DrawDiscardOnly(Card topCard) const {
+    const DiscardOnlyPile pile = table_.DiscardOnlyPosition();
+    const Size card{table_.cardWidth, table_.cardHeight};
     {
-        const ScopedBitmap back(*surface, ShownCardBack(cardBackId));
+        const ScopedBitmap back(surface_, ShownCardBack(table_.cardBackId));
         back.Stretch({0, 0, 29, 41}, RectAt(pile.back, card));
     }
     if (IsCardImage(topCard)) {
-        const ScopedBitmap top(*surface, topCard);
+        const ScopedBitmap top(surface_, topCard);
         top.Stretch({0, 0, 29, 41}, RectAt(pile.top, card));
     }
 }
 
-void CCardTable::DrawStatus(TablePosition position, std::string_view text) const {
+void CardTableDrawer::DrawStatus(TablePosition position, std::string_view text) const {
     Color previousText = 0;
     {
-        const ScopedFont font(*surface, LabelFont);
-        const Size size = surface->MeasureText(text);
-        previousText = surface->SetTextColor(StatusRed);
-        surface->SetBackColor(tableColor);
-        surface->TextOpaque(StatusPos(position, size), text);
+        const ScopedFont font(surface_, LabelFont);
+        const Size size = surface_.MeasureText(text);
+        previousText = surface_.SetTextColor(StatusRed);
+        surface_.SetBackColor(table_.tableColor);
+        surface_.TextOpaque(table_.StatusPos(position, size), text);
     }
-    surface->SetTextColor(previousText);
+    surface_.SetTextColor(previousText);
 }
 
-void CCardTable::DrawName(TablePosition position, std::string_view text) const {
-    const ScopedFont font(*surface, LabelFont);
-    const Size size = surface->MeasureText(text);
-    surface->SetBackColor(tableColor);
-    surface->TextOpaque(NamePos(position, size), text);
+void CardTableDrawer::DrawName(TablePosition position, std::string_view text) const {
+    const ScopedFont font(surface_, LabelFont);
+    const Size size = surface_.MeasureText(text);
+    surface_.SetBackColor(table_.tableColor);
+    surface_.TextOpaque(table_.NamePos(position, size), text);
 }
 
-void CCardTable::DrawDealerMarker(TablePosition position, std::string_view name) const {
-    const ScopedFont font(*surface, LabelFont);
-    const Size nameSize = surface->MeasureText(name);
-    const ScopedBitmap marker(*surface, bitmap::DealerMarker);
-    marker.CopyTransparent(DealerMarkerPos(position, nameSize), DealerMarkerSize, White);
+void CardTableDrawer::DrawDealerMarker(TablePosition position, std::string_view name) const {
+    const ScopedFont font(surface_, LabelFont);
+    const Size nameSize = surface_.MeasureText(name);
+    const ScopedBitmap marker(surface_, bitmap::DealerMarker);
+    marker.CopyTransparent(table_.DealerMarkerPos(position, nameSize), DealerMarkerSize, White);
 }
 
 }  // namespace mervane

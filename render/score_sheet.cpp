@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "render/card_table.h"
+#include "layout/card_table.h"
 #include "render/surface.h"
 
 namespace mervane {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "render/geometry.h"
+#include "layout/geometry.h"
 
 namespace mervane {
 

@@ -8,17 +8,22 @@
 
 namespace mervane {
 
-QImage RenderTableImage(GameState& state) {
+QImage RenderTableImage(const GameState& state, TitleArt& title) {
     QImage image(ViewWidth, ViewHeight, QImage::Format_RGB32);
     image.fill(Qt::black);
     {
         QtSurface window(image);
-        OnDraw(state, window);
+        OnDraw(state, window, title);
     }
     return image;
 }
 
-bool SaveSnapshot(GameState& state, const QString& pngPath, QString* error) {
+QImage RenderTableImage(const GameState& state) {
+    TitleArt title;
+    return RenderTableImage(state, title);
+}
+
+bool SaveSnapshot(const GameState& state, const QString& pngPath, QString* error) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string_view>
 
-#include "render/geometry.h"
+#include "layout/geometry.h"
 
 namespace mervane {
 

@@ -2,6 +2,7 @@
 
 #include "game/game_state.h"
 #include "game/texts.h"
+#include "render/card_table_draw.h"
 #include "render/score_sheet.h"
 #include "render/surface.h"
 
@@ -16,28 +17,18 @@ constexpr Size kTrophy{27, 32};
 constexpr Color kWinnerBlue = MakeColor(0, 0, 100);
 constexpr std::string_view kWinner = "Winner";
 
-// The loaded title picture, kept in the game state until the first deal.
-class TitlePicture final : public SplashPicture {
-  public:
-    explicit TitlePicture(std::unique_ptr<Picture> picture) : picture_(std::move(picture)) {}
-    const Picture& Image() const { return *picture_; }
+// What a paint shows in place of the card table.
+bool ShowsWinnerScreen(const GameState& state) {
+    return !state.gameInProgress && state.betweenGames && state.handOver;
+}
+bool ShowsTitle(const GameState& state) { return !ShowsWinnerScreen(state) && state.showSplash; }
 
-  private:
-    std::unique_ptr<Picture> picture_;
-};
-
-void DrawTitle(GameState& state, Surface& window, const Rect& client) {
-    if (!state.splashPicture) {
-        if (auto picture = window.LoadPicture(bitmap::TitlePicture))
-            state.splashPicture = std::make_unique<TitlePicture>(std::move(picture));
-    }
+void DrawTitle(const Picture* title, Surface& window, const Rect& client) {
     window.FillRect(client, White);
-    // A picture put there by someone else is not ours to draw.
-    const auto* title = dynamic_cast<const TitlePicture*>(state.splashPicture.get());
     if (!title) return;
     const Point at{client.Width() / 2 - kTitleBlock.width / 2,
                    client.Height() / 2 - kTitleBlock.height / 2};
-    window.DrawPicture(title->Image(), at, kTitleBlock);
+    window.DrawPicture(*title, at, kTitleBlock);
 }
 
 // The seat recorded when the game ended; the scores are not looked at again.
@@ -48,7 +39,7 @@ std::string_view WinnerName(const GameState& state) {
     return {};
 }
 
-void DrawWinnerScreen(GameState& state, Surface& window, const Rect& client) {
+void DrawWinnerScreen(const GameState& state, Surface& window, const Rect& client) {
     window.FillRect(client, White);
     const int middle = client.Width() / 2;
     ScopedBitmap(window, bitmap::Trophy).Copy({middle - kTrophy.width / 2, 10}, kTrophy);
@@ -64,13 +55,11 @@ void DrawWinnerScreen(GameState& state, Surface& window, const Rect& client) {
     window.SetTextColor(previousText);
     window.SetBackColor(previousBack);
 
-    state.showHandScore = true;
     DrawScoreSheet(window, {client, true, state.gameInProgress}, state.playerNames, state.scores);
     window.SelectFont(previousFont);
 }
 
-void DrawHands(const GameState& state) {
-    const CCardTable& table = state.table;
+void DrawHands(const GameState& state, const CardTableDrawer& table) {
     table.DrawHand(Bottom, state.hands[HumanSeat]);
     for (Seat seat : {LeftSeat, TopSeat, RightSeat}) {
         if (state.trainingMode)
@@ -80,8 +69,7 @@ void DrawHands(const GameState& state) {
     }
 }
 
-void DrawLabels(const GameState& state) {
-    const CCardTable& table = state.table;
+void DrawLabels(const GameState& state, const CardTableDrawer& table) {
     for (Seat seat = HumanSeat; seat < SeatCount; ++seat)
         table.DrawStatus(PositionOfSeat(seat), state.statusText[static_cast<std::size_t>(seat)]);
     for (Seat seat : {LeftSeat, TopSeat, RightSeat})
@@ -93,59 +81,71 @@ void DrawLabels(const GameState& state) {
                                state.playerNames[static_cast<std::size_t>(state.dealer - 1)]);
 }
 
-void DrawSuitChooser(const GameState& state, Surface& surface) {
+void DrawSuitChooser(const CCardTable& layout, Surface& surface) {
     constexpr int buttons[] = {bitmap::SuitButtonHearts, bitmap::SuitButtonDiamonds,
                                bitmap::SuitButtonClubs, bitmap::SuitButtonSpades};
-    const std::array<Rect, 4> boxes = state.table.SuitBoxes();
+    const std::array<Rect, 4> boxes = layout.SuitBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i)
         ScopedBitmap(surface, buttons[i]).Copy({boxes[i].left, boxes[i].top}, kSuitButton);
 }
 
-void DrawSuitIndicator(const GameState& state, Surface& surface) {
+void DrawSuitIndicator(const GameState& state, const CCardTable& layout, Surface& surface) {
     // Indexed by Suit: Spades, Hearts, Diamonds, Clubs.
     constexpr int pictures[] = {bitmap::SuitIndicatorSpades, bitmap::SuitIndicatorHearts,
                                 bitmap::SuitIndicatorDiamonds, bitmap::SuitIndicatorClubs};
     if (state.currentSuit < Spades || state.currentSuit > Clubs) return;
     ScopedBitmap(surface, pictures[state.currentSuit])
-        .Copy(state.table.SuitIndicatorPos(), kSuitIndicator);
+        .Copy(layout.SuitIndicatorPos(), kSuitIndicator);
 }
 
-void ComposeTable(GameState& state, Surface& offscreen, const Rect& client) {
-    CCardTable& table = state.table;
-    offscreen.FillRect(client, table.tableColor);
-    table.Begin(&offscreen, client);
-    DrawHands(state);
+void ComposeTable(const GameState& state, Surface& offscreen, const Rect& client) {
+    // The game's layout fitted to this paint's client rectangle; the copy is the paint's.
+    CCardTable layout = state.table;
+    layout.SetTableRect(client);
+    const CardTableDrawer table(layout, offscreen);
+    offscreen.FillRect(client, layout.tableColor);
+    DrawHands(state, table);
     if (state.deck.DrawPos() < CardsInPack)
         table.DrawPiles(state.topCard);
     else
         table.DrawDiscardOnly(state.topCard);
-    DrawLabels(state);
+    DrawLabels(state, table);
     if (state.showHandScore)
         DrawScoreSheet(offscreen, {client, true, state.gameInProgress}, state.playerNames,
                        state.scores);
-    if (state.choosingSuit) DrawSuitChooser(state, offscreen);
-    if (state.gameInProgress) DrawSuitIndicator(state, offscreen);
+    if (state.choosingSuit) DrawSuitChooser(layout, offscreen);
+    if (state.gameInProgress) DrawSuitIndicator(state, layout, offscreen);
 }
 
-void DrawCardTable(GameState& state, Surface& window, const Rect& client) {
+void DrawCardTable(const GameState& state, Surface& window, const Rect& client) {
     const std::unique_ptr<Surface> offscreen =
         window.CreateOffscreen({client.Width(), client.Height()});
     ComposeTable(state, *offscreen, client);
     window.BlockCopy({client.left, client.top}, {client.right, client.bottom}, *offscreen, {0, 0});
-    // The off-screen surface dies with this paint; the renderer must not keep it.
-    state.table.surface = nullptr;
 }
 
 }  // namespace
 
-void OnDraw(GameState& state, Surface& window) {
+void TitleArt::Follow(const GameState& state, Surface& surface) {
+    if (!state.showSplash)
+        picture_.reset();
+    else if (!picture_ && ShowsTitle(state))
+        picture_ = surface.LoadPicture(bitmap::TitlePicture);
+}
+
+void OnDraw(const GameState& state, Surface& window, const Picture* title) {
     const Rect client = window.Bounds();
-    if (!state.gameInProgress && state.betweenGames && state.handOver)
+    if (ShowsWinnerScreen(state))
         DrawWinnerScreen(state, window, client);
-    else if (state.showSplash)
-        DrawTitle(state, window, client);
+    else if (ShowsTitle(state))
+        DrawTitle(title, window, client);
     else
         DrawCardTable(state, window, client);
+}
+
+void OnDraw(const GameState& state, Surface& window, TitleArt& title) {
+    title.Follow(state, window);
+    OnDraw(state, window, title.Get());
 }
 
 }  // namespace mervane

@@ -1,15 +1,34 @@
 #pragma once
 
+#include <memory>
+
+#include "render/surface.h"
+
 namespace mervane {
 
-class Surface;
 struct GameState;
+
+// The title picture, kept by whoever paints: loaded while the game shows the title
+// and let go from the first deal on. The game state only says what is shown.
+class TitleArt {
+  public:
+    // Loads the picture through `surface` when the title is to be painted and none is
+    // held (a missing picture is asked for again at the next paint); drops it once
+    // the title is gone for good.
+    void Follow(const GameState& state, Surface& surface);
+    const Picture* Get() const { return picture_.get(); }
+
+  private:
+    std::unique_ptr<Picture> picture_;
+};
 
 // The view's paint: the winner screen, the title picture or the card table, drawn
 // afresh from the game state on `window`, whose bounds are the client rectangle.
 // The card table is composed off-screen and shown with one block copy. Painting
-// changes the state only to keep the title picture loaded and to have the winner
-// screen show the score sheet.
-void OnDraw(GameState& state, Surface& window);
+// only reads: the title picture comes from the caller and may be null (plain white).
+void OnDraw(const GameState& state, Surface& window, const Picture* title = nullptr);
+
+// One paint that keeps the title picture in `title` between paints.
+void OnDraw(const GameState& state, Surface& window, TitleArt& title);
 
 }  // namespace mervane

@@ -20,6 +20,7 @@
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "app_test_support.h"
+#include "tests/game/game_test_access.h"
 
 namespace mervane {
 namespace {
@@ -73,16 +74,18 @@ void Run() {
         });
         dialog.ColorButton()->click();
     });
-    app.State().scores = {125, 40, 0, 9};
+    GameTestAccess::State(app.View().Game()).scores = {125, 40, 0, 9};
     ShotOf<CScoreDlg>(app, ID_SHOW_SCORE, "09-score-dialog");
     ShotOf<CAboutDlg>(app, ID_APP_ABOUT, "10-about");
     app.Trigger(ID_HELP_CONTENTS);
     Shot("11-help");
     app.Frame().Help().Close();
-    app.State().scores = {};
+    GameTestAccess::State(app.View().Game()).scores = {};
     app.PlayOutHand();
     Shot("12-hand-over");
-    app.State().playTo = 1;
+    GameSettings oneHand = app.View().Game().Settings();
+    oneHand.playTo = 1;
+    app.View().Game().ApplySettings(oneHand);
     app.TapTable({10, 10});
     app.PlayOutHand();
     Shot("13-winner");

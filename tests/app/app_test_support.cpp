@@ -78,7 +78,7 @@ Point AppFixture::DrawPilePoint() {
 }
 
 bool AppFixture::PlayHumanMove() {
-    GameState& state = State();
+    const GameState& state = State();
     if (!state.humanTurn || state.handOver) return false;
     if (state.choosingSuit) {
         TapTable(state.table.SuitBoxes()[0].Center());

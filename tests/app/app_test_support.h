@@ -40,7 +40,7 @@ class AppFixture {
     CMainFrame& Start(const QString& settingsPath = {});
     CMainFrame& Frame() { return *frame_; }
     CMervaneView& View() { return *frame_->View(); }
-    GameState& State() { return frame_->View()->State(); }
+    const GameState& State() const { return frame_->View()->State(); }
 
     void Trigger(CommandId id);
     // A tap at a table pixel, clicked on the last screen pixel of its zoomed block.

@@ -23,6 +23,7 @@
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "app_test_support.h"
+#include "tests/game/game_test_access.h"
 
 // Readable failures for the geometry checks.
 inline void PrintTo(const QRect& r, std::ostream* out) {
@@ -63,6 +64,9 @@ bool MadeActive(QWidget& dialog) {
 
 class DialogTest : public ::testing::Test, public AppFixture {
   protected:
+    // The window's game state, to arrange scores in.
+    GameState& Position() { return GameTestAccess::State(View().Game()); }
+
     // Opens the Game Setup dialog from the menu and runs `body` while it is open.
     void WithGameSetup(std::function<void(CGameSetupDlg&)> body) {
         WhenShown<CGameSetupDlg>(Frame(), body);
@@ -276,7 +280,7 @@ TEST_F(DialogTest, ChangedTargetMidGameAnsweredNoKeepsTheTargetButNotTheRest) {
 TEST_F(DialogTest, ChangedTargetMidGameAnsweredYesStartsAgain) {
     Start();
     Trigger(ID_NEW_GAME_TOOLBAR);
-    State().scores[2] = 40;
+    Position().scores[2] = 40;
     messages.answers = {true};
     WithGameSetup([&](CGameSetupDlg& dialog) {
         SetPlayTo(dialog, "300");
@@ -443,7 +447,7 @@ TEST_F(DialogTest, ColourDialogMixesLiveAndCancelKeepsTheOldColour) {
 TEST_F(DialogTest, ScoreDialogShowsTheSheetAndCloseChangesNothing) {
     Start();
     Trigger(ID_NEW_GAME_TOOLBAR);
-    State().scores = {125, 40, 0, 9};
+    Position().scores = {125, 40, 0, 9};
     bool opened = false;
     WhenShown<CScoreDlg>(Frame(), [&](CScoreDlg& dialog) {
         opened = true;
@@ -478,7 +482,7 @@ QRect OutlineOf(const QImage& image) {
 TEST_F(DialogTest, ScoreDialogCentresTheSheetAtTheTablesZoom) {
     Start();
     Trigger(ID_NEW_GAME_TOOLBAR);
-    State().scores = {125, 40, 0, 9};
+    Position().scores = {125, 40, 0, 9};
     std::map<int, QImage> client;
     for (int zoom : {1, 3}) {
         Frame().SetZoom(zoom);

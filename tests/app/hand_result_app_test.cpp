@@ -6,8 +6,10 @@
 #include "app_test_support.h"
 #include "cards/card.h"
 #include "game/texts.h"
+#include "tests/game/game_test_access.h"
 
 namespace mervane {
+
 namespace {
 
 using testing::AppFixture;
@@ -21,7 +23,7 @@ class HandResultInTheWindow : public ::testing::Test, public AppFixture {
         Start();
         Trigger(ID_NEW_GAME_TOOLBAR);
         ASSERT_TRUE(State().humanTurn);
-        GameState& state = State();
+        GameState& state = GameTestAccess::State(View().Game());
         const Card hands[4][2] = {{ParseCard("5S"), ParseCard("9H")},
                                   {ParseCard("QS"), NoCard},
                                   {ParseCard("2H"), NoCard},
@@ -33,9 +35,11 @@ class HandResultInTheWindow : public ::testing::Test, public AppFixture {
         }
         state.topCard = ParseCard("4S");
         state.currentSuit = Spades;
-        state.advancedRules = 1;
         state.passCount = 0;
         state.scores = {0, leftScore, 0, 0};
+        GameSettings settings = View().Game().Settings();
+        settings.advancedRules = 1;
+        View().Game().ApplySettings(settings);
         View().Game().RefreshCardCounts();
     }
 

@@ -16,6 +16,7 @@
 #include "app/mervane_app.h"
 #include "app/qt_platform.h"
 #include "app_test_support.h"
+#include "tests/game/game_test_access.h"
 #include "cards/rules.h"
 #include "game/texts.h"
 
@@ -140,7 +141,7 @@ TEST_F(WindowTest, MenuNewGameAsksAndNoLeavesTheHandAsItWas) {
     EXPECT_TRUE(State().humanTurn);
 
     messages.answers = {true};
-    State().scores[0] = 77;
+    GameTestAccess::State(View().Game()).scores[0] = 77;
     Trigger(ID_NEW_GAME);
     EXPECT_EQ(View().Game().HandsDealt(), 2);
     EXPECT_EQ(State().scores[0], 0);
@@ -153,7 +154,7 @@ void PlaysACardByTapping(AppFixture& app, int zoom) {
     app.Frame().SetZoom(zoom);
     ASSERT_EQ(app.View().width(), 240 * zoom);
     app.Trigger(ID_NEW_GAME_TOOLBAR);
-    GameState& state = app.State();
+    const GameState& state = app.State();
     // Draw until a legal card is in hand; a tap on the pack draws one card.
     while (!HasLegalPlay(state.hands[0], RankOf(state.topCard), state.currentSuit) &&
            !state.deck.Empty()) {

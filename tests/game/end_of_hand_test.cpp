@@ -24,7 +24,7 @@ TEST_F(EndOfHand, WinnerScoresWhatTheOthersHold) {
 TEST_F(EndOfHand, GameEndsExactlyAtTheTarget) {
     for (int before : {129, 130}) {
         SetTable({.hands = {{C("KS")}, {C("8C"), C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-        State().scores = {before, 0, 0, 0};
+        Position().scores = {before, 0, 0, 0};
         HumansTurn();
         TapCard(0);
         const bool over = before + 70 >= 200;
@@ -35,9 +35,19 @@ TEST_F(EndOfHand, GameEndsExactlyAtTheTarget) {
     }
 }
 
+// The winner screen shows the score sheet; the game, not the paint, puts it up.
+TEST_F(EndOfHand, TheHandThatWinsTheGameLeavesTheSheetUpForTheWinnerScreen) {
+    SetTable({.hands = {{C("KS")}, {C("8C"), C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
+    Position().scores = {150, 0, 0, 0};
+    HumansTurn();
+    TapCard(0);
+    ASSERT_TRUE(!State().gameInProgress && State().betweenGames && State().handOver);
+    EXPECT_TRUE(State().showHandScore);
+}
+
 TEST_F(EndOfHand, TapOnTheScoreSheetDealsTheNextHandKeepingScores) {
     SetTable({.hands = {{C("KS")}, {C("8C"), C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-    State().dealer = 1;
+    Position().dealer = 1;
     HumansTurn();
     TapCard(0);
     trace.clear();
@@ -52,7 +62,7 @@ TEST_F(EndOfHand, TapOnTheScoreSheetDealsTheNextHandKeepingScores) {
 
 TEST_F(EndOfHand, TapOnTheWinnerScreenStartsANewGame) {
     SetTable({.hands = {{C("KS")}, {C("8C"), C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-    State().scores = {150, 40, 0, 0};
+    Position().scores = {150, 40, 0, 0};
     HumansTurn();
     TapCard(0);
     ASSERT_TRUE(State().betweenGames);
@@ -81,7 +91,7 @@ class NewGameCommands : public GameTest {};
 
 TEST_F(NewGameCommands, ToolbarNewGameDoesNothingDuringAGame) {
     SetTable({.hands = {{C("KS"), C("3S")}, {C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-    State().scores = {10, 20, 30, 40};
+    Position().scores = {10, 20, 30, 40};
     game.NewGame();
     EXPECT_TRUE(trace.empty());
     EXPECT_EQ(State().scores[3], 40);
@@ -89,7 +99,7 @@ TEST_F(NewGameCommands, ToolbarNewGameDoesNothingDuringAGame) {
 
 TEST_F(NewGameCommands, MenuNewGameAnsweredNoLeavesEverythingAsItWas) {
     SetTable({.hands = {{C("8S"), C("3S")}, {C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-    State().scores = {10, 20, 30, 40};
+    Position().scores = {10, 20, 30, 40};
     HumansTurn();
     TapCard(0);  // the suit choice is open
     trace.clear();
@@ -107,7 +117,7 @@ TEST_F(NewGameCommands, MenuNewGameAnsweredNoLeavesEverythingAsItWas) {
 
 TEST_F(NewGameCommands, MenuNewGameAnsweredYesStartsOver) {
     SetTable({.hands = {{C("KS"), C("3S")}, {C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-    State().scores = {10, 20, 30, 40};
+    Position().scores = {10, 20, 30, 40};
     const int dealer = State().dealer;
     game.QuitAndNewGame();
     EXPECT_EQ(Line(0), "ask Are you sure you want to quit current game?");
@@ -126,7 +136,7 @@ TEST_F(NewGameCommands, MenuNewGameWithoutAGameAsksNothing) {
 
 TEST_F(NewGameCommands, GameSetupRestartAbandonsTheRunningGame) {
     SetTable({.hands = {{C("KS"), C("3S")}, {C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-    State().scores = {10, 20, 30, 40};
+    Position().scores = {10, 20, 30, 40};
     const int dealer = State().dealer;
     game.AbandonAndNewGame();
     EXPECT_EQ(State().scores, (std::array<std::int32_t, 4>{}));

@@ -9,6 +9,8 @@
 
 #include "game/headless_platform.h"
 #include "game/mervane_game.h"
+#include "game/timings.h"
+#include "tests/game/game_test_access.h"
 
 namespace mervane {
 
@@ -27,16 +29,17 @@ protected:
         platform.Attach(game);
         platform.SetLineSink([this](std::string_view line) { trace.emplace_back(line); });
         game.ApplyLoadedSettings(GameSettings{});
-        State().table.SetTableRect(platform.ClientRect());
     }
 
-    GameState& State() { return game.State(); }
+    const GameState& State() const { return game.State(); }
+    // The state to arrange a position in; play itself goes through the game.
+    GameState& Position() { return GameTestAccess::State(game); }
 
     // Puts a hand in play as if it had been dealt and played to this point.
     void SetTable(const TableSetup& setup) {
         std::vector<Card> used;
         for (Seat seat = 0; seat < SeatCount; ++seat) {
-            auto& hand = State().hands[static_cast<std::size_t>(seat)];
+            auto& hand = Position().hands[static_cast<std::size_t>(seat)];
             hand.Clear();
             hand.SetCapacity(52);
             for (Card c : setup.hands.at(static_cast<std::size_t>(seat))) {
@@ -61,21 +64,41 @@ protected:
         std::array<Card, 52> pack{};
         ASSERT_EQ(order.size(), pack.size());
         std::copy(order.begin(), order.end(), pack.begin());
-        ASSERT_TRUE(State().deck.Arrange(pack, dealt));
-        State().topCard = setup.top;
-        State().currentSuit = setup.suit == NoSuit ? SuitOf(setup.top) : setup.suit;
-        State().statusText = {};
-        State().humanTurn = false;
-        State().choosingSuit = false;
-        State().handOver = false;
-        State().showHandScore = false;
-        State().passCount = 0;
-        State().showSplash = false;
-        State().gameInProgress = true;
-        State().betweenGames = false;
-        State().playTo = 200;
+        ASSERT_TRUE(Position().deck.Arrange(pack, dealt));
+        Position().topCard = setup.top;
+        Position().currentSuit = setup.suit == NoSuit ? SuitOf(setup.top) : setup.suit;
+        Position().statusText = {};
+        Position().humanTurn = false;
+        Position().choosingSuit = false;
+        Position().handOver = false;
+        Position().showHandScore = false;
+        Position().passCount = 0;
+        Position().showSplash = false;
+        Position().gameInProgress = true;
+        Position().betweenGames = false;
+        Position().playTo = 200;
         game.RefreshCardCounts();
         trace.clear();
+    }
+
+    // Options as the settings dialogs apply them.
+    void SetAdvancedRules(bool on) {
+        ChangeSettings([on](GameSettings& s) { s.advancedRules = on ? 1 : 0; });
+    }
+    void SetSevenCards(bool on) {
+        ChangeSettings([on](GameSettings& s) { s.sevenCards = on ? 1 : 0; });
+    }
+    void SetPlayTo(int points) {
+        ChangeSettings([points](GameSettings& s) { s.playTo = points; });
+    }
+    void SetSpeed(PlaySpeed speed) {
+        ChangeSettings([speed](GameSettings& s) { s.playSpeed = speed; });
+    }
+    template <typename Change>
+    void ChangeSettings(Change change) {
+        GameSettings settings = game.Settings();
+        change(settings);
+        game.ApplySettings(settings);
     }
 
     // Makes it the human's turn without running anything else.

@@ -8,10 +8,10 @@ namespace {
 class HandResult : public GameTest {
 protected:
     void LeftGoesOutWithAQueen(std::int32_t playTo, std::array<std::int32_t, 4> scores = {}) {
-        State().advancedRules = 1;
+        SetAdvancedRules(true);
         SetTable({.hands = {{C("5S"), C("9H")}, {C("QS")}, {C("2H")}, {C("3H")}}, .top = C("4S")});
-        State().playTo = playTo;
-        State().scores = scores;
+        SetPlayTo(playTo);
+        Position().scores = scores;
         HumansTurn();
     }
 
@@ -37,7 +37,7 @@ TEST_F(HandResult, TheGameRecordsTheSeatWhoseHandEndedIt) {
     EXPECT_EQ(game.GameWinner(), LeftSeat);
     EXPECT_TRUE(Has("gameover 1"));
     for (int target : {100, 300}) {
-        State().playTo = target;
+        SetPlayTo(target);
         EXPECT_EQ(game.GameWinner(), LeftSeat) << target;
     }
 }

@@ -108,8 +108,8 @@ TEST_F(HumanMoves, EightAsLastCardEndsTheHandWithoutAChoice) {
 
 TEST_F(HumanMoves, QueenSkipsToTopInBothDirections) {
     for (bool reversed : {false, true}) {
-        State().advancedRules = 1;
-        State().reversed = reversed;
+        SetAdvancedRules(true);
+        Position().reversed = reversed;
         SetTable({.hands = {{C("QH"), C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}}, .top = C("5H")});
         HumansTurn();
         TapCard(0);
@@ -121,8 +121,8 @@ TEST_F(HumanMoves, QueenSkipsToTopInBothDirections) {
 
 TEST_F(HumanMoves, TwoMakesTheNextSeatDrawTwoWithoutAPause) {
     for (bool reversed : {false, true}) {
-        State().advancedRules = 1;
-        State().reversed = reversed;
+        SetAdvancedRules(true);
+        Position().reversed = reversed;
         SetTable({.hands = {{C("2H"), C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}},
                   .top = C("5H"), .draws = {C("3C"), C("4C")}});
         HumansTurn();
@@ -136,8 +136,8 @@ TEST_F(HumanMoves, TwoMakesTheNextSeatDrawTwoWithoutAPause) {
 
 TEST_F(HumanMoves, AceReversesTowardsRightOrBackTowardsLeft) {
     for (bool reversed : {false, true}) {
-        State().advancedRules = 1;
-        State().reversed = reversed;
+        SetAdvancedRules(true);
+        Position().reversed = reversed;
         SetTable({.hands = {{C("AH"), C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}}, .top = C("5H")});
         HumansTurn();
         TapCard(0);

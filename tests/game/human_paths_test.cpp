@@ -18,7 +18,7 @@ const std::string QuitLine = "ask " + std::string(text::QuitGame);
 class LastCard : public GameTest {
 protected:
     void PlayLastCard(std::string_view card) {
-        State().advancedRules = 1;
+        SetAdvancedRules(true);
         SetTable({.hands = {{C(card)}, {C("KD")}, {C("KC")}, {C("2S")}},
                   .top = C("5H"),
                   .draws = {C("3C"), C("4C")}});
@@ -104,8 +104,8 @@ TEST_F(HumanTurnStart, FifthPassBeforeTheHumansTurnAbandonsTheHand) {
 }
 
 TEST_F(HumanTurnStart, WithoutALegalCardOnAnEmptyPackTheHumanPassesTowardsRightWhenReversed) {
-    State().advancedRules = 1;
-    State().reversed = true;
+    SetAdvancedRules(true);
+    Position().reversed = true;
     SetTable({.hands = {{C("KS")}, {C("KD"), C("9H")}, {C("KC")}, {C("2S"), C("3H")}},
               .top = C("5H"),
               .draws = {},
@@ -135,7 +135,7 @@ TEST_F(PackTaps, TapOnTheEmptyPackChangesNothing) {
               .top = C("5H"),
               .draws = {},
               .spare = 0});
-    State().passCount = 2;
+    Position().passCount = 2;
     HumansTurn();
     const auto hands = State().hands;
     const auto status = State().statusText;
@@ -155,12 +155,12 @@ class SpecialCards : public GameTest {};
 // Two with nothing left to draw: the failed draws are no passes. Then Left, Top and Right
 // pass for want of a heart, and the human plays on with his King.
 TEST_F(SpecialCards, TwoOnAnEmptyPackCountsNoPass) {
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     SetTable({.hands = {{C("2H"), C("KH")}, {C("KD")}, {C("KC")}, {C("3C")}},
               .top = C("5H"),
               .draws = {},
               .spare = 0});
-    State().passCount = 2;
+    Position().passCount = 2;
     HumansTurn();
     TapCard(0);
     EXPECT_EQ(Head(5), (Lines_{"play 0 28", "status 0 ", "status 0 Draw Two", "redraw",
@@ -172,9 +172,9 @@ TEST_F(SpecialCards, TwoOnAnEmptyPackCountsNoPass) {
 }
 
 TEST_F(SpecialCards, QueenClearsEveryOtherLine) {
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     SetTable({.hands = {{C("QH"), C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}}, .top = C("5H")});
-    State().statusText = {"", "Pass", "Hearts", "Draw Two"};
+    Position().statusText = {"", "Pass", "Hearts", "Draw Two"};
     HumansTurn();
     TapCard(0);
     EXPECT_EQ(Head(6), (Lines_{"play 0 38", "status 0 ", "status 1 ", "status 2 ", "status 3 ",
@@ -206,8 +206,8 @@ TEST_F(SpecialCards, SameRankChangesTheSuitTheNextSeatFollows) {
 }
 
 TEST_F(SpecialCards, SuitChoiceHandsTheTurnToRightWhenReversed) {
-    State().advancedRules = 1;
-    State().reversed = true;
+    SetAdvancedRules(true);
+    Position().reversed = true;
     SetTable({.hands = {{C("8S"), C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}}, .top = C("5H")});
     HumansTurn();
     TapCard(0);
@@ -223,11 +223,11 @@ protected:
     // The human's turn of a running game, with some scores and the next deal set to
     // fall to Right, so that the human opens it and the new game stops at his turn.
     void MidGame(const std::vector<Card>& humanHand) {
-        State().advancedRules = 1;
+        SetAdvancedRules(true);
         SetTable({.hands = {humanHand, {C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-        State().scores = {10, 20, 30, 40};
-        State().reversed = true;
-        State().dealer = 2;
+        Position().scores = {10, 20, 30, 40};
+        Position().reversed = true;
+        Position().dealer = 2;
         HumansTurn();
     }
     void ExpectAFreshDeal() {
@@ -292,8 +292,8 @@ TEST_F(MenuNewGame, AnsweredNoMidGameChangesNothing) {
 // On the winner screen the menu starts the next game at once, and the sheet goes.
 TEST_F(MenuNewGame, OnTheWinnerScreenStartsWithoutAQuestion) {
     SetTable({.hands = {{C("KS")}, {C("8C"), C("KH")}, {C("AS")}, {C("9D")}}, .top = C("5S")});
-    State().scores = {150, 40, 0, 0};
-    State().dealer = 2;
+    Position().scores = {150, 40, 0, 0};
+    Position().dealer = 2;
     HumansTurn();
     TapCard(0);
     ASSERT_TRUE(State().betweenGames);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "render/card_table.h"
+#include "layout/card_table.h"
 
 namespace mervane {
 namespace {

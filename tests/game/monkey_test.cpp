@@ -42,11 +42,12 @@ private:
     int RandomY() { return static_cast<int>(rng_() % 268); }
 
     void PickOptionsIfBetweenGames() {
-        auto& s = game_.State();
-        if (s.gameInProgress) return;
+        if (game_.State().gameInProgress) return;
+        GameSettings s = game_.Settings();
         s.sevenCards = static_cast<int>(rng_() % 2);
         s.advancedRules = static_cast<int>(rng_() % 2);
         s.playTo = 1 + static_cast<int>(rng_() % 300);
+        game_.ApplySettings(s);
         game_.NewGame();
     }
 

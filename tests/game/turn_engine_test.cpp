@@ -42,8 +42,8 @@ TEST_F(TurnEngine, DealGivesFiveSortedCardsFromSeatZeroAndTurnsTheStarter) {
 }
 
 TEST_F(TurnEngine, SevenCardDealLeavesTwentyThree) {
-    State().sevenCards = 1;
-    State().dealer = 2;  // the human opens, so the deal is all that runs
+    SetSevenCards(true);
+    Position().dealer = 2;  // the human opens, so the deal is all that runs
     game.NewGame();
     for (const auto& hand : State().hands) EXPECT_EQ(hand.Count(), 7);
     EXPECT_EQ(State().deck.Remaining(), 23);
@@ -52,7 +52,7 @@ TEST_F(TurnEngine, SevenCardDealLeavesTwentyThree) {
 }
 
 TEST_F(TurnEngine, HumanOpensAfterEightHundredMillisecondsOfPauses) {
-    State().dealer = 2;
+    Position().dealer = 2;
     game.NewGame();
     EXPECT_EQ(Lines("pause"), (Lines_{"pause 500", "pause 300"}));
     EXPECT_EQ(Slice(-2, 2), (Lines_{"status 0 Your Move?", "redraw"}));
@@ -62,7 +62,7 @@ TEST_F(TurnEngine, HumanOpensAfterEightHundredMillisecondsOfPauses) {
 
 // Top has no legal card, draws the Two of the current suit and plays it at Normal speed.
 TEST_F(TurnEngine, WorkedSequenceDrawOneThenDrawTwo) {
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     SetTable({.hands = {{C("KS")}, {C("KD")}, {C("3C"), C("4D")}, {C("6S"), C("7S")}},
               .top = C("5H"),
               .draws = {C("2H"), C("9S"), C("10S")}});
@@ -78,7 +78,7 @@ TEST_F(TurnEngine, WorkedSequenceDrawOneThenDrawTwo) {
 }
 
 TEST_F(TurnEngine, ThreeDrawsShowDrawOneThreeTimesAndSevenSpeedPauses) {
-    State().computerDelayMs = 300;
+    SetSpeed(Fast);
     SetTable({.hands = {{C("KS")}, {C("3C"), C("4D")}, {C("KD")}, {C("6S")}},
               .top = C("5H"),
               .draws = {C("2C"), C("9D"), C("7H")}});
@@ -92,7 +92,7 @@ TEST_F(TurnEngine, ThreeDrawsShowDrawOneThreeTimesAndSevenSpeedPauses) {
 }
 
 TEST_F(TurnEngine, AceReversesForComputerSeats) {
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     SetTable({.hands = {{C("KS"), C("3S")}, {C("AH"), C("3C")}, {C("KD")}, {C("6S")}},
               .top = C("5H")});
     game.ComputerTurn(LeftSeat);
@@ -105,8 +105,8 @@ TEST_F(TurnEngine, AceReversesForComputerSeats) {
 }
 
 TEST_F(TurnEngine, SecondAceSendsTheTurnOnwardAgain) {
-    State().advancedRules = 1;
-    State().reversed = true;
+    SetAdvancedRules(true);
+    Position().reversed = true;
     SetTable({.hands = {{C("KS")}, {C("AH"), C("3C")}, {C("KD"), C("2D")}, {C("6S")}},
               .top = C("5H"), .draws = {}, .spare = 0});
     game.ComputerTurn(LeftSeat);
@@ -115,10 +115,10 @@ TEST_F(TurnEngine, SecondAceSendsTheTurnOnwardAgain) {
 }
 
 TEST_F(TurnEngine, QueenSkipsToTheOppositeSeatAndClearsEveryLine) {
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     SetTable({.hands = {{C("KS")}, {C("QH"), C("3C")}, {C("KD")}, {C("6S"), C("6H")}},
               .top = C("5H")});
-    State().statusText = {"Pass", "", "Hearts", "Pass"};
+    Position().statusText = {"Pass", "", "Hearts", "Pass"};
     game.ComputerTurn(LeftSeat);
     const long skip = Index("status 1 Skip");
     ASSERT_GT(skip, 0);
@@ -130,7 +130,7 @@ TEST_F(TurnEngine, QueenSkipsToTheOppositeSeatAndClearsEveryLine) {
 }
 
 TEST_F(TurnEngine, QueenAsLastCardEndsTheHandAtOnce) {
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     SetTable({.hands = {{C("KS")}, {C("QH")}, {C("KD")}, {C("6S")}}, .top = C("5H")});
     game.ComputerTurn(LeftSeat);
     const long skip = Index("status 1 Skip");
@@ -142,7 +142,7 @@ TEST_F(TurnEngine, QueenAsLastCardEndsTheHandAtOnce) {
 }
 
 TEST_F(TurnEngine, TwoAsLastCardPausesButNobodyDraws) {
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     SetTable({.hands = {{C("KS")}, {C("KD")}, {C("2H")}, {C("6S")}}, .top = C("5H")});
     game.ComputerTurn(TopSeat);
     EXPECT_TRUE(Has("status 2 Draw Two"));
@@ -152,10 +152,10 @@ TEST_F(TurnEngine, TwoAsLastCardPausesButNobodyDraws) {
 }
 
 TEST_F(TurnEngine, TwoWithOneCardLeftGivesOneAndCountsNoPass) {
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     SetTable({.hands = {{C("KS")}, {C("KD")}, {C("2H"), C("3C")}, {C("6H"), C("7S")}},
               .top = C("5H"), .draws = {C("9S")}, .spare = 0});
-    State().passCount = 3;
+    Position().passCount = 3;
     game.ComputerTurn(TopSeat);
     const long rightPlays = Index("play 3 32");
     ASSERT_GT(rightPlays, 0) << "Right then plays its 6 of Hearts";
@@ -170,8 +170,8 @@ TEST_F(TurnEngine, TwoWithOneCardLeftGivesOneAndCountsNoPass) {
 }
 
 TEST_F(TurnEngine, TwoInReverseMakesTheSeatBeforeDraw) {
-    State().advancedRules = 1;
-    State().reversed = true;
+    SetAdvancedRules(true);
+    Position().reversed = true;
     SetTable({.hands = {{C("KS")}, {C("KD"), C("3D")}, {C("2H"), C("3C")}, {C("6S")}},
               .top = C("5H"), .draws = {C("9S"), C("10S")}});
     game.ComputerTurn(TopSeat);
@@ -191,9 +191,9 @@ TEST_F(TurnEngine, WithoutAdvancedRulesSpecialRanksAreOrdinary) {
 }
 
 TEST_F(TurnEngine, TurningAdvancedRulesOffRestoresTheNormalDirection) {
-    State().reversed = true;
+    Position().reversed = true;
     EXPECT_EQ(game.NextSeat(LeftSeat), TopSeat);
-    State().advancedRules = 1;
+    SetAdvancedRules(true);
     EXPECT_EQ(game.NextSeat(LeftSeat), HumanSeat);
     EXPECT_EQ(game.NextSeat(HumanSeat), RightSeat);
 }
@@ -232,7 +232,7 @@ TEST_F(TurnEngine, FivePassesMakeADeadRound) {
 TEST_F(TurnEngine, APlayInBetweenStartsThePassCountAgain) {
     SetTable({.hands = {{C("2C")}, {C("4C")}, {C("KC"), C("5C")}, {C("6C")}},
               .top = C("KH"), .draws = {}, .spare = 0});
-    State().passCount = 4;
+    Position().passCount = 4;
     game.ComputerTurn(TopSeat);  // Top plays its King; Right passes: count 1
     EXPECT_TRUE(Has("play 2 13"));
     EXPECT_FALSE(Has("dead"));

@@ -1,7 +1,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "render/card_table.h"
+#include "layout/card_table.h"
+#include "render/card_table_draw.h"
 #include "tests/render/recording_surface.h"
 
 namespace mervane {
@@ -25,7 +26,7 @@ struct DrawTest : ::testing::Test {
         table.SetHandSize(Top, top);
         table.SetHandSize(Left, left);
         table.SetHandSize(Right, right);
-        table.Begin(&surface, {0, 0, 240, 268});
+        table.SetTableRect({0, 0, 240, 268});
     }
     // The bitmap ids of the copies, in the order they were made.
     std::vector<int> CopiedIds() const {
@@ -41,59 +42,61 @@ struct DrawTest : ::testing::Test {
         return copies;
     }
 
+    // A drawer for one step: it sees the table as the test left it.
+    CardTableDrawer Drawer() { return {table, surface}; }
+
     RecordingSurface surface;
     CCardTable table;
 };
 
-TEST_F(DrawTest, BeginDerivesTheStepsFromTheCardSizeWhateverTheRectangle) {
-    table.Begin(&surface, {0, 0, 1000, 7});
+TEST_F(DrawTest, TableRectDerivesTheStepsFromTheCardSizeWhateverTheRectangle) {
+    table.SetTableRect({0, 0, 1000, 7});
     EXPECT_EQ(table.stepX, 9);
     EXPECT_EQ(table.stepY, 13);
-    EXPECT_EQ(table.surface, &surface);
     EXPECT_EQ(table.tableRect, (Rect{0, 0, 1000, 7}));
 }
 
 TEST_F(DrawTest, CardImageOutsideTheCardNumbersDrawsNothing) {
     Layout(7, 5, 5, 5);
-    table.DrawCardImage(Bottom, 0, 0);
-    table.DrawCardImage(Bottom, 0, 66);
-    table.DrawCardImage(Bottom, 0, -1);
-    table.DrawCardImage(NoPosition, 0, 5);
-    table.DrawCardImage(Bottom, -1, 5);
+    Drawer().DrawCardImage(Bottom, 0, 0);
+    Drawer().DrawCardImage(Bottom, 0, 66);
+    Drawer().DrawCardImage(Bottom, 0, -1);
+    Drawer().DrawCardImage(NoPosition, 0, 5);
+    Drawer().DrawCardImage(Bottom, -1, 5);
     EXPECT_TRUE(surface.Calls().empty());
 }
 
 TEST_F(DrawTest, CardImageIsLoadedCopiedOneToOneIntoItsSlotAndReleased) {
     Layout(7, 5, 5, 5);
-    table.DrawCardImage(Bottom, 6, 65);
+    Drawer().DrawCardImage(Bottom, 6, 65);
     EXPECT_THAT(surface.Calls(),
                 ElementsAre("load 65", "stretch 65 0,0,29x41 -> 124,217,29x41", "release 65"));
 }
 
 TEST_F(DrawTest, MissingBitmapIsNeitherCopiedNorReleased) {
     Layout(7, 5, 5, 5);
-    table.DrawCardImage(Top, 0, 53);
+    Drawer().DrawCardImage(Top, 0, 53);
     EXPECT_THAT(surface.Calls(), ElementsAre("load 53"));
 }
 
 // Bottom and Right hands put their first ten cards on top by drawing later rows first.
 TEST_F(DrawTest, LongBottomAndRightHandsDrawTheirLaterRowsFirst) {
     Layout(12, 12, 12, 12);
-    table.DrawHand(Bottom, HandOf(12));
+    Drawer().DrawHand(Bottom, HandOf(12));
     EXPECT_THAT(CopiedIds(), ElementsAre(11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
     surface.ClearCalls();
-    table.DrawHand(Right, HandOf(12));
+    Drawer().DrawHand(Right, HandOf(12));
     EXPECT_THAT(CopiedIds(), ElementsAre(11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
     surface.ClearCalls();
-    table.DrawHand(Top, HandOf(12));
-    table.DrawHand(Left, HandOf(12));
+    Drawer().DrawHand(Top, HandOf(12));
+    Drawer().DrawHand(Left, HandOf(12));
     EXPECT_THAT(CopiedIds(), ElementsAreArray({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,  //
                                                1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 
 TEST_F(DrawTest, RowsBeyondTheThirdShareTheFourthAndAreDrawnFirst) {
     Layout(35, 5, 5, 5);
-    table.DrawHand(Bottom, HandOf(35));
+    Drawer().DrawHand(Bottom, HandOf(35));
     std::vector<int> expected;
     for (int from : {30, 20, 10, 0})
         for (int i = from; i < (from == 30 ? 35 : from + 10); ++i) expected.push_back(i + 1);
@@ -103,7 +106,7 @@ TEST_F(DrawTest, RowsBeyondTheThirdShareTheFourthAndAreDrawnFirst) {
 
 TEST_F(DrawTest, PilesLoadTheBackOnceForItsThreeCopies) {
     Layout(5, 5, 5, 5);
-    table.DrawPiles(30);
+    Drawer().DrawPiles(30);
     EXPECT_THAT(surface.Calls(), ElementsAre("load 54",                                //
                                              "stretch 54 0,0,29x41 -> 64,109,29x41",   //
                                              "stretch 54 0,0,29x41 -> 67,114,29x41",   //
@@ -118,8 +121,8 @@ TEST_F(DrawTest, PilesLoadTheBackOnceForItsThreeCopies) {
 TEST_F(DrawTest, PilesShowOnlyCardImages) {
     Layout(5, 5, 5, 5);
     table.cardBackId = 140;
-    table.DrawPiles(NoCard);
-    table.DrawDiscardOnly(164);
+    Drawer().DrawPiles(NoCard);
+    Drawer().DrawDiscardOnly(164);
     EXPECT_THAT(CopiedIds(), ElementsAre(54, 54, 54, 54));
 }
 
@@ -131,17 +134,17 @@ TEST_F(DrawTest, BackNumbersOutsideTheDesignsShowTheBlueBack) {
         Layout(5, 5, 5, 5);
         surface.ClearCalls();
         table.cardBackId = stored;
-        table.DrawHandBacks(Top, HandOf(2));
-        table.DrawPiles(30);
-        table.DrawDiscardOnly(30);
+        Drawer().DrawHandBacks(Top, HandOf(2));
+        Drawer().DrawPiles(30);
+        Drawer().DrawDiscardOnly(30);
         EXPECT_THAT(CopiedIds(), ElementsAre(54, 54, 54, 54, 54, 30, 54, 30));
         EXPECT_EQ(table.cardBackId, stored);
     }
     for (int design : {54, 57, 65}) {
         surface.ClearCalls();
         table.cardBackId = design;
-        table.DrawHandBacks(Left, HandOf(1));
-        table.DrawDiscardOnly(30);
+        Drawer().DrawHandBacks(Left, HandOf(1));
+        Drawer().DrawDiscardOnly(30);
         EXPECT_THAT(CopiedIds(), ElementsAre(design, design, 30));
     }
 }
@@ -149,7 +152,7 @@ TEST_F(DrawTest, BackNumbersOutsideTheDesignsShowTheBlueBack) {
 TEST_F(DrawTest, StatusLineIsRedOnTheTableColourAndRestoresTheTextColour) {
     Layout(7, 5, 5, 5);
     table.tableColor = MakeColor(1, 2, 3);
-    table.DrawStatus(Bottom, "Draw Two");
+    Drawer().DrawStatus(Bottom, "Draw Two");
     EXPECT_THAT(
         surface.Calls(),
         ElementsAre("font 11", "measure 'Draw Two'", "text colour #C8", "back colour #30201",
@@ -158,17 +161,17 @@ TEST_F(DrawTest, StatusLineIsRedOnTheTableColourAndRestoresTheTextColour) {
 
 TEST_F(DrawTest, NameUsesTheCurrentTextColourOnTheTableColour) {
     Layout(7, 5, 5, 5);
-    table.DrawName(Left, "Left");
+    Drawer().DrawName(Left, "Left");
     EXPECT_THAT(surface.Calls(), ElementsAre("font 11", "measure 'Left'", "back colour #9B00",
                                              "text 10,57 'Left' #0 on #9B00", "font 11"));
 }
 
 TEST_F(DrawTest, DealerMarkerStandsBesideTheNameWithoutItsWhitePixels) {
     Layout(7, 5, 5, 5);
-    table.DrawDealerMarker(Bottom, "");
-    table.DrawDealerMarker(Top, "Top");      // name 18 wide
-    table.DrawDealerMarker(Left, "Left");    // name 24 wide
-    table.DrawDealerMarker(Right, "Right");  // name 30 wide
+    Drawer().DrawDealerMarker(Bottom, "");
+    Drawer().DrawDealerMarker(Top, "Top");      // name 18 wide
+    Drawer().DrawDealerMarker(Left, "Left");    // name 24 wide
+    Drawer().DrawDealerMarker(Right, "Right");  // name 30 wide
     std::vector<std::string> marks;
     for (const std::string& call : surface.Calls())
         if (call.rfind("transparent", 0) == 0) marks.push_back(call);
@@ -187,17 +190,17 @@ TEST_F(DrawTest, DealerMarkerNeverLeavesTheTable) {
     EXPECT_EQ(table.DealerMarkerPos(Top, {32, 11}), (Point{1, 10}));
     EXPECT_EQ(table.DealerMarkerPos(Left, {250, 11}), (Point{232, 59}));
     EXPECT_EQ(table.DealerMarkerPos(Right, {250, 11}), (Point{0, 59}));
-    table.Begin(&surface, {0, 0, 240, 30});
+    table.SetTableRect({0, 0, 240, 30});
     EXPECT_EQ(table.DealerMarkerPos(Left, {24, 11}).y, 0);
     EXPECT_EQ(table.DealerMarkerPos(Bottom, {0, 11}).y, 13);
     // The hit tests keep the layout as drawn.
-    table.Begin(&surface, {0, 0, 240, 268});
+    table.SetTableRect({0, 0, 240, 268});
     EXPECT_EQ(table.DrawPileRect(), (Rect{67, 114, 96, 155}));
     EXPECT_EQ(table.SuitBoxes()[0], (Rect{72, 164, 96, 186}));
     EXPECT_EQ(table.HitHandCard({71, 230}, 7), 0);
 
     surface.ClearCalls();
-    table.DrawDealerMarker(Top, "Player3");  // 42 wide
+    Drawer().DrawDealerMarker(Top, "Player3");  // 42 wide
     EXPECT_THAT(surface.Calls(),
                 ::testing::Contains("transparent 166 0,0,8x7 -> 0,10,8x7 without #FFFFFF"));
 }

@@ -165,7 +165,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-void Save(mervane::GameState& state, const QString& path) {
+void Save(const mervane::GameState& state, const QString& path) {
     QString reason;
     if (!mervane::SaveSnapshot(state, path, &reason))
         throw SnapshotFailed("cannot write " + path.toStdString() + ": " + reason.toStdString());
@@ -196,7 +196,7 @@ int main(int argc, char** argv) {
         if (!QDir().mkpath(QString::fromStdString(line.snapshotDir)))
             return Failure("cannot make the folder " + line.snapshotDir);
         const QDir dir(QString::fromStdString(line.snapshotDir));
-        driver.SetAfterRedraw([dir, &frame](mervane::GameState& state) {
+        driver.SetAfterRedraw([dir, &frame](const mervane::GameState& state) {
             Save(state,
                  dir.filePath(QStringLiteral("frame-%1.png").arg(++frame, 5, 10, QChar('0'))));
         });

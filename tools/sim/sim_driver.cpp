@@ -75,7 +75,6 @@ Driver::Driver(const Options& options)
     settings.advancedRules = options.advancedRules ? 1 : 0;
     settings.trainingMode = options.trainingMode ? 1 : 0;
     game_.ApplyLoadedSettings(settings);
-    game_.State().table.SetTableRect(platform_.ClientRect());
 }
 
 void Driver::SetLineSink(HeadlessPlatform::LineSink sink) {
@@ -83,7 +82,7 @@ void Driver::SetLineSink(HeadlessPlatform::LineSink sink) {
     platform_.SetLineSink([this](std::string_view line) { OnLine(line); });
 }
 
-void Driver::SetAfterRedraw(std::function<void(GameState&)> hook) {
+void Driver::SetAfterRedraw(std::function<void(const GameState&)> hook) {
     afterRedraw_ = std::move(hook);
     platform_.SetLineSink([this](std::string_view line) { OnLine(line); });
 }

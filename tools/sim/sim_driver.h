@@ -68,7 +68,7 @@ public:
     // Every trace line as it happens.
     void SetLineSink(HeadlessPlatform::LineSink sink);
     // Called after every step the view would show (for snapshots).
-    void SetAfterRedraw(std::function<void(GameState&)> hook);
+    void SetAfterRedraw(std::function<void(const GameState&)> hook);
 
     // Returns the number of hands played (won or dead). Throws StuckGame when a hand
     // takes more than maxTapsPerHand of the human's taps.
@@ -92,7 +92,7 @@ private:
     MervaneGame game_{platform_};
     SplitMix64 random_;
     HeadlessPlatform::LineSink sink_;
-    std::function<void(GameState&)> afterRedraw_;
+    std::function<void(const GameState&)> afterRedraw_;
 };
 
 }  // namespace mervane::sim

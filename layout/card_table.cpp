@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "render/card_table.h"
+#include "layout/card_table.h"
 
 namespace mervane {
 

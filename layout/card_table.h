@@ -2,15 +2,10 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
-#include "cards/card.h"
-#include "cards/card_list.h"
-#include "render/geometry.h"
+#include "layout/geometry.h"
 
 namespace mervane {
-
-class Surface;
 
 // The renderer's code for a place at the table.
 enum TablePosition : std::int32_t { NoPosition = -1, Bottom = 1, Top = 2, Left = 3, Right = 4 };
@@ -51,11 +46,10 @@ struct DiscardOnlyPile {
     Point back, top;
 };
 
-// The card-table renderer: the table's layout (pure integer arithmetic shared by
-// painting and hit tests) and the drawing of cards and labels on a Surface.
+// The card table's layout: pure integer arithmetic shared by painting and hit tests.
+// It draws nothing; render/card_table_draw.h draws from it.
 class CCardTable {
 public:
-    // --- layout ---
     // Sets the table rectangle and the fan steps, as every paint does.
     void SetTableRect(Rect rect);
     Point CardPos(TablePosition position, int index) const;
@@ -75,18 +69,6 @@ public:
     std::int32_t HandSize(TablePosition position) const;
     void SetHandSize(TablePosition position, std::int32_t count);
 
-    // --- drawing, between Begin and the end of one paint ---
-    void Begin(Surface* target, Rect rect);
-    void DrawCardImage(TablePosition position, int index, int bitmapId) const;
-    void DrawHand(TablePosition position, const CardList& hand) const;
-    void DrawHandBacks(TablePosition position, const CardList& hand) const;
-    void DrawPiles(Card topCard) const;
-    void DrawDiscardOnly(Card topCard) const;
-    void DrawStatus(TablePosition position, std::string_view text) const;
-    void DrawName(TablePosition position, std::string_view text) const;
-    void DrawDealerMarker(TablePosition position, std::string_view name) const;
-
-    Surface* surface = nullptr;
     Rect tableRect;
     Color tableColor = DefaultTableColor;
     std::int32_t cardBackId = FirstCardBackId;

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string_view>
+
+#include "cards/card.h"
+#include "cards/card_list.h"
+#include "layout/card_table.h"
+
+namespace mervane {
+
+class Surface;
+
+// Draws cards and labels where the table's layout puts them. It lives for one paint:
+// both the layout and the surface belong to the caller.
+class CardTableDrawer {
+  public:
+    CardTableDrawer(const CCardTable& table, Surface& surface) : table_(table), surface_(surface) {}
+
+    void DrawCardImage(TablePosition position, int index, int bitmapId) const;
+    void DrawHand(TablePosition position, const CardList& hand) const;
+    void DrawHandBacks(TablePosition position, const CardList& hand) const;
+    void DrawPiles(Card topCard) const;
+    void DrawDiscardOnly(Card topCard) const;
+    void DrawStatus(TablePosition position, std::string_view text) const;
+    void DrawName(TablePosition position, std::string_view text) const;
+    void DrawDealerMarker(TablePosition position, std::string_view name) const;
+
+  private:
+    const CCardTable& table_;
+    Surface& surface_;
+};
+
+}  // namespace mervane
