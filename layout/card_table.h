@@ -7,7 +7,7 @@
 
 namespace mervane {
 
-// The renderer's code for a place at the table.
+// The layout's code for a place at the table.
 enum TablePosition : std::int32_t { NoPosition = -1, Bottom = 1, Top = 2, Left = 3, Right = 4 };
 
 inline constexpr Color DefaultTableColor = MakeColor(0, 155, 0);
@@ -50,7 +50,8 @@ struct DiscardOnlyPile {
 // It draws nothing; render/card_table_draw.h draws from it.
 class CCardTable {
 public:
-    // Sets the table rectangle and the fan steps, as every paint does.
+    // Sets the table rectangle and the fan steps, as the game does at start-up and at
+    // each tap, and as every paint does on its own copy.
     void SetTableRect(Rect rect);
     Point CardPos(TablePosition position, int index) const;
     StockPiles StockPilePositions() const;
