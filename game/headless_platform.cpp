@@ -25,10 +25,10 @@ void HeadlessPlatform::Redraw() {
     Emit("redraw");
 }
 
-void HeadlessPlatform::Sleep(int ms) {
+bool HeadlessPlatform::Sleep(int ms, std::function<void()> /*resume*/) {
     totalPauseMs_ += ms;
-    if (!Tracing()) return;
-    Emit("pause " + Number(ms));
+    if (Tracing()) Emit("pause " + Number(ms));
+    return false;
 }
 
 void HeadlessPlatform::ShowMessage(std::string_view text) {

@@ -32,7 +32,7 @@ public:
     void SetClock(LocalTime now) { clock_.Set(now); }
     void SetClientRect(Rect rect) { client_ = rect; }
     void AnswerQuestionsWith(bool yes) { answerYes_ = yes; }
-    // A tap made while the computer plays: delivered at the next pump.
+    // A tap made while the computer plays: it reaches the game at the next pump.
     void QueueTap(int x, int y) { queuedTaps_.push_back({x, y}); }
     std::size_t QueuedTaps() const { return queuedTaps_.size(); }
 
@@ -44,7 +44,8 @@ public:
 
     // GamePlatform
     void Redraw() override;
-    void Sleep(int ms) override;
+    // Recorded and over at once: the chain never suspends.
+    bool Sleep(int ms, std::function<void()> resume) override;
     void ShowMessage(std::string_view text) override;
     bool AskYesNo(std::string_view text) override;
     void PumpViewMessages() override;
