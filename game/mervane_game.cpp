@@ -86,18 +86,33 @@ struct MervaneGame::Pause {
 MervaneGame::Pause MervaneGame::Sleep(int ms) { return {*this, ms}; }
 
 // A chain never starts inside another: taps and commands that come meanwhile are held.
-void MervaneGame::StartChain(Task<Next> first) {
+void MervaneGame::StartChain(Next first) { StartChain(Task<Next>{}, first); }
+void MervaneGame::StartChain(Task<Next> first) { StartChain(std::move(first), {}); }
+
+void MervaneGame::StartChain(Task<Next> firstStep, Next first) {
     if (Busy()) return;
-    chain_ = RunChain(std::move(first));
+    chain_ = RunChain(std::move(firstStep), first);
     ResumeChain({});
 }
 
 // Turns follow one another in a loop rather than by nested calls, so a long session
 // never deepens the stack. A computer seat's pass redraws only once the chain after it
-// is done, as the nested form would on its way back.
-Task<> MervaneGame::RunChain(Task<Next> first) {
-    Next next = co_await std::move(first);
-    while (next.step != Step::Done) next = co_await RunStep(next);
+// is done, as the nested form would on its way back. The chain opens with `firstStep`
+// when there is one, else with `next`.
+Task<> MervaneGame::RunChain(Task<Next> firstStep, Next next) {
+    if (!firstStep.Done()) next = co_await std::move(firstStep);
+    while (next.step != Step::Done) {
+        switch (next.step) {
+            case Step::Computer: next = co_await ComputerTurnStep(next.seat); break;
+            case Step::Human: next = co_await HumanTurnStep(); break;
+            case Step::NewHand: next = co_await StartHandStep(); break;
+            case Step::HandEnd:
+                EndHand(next.seat);
+                next = {};
+                break;
+            case Step::Done: break;
+        }
+    }
     for (; pendingPassRedraws_ > 0; --pendingPassRedraws_) Redraw();
 }
 
@@ -147,27 +162,14 @@ void MervaneGame::DropHeldTaps() {
     std::erase_if(held_, [](const HeldInput& input) { return std::holds_alternative<Point>(input); });
 }
 
-Task<MervaneGame::Next> MervaneGame::Begin(Next next) { co_return next; }
-
-Task<MervaneGame::Next> MervaneGame::RunStep(Next next) {
-    switch (next.step) {
-        case Step::Computer: co_return co_await ComputerTurnStep(next.seat);
-        case Step::Human: co_return co_await HumanTurnStep();
-        case Step::NewHand: co_return co_await StartHandStep();
-        case Step::HandEnd: EndHand(next.seat); break;
-        case Step::Done: break;
-    }
-    co_return Next{};
-}
-
 MervaneGame::Next MervaneGame::TurnOf(Seat seat) {
     if (seat == HumanSeat) return {Step::Human, HumanSeat};
     return {Step::Computer, seat};
 }
 
-void MervaneGame::StartHand() { StartChain(Begin({Step::NewHand, 0})); }
-void MervaneGame::ComputerTurn(Seat seat) { StartChain(Begin(TurnOf(seat))); }
-void MervaneGame::HumanTurn() { StartChain(Begin({Step::Human, HumanSeat})); }
+void MervaneGame::StartHand() { StartChain(Next{Step::NewHand, 0}); }
+void MervaneGame::ComputerTurn(Seat seat) { StartChain(TurnOf(seat)); }
+void MervaneGame::HumanTurn() { StartChain(Next{Step::Human, HumanSeat}); }
 
 Task<MervaneGame::Next> MervaneGame::StartHandStep() {
     state_.showSplash = false;
@@ -431,7 +433,7 @@ void MervaneGame::ChooseSuitTap(int x, int y) {
         SetCurrentSuit(boxSuits[i]);
         SetStatus(HumanSeat, SuitName(boxSuits[i]));
         Redraw();
-        StartChain(Begin(TurnOf(NextSeat(HumanSeat))));
+        StartChain(TurnOf(NextSeat(HumanSeat)));
         return;
     }
 }

@@ -96,8 +96,10 @@ private:
     struct Pause;
 
     // The chain of turns: started now, resumed by the platform after each pause.
-    void StartChain(Task<Next> first);
-    Task<> RunChain(Task<Next> first);
+    void StartChain(Next first);
+    void StartChain(Task<Next> firstStep);
+    void StartChain(Task<Next> firstStep, Next first);
+    Task<> RunChain(Task<Next> firstStep, Next next);
     void ResumeChain(std::coroutine_handle<> paused);
     void ChainEnded();
     Pause Sleep(int ms);
@@ -105,8 +107,6 @@ private:
     void DropHeldTaps();
     void TakeHeldInput();
 
-    static Task<Next> Begin(Next next);
-    Task<Next> RunStep(Next next);
     static Next TurnOf(Seat seat);
     Task<Next> NewGameStep();
     Task<Next> StartHandStep();

@@ -4,7 +4,10 @@
 #ifndef Q_MOC_RUN
 #include <coroutine>
 #endif
+#include <array>
+#include <cstddef>
 #include <exception>
+#include <new>
 #include <utility>
 
 namespace mervane {
@@ -26,6 +29,51 @@ struct TaskFinal {
     void await_resume() const noexcept {}
 };
 
+// A chain allocates and frees the same few frame sizes for every turn: freed frames are
+// kept for the next step of their size instead of going back to the heap.
+class FramePool {
+public:
+    FramePool() = default;
+    FramePool(const FramePool&) = delete;
+    FramePool& operator=(const FramePool&) = delete;
+    ~FramePool() {
+        for (FreeFrame*& list : free_) {
+            while (list) ::operator delete(std::exchange(list, list->next));
+        }
+    }
+
+    static void* Allocate(std::size_t size) {
+        const std::size_t slot = SlotOf(size);
+        if (slot < SlotCount) {
+            FreeFrame*& list = Local().free_[slot];
+            if (list) return std::exchange(list, list->next);
+            return ::operator new(SizeOf(slot));
+        }
+        return ::operator new(size);
+    }
+    static void Free(void* frame, std::size_t size) noexcept {
+        const std::size_t slot = SlotOf(size);
+        if (slot >= SlotCount) return ::operator delete(frame);
+        FreeFrame*& list = Local().free_[slot];
+        list = ::new (frame) FreeFrame{list};
+    }
+
+private:
+    struct FreeFrame {
+        FreeFrame* next;
+    };
+    static constexpr std::size_t Granule = 64;
+    static constexpr std::size_t SlotCount = 16;  // frames up to 1 KiB
+    static std::size_t SlotOf(std::size_t size) { return (size + Granule - 1) / Granule - 1; }
+    static std::size_t SizeOf(std::size_t slot) { return (slot + 1) * Granule; }
+    static FramePool& Local() {
+        thread_local FramePool pool;
+        return pool;
+    }
+
+    std::array<FreeFrame*, SlotCount> free_{};
+};
+
 // What a step throws (a platform that cannot write its output, say) goes up to the
 // step that awaited it, as it would through plain calls.
 struct TaskPromiseBase {
@@ -33,6 +81,10 @@ struct TaskPromiseBase {
     std::exception_ptr error;
     std::suspend_always initial_suspend() const noexcept { return {}; }
     TaskFinal final_suspend() const noexcept { return {}; }
+    static void* operator new(std::size_t size) { return FramePool::Allocate(size); }
+    static void operator delete(void* frame, std::size_t size) noexcept {
+        FramePool::Free(frame, size);
+    }
     void unhandled_exception() noexcept { error = std::current_exception(); }
     void RethrowIfFailed() const {
         if (error) std::rethrow_exception(error);
