@@ -1,6 +1,5 @@
 #include "app/mervane_view.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -82,78 +81,22 @@ Point CMervaneView::ToTable(QPointF widgetPoint) const {
 // --- input ---
 
 void CMervaneView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || closing_) return;
+    if (event->button() != Qt::LeftButton || platform_.Quitting()) return;
     const Point tap = ToTable(event->position());
     if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
-    if (Busy()) {
-        queue_.push_back({true, tap, {}});
-        return;
-    }
-    RunHandler([this, tap] { game_.OnTableTap(tap.x, tap.y); });
-}
-
-void CMervaneView::Dispatch(std::function<void()> command) {
-    if (closing_) return;
-    if (Busy()) {
-        queue_.push_back({false, {}, std::move(command)});
-        return;
-    }
-    RunHandler(command);
-}
-
-void CMervaneView::Run(const std::function<void()>& handler) {
-    ++handlerDepth_;
-    handler();
-    --handlerDepth_;
+    game_.OnTableTap(tap.x, tap.y);
     emit stateChanged();
 }
 
-void CMervaneView::RunHandler(const std::function<void()>& handler) {
-    Run(handler);
-    DrainQueue();
-}
-
-// What waited for the chain runs now, in the order it came; each item may start a
-// chain of its own, during which new input queues up behind it.
-void CMervaneView::DrainQueue() {
-    if (draining_) return;
-    draining_ = true;
-    while (!queue_.empty() && !Busy() && !closing_) {
-        Pending next = std::move(queue_.front());
-        queue_.pop_front();
-        if (next.isTap) {
-            Run([this, tap = next.tap] { game_.OnTableTap(tap.x, tap.y); });
-        } else {
-            Run(next.command);
-        }
-    }
-    draining_ = false;
-}
-
-void CMervaneView::DeliverQueuedTaps() {
-    // Taps still in the window system's queue join ours first.
-    QCoreApplication::processEvents();
-    std::deque<Pending> commands;
-    while (!queue_.empty()) {
-        Pending next = std::move(queue_.front());
-        queue_.pop_front();
-        if (next.isTap) {
-            game_.OnTableTap(next.tap.x, next.tap.y);
-        } else {
-            commands.push_back(std::move(next));
-        }
-    }
-    queue_ = std::move(commands);
-}
-
-void CMervaneView::DropQueuedTaps() {
-    QCoreApplication::processEvents();
-    std::erase_if(queue_, [](const Pending& pending) { return pending.isTap; });
+void CMervaneView::Dispatch(std::function<void()> command) {
+    if (platform_.Quitting()) return;
+    game_.WhenIdle([this, command = std::move(command)] {
+        command();
+        emit stateChanged();
+    });
 }
 
 void CMervaneView::Shutdown() {
-    closing_ = true;
-    queue_.clear();
     platform_.Quit();
 }
 
@@ -170,7 +113,7 @@ void CMervaneView::OnGameSetup() {
     dialog.playTo = state.playTo;
     dialog.speedIndex = SpeedForDelay(state.computerDelayMs);
     dialog.setWindowModality(Qt::WindowModal);
-    if (dialog.exec() != QDialog::Accepted || closing_) return;
+    if (dialog.exec() != QDialog::Accepted || platform_.Quitting()) return;
     ApplyGameSetup(dialog);
 }
 
@@ -210,7 +153,7 @@ void CMervaneView::OnTableSetup() {
     dialog.sevenCards = state.sevenCards;
     dialog.advancedRules = state.advancedRules;
     dialog.setWindowModality(Qt::WindowModal);
-    if (dialog.exec() != QDialog::Accepted || closing_) return;
+    if (dialog.exec() != QDialog::Accepted || platform_.Quitting()) return;
     GameSettings values = CurrentSettings();
     values.cardBackId = dialog.cardBackId;
     values.tableColor = static_cast<std::int32_t>(dialog.tableColor);

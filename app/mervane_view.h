@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QWidget>
-#include <deque>
 #include <functional>
 
 #include "app/qt_platform.h"
@@ -13,9 +12,8 @@
 namespace mervane {
 
 // The card table. It owns the game, paints it at its own size (240 x 268) and shows
-// it enlarged by a whole factor; taps are mapped back to table pixels. While a chain
-// of computer turns runs, taps and commands wait in the view's own queue: taps are
-// handed to the game where it pumps them, the rest runs once the chain is over.
+// it enlarged by a whole factor; taps are mapped back to table pixels. Taps and
+// commands go to the game at once; while a chain of turns runs, the game holds them.
 class CMervaneView : public QWidget {
     Q_OBJECT
   public:
@@ -42,15 +40,11 @@ class CMervaneView : public QWidget {
     void OnShowScore();
     // Runs a command now, or after the chain of turns under way.
     void Dispatch(std::function<void()> command);
-    bool Busy() const { return handlerDepth_ > 0 || game_.Busy(); }
+    bool Busy() const { return game_.Busy(); }
 
-    // The game's PumpViewMessages.
-    void DeliverQueuedTaps();
-    // Forgets the taps made so far; commands still wait for the chain's end.
-    void DropQueuedTaps();
     // Paints at once, as the game's Redraw asks.
     void PaintNow();
-    // The window is closing: pauses end, queued input is dropped, nothing more runs.
+    // The window is closing: the chain stops where it is and nothing more runs.
     void Shutdown();
 
     int Zoom() const { return zoom_; }
@@ -60,7 +54,7 @@ class CMervaneView : public QWidget {
     // The last frame painted, at table size.
     const QImage& LastFrame() const { return frame_; }
     int PaintCount() const { return paints_; }
-    std::size_t QueuedInputs() const { return queue_.size(); }
+    std::size_t QueuedInputs() const { return game_.HeldInputs(); }
 
   signals:
     // Something the command states depend on may have changed.
@@ -72,25 +66,12 @@ class CMervaneView : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    struct Pending {
-        bool isTap = false;
-        Point tap;
-        std::function<void()> command;
-    };
-
-    void RunHandler(const std::function<void()>& handler);
-    void Run(const std::function<void()>& handler);
-    void DrainQueue();
     void ApplyGameSetup(const class CGameSetupDlg& dialog);
     GameSettings CurrentSettings() const;
 
     const SettingsStore& store_;
     QtGamePlatform platform_;
     MervaneGame game_;
-    std::deque<Pending> queue_;
-    int handlerDepth_ = 0;
-    bool draining_ = false;
-    bool closing_ = false;
     int zoom_ = 1;
     int paints_ = 0;
     QImage frame_;

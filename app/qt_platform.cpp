@@ -1,54 +1,44 @@
 #include "app/qt_platform.h"
 
-#include <QEventLoop>
 #include <QString>
-#include <QTimer>
 #include <cmath>
+#include <utility>
 
 #include "app/mervane_view.h"
 #include "app/message_box.h"
 #include "render/qt_text.h"
 
 namespace mervane {
-namespace {
 
-double pauseScale = 1.0;
-std::optional<LocalTime> fixedTime;
-
-}  // namespace
+QtGamePlatform::QtGamePlatform(CMervaneView& view) : view_(view) {
+    // The default coarse timer is off by up to a tenth of a second at these lengths.
+    pause_.setTimerType(Qt::PreciseTimer);
+    pause_.setSingleShot(true);
+    QObject::connect(&pause_, &QTimer::timeout, [this] { PauseEnded(); });
+}
 
 void QtGamePlatform::SetPauseScale(double scale) {
-    pauseScale = scale < 0 ? 0 : scale;
-}
-double QtGamePlatform::PauseScale() {
-    return pauseScale;
-}
-
-void QtGamePlatform::FixClock(std::optional<LocalTime> time) {
-    fixedTime = time;
+    pauseScale_ = scale < 0 ? 0 : scale;
 }
 
 LocalTime QtGamePlatform::LocalNow() const {
-    return fixedTime ? *fixedTime : clock_.LocalNow();
+    return fixedTime_ ? *fixedTime_ : clock_.LocalNow();
 }
 
 void QtGamePlatform::Redraw() {
     view_.PaintNow();
 }
 
-void QtGamePlatform::Sleep(int ms) {
-    if (quitting_ || ms <= 0) return;
-    QEventLoop loop;
-    QTimer timer;
-    // The default coarse timer is off by up to a tenth of a second at these lengths.
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(static_cast<int>(std::lround(ms * pauseScale)));
-    QEventLoop* outer = pause_;
-    pause_ = &loop;
-    loop.exec();
-    pause_ = outer;
+bool QtGamePlatform::Sleep(int ms, std::function<void()> resume) {
+    if (quitting_) return true;  // the chain stays where it is until the window goes
+    if (ms <= 0) return false;
+    resume_ = std::move(resume);
+    pause_.start(static_cast<int>(std::lround(ms * pauseScale_)));
+    return true;
+}
+
+void QtGamePlatform::PauseEnded() {
+    if (auto resume = std::exchange(resume_, {})) resume();
 }
 
 bool QtGamePlatform::AskYesNo(std::string_view text) {
@@ -61,21 +51,14 @@ void QtGamePlatform::ShowMessage(std::string_view text) {
     ShowWarning(&view_, ToQString(text));
 }
 
-void QtGamePlatform::PumpViewMessages() {
-    view_.DeliverQueuedTaps();
-}
-
-void QtGamePlatform::DropQueuedTaps() {
-    view_.DropQueuedTaps();
-}
-
 Rect QtGamePlatform::ClientRect() const {
     return {0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
 }
 
 void QtGamePlatform::Quit() {
     quitting_ = true;
-    if (pause_) pause_->quit();
+    pause_.stop();
+    resume_ = {};
 }
 
 }  // namespace mervane

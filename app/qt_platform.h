@@ -1,46 +1,53 @@
 #pragma once
 
+#include <QTimer>
+#include <functional>
 #include <optional>
 
 #include "game/platform.h"
-
-class QEventLoop;
 
 namespace mervane {
 
 class CMervaneView;
 
-// The game flow's window services on Qt. A pause runs a nested event loop ended by a
-// precise single-shot timer, so the window keeps painting and answering while the
-// computer plays; taps and commands meanwhile are held back by the view.
+// The game flow's window services on Qt. A pause is a precise single-shot timer: the
+// chain of turns is suspended meanwhile and the event loop goes on painting and
+// answering; the timer resumes the chain. Taps are held by the game as they come.
 class QtGamePlatform final : public GamePlatform {
   public:
-    explicit QtGamePlatform(CMervaneView& view) : view_(view) {}
+    explicit QtGamePlatform(CMervaneView& view);
 
     void Redraw() override;
-    void Sleep(int ms) override;
+    bool Sleep(int ms, std::function<void()> resume) override;
     bool AskYesNo(std::string_view text) override;
     void ShowMessage(std::string_view text) override;
-    void PumpViewMessages() override;
-    void DropQueuedTaps() override;
+    // Qt hands every tap to the game as it comes: nothing is left to pump or drop.
+    void PumpViewMessages() override {}
+    void DropQueuedTaps() override {}
     Rect ClientRect() const override;
     LocalTime LocalNow() const override;
 
-    // From now on every pause returns at once; a pause under way ends now.
+    // The window is closing: the pause under way never ends, nor does any later one.
     void Quit();
     bool Quitting() const { return quitting_; }
 
-    // Tests shorten every pause by this factor (1 is real time).
-    static void SetPauseScale(double scale);
-    static double PauseScale();
+    // Tests shorten every pause by this factor (1 is real time, 0 the next turn of
+    // the event loop).
+    void SetPauseScale(double scale);
+    double PauseScale() const { return pauseScale_; }
     // Tests make every deal reproducible by fixing the time the shuffle reads;
     // nullopt goes back to the system clock.
-    static void FixClock(std::optional<LocalTime> time);
+    void FixClock(std::optional<LocalTime> time) { fixedTime_ = time; }
 
   private:
+    void PauseEnded();
+
     CMervaneView& view_;
     SystemClock clock_;
-    QEventLoop* pause_ = nullptr;
+    QTimer pause_;
+    std::function<void()> resume_;
+    double pauseScale_ = 1.0;
+    std::optional<LocalTime> fixedTime_;
     bool quitting_ = false;
 };
 

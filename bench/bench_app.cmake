@@ -4,3 +4,7 @@ add_custom_target(bench_startup
   DEPENDS mervane
   USES_TERMINAL
   COMMENT "Time to first paint and resident memory of mervane")
+
+# The window's pauses: accuracy against the asked length, and CPU used while waiting.
+add_executable(bench_pause bench_pause.cpp)
+target_link_libraries(bench_pause PRIVATE mervane_app benchmark::benchmark)

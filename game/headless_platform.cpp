@@ -1,6 +1,7 @@
 #include "game/headless_platform.h"
 
 #include <string>
+#include <utility>
 
 #include "game/mervane_game.h"
 
@@ -25,10 +26,16 @@ void HeadlessPlatform::Redraw() {
     Emit("redraw");
 }
 
-void HeadlessPlatform::Sleep(int ms) {
+bool HeadlessPlatform::Sleep(int ms, std::function<void()> resume) {
     totalPauseMs_ += ms;
-    if (!Tracing()) return;
-    Emit("pause " + Number(ms));
+    if (Tracing()) Emit("pause " + Number(ms));
+    if (!holdPauses_) return false;
+    heldPause_ = std::move(resume);
+    return true;
+}
+
+void HeadlessPlatform::EndPause() {
+    if (auto resume = std::exchange(heldPause_, {})) resume();
 }
 
 void HeadlessPlatform::ShowMessage(std::string_view text) {

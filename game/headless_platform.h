@@ -32,9 +32,13 @@ public:
     void SetClock(LocalTime now) { clock_.Set(now); }
     void SetClientRect(Rect rect) { client_ = rect; }
     void AnswerQuestionsWith(bool yes) { answerYes_ = yes; }
-    // A tap made while the computer plays: delivered at the next pump.
+    // A tap made while the computer plays: it reaches the game at the next pump.
     void QueueTap(int x, int y) { queuedTaps_.push_back({x, y}); }
     std::size_t QueuedTaps() const { return queuedTaps_.size(); }
+    // Tests hold each pause open, as a window does, until they end it.
+    void HoldPauses(bool hold) { holdPauses_ = hold; }
+    bool InPause() const { return static_cast<bool>(heldPause_); }
+    void EndPause();
 
     long long TotalPauseMs() const { return totalPauseMs_; }
     int Redraws() const { return redraws_; }
@@ -44,7 +48,8 @@ public:
 
     // GamePlatform
     void Redraw() override;
-    void Sleep(int ms) override;
+    // Recorded and over at once, unless pauses are held.
+    bool Sleep(int ms, std::function<void()> resume) override;
     void ShowMessage(std::string_view text) override;
     bool AskYesNo(std::string_view text) override;
     void PumpViewMessages() override;
@@ -71,6 +76,8 @@ private:
     FixedClock clock_;
     Rect client_{0, 0, 240, 268};
     bool answerYes_ = true;
+    bool holdPauses_ = false;
+    std::function<void()> heldPause_;
     std::deque<Point> queuedTaps_;
     long long totalPauseMs_ = 0;
     int redraws_ = 0;

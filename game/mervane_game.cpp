@@ -9,23 +9,6 @@
 
 namespace mervane {
 
-namespace {
-
-// Marks the game busy for as long as a handler that may pause runs, so that taps
-// arriving meanwhile are queued by the view instead of starting a second chain.
-class BusyScope {
-public:
-    explicit BusyScope(int& depth) : depth_(depth) { ++depth_; }
-    ~BusyScope() { --depth_; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    int& depth_;
-};
-
-}  // namespace
-
 void MervaneGame::ApplyLoadedSettings(const GameSettings& settings) {
     ApplySettings(settings);
     UpdateLayoutRect();
@@ -98,8 +81,6 @@ void MervaneGame::ClearHands() {
     Redraw();
 }
 
-void MervaneGame::PumpViewMessages() { platform_.PumpViewMessages(); }
-
 Seat MervaneGame::NextSeat(Seat seat) const {
     const bool reversed = state_.reversed && state_.advancedRules;
     return reversed ? (seat + SeatCount - 1) % SeatCount : (seat + 1) % SeatCount;
@@ -108,16 +89,41 @@ Seat MervaneGame::NextSeat(Seat seat) const {
 
 // --- the chain of turns ---
 
-// Turns run as a loop rather than as nested calls, so a long session never deepens the
-// stack. A computer seat's pass redraws only once the chain after it is done, as the
-// nested form would on its way back.
-void MervaneGame::RunChain(Next next) {
-    BusyScope busy(chainDepth_);
+// The game's wait for one pause: the chain suspends unless the platform is done at once.
+struct MervaneGame::Pause {
+    MervaneGame& game;
+    int ms;
+
+    bool await_ready() const noexcept { return false; }
+    bool await_suspend(std::coroutine_handle<> paused) {
+        return game.platform_.Sleep(ms, [&game = game, paused] { game.ResumeChain(paused); });
+    }
+    void await_resume() const noexcept {}
+};
+
+MervaneGame::Pause MervaneGame::Sleep(int ms) { return {*this, ms}; }
+
+// A chain never starts inside another: taps and commands that come meanwhile are held.
+void MervaneGame::StartChain(Next first) { StartChain(Task<Next>{}, first); }
+void MervaneGame::StartChain(Task<Next> first) { StartChain(std::move(first), {}); }
+
+void MervaneGame::StartChain(Task<Next> firstStep, Next first) {
+    if (Busy()) return;
+    chain_ = RunChain(std::move(firstStep), first);
+    ResumeChain({});
+}
+
+// Turns follow one another in a loop rather than by nested calls, so a long session
+// never deepens the stack. A computer seat's pass redraws only once the chain after it
+// is done, as the nested form would on its way back. The chain opens with `firstStep`
+// when there is one, else with `next`.
+Task<> MervaneGame::RunChain(Task<Next> firstStep, Next next) {
+    if (!firstStep.Done()) next = co_await std::move(firstStep);
     while (next.step != Step::Done) {
         switch (next.step) {
-            case Step::Computer: next = ComputerTurnStep(next.seat); break;
-            case Step::Human: next = HumanTurnStep(); break;
-            case Step::NewHand: next = StartHandStep(); break;
+            case Step::Computer: next = co_await ComputerTurnStep(next.seat); break;
+            case Step::Human: next = co_await HumanTurnStep(); break;
+            case Step::NewHand: next = co_await StartHandStep(); break;
             case Step::HandEnd:
                 EndHand(next.seat);
                 next = {};
@@ -128,16 +134,62 @@ void MervaneGame::RunChain(Next next) {
     for (; pendingPassRedraws_ > 0; --pendingPassRedraws_) Redraw();
 }
 
-MervaneGame::Next MervaneGame::TurnOf(Seat seat) const {
+// `paused` is the innermost step waiting on a pause; empty to start the chain.
+void MervaneGame::ResumeChain(std::coroutine_handle<> paused) {
+    if (paused)
+        paused.resume();
+    else
+        chain_.Start();
+    if (chain_.Done()) ChainEnded();
+}
+
+void MervaneGame::ChainEnded() {
+    const Task<> ended = std::move(chain_);
+    ended.RethrowIfFailed();
+    TakeHeldInput();
+}
+
+// What waited runs in the order it came until something starts a new chain; the rest
+// waits for that one.
+void MervaneGame::TakeHeldInput() {
+    while (!held_.empty() && !Busy()) {
+        HeldInput input = std::move(held_.front());
+        held_.pop_front();
+        if (const Point* tap = std::get_if<Point>(&input))
+            OnTableTap(tap->x, tap->y);
+        else
+            std::get<std::function<void()>>(input)();
+    }
+}
+
+void MervaneGame::WhenIdle(std::function<void()> command) {
+    if (Busy()) {
+        held_.emplace_back(std::move(command));
+        return;
+    }
+    command();
+}
+
+// The taps made so far reach the game while its human's turn is closed: they fall.
+void MervaneGame::PumpViewMessages() {
+    platform_.PumpViewMessages();
+    DropHeldTaps();
+}
+
+void MervaneGame::DropHeldTaps() {
+    std::erase_if(held_, [](const HeldInput& input) { return std::holds_alternative<Point>(input); });
+}
+
+MervaneGame::Next MervaneGame::TurnOf(Seat seat) {
     if (seat == HumanSeat) return {Step::Human, HumanSeat};
     return {Step::Computer, seat};
 }
 
-void MervaneGame::StartHand() { RunChain({Step::NewHand, 0}); }
-void MervaneGame::ComputerTurn(Seat seat) { RunChain(TurnOf(seat)); }
-void MervaneGame::HumanTurn() { RunChain({Step::Human, HumanSeat}); }
+void MervaneGame::StartHand() { StartChain(Next{Step::NewHand, 0}); }
+void MervaneGame::ComputerTurn(Seat seat) { StartChain(TurnOf(seat)); }
+void MervaneGame::HumanTurn() { StartChain(Next{Step::Human, HumanSeat}); }
 
-MervaneGame::Next MervaneGame::StartHandStep() {
+Task<MervaneGame::Next> MervaneGame::StartHandStep() {
     state_.showSplash = false;
     state_.passCount = 0;
     state_.choosingSuit = false;
@@ -148,13 +200,13 @@ MervaneGame::Next MervaneGame::StartHandStep() {
     state_.dealer = state_.dealer + 1 > 3 ? 0 : state_.dealer + 1;
     if (observer_) observer_->HandDealt(handsDealt_, state_.dealer, state_.topCard);
     SetSeatStatus(PositionOfSeat(state_.dealer), text::Dealing);
-    platform_.Sleep(DealingPauseMs);
+    co_await Sleep(DealingPauseMs);
     ClearStatusLines();
     Redraw();
-    platform_.Sleep(DealtPauseMs);
+    co_await Sleep(DealtPauseMs);
     state_.gameInProgress = true;
     state_.betweenGames = false;
-    return TurnOf((state_.dealer + 1) % SeatCount);
+    co_return TurnOf((state_.dealer + 1) % SeatCount);
 }
 
 void MervaneGame::DealHand() {
@@ -179,13 +231,13 @@ bool MervaneGame::CheckDeadRound() {
     return false;
 }
 
-MervaneGame::Next MervaneGame::ComputerTurnStep(Seat seat) {
+Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
     const TablePosition position = PositionOfSeat(seat);
     auto& hand = state_.hands[static_cast<std::size_t>(seat)];
     state_.humanTurn = false;
-    if (!CheckDeadRound()) return {Step::NewHand, 0};
+    if (!CheckDeadRound()) co_return Next{Step::NewHand, 0};
     SetSeatStatus(position, text::Thinking);
-    platform_.Sleep(state_.computerDelayMs);
+    co_await Sleep(state_.computerDelayMs);
     PumpViewMessages();
     Suit named = state_.currentSuit;
     Card card = ChooseComputerPlay(hand, RankOf(state_.topCard), state_.currentSuit, named);
@@ -194,16 +246,16 @@ MervaneGame::Next MervaneGame::ComputerTurnStep(Seat seat) {
             ++state_.passCount;
             SetStatus(seat, text::Pass);
             ++pendingPassRedraws_;
-            return TurnOf(NextSeat(seat));
+            co_return TurnOf(NextSeat(seat));
         }
         SetSeatStatus(position, text::DrawOne);
-        platform_.Sleep(state_.computerDelayMs);
+        co_await Sleep(state_.computerDelayMs);
         SetStatus(seat, text::Thinking);
         Redraw();
-        platform_.Sleep(state_.computerDelayMs);
+        co_await Sleep(state_.computerDelayMs);
         card = ChooseComputerPlay(hand, RankOf(state_.topCard), state_.currentSuit, named);
     }
-    return PlayCard(seat, card, named);
+    co_return co_await PlayCard(seat, card, named);
 }
 
 void MervaneGame::Play(Seat seat, Card card) {
@@ -229,22 +281,22 @@ const CardList& MervaneGame::HandOf(Seat seat) const {
 }
 
 // The card has left the seat's hand; it becomes the top card and takes effect.
-MervaneGame::Next MervaneGame::PlayCard(Seat seat, Card card, Suit named) {
-    const PlayStyle& style = StyleOf(seat);
+Task<MervaneGame::Next> MervaneGame::PlayCard(Seat seat, Card card, Suit named) {
+    const PlayStyle style = StyleOf(seat);
     Play(seat, card);
-    if (IsEight(card)) return PlayEight(seat, named, style);
+    if (IsEight(card)) co_return PlayEight(seat, named, style);
     state_.currentSuit = SuitOf(card);
     SetStatus(seat, "");
     if (state_.advancedRules) {
         switch (RankOf(card)) {
-            case Ace: Reverse(seat, style); break;
-            case Queen: return Skip(seat);
-            case Two: DrawTwo(seat, style); break;
+            case Ace: co_await Reverse(seat, style); break;
+            case Queen: co_return co_await Skip(seat);
+            case Two: co_await DrawTwo(seat, style); break;
             default: break;
         }
     }
     Redraw();
-    return AfterPlay(seat);
+    co_return AfterPlay(seat);
 }
 
 MervaneGame::Next MervaneGame::AfterPlay(Seat seat) const {
@@ -267,55 +319,55 @@ MervaneGame::Next MervaneGame::PlayEight(Seat seat, Suit named, const PlayStyle&
     return AfterPlay(seat);
 }
 
-void MervaneGame::Reverse(Seat seat, const PlayStyle& style) {
+Task<> MervaneGame::Reverse(Seat seat, PlayStyle style) {
     state_.reversed = !state_.reversed;
     SetStatus(seat, text::Reverse);
-    if (!style.announcesSpecials) return;
+    if (!style.announcesSpecials) co_return;
     Redraw();
-    platform_.Sleep(SpecialCardPauseMs);
+    co_await Sleep(SpecialCardPauseMs);
 }
 
 // The seat opposite is the one after next in either direction.
-MervaneGame::Next MervaneGame::Skip(Seat seat) {
+Task<MervaneGame::Next> MervaneGame::Skip(Seat seat) {
     ClearStatusLines();
     SetStatus(seat, text::Skip);
     Redraw();
-    platform_.Sleep(SpecialCardPauseMs);
-    if (HandOf(seat).Empty()) return {Step::HandEnd, seat};
-    return TurnOf(OppositeSeat(seat));
+    co_await Sleep(SpecialCardPauseMs);
+    if (HandOf(seat).Empty()) co_return Next{Step::HandEnd, seat};
+    co_return TurnOf(OppositeSeat(seat));
 }
 
 // A Two that empties the hand makes nobody draw.
-void MervaneGame::DrawTwo(Seat seat, const PlayStyle& style) {
+Task<> MervaneGame::DrawTwo(Seat seat, PlayStyle style) {
     const bool last = HandOf(seat).Empty();
     if (!last || style.announcesSpecials) SetStatus(seat, text::DrawTwo);
     if (style.announcesSpecials) {
         Redraw();
-        platform_.Sleep(SpecialCardPauseMs);
+        co_await Sleep(SpecialCardPauseMs);
     }
-    if (last) return;
+    if (last) co_return;
     // A draw from a used-up pack is simply skipped: it is no pass.
     DrawForSeat(NextSeat(seat));
     DrawForSeat(NextSeat(seat));
 }
 
-MervaneGame::Next MervaneGame::HumanTurnStep() {
-    if (!CheckDeadRound()) return {Step::NewHand, 0};
+Task<MervaneGame::Next> MervaneGame::HumanTurnStep() {
+    if (!CheckDeadRound()) co_return Next{Step::NewHand, 0};
     const bool canPlay =
         HasLegalPlay(state_.hands[0], RankOf(state_.topCard), state_.currentSuit);
-    if (state_.deck.Empty() && !canPlay) return HumanPasses();
+    if (state_.deck.Empty() && !canPlay) co_return co_await HumanPasses();
     state_.humanTurn = true;
     SetStatus(HumanSeat, text::YourMove);
     Redraw();
-    return {};
+    co_return Next{};
 }
 
-MervaneGame::Next MervaneGame::HumanPasses() {
+Task<MervaneGame::Next> MervaneGame::HumanPasses() {
     ++state_.passCount;
     SetStatus(HumanSeat, text::Pass);
     Redraw();
-    platform_.Sleep(HumanPassPauseMs);
-    return TurnOf(NextSeat(HumanSeat));
+    co_await Sleep(HumanPassPauseMs);
+    co_return TurnOf(NextSeat(HumanSeat));
 }
 
 void MervaneGame::EndHand(Seat winner) {
@@ -338,6 +390,7 @@ void MervaneGame::EndHand(Seat winner) {
     // The sheet now shown waits for a tap made after it appeared: one made while the
     // last turns played out must not skip it.
     platform_.DropQueuedTaps();
+    DropHeldTaps();
 }
 
 // --- the human's taps ---
@@ -345,9 +398,10 @@ void MervaneGame::EndHand(Seat winner) {
 void MervaneGame::UpdateLayoutRect() { state_.table.SetTableRect(platform_.ClientRect()); }
 
 void MervaneGame::OnTableTap(int x, int y) {
-    // A tap pumped in the middle of a chain always finds the human's turn closed.
-    if (Busy()) return;
-    BusyScope busy(chainDepth_);
+    if (Busy()) {
+        held_.emplace_back(Point{x, y});
+        return;
+    }
     if (state_.handOver) {
         state_.handOver = false;
         state_.showHandScore = false;
@@ -362,7 +416,6 @@ void MervaneGame::OnTableTap(int x, int y) {
 }
 
 void MervaneGame::HumanTableTap(int x, int y) {
-    BusyScope busy(chainDepth_);
     if (!state_.humanTurn) return;
     if (state_.choosingSuit) {
         ChooseSuitTap(x, y);
@@ -376,7 +429,7 @@ void MervaneGame::HumanTableTap(int x, int y) {
             Redraw();
             return;
         }
-        RunChain(HumanPasses());
+        StartChain(HumanPasses());
         return;
     }
     const int index = state_.table.HitHandCard({x, y}, hand.Count());
@@ -384,7 +437,7 @@ void MervaneGame::HumanTableTap(int x, int y) {
     const Card card = hand.At(index);
     if (!IsLegalPlay(card, state_.topCard, state_.currentSuit)) return;
     hand.Remove(card);
-    RunChain(PlayCard(HumanSeat, card, NoSuit));
+    StartChain(PlayCard(HumanSeat, card, NoSuit));
 }
 
 void MervaneGame::ChooseSuitTap(int x, int y) {
@@ -397,7 +450,7 @@ void MervaneGame::ChooseSuitTap(int x, int y) {
         SetCurrentSuit(boxSuits[i]);
         SetStatus(HumanSeat, SuitName(boxSuits[i]));
         Redraw();
-        RunChain(TurnOf(NextSeat(HumanSeat)));
+        StartChain(TurnOf(NextSeat(HumanSeat)));
         return;
     }
 }
@@ -406,18 +459,21 @@ void MervaneGame::ChooseSuitTap(int x, int y) {
 
 void MervaneGame::NewGame() {
     if (state_.gameInProgress) return;
-    BusyScope busy(chainDepth_);
     state_.scores = {};
     state_.gameWinner = NoSeat;
     state_.handOver = false;
     state_.humanTurn = false;
     state_.gameInProgress = true;
+    StartChain(NewGameStep());
+}
+
+// Taps made before the new game are let fall, as the chain's other pumps do.
+Task<MervaneGame::Next> MervaneGame::NewGameStep() {
     PumpViewMessages();
-    StartHand();
+    co_return co_await StartHandStep();
 }
 
 void MervaneGame::QuitAndNewGame() {
-    BusyScope busy(chainDepth_);
     if (state_.gameInProgress) {
         if (!platform_.AskYesNo(text::QuitGame)) return;
         state_.gameInProgress = false;

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <variant>
 
 #include "cards/platform_services.h"
 #include "game/game_state.h"
 #include "game/observer.h"
 #include "game/platform.h"
 #include "game/settings.h"
+#include "game/task.h"
 
 namespace mervane {
 
@@ -50,11 +54,10 @@ public:
     void RefreshCardCounts();
     bool DrawForSeat(Seat seat);
     void ClearHands();
-    void PumpViewMessages();
     Seat NextSeat(Seat seat) const;
 
-    // Turns. Each runs the chain of turns that follows it until the human must tap
-    // or the hand is over.
+    // Turns. Each starts the chain of turns that follows it, which runs until the
+    // human must tap or the hand is over, pausing where the platform waits.
     void StartHand();
     void DealHand();
     void ComputerTurn(Seat seat);
@@ -63,7 +66,8 @@ public:
     bool CheckDeadRound();
     void EndHand(Seat winner);
 
-    // Taps, in client coordinates of the view.
+    // Taps, in client coordinates of the view. One made while a chain of turns runs
+    // is held: the chain's next pump lets it fall, or it is taken once the chain ends.
     void OnTableTap(int x, int y);
     void HumanTableTap(int x, int y);
     void ChooseSuitTap(int x, int y);
@@ -75,9 +79,14 @@ public:
     void AbandonAndNewGame();
     bool CanUseToolbarNewGame() const { return !state_.gameInProgress && state_.betweenGames; }
     bool CanShowScore() const { return state_.gameInProgress; }
+    // Runs `command` now, or once the chain under way has ended, in turn with the taps
+    // and commands that came before it.
+    void WhenIdle(std::function<void()> command);
 
-    // A chain of turns is running (inside a pause, a message or a pump).
-    bool Busy() const { return chainDepth_ > 0; }
+    // A chain of turns is under way (paused, or inside a message).
+    bool Busy() const { return !chain_.Done(); }
+    // Taps and commands waiting for the chain's end.
+    std::size_t HeldInputs() const { return held_.size(); }
     // The seat that won the last game, NoSeat while none has.
     Seat GameWinner() const { return state_.gameWinner; }
     int HandsDealt() const { return handsDealt_; }
@@ -91,22 +100,38 @@ private:
         Step step = Step::Done;
         Seat seat = 0;
     };
+    // What came while a chain ran: a tap, or a command.
+    using HeldInput = std::variant<Point, std::function<void()>>;
+    struct Pause;
 
-    void RunChain(Next first);
-    Next TurnOf(Seat seat) const;
-    Next StartHandStep();
-    Next ComputerTurnStep(Seat seat);
-    Next HumanTurnStep();
+    // The chain of turns: started now, resumed by the platform after each pause.
+    void StartChain(Next first);
+    void StartChain(Task<Next> firstStep);
+    void StartChain(Task<Next> firstStep, Next first);
+    Task<> RunChain(Task<Next> firstStep, Next next);
+    void ResumeChain(std::coroutine_handle<> paused);
+    void ChainEnded();
+    Pause Sleep(int ms);
+    void PumpViewMessages();
+    void DropHeldTaps();
+    void TakeHeldInput();
+
+    static Next TurnOf(Seat seat);
+    Task<Next> NewGameStep();
+    Task<Next> StartHandStep();
+    Task<Next> ComputerTurnStep(Seat seat);
+    Task<Next> HumanTurnStep();
     static const PlayStyle& StyleOf(Seat seat);
     const CardList& HandOf(Seat seat) const;
     // `named` is the suit a computer seat names with an eight; the human taps a box.
-    Next PlayCard(Seat seat, Card card, Suit named);
+    Task<Next> PlayCard(Seat seat, Card card, Suit named);
     Next AfterPlay(Seat seat) const;
     Next PlayEight(Seat seat, Suit named, const PlayStyle& style);
-    void Reverse(Seat seat, const PlayStyle& style);
-    Next Skip(Seat seat);
-    void DrawTwo(Seat seat, const PlayStyle& style);
-    Next HumanPasses();
+    Task<> Reverse(Seat seat, PlayStyle style);
+    Task<Next> Skip(Seat seat);
+    Task<> DrawTwo(Seat seat, PlayStyle style);
+    Task<Next> HumanPasses();
+    Next SuitChosen(Suit suit);
     void SetStatus(Seat seat, std::string_view text);
     void SetCurrentSuit(Suit suit);
     void Play(Seat seat, Card card);
@@ -116,9 +141,11 @@ private:
     GameState state_;
     CrtRandom random_;
     GameObserver* observer_ = nullptr;
-    int chainDepth_ = 0;
     int pendingPassRedraws_ = 0;
     int handsDealt_ = 0;
+    std::deque<HeldInput> held_;
+    // Last, so that a chain abandoned mid-pause is destroyed before what it uses.
+    Task<> chain_;
 };
 
 }  // namespace mervane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "cards/platform_services.h"
@@ -13,13 +14,16 @@ class GamePlatform : public Clock, public Alerts {
 public:
     // Paint the whole view now, from the game state.
     virtual void Redraw() = 0;
-    // Pause for the eye; the window keeps answering.
-    virtual void Sleep(int ms) = 0;
+    // A pause for the eye. False when it is already over (a platform that does not
+    // wait); otherwise true, and `resume` is called once, from the event loop, when it
+    // ends, while the window keeps answering. A closing window never calls it.
+    virtual bool Sleep(int ms, std::function<void()> resume) = 0;
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(std::string_view text) = 0;
-    // Deliver the taps queued for the view so far.
+    // Hand the game the taps the window system still holds for the view; the game
+    // has just asked and finds its human's turn closed.
     virtual void PumpViewMessages() = 0;
-    // Forget the taps queued for the view so far, unseen by the game.
+    // Forget the taps the window system still holds for the view, unseen by the game.
     virtual void DropQueuedTaps() = 0;
     // The view's client rectangle in table pixels (left and top 0).
     virtual Rect ClientRect() const = 0;

@@ -25,15 +25,10 @@ MessageRecorder::~MessageRecorder() {
     SetMessageAnswerer({});
 }
 
-AppFixture::AppFixture() {
-    QtGamePlatform::SetPauseScale(0);
-    QtGamePlatform::FixClock(LocalTime{7, 2, 0, 0, 0});
-}
+AppFixture::AppFixture() = default;
 
 AppFixture::~AppFixture() {
     frame_.reset();
-    QtGamePlatform::SetPauseScale(1);
-    QtGamePlatform::FixClock(std::nullopt);
 }
 
 void AppFixture::WriteSettingsFile(const QString& iniText) const {
@@ -52,19 +47,33 @@ bool AppFixture::HasSetting(const QString& key) const {
 CMainFrame& AppFixture::Start(const QString& settingsPath) {
     frame_ = std::make_unique<CMainFrame>(
         SettingsStore(settingsPath.isEmpty() ? SettingsPath() : settingsPath));
+    QtGamePlatform& platform = frame_->View()->Platform();
+    platform.SetPauseScale(0);
+    platform.FixClock(LocalTime{7, 2, 0, 0, 0});
     frame_->show();
     (void)QTest::qWaitForWindowExposed(frame_.get());
     return *frame_;
 }
 
+void WaitWhileBusy(const CMervaneView& view) {
+    QElapsedTimer waited;
+    waited.start();
+    while (view.Busy() && waited.elapsed() < 30000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
 void AppFixture::Trigger(CommandId id) {
+    const bool idle = !View().Busy();
     frame_->Command(id)->trigger();
+    if (idle) WaitWhileBusy(View());
 }
 
 void AppFixture::TapTable(Point p) {
+    const bool idle = !View().Busy();
     const int zoom = View().Zoom();
     QTest::mouseClick(&View(), Qt::LeftButton, {},
                       QPoint(p.x * zoom + zoom - 1, p.y * zoom + zoom - 1));
+    if (idle) WaitWhileBusy(View());
 }
 
 Point AppFixture::HandCardPoint(int index) {

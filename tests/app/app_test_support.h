@@ -42,8 +42,10 @@ class AppFixture {
     CMervaneView& View() { return *frame_->View(); }
     const GameState& State() const { return frame_->View()->State(); }
 
+    // A command, or a tap at a table pixel (clicked on the last screen pixel of its
+    // zoomed block). Made while the game is idle, it returns once the chain of turns
+    // it starts is over; made during a chain, at once.
     void Trigger(CommandId id);
-    // A tap at a table pixel, clicked on the last screen pixel of its zoomed block.
     void TapTable(Point tablePoint);
     // Plays the human's turns (a legal card, else the pack, a suit after an eight)
     // until the hand is over; false when it never ends.
@@ -59,6 +61,9 @@ class AppFixture {
     QTemporaryDir dir_;
     std::unique_ptr<CMainFrame> frame_;
 };
+
+// Runs the event loop until the view's chain of turns is over.
+void WaitWhileBusy(const CMervaneView& view);
 
 // Runs `action` once a dialog of type T is shown (from inside its exec()).
 template <class T>

@@ -59,7 +59,7 @@ class HandResultInTheWindow : public ::testing::Test, public AppFixture {
 
 TEST_F(HandResultInTheWindow, ATapDuringTheLastPauseLeavesTheSheetUp) {
     LeftGoesOutNext(0);
-    QtGamePlatform::SetPauseScale(0.2);
+    View().Platform().SetPauseScale(0.2);
     TapDuringTheSkip();
     TapTable(HandCardPoint(0));
     ASSERT_TRUE(tapped_);
@@ -74,7 +74,7 @@ TEST_F(HandResultInTheWindow, ATapDuringTheLastPauseLeavesTheSheetUp) {
 
 TEST_F(HandResultInTheWindow, ATapDuringTheLastPauseLeavesTheWinnerScreenUp) {
     LeftGoesOutNext(199);
-    QtGamePlatform::SetPauseScale(0.2);
+    View().Platform().SetPauseScale(0.2);
     TapDuringTheSkip();
     TapTable(HandCardPoint(0));
     ASSERT_TRUE(tapped_);

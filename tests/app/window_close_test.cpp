@@ -107,9 +107,11 @@ const OpenDialog Dialogs[] = {
      }},
     {"Score", "mervane::CScoreDlg",
      [](CMainFrame& frame) {
-         QtGamePlatform::SetPauseScale(0);
+         QtGamePlatform& platform = frame.View()->Platform();
+         platform.SetPauseScale(0);
          frame.Command(ID_NEW_GAME_TOOLBAR)->trigger();
-         QtGamePlatform::SetPauseScale(1);
+         testing::WaitWhileBusy(*frame.View());
+         platform.SetPauseScale(1);
          frame.Command(ID_SHOW_SCORE)->trigger();
      }},
     {"About", "mervane::CAboutDlg",
@@ -155,9 +157,8 @@ class WindowManagerCloseTest : public ::testing::TestWithParam<OpenDialog> {
         ignored.setSingleShot(true);
         QObject::connect(&ignored, &QTimer::timeout, [] { QCoreApplication::exit(3); });
         ignored.start(10000);
-        QtGamePlatform::FixClock(LocalTime{7, 2, 0, 0, 0});  // a deal without messages
+        frame.View()->Platform().FixClock(LocalTime{7, 2, 0, 0, 0});  // a deal without messages
         const int result = QApplication::exec();
-        QtGamePlatform::FixClock(std::nullopt);
         poll.stop();
         qunsetenv("MERVANE_SETTINGS_FILE");
         ASSERT_TRUE(dialogSeen) << dialog.name;

@@ -81,11 +81,11 @@ TEST_F(WindowTest, CommandStatesFollowEachPhase) {
     EXPECT_FALSE(StatesOf(frame).showScore);
 
     // Seen from inside the chain, at the first pause of the deal.
-    QtGamePlatform::SetPauseScale(0.01);
+    View().Platform().SetPauseScale(0.01);
     std::optional<CommandStates> whileDealing;
     QTimer::singleShot(1, &frame, [&] { whileDealing = StatesOf(frame); });
     Trigger(ID_NEW_GAME_TOOLBAR);
-    QtGamePlatform::SetPauseScale(0);
+    View().Platform().SetPauseScale(0);
     ASSERT_TRUE(whileDealing.has_value());
     EXPECT_FALSE(whileDealing->toolbarNewGame);
     EXPECT_TRUE(whileDealing->showScore);
@@ -230,7 +230,7 @@ TEST_F(WindowTest, TableIsShownWithCrispPixels) {
 TEST_F(WindowTest, TapDuringTheComputersPausesIsIgnored) {
     WriteSettingsFile("[Settings]\nPLAYSPEED=2\n");
     Start();
-    QtGamePlatform::SetPauseScale(0.05);
+    View().Platform().SetPauseScale(0.05);
     // The first hand is dealt by Left and opened by Top: tap the pack while Top thinks.
     bool tapped = false;
     std::size_t queuedAfterTap = 0;
@@ -253,7 +253,7 @@ TEST_F(WindowTest, TapDuringTheComputersPausesIsIgnored) {
 
 TEST_F(WindowTest, CommandsDuringAChainWaitForItsEnd) {
     Start();
-    QtGamePlatform::SetPauseScale(0.01);
+    View().Platform().SetPauseScale(0.01);
     bool askedInsideChain = false;
     QTimer::singleShot(2, &Frame(), [&] {
         ASSERT_TRUE(View().Game().Busy());
@@ -284,7 +284,7 @@ TEST_F(WindowTest, HelpAndF1OpenTheContents) {
 // Help asked for during the deal's chain of turns opens once the chain is over.
 void HelpWaitsForTheChain(AppFixture& app, const std::function<void()>& askForHelp) {
     CMainFrame& frame = app.Start();
-    QtGamePlatform::SetPauseScale(0.01);
+    app.View().Platform().SetPauseScale(0.01);
     bool openInsideChain = true;
     std::size_t queued = 0;
     QTimer::singleShot(2, &frame, [&] {
@@ -294,7 +294,7 @@ void HelpWaitsForTheChain(AppFixture& app, const std::function<void()>& askForHe
         queued = app.View().QueuedInputs();
     });
     app.Trigger(ID_NEW_GAME_TOOLBAR);
-    QtGamePlatform::SetPauseScale(0);
+    app.View().Platform().SetPauseScale(0);
     EXPECT_FALSE(openInsideChain);
     EXPECT_EQ(queued, 1u);
     EXPECT_TRUE(app.State().humanTurn) << "the chain has run to the human's turn";
