@@ -25,11 +25,14 @@ protected:
         TapCard(1);
     }
 
-    // Ends the pauses one by one; `during` runs in the pause that shows `status`.
+    // Ends the pauses one by one; `during` runs in the first pause that shows `status`.
     void RunPauses(std::string_view status, const std::function<void()>& during) {
+        bool done = false;
         for (int guard = 0; platform.InPause() && guard < 100; ++guard) {
-            if (trace.size() >= 2 && Line(static_cast<long>(trace.size()) - 3) == status)
+            if (!done && Line(static_cast<long>(trace.size()) - 3) == status) {
+                done = true;
                 during();
+            }
             platform.EndPause();
         }
     }
