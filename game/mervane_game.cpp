@@ -177,6 +177,7 @@ void MervaneGame::PumpViewMessages() {
 }
 
 void MervaneGame::DropHeldTaps() {
+    if (held_.empty()) return;  // nearly always, and then cheaper than a pass
     std::erase_if(held_, [](const HeldInput& input) { return std::holds_alternative<Point>(input); });
 }
 
