@@ -9,6 +9,7 @@ class QDialogButtonBox;
 
 namespace mervane {
 
+class MessageBoxes;
 class PlayToField;
 
 // "Setup": the computer seats' names, the "Play to" target and the play speed.
@@ -16,7 +17,7 @@ class PlayToField;
 class CGameSetupDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CGameSetupDlg(QWidget* parent = nullptr);
+    explicit CGameSetupDlg(MessageBoxes& messages, QWidget* parent = nullptr);
 
     int playTo = 0;
     int speedIndex = 0;
@@ -40,6 +41,7 @@ class CGameSetupDlg : public QDialog {
     bool ReadPlayTo();
     bool NamesFit();
 
+    MessageBoxes& messages_;
     std::array<QLineEdit*, 3> names_{};
     PlayToField* playToField_;
     QComboBox* speedList_;

@@ -33,8 +33,8 @@ void StampFirstPaint() {
 
 }  // namespace
 
-CMervaneView::CMervaneView(const SettingsStore& store, QWidget* parent)
-    : QWidget(parent), store_(store), platform_(*this), game_(platform_) {
+CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent), store_(store), messages_(messages), platform_(*this), game_(platform_) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted; nothing to erase
     SetZoom(1);
 }
@@ -175,7 +175,7 @@ GameSettings CMervaneView::CurrentSettings() const {
 
 void CMervaneView::OnGameSetup() {
     const GameState& state = game_.State();
-    CGameSetupDlg dialog(window());
+    CGameSetupDlg dialog(messages_, window());
     dialog.leftName = ToQString(state.playerNames[0]);
     dialog.topName = ToQString(state.playerNames[1]);
     dialog.rightName = ToQString(state.playerNames[2]);
@@ -211,7 +211,7 @@ void CMervaneView::ApplyGameSetup(const CGameSetupDlg& dialog) {
 
 void CMervaneView::OnTableSetup() {
     GameState& state = game_.State();
-    CTableSetupDlg dialog(window());
+    CTableSetupDlg dialog(messages_, window());
     dialog.cardBackId = state.table.cardBackId;
     dialog.tableColor = state.table.tableColor;
     dialog.trainingMode = state.trainingMode;

@@ -11,6 +11,8 @@
 
 namespace mervane {
 
+class MessageBoxes;
+
 // The card table. It owns the game, paints it at its own size (240 x 268) and shows
 // it enlarged by a whole factor; taps are mapped back to table pixels. While a chain
 // of computer turns runs, taps and commands wait in the view's own queue: taps are
@@ -23,11 +25,12 @@ class CMervaneView : public QWidget {
     static constexpr int MinZoom = 1;
     static constexpr int MaxZoom = 4;
 
-    CMervaneView(const SettingsStore& store, QWidget* parent = nullptr);
+    CMervaneView(const SettingsStore& store, MessageBoxes& messages, QWidget* parent = nullptr);
 
     MervaneGame& Game() { return game_; }
     GameState& State() { return game_.State(); }
     QtGamePlatform& Platform() { return platform_; }
+    MessageBoxes& Messages() { return messages_; }
 
     // Start-up: the stored settings into the game.
     void OnInitialUpdate();
@@ -84,6 +87,7 @@ class CMervaneView : public QWidget {
     GameSettings CurrentSettings() const;
 
     const SettingsStore& store_;
+    MessageBoxes& messages_;
     QtGamePlatform platform_;
     MervaneGame game_;
     std::deque<Pending> queue_;

@@ -53,12 +53,12 @@ void QtGamePlatform::Sleep(int ms) {
 
 bool QtGamePlatform::AskYesNo(std::string_view text) {
     if (quitting_) return false;
-    return AskWarningYesNo(&view_, ToQString(text));
+    return view_.Messages().Ask(&view_, ToQString(text));
 }
 
 void QtGamePlatform::ShowMessage(std::string_view text) {
     if (quitting_) return;
-    ShowWarning(&view_, ToQString(text));
+    view_.Messages().Show(&view_, ToQString(text));
 }
 
 void QtGamePlatform::PumpViewMessages() {

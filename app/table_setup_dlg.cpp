@@ -50,8 +50,9 @@ void CardBackPreview::paintEvent(QPaintEvent*) {
     if (!design.isNull()) painter.drawImage(0, 0, design, 0, 0, CardWidth, CardHeight);
 }
 
-CTableSetupDlg::CTableSetupDlg(QWidget* parent)
+CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
     : QDialog(parent),
+      messages_(messages),
       swatch_(new ColorSwatch(this)),
       colorButton_(new QPushButton(QStringLiteral("Table Color"), this)),
       backList_(new QComboBox(this)),
@@ -125,7 +126,7 @@ void CTableSetupDlg::OnTableColor() {
     CColorDlg picker(this);
     picker.color = tableColor;
     picker.setWindowModality(Qt::WindowModal);
-    if (picker.exec() == QDialog::Accepted && !ClosingDown()) tableColor = picker.color;
+    if (picker.exec() == QDialog::Accepted && !messages_.ClosingDown()) tableColor = picker.color;
     swatch_->SetColor(tableColor);
     swatch_->update();
 }

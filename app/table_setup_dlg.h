@@ -12,6 +12,7 @@ class QPushButton;
 namespace mervane {
 
 class ColorSwatch;
+class MessageBoxes;
 
 // A card back design shown one to one, a card's size.
 class CardBackPreview : public QWidget {
@@ -32,7 +33,8 @@ class CardBackPreview : public QWidget {
 class CTableSetupDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CTableSetupDlg(QWidget* parent = nullptr);
+    // `messages` tell whether the window closes while the colour picker is open.
+    explicit CTableSetupDlg(const MessageBoxes& messages, QWidget* parent = nullptr);
 
     Color tableColor = 0;
     std::int32_t cardBackId = 0;
@@ -58,6 +60,7 @@ class CTableSetupDlg : public QDialog {
     void OnTableColor();
     void OnCardBackChanged(int index);
 
+    const MessageBoxes& messages_;
     ColorSwatch* swatch_;
     QPushButton* colorButton_;
     QComboBox* backList_;

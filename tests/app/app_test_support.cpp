@@ -11,18 +11,14 @@
 
 namespace mervane::testing {
 
-MessageRecorder::MessageRecorder() {
-    SetMessageAnswerer([this](MessageKind kind, const QString& text) {
+void MessageRecorder::Attach(MessageBoxes& boxes) {
+    boxes.SetAnswerer([this](MessageKind kind, const QString& text) {
         shown << text;
         if (kind != MessageKind::YesNo || answers.empty()) return false;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     });
-}
-
-MessageRecorder::~MessageRecorder() {
-    SetMessageAnswerer({});
 }
 
 AppFixture::AppFixture() {
@@ -52,6 +48,7 @@ bool AppFixture::HasSetting(const QString& key) const {
 CMainFrame& AppFixture::Start(const QString& settingsPath) {
     frame_ = std::make_unique<CMainFrame>(
         SettingsStore(settingsPath.isEmpty() ? SettingsPath() : settingsPath));
+    messages.Attach(frame_->Messages());
     frame_->show();
     (void)QTest::qWaitForWindowExposed(frame_.get());
     return *frame_;
