@@ -12,7 +12,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/help_window.h"
 #include "app/message_box.h"
 #include "app/play_to_field.h"
 #include "game/settings.h"
@@ -64,7 +63,8 @@ CGameSetupDlg::CGameSetupDlg(MessageBoxes& messages, QWidget* parent)
     const auto cycle = TabCycle();
     for (std::size_t i = 0; i + 1 < cycle.size(); ++i) setTabOrder(cycle[i], cycle[i + 1]);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] { ShowHelp(QStringLiteral("game_setup")); });
+    connect(help, &QShortcut::activated, this,
+            [this] { emit helpRequested(QStringLiteral("game_setup")); });
 }
 
 // Names, the buttons, then target and speed.

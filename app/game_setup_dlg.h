@@ -32,6 +32,10 @@ class CGameSetupDlg : public QDialog {
     QComboBox* SpeedList() const { return speedList_; }
     QDialogButtonBox* Buttons() const { return buttons_; }
 
+  signals:
+    // F1: the window opens its help at `anchor`, without waiting for the dialog.
+    void helpRequested(const QString& anchor);
+
   protected:
     void showEvent(QShowEvent* event) override;
     bool focusNextPrevChild(bool next) override;

@@ -74,6 +74,9 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     // The window's size follows the table's zoom.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(view_, &CMervaneView::stateChanged, this, &CMainFrame::UpdateCommandStates);
+    // A dialog's F1 opens help at once, even while the dialog waits.
+    connect(view_, &CMervaneView::helpRequested, this,
+            [this](const QString& anchor) { help_.Show(anchor); });
     view_->OnInitialUpdate();
     RestorePlacement();
     UpdateCommandStates();

@@ -176,6 +176,7 @@ GameSettings CMervaneView::CurrentSettings() const {
 void CMervaneView::OnGameSetup() {
     const GameState& state = game_.State();
     CGameSetupDlg dialog(messages_, window());
+    connect(&dialog, &CGameSetupDlg::helpRequested, this, &CMervaneView::helpRequested);
     dialog.leftName = ToQString(state.playerNames[0]);
     dialog.topName = ToQString(state.playerNames[1]);
     dialog.rightName = ToQString(state.playerNames[2]);
@@ -212,6 +213,7 @@ void CMervaneView::ApplyGameSetup(const CGameSetupDlg& dialog) {
 void CMervaneView::OnTableSetup() {
     GameState& state = game_.State();
     CTableSetupDlg dialog(messages_, window());
+    connect(&dialog, &CTableSetupDlg::helpRequested, this, &CMervaneView::helpRequested);
     dialog.cardBackId = state.table.cardBackId;
     dialog.tableColor = state.table.tableColor;
     dialog.trainingMode = state.trainingMode;

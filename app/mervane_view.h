@@ -68,6 +68,8 @@ class CMervaneView : public QWidget {
     // Something the command states depend on may have changed.
     void stateChanged();
     void zoomChanged(int zoom);
+    // F1 in a setup dialog: help at `anchor`, at once.
+    void helpRequested(const QString& anchor);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

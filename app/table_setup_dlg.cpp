@@ -14,7 +14,6 @@
 
 #include "app/color_dlg.h"
 #include "app/color_swatch.h"
-#include "app/help_window.h"
 #include "app/message_box.h"
 #include "render/bitmap_cache.h"
 #include "render/card_table.h"
@@ -93,7 +92,8 @@ CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
     setTabOrder(training_, seven_);
     setTabOrder(seven_, advanced_);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] { ShowHelp(QStringLiteral("table_setup")); });
+    connect(help, &QShortcut::activated, this,
+            [this] { emit helpRequested(QStringLiteral("table_setup")); });
 }
 
 void CTableSetupDlg::OnInitDialog() {

@@ -53,6 +53,10 @@ class CTableSetupDlg : public QDialog {
     QCheckBox* SevenCardsBox() const { return seven_; }
     QCheckBox* AdvancedBox() const { return advanced_; }
 
+  signals:
+    // F1: the window opens its help at `anchor`, without waiting for the dialog.
+    void helpRequested(const QString& anchor);
+
   protected:
     void showEvent(QShowEvent* event) override;
 
