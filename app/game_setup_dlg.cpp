@@ -12,7 +12,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/help_window.h"
 #include "app/message_box.h"
 #include "app/play_to_field.h"
 #include "game/settings.h"
@@ -34,8 +33,9 @@ qsizetype CharacterCount(const QString& text) {
 
 }  // namespace
 
-CGameSetupDlg::CGameSetupDlg(QWidget* parent)
+CGameSetupDlg::CGameSetupDlg(MessageBoxes& messages, QWidget* parent)
     : QDialog(parent),
+      messages_(messages),
       playToField_(new PlayToField(MinPlayTo, MaxPlayTo, this)),
       speedList_(new QComboBox(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
@@ -63,7 +63,8 @@ CGameSetupDlg::CGameSetupDlg(QWidget* parent)
     const auto cycle = TabCycle();
     for (std::size_t i = 0; i + 1 < cycle.size(); ++i) setTabOrder(cycle[i], cycle[i + 1]);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] { ShowHelp(QStringLiteral("game_setup")); });
+    connect(help, &QShortcut::activated, this,
+            [this] { emit helpRequested(QStringLiteral("game_setup")); });
 }
 
 // Names, the buttons, then target and speed.
@@ -111,11 +112,11 @@ void CGameSetupDlg::showEvent(QShowEvent* event) {
 bool CGameSetupDlg::ReadPlayTo() {
     const auto value = playToField_->Value();
     if (!value) {
-        ShowWarning(this, QStringLiteral("Please enter an integer."));
+        messages_.Show(this, QStringLiteral("Please enter an integer."));
     } else if (*value < MinPlayTo || *value > MaxPlayTo) {
-        ShowWarning(this, QStringLiteral("Please enter an integer between %1 and %2.")
-                              .arg(MinPlayTo)
-                              .arg(MaxPlayTo));
+        messages_.Show(this, QStringLiteral("Please enter an integer between %1 and %2.")
+                                 .arg(MinPlayTo)
+                                 .arg(MaxPlayTo));
     } else {
         playTo = *value;
         return true;
@@ -127,7 +128,7 @@ bool CGameSetupDlg::ReadPlayTo() {
 bool CGameSetupDlg::NamesFit() {
     for (int i = 0; i < 3; ++i) {
         if (CharacterCount(names_[i]->text()) > MaxNameLength) {
-            ShowWarning(this, QString::fromLatin1(TooLong[i]));
+            messages_.Show(this, QString::fromLatin1(TooLong[i]));
             names_[i]->setFocus(Qt::OtherFocusReason);
             return false;
         }

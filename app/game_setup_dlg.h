@@ -9,6 +9,7 @@ class QDialogButtonBox;
 
 namespace mervane {
 
+class MessageBoxes;
 class PlayToField;
 
 // "Setup": the computer seats' names, the "Play to" target and the play speed.
@@ -16,7 +17,7 @@ class PlayToField;
 class CGameSetupDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CGameSetupDlg(QWidget* parent = nullptr);
+    explicit CGameSetupDlg(MessageBoxes& messages, QWidget* parent = nullptr);
 
     int playTo = 0;
     int speedIndex = 0;
@@ -31,6 +32,10 @@ class CGameSetupDlg : public QDialog {
     QComboBox* SpeedList() const { return speedList_; }
     QDialogButtonBox* Buttons() const { return buttons_; }
 
+  signals:
+    // F1: the window opens its help at `anchor`, without waiting for the dialog.
+    void helpRequested(const QString& anchor);
+
   protected:
     void showEvent(QShowEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -40,6 +45,7 @@ class CGameSetupDlg : public QDialog {
     bool ReadPlayTo();
     bool NamesFit();
 
+    MessageBoxes& messages_;
     std::array<QLineEdit*, 3> names_{};
     PlayToField* playToField_;
     QComboBox* speedList_;

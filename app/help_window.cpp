@@ -12,7 +12,6 @@ namespace mervane {
 namespace {
 
 const QUrl HelpPage(QStringLiteral("qrc:/help/mervane.htm"));
-HelpHost* currentHost = nullptr;
 
 }  // namespace
 
@@ -38,18 +37,6 @@ void HelpWindow::ShowAnchor(const QString& anchor) {
     browser_->scrollToAnchor(anchor);
     // The first showing lays the page out only after this returns.
     QTimer::singleShot(0, browser_, [this, anchor] { browser_->scrollToAnchor(anchor); });
-}
-
-HelpHost::HelpHost(const QWidget& table) : table_(table) {
-    currentHost = this;
-}
-
-HelpHost::~HelpHost() {
-    if (currentHost == this) currentHost = nullptr;
-}
-
-HelpHost* HelpHost::Current() {
-    return currentHost;
 }
 
 void HelpHost::Show(const QString& anchor) {
@@ -80,10 +67,6 @@ void HelpHost::PlaceBesideTable() {
 
 void HelpHost::Close() {
     if (window_) window_->close();
-}
-
-void ShowHelp(const QString& anchor) {
-    if (HelpHost* host = HelpHost::Current()) host->Show(anchor);
 }
 
 }  // namespace mervane

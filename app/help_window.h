@@ -28,15 +28,14 @@ class HelpWindow : public QWidget {
 class HelpHost {
   public:
     // The help window first opens beside `table`, so that the table stays in view.
-    explicit HelpHost(const QWidget& table);
-    ~HelpHost();
+    explicit HelpHost(const QWidget& table) : table_(table) {}
     HelpHost(const HelpHost&) = delete;
     HelpHost& operator=(const HelpHost&) = delete;
 
+    // Opens the help page at an anchor: "Main_Contents", "game_setup" or "table_setup".
     void Show(const QString& anchor);
     void Close();
     HelpWindow* Window() const { return window_.get(); }
-    static HelpHost* Current();
 
   private:
     void PlaceBesideTable();
@@ -44,8 +43,5 @@ class HelpHost {
     const QWidget& table_;
     std::unique_ptr<HelpWindow> window_;
 };
-
-// Opens the help page at an anchor: "Main_Contents", "game_setup" or "table_setup".
-void ShowHelp(const QString& anchor);
 
 }  // namespace mervane

@@ -11,11 +11,11 @@
 #include <QScreen>
 #include <QToolBar>
 #include <algorithm>
+#include <utility>
 
 #include "app/about_dlg.h"
 #include "app/close_request.h"
 #include "app/mervane_view.h"
-#include "app/message_box.h"
 #include "render/bitmap_cache.h"
 
 namespace mervane {
@@ -63,8 +63,8 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     : QMainWindow(parent),
       store_(std::move(store)),
       windowState_(store_),
-      view_(new CMervaneView(store_, this)) {
-    SetClosingDown(false);
+      view_(new CMervaneView(store_, messages_, this)) {
+    store_.SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     setWindowTitle(QStringLiteral("Mervane"));
     setWindowIcon(ProgramIcon());
     setCentralWidget(view_);
@@ -74,13 +74,20 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     // The window's size follows the table's zoom.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(view_, &CMervaneView::stateChanged, this, &CMainFrame::UpdateCommandStates);
+    // A dialog's F1 opens help at once, even while the dialog waits.
+    connect(view_, &CMervaneView::helpRequested, this,
+            [this](const QString& anchor) { help_.Show(anchor); });
     view_->OnInitialUpdate();
     RestorePlacement();
     UpdateCommandStates();
     closeRequests_ = CloseRequestFilter::ForPlatform(*this);
 }
 
-CMainFrame::~CMainFrame() = default;
+// The view refers to the store and the message boxes, so it goes before them rather
+// than with the other child widgets after them.
+CMainFrame::~CMainFrame() {
+    delete std::exchange(view_, nullptr);
+}
 
 QAction* CMainFrame::AddCommand(CommandId id, const QString& text,
                                 void (CMervaneView::*handler)()) {
@@ -241,7 +248,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // Nothing is asked and nothing waits: a chain under way runs out without pauses.
     SavePlacement();
     view_->Shutdown();
-    SetClosingDown(true);
+    messages_.CloseDown();
     RejectOpenDialogs();
     help_.Close();
     event->accept();

@@ -6,6 +6,7 @@
 
 #include "app/help_window.h"
 #include "app/mervane_doc.h"
+#include "app/message_box.h"
 #include "app/settings_store.h"
 #include "app/window_state.h"
 
@@ -43,6 +44,7 @@ class CMainFrame : public QMainWindow {
     QMenu* GameMenu() const { return menu_; }
     QToolBar* CommandBar() const { return toolBar_; }
     HelpHost& Help() { return help_; }
+    MessageBoxes& Messages() { return messages_; }
     const SettingsStore& Store() const { return store_; }
     const WindowStateStore& WindowState() const { return windowState_; }
 
@@ -73,6 +75,8 @@ class CMainFrame : public QMainWindow {
     QSize WindowSizeAt(int zoom) const;
     QSize FrameExtra(const WindowPlacement& placement) const;
 
+    // First, so that everything below may show a message until it is gone.
+    MessageBoxes messages_;
     SettingsStore store_;
     WindowStateStore windowState_;
     CMervaneDoc document_;

@@ -32,8 +32,8 @@ void StampFirstPaint() {
 
 }  // namespace
 
-CMervaneView::CMervaneView(const SettingsStore& store, QWidget* parent)
-    : QWidget(parent), store_(store), platform_(*this), game_(platform_) {
+CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, QWidget* parent)
+    : QWidget(parent), store_(store), messages_(messages), platform_(*this), game_(platform_) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted; nothing to erase
     SetZoom(1);
 }
@@ -106,7 +106,8 @@ GameSettings CMervaneView::CurrentSettings() const { return game_.Settings(); }
 
 void CMervaneView::OnGameSetup() {
     const GameState& state = game_.State();
-    CGameSetupDlg dialog(window());
+    CGameSetupDlg dialog(messages_, window());
+    connect(&dialog, &CGameSetupDlg::helpRequested, this, &CMervaneView::helpRequested);
     dialog.leftName = ToQString(state.playerNames[0]);
     dialog.topName = ToQString(state.playerNames[1]);
     dialog.rightName = ToQString(state.playerNames[2]);
@@ -146,7 +147,8 @@ void CMervaneView::ApplyGameSetup(const CGameSetupDlg& dialog) {
 
 void CMervaneView::OnTableSetup() {
     const GameState& state = game_.State();
-    CTableSetupDlg dialog(window());
+    CTableSetupDlg dialog(messages_, window());
+    connect(&dialog, &CTableSetupDlg::helpRequested, this, &CMervaneView::helpRequested);
     dialog.cardBackId = state.table.cardBackId;
     dialog.tableColor = state.table.tableColor;
     dialog.trainingMode = state.trainingMode;

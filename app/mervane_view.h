@@ -11,6 +11,8 @@
 
 namespace mervane {
 
+class MessageBoxes;
+
 // The card table. It owns the game, paints it at its own size (240 x 268) and shows
 // it enlarged by a whole factor; taps are mapped back to table pixels. Taps and
 // commands go to the game at once; while a chain of turns runs, the game holds them.
@@ -22,11 +24,12 @@ class CMervaneView : public QWidget {
     static constexpr int MinZoom = 1;
     static constexpr int MaxZoom = 4;
 
-    CMervaneView(const SettingsStore& store, QWidget* parent = nullptr);
+    CMervaneView(const SettingsStore& store, MessageBoxes& messages, QWidget* parent = nullptr);
 
     MervaneGame& Game() { return game_; }
     const GameState& State() const { return game_.State(); }
     QtGamePlatform& Platform() { return platform_; }
+    MessageBoxes& Messages() { return messages_; }
 
     // Start-up: the stored settings into the game.
     void OnInitialUpdate();
@@ -60,6 +63,8 @@ class CMervaneView : public QWidget {
     // Something the command states depend on may have changed.
     void stateChanged();
     void zoomChanged(int zoom);
+    // F1 in a setup dialog: help at `anchor`, at once.
+    void helpRequested(const QString& anchor);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,6 +75,7 @@ class CMervaneView : public QWidget {
     GameSettings CurrentSettings() const;
 
     const SettingsStore& store_;
+    MessageBoxes& messages_;
     QtGamePlatform platform_;
     MervaneGame game_;
     int zoom_ = 1;

@@ -1,61 +1,41 @@
 #include "app/message_box.h"
 
 #include <QMessageBox>
-#include <QPointer>
+#include <algorithm>
 #include <utility>
 
 namespace mervane {
-namespace {
 
-MessageAnswerer& Answerer() {
-    static MessageAnswerer answerer;
-    return answerer;
+void MessageBoxes::SetAnswerer(MessageAnswerer answerer) {
+    answerer_ = std::move(answerer);
 }
 
-bool& Closing() {
-    static bool closing = false;
-    return closing;
+void MessageBoxes::Show(QWidget* parent, const QString& text) {
+    Run(parent, MessageKind::Ok, text);
 }
 
-QPointer<QMessageBox>& OpenBox() {
-    static QPointer<QMessageBox> box;
-    return box;
+bool MessageBoxes::Ask(QWidget* parent, const QString& text) {
+    return Run(parent, MessageKind::YesNo, text);
 }
 
-bool Run(QWidget* parent, MessageKind kind, const QString& text) {
-    if (Closing()) return false;
-    if (Answerer()) return Answerer()(kind, text);
+bool MessageBoxes::Run(QWidget* parent, MessageKind kind, const QString& text) {
+    if (closing_) return false;
+    if (answerer_) return answerer_(kind, text);
     const auto buttons =
         kind == MessageKind::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Mervane"), text, buttons, parent);
     box.setDefaultButton(kind == MessageKind::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
-    OpenBox() = &box;
+    open_.push_back(&box);
     const int answer = box.exec();
-    OpenBox() = nullptr;
-    return !Closing() && answer == QMessageBox::Yes;
+    std::erase(open_, &box);
+    return !closing_ && answer == QMessageBox::Yes;
 }
 
-}  // namespace
-
-void SetMessageAnswerer(MessageAnswerer answerer) {
-    Answerer() = std::move(answerer);
-}
-
-void ShowWarning(QWidget* parent, const QString& text) {
-    Run(parent, MessageKind::Ok, text);
-}
-
-bool AskWarningYesNo(QWidget* parent, const QString& text) {
-    return Run(parent, MessageKind::YesNo, text);
-}
-
-void SetClosingDown(bool closing) {
-    Closing() = closing;
-    if (closing && OpenBox()) OpenBox()->reject();
-}
-
-bool ClosingDown() {
-    return Closing();
+void MessageBoxes::CloseDown() {
+    closing_ = true;
+    // Innermost first, so that each exec() returns in turn.
+    const auto open = open_;
+    std::for_each(open.rbegin(), open.rend(), [](QMessageBox* box) { box->reject(); });
 }
 
 }  // namespace mervane

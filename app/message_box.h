@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
+class QMessageBox;
 class QWidget;
 
 namespace mervane {
@@ -12,14 +14,34 @@ enum class MessageKind { Ok, YesNo };
 
 // Tests answer messages through this instead of a box; true means Yes.
 using MessageAnswerer = std::function<bool(MessageKind kind, const QString& text)>;
-void SetMessageAnswerer(MessageAnswerer answerer);
 
-void ShowWarning(QWidget* parent, const QString& text);
-bool AskWarningYesNo(QWidget* parent, const QString& text);
+// The message boxes of one main window. Each window has its own, so that closing
+// one window, or a test answering for it, leaves the others alone.
+class MessageBoxes {
+  public:
+    MessageBoxes() = default;
+    MessageBoxes(const MessageBoxes&) = delete;
+    MessageBoxes& operator=(const MessageBoxes&) = delete;
 
-// While the program closes: open boxes are dismissed and later ones answer OK or No
-// at once, so that nothing waits for a person who has left.
-void SetClosingDown(bool closing);
-bool ClosingDown();
+    // The answerer must outlive its use; an empty one brings the real boxes back.
+    void SetAnswerer(MessageAnswerer answerer);
+
+    void Show(QWidget* parent, const QString& text);
+    // True for Yes.
+    bool Ask(QWidget* parent, const QString& text);
+
+    // The window closes: open boxes are dismissed and later ones answer OK or No at
+    // once, so that nothing waits for a person who has left.
+    void CloseDown();
+    bool ClosingDown() const { return closing_; }
+
+  private:
+    bool Run(QWidget* parent, MessageKind kind, const QString& text);
+
+    MessageAnswerer answerer_;
+    bool closing_ = false;
+    // Innermost last: a box may open while another waits.
+    std::vector<QMessageBox*> open_;
+};
 
 }  // namespace mervane

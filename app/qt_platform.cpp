@@ -43,12 +43,12 @@ void QtGamePlatform::PauseEnded() {
 
 bool QtGamePlatform::AskYesNo(std::string_view text) {
     if (quitting_) return false;
-    return AskWarningYesNo(&view_, ToQString(text));
+    return view_.Messages().Ask(&view_, ToQString(text));
 }
 
 void QtGamePlatform::ShowMessage(std::string_view text) {
     if (quitting_) return;
-    ShowWarning(&view_, ToQString(text));
+    view_.Messages().Show(&view_, ToQString(text));
 }
 
 Rect QtGamePlatform::ClientRect() const {

@@ -1,6 +1,5 @@
 #include "app/settings_store.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,8 +9,6 @@
 #include <QStringDecoder>
 #include <QStringList>
 #include <optional>
-
-#include "app/message_box.h"
 
 namespace mervane {
 namespace {
@@ -227,12 +224,11 @@ bool SettingsStore::Finish(std::unique_ptr<QSettings> settings, const Written& w
 // Once a run: the new values still hold until the program ends, and one warning is
 // enough to tell that they will not be there next time.
 void SettingsStore::ReportWriteFailure() const {
-    if (failureReported_) return;
+    if (failureReported_ || !reportFailure_) return;
     failureReported_ = true;
-    ShowWarning(QApplication::activeWindow(),
-                QStringLiteral("The settings could not be saved to\n%1\n\n"
-                               "The changes hold until Mervane is closed.")
-                    .arg(QDir::toNativeSeparators(FilePath())));
+    reportFailure_(QStringLiteral("The settings could not be saved to\n%1\n\n"
+                                  "The changes hold until Mervane is closed.")
+                       .arg(QDir::toNativeSeparators(FilePath())));
 }
 
 }  // namespace mervane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -18,6 +19,10 @@ class SettingsStore {
     SettingsStore();
     explicit SettingsStore(QString filePath);
 
+    // Takes the message for the user about the first failed write of a run.
+    using FailureReporter = std::function<void(const QString& message)>;
+    void SetFailureReporter(FailureReporter reporter) { reportFailure_ = std::move(reporter); }
+
     QString FilePath() const;
     // True when the file was named (by the caller or MERVANE_SETTINGS_FILE), not found.
     bool NamedExplicitly() const { return !filePath_.isEmpty(); }
@@ -25,7 +30,7 @@ class SettingsStore {
     // A value that is missing, unreadable or not a 32-bit number reads as its default.
     GameSettings Load() const;
     // Names, then speed, then the target when asked; false when the file does not hold
-    // the values afterwards. The first failure of a run is told to the user in a message.
+    // the values afterwards. The first failure of a run goes to the failure reporter.
     bool SaveGameSetup(const GameSettings& values, bool withPlayTo) const;
     bool SaveTableSetup(const GameSettings& values) const;
 
@@ -38,6 +43,7 @@ class SettingsStore {
     void ReportWriteFailure() const;
 
     QString filePath_;  // empty: the platform's place for this application
+    FailureReporter reportFailure_;
     mutable bool failureReported_ = false;
 };
 

@@ -14,7 +14,6 @@
 
 #include "app/color_dlg.h"
 #include "app/color_swatch.h"
-#include "app/help_window.h"
 #include "app/message_box.h"
 #include "render/bitmap_cache.h"
 #include "layout/card_table.h"
@@ -50,8 +49,9 @@ void CardBackPreview::paintEvent(QPaintEvent*) {
     if (!design.isNull()) painter.drawImage(0, 0, design, 0, 0, CardWidth, CardHeight);
 }
 
-CTableSetupDlg::CTableSetupDlg(QWidget* parent)
+CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
     : QDialog(parent),
+      messages_(messages),
       swatch_(new ColorSwatch(this)),
       colorButton_(new QPushButton(QStringLiteral("Table Color"), this)),
       backList_(new QComboBox(this)),
@@ -92,7 +92,8 @@ CTableSetupDlg::CTableSetupDlg(QWidget* parent)
     setTabOrder(training_, seven_);
     setTabOrder(seven_, advanced_);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [] { ShowHelp(QStringLiteral("table_setup")); });
+    connect(help, &QShortcut::activated, this,
+            [this] { emit helpRequested(QStringLiteral("table_setup")); });
 }
 
 void CTableSetupDlg::OnInitDialog() {
@@ -125,7 +126,7 @@ void CTableSetupDlg::OnTableColor() {
     CColorDlg picker(this);
     picker.color = tableColor;
     picker.setWindowModality(Qt::WindowModal);
-    if (picker.exec() == QDialog::Accepted && !ClosingDown()) tableColor = picker.color;
+    if (picker.exec() == QDialog::Accepted && !messages_.ClosingDown()) tableColor = picker.color;
     swatch_->SetColor(tableColor);
     swatch_->update();
 }

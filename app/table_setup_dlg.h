@@ -12,6 +12,7 @@ class QPushButton;
 namespace mervane {
 
 class ColorSwatch;
+class MessageBoxes;
 
 // A card back design shown one to one, a card's size.
 class CardBackPreview : public QWidget {
@@ -32,7 +33,8 @@ class CardBackPreview : public QWidget {
 class CTableSetupDlg : public QDialog {
     Q_OBJECT
   public:
-    explicit CTableSetupDlg(QWidget* parent = nullptr);
+    // `messages` tell whether the window closes while the colour picker is open.
+    explicit CTableSetupDlg(const MessageBoxes& messages, QWidget* parent = nullptr);
 
     Color tableColor = 0;
     std::int32_t cardBackId = 0;
@@ -51,6 +53,10 @@ class CTableSetupDlg : public QDialog {
     QCheckBox* SevenCardsBox() const { return seven_; }
     QCheckBox* AdvancedBox() const { return advanced_; }
 
+  signals:
+    // F1: the window opens its help at `anchor`, without waiting for the dialog.
+    void helpRequested(const QString& anchor);
+
   protected:
     void showEvent(QShowEvent* event) override;
 
@@ -58,6 +64,7 @@ class CTableSetupDlg : public QDialog {
     void OnTableColor();
     void OnCardBackChanged(int index);
 
+    const MessageBoxes& messages_;
     ColorSwatch* swatch_;
     QPushButton* colorButton_;
     QComboBox* backList_;

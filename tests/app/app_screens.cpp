@@ -54,8 +54,8 @@ void Run() {
     Shot("02-hand-1x");
     app.Frame().SetZoom(3);
     Shot("03-hand-3x");
-    ShotOf<CGameSetupDlg>(app, ID_GAME_SETUP, "04-game-setup", [](CGameSetupDlg& dialog) {
-        SetMessageAnswerer({});
+    ShotOf<CGameSetupDlg>(app, ID_GAME_SETUP, "04-game-setup", [&app](CGameSetupDlg& dialog) {
+        app.Frame().Messages().SetAnswerer({});
         dialog.PlayToEdit()->findChild<QLineEdit*>()->setText("0");
         QTimer::singleShot(100, [] {
             Shot("05-message-range");

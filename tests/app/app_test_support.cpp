@@ -11,18 +11,14 @@
 
 namespace mervane::testing {
 
-MessageRecorder::MessageRecorder() {
-    SetMessageAnswerer([this](MessageKind kind, const QString& text) {
+void MessageRecorder::Attach(MessageBoxes& boxes) {
+    boxes.SetAnswerer([this](MessageKind kind, const QString& text) {
         shown << text;
         if (kind != MessageKind::YesNo || answers.empty()) return false;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     });
-}
-
-MessageRecorder::~MessageRecorder() {
-    SetMessageAnswerer({});
 }
 
 AppFixture::AppFixture() = default;
@@ -50,6 +46,7 @@ CMainFrame& AppFixture::Start(const QString& settingsPath) {
     QtGamePlatform& platform = frame_->View()->Platform();
     platform.SetPauseScale(0);
     platform.FixClock(LocalTime{7, 2, 0, 0, 0});
+    messages.Attach(frame_->Messages());
     frame_->show();
     (void)QTest::qWaitForWindowExposed(frame_.get());
     return *frame_;

@@ -15,11 +15,16 @@
 
 namespace mervane::testing {
 
-// Records every message the program shows and answers its questions from a script.
+// Records every message a window shows and answers its questions from a script.
 class MessageRecorder {
   public:
-    MessageRecorder();
-    ~MessageRecorder();
+    MessageRecorder() = default;
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    // Answers for `boxes` from now on; the recorder must outlive their use.
+    void Attach(MessageBoxes& boxes);
+
     QStringList shown;
     std::deque<bool> answers;  // for Yes/No questions, in order; No when empty
 };
@@ -36,7 +41,8 @@ class AppFixture {
     QString ReadSetting(const QString& key) const;  // "Settings/PLAYTO", "" when absent
     bool HasSetting(const QString& key) const;
 
-    // Over the fixture's own settings file, or over another path when given.
+    // Over the fixture's own settings file, or over another path when given; `messages`
+    // answer for the window.
     CMainFrame& Start(const QString& settingsPath = {});
     CMainFrame& Frame() { return *frame_; }
     CMervaneView& View() { return *frame_->View(); }

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
@@ -19,6 +20,7 @@
 #include "app/color_dlg.h"
 #include "app/color_swatch.h"
 #include "app/game_setup_dlg.h"
+#include "app/message_box.h"
 #include "app/play_to_field.h"
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
@@ -559,6 +561,68 @@ TEST_F(DialogTest, F1InTheSetupDialogsOpensTheirHelp) {
         }
         ClickCancel(dialog);
     });
+}
+
+// --- each window has message boxes of its own ---
+
+TEST(MessageBoxesTest, TwoWindowsShareNeitherAnswersNorClosing) {
+    AppFixture first;
+    AppFixture second;
+    first.Start();
+    second.Start();
+    first.Trigger(ID_NEW_GAME_TOOLBAR);
+    second.Trigger(ID_NEW_GAME_TOOLBAR);
+    first.messages.answers = {false};
+    first.Trigger(ID_NEW_GAME);
+    EXPECT_EQ(first.messages.shown, QStringList{"Are you sure you want to quit current game?"});
+    EXPECT_TRUE(second.messages.shown.isEmpty()) << "the question went to the window that asked";
+
+    first.Frame().close();
+    EXPECT_TRUE(first.Frame().Messages().ClosingDown());
+    EXPECT_FALSE(second.Frame().Messages().ClosingDown());
+    second.messages.answers = {true};
+    second.Trigger(ID_NEW_GAME);
+    EXPECT_EQ(second.messages.shown, QStringList{"Are you sure you want to quit current game?"});
+    EXPECT_EQ(second.View().Game().HandsDealt(), 2) << "closing the first window silenced this one";
+}
+
+QMessageBox* OpenBoxSaying(const QString& text) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box && box->isVisible() && box->text() == text) return box;
+    }
+    return nullptr;
+}
+
+// Real boxes, one open over the other: closing down dismisses its own box only.
+TEST(MessageBoxesTest, ClosingDownDismissesOnlyItsOwnBoxes) {
+    MessageBoxes closing;
+    MessageBoxes staying;
+    // Should a box stay open by mistake, the test fails instead of waiting for ever.
+    QTimer watchdog;
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->reject();
+    });
+    watchdog.start(3000);
+    bool closingAnswer = true;
+    bool stayingStillOpen = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] { closing.CloseDown(); });
+        closingAnswer = closing.Ask(nullptr, QStringLiteral("Closing?"));
+        QMessageBox* box = OpenBoxSaying(QStringLiteral("Staying?"));
+        stayingStillOpen = box != nullptr;
+        if (box) box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_TRUE(staying.Ask(nullptr, QStringLiteral("Staying?")));
+    EXPECT_FALSE(closingAnswer);
+    EXPECT_TRUE(stayingStillOpen);
+    EXPECT_FALSE(staying.ClosingDown());
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(closing.Ask(nullptr, QStringLiteral("Later?")));
+    EXPECT_LT(clock.elapsed(), 1000) << "a box after closing down answers at once";
 }
 
 }  // namespace

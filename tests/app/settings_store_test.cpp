@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "app/message_box.h"
 #include "app/window_state.h"
 #include "app_test_support.h"
 
@@ -15,6 +16,7 @@ namespace {
 
 class SettingsStoreTest : public ::testing::Test {
   protected:
+    void SetUp() override { messages.Attach(boxes); }
     QString Path() const { return dir.filePath(QStringLiteral("mervane.ini")); }
     void Write(const QByteArray& text) const {
         QFile file(Path());
@@ -27,8 +29,16 @@ class SettingsStoreTest : public ::testing::Test {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
+    // A store that tells its failures through the fixture's message boxes.
+    SettingsStore Store(const QString& path) {
+        SettingsStore store(path);
+        store.SetFailureReporter([this](const QString& text) { boxes.Show(nullptr, text); });
+        return store;
+    }
+
     QTemporaryDir dir;
     testing::MessageRecorder messages;
+    MessageBoxes boxes;
 };
 
 TEST_F(SettingsStoreTest, NoFileGivesEveryDefault) {
@@ -52,7 +62,7 @@ TEST_F(SettingsStoreTest, SavedValuesReadBackWithTheirTypes) {
     values.cardBackId = 61;
     values.trainingMode = 1;
     values.advancedRules = 1;
-    const SettingsStore store(Path());
+    const SettingsStore store = Store(Path());
     ASSERT_TRUE(store.SaveGameSetup(values, true));
     ASSERT_TRUE(store.SaveTableSetup(values));
     const GameSettings loaded = store.Load();
@@ -72,7 +82,7 @@ TEST_F(SettingsStoreTest, SavedValuesReadBackWithTheirTypes) {
 TEST_F(SettingsStoreTest, GameSetupWritesTheTargetOnlyWhenAsked) {
     GameSettings values;
     values.playTo = 123;
-    ASSERT_TRUE(SettingsStore(Path()).SaveGameSetup(values, false));
+    ASSERT_TRUE(Store(Path()).SaveGameSetup(values, false));
     QSettings raw = Raw();
     EXPECT_TRUE(raw.contains("Settings/PLAYER3"));
     EXPECT_TRUE(raw.contains("Settings/PLAYSPEED"));
@@ -102,7 +112,7 @@ TEST_F(SettingsStoreTest, HandEditedValuesFallBackOneByOne) {
 TEST_F(SettingsStoreTest, GarbageFileReadsAsDefaultsAndIsRewrittenCleanly) {
     static const char garbage[] = "\x00\xff\xfe[[[=\n\x01garbage";
     Write(QByteArray(garbage, sizeof garbage - 1));
-    const SettingsStore store(Path());
+    const SettingsStore store = Store(Path());
     EXPECT_EQ(store.Load().playTo, 200);
     GameSettings values;
     values.cardBackId = 60;
@@ -113,7 +123,7 @@ TEST_F(SettingsStoreTest, GarbageFileReadsAsDefaultsAndIsRewrittenCleanly) {
 }
 
 TEST_F(SettingsStoreTest, AWriteThatCannotReachTheDiskReportsFailure) {
-    const SettingsStore store(QStringLiteral("/proc/no-such-folder/mervane.ini"));
+    const SettingsStore store = Store(QStringLiteral("/proc/no-such-folder/mervane.ini"));
     EXPECT_FALSE(store.SaveGameSetup(GameSettings{}, true));
     EXPECT_FALSE(store.SaveTableSetup(GameSettings{}));
     EXPECT_EQ(store.Load().playTo, 200);
@@ -126,7 +136,7 @@ TEST_F(SettingsStoreTest, EachRunTellsItsFirstFailedWriteOnly) {
     Write("not a folder");
     const QString path = Path() + "/mervane.ini";
     for (int run = 1; run <= 2; ++run) {
-        const SettingsStore store(path);
+        const SettingsStore store = Store(path);
         EXPECT_FALSE(store.SaveTableSetup(GameSettings{}));
         EXPECT_FALSE(store.SaveGameSetup(GameSettings{}, false));
         EXPECT_EQ(messages.shown.size(), run);
@@ -142,7 +152,7 @@ TEST_F(SettingsStoreTest, ReadOnlyFileOrFolderIsAFailureAndKeepsTheFile) {
     Write(text);
     for (const QString& locked : {Path(), dir.path()}) {
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-        EXPECT_FALSE(SettingsStore(Path()).SaveTableSetup(GameSettings{}));
+        EXPECT_FALSE(Store(Path()).SaveTableSetup(GameSettings{}));
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         EXPECT_EQ(Bytes(Path()), text) << locked.toStdString();
         EXPECT_FALSE(QFile::exists(Path() + ".unreadable"));
@@ -154,7 +164,7 @@ TEST_F(SettingsStoreTest, AFileWithAByteOrderMarkIsReadWholeAndWrittenBack) {
     Write(
         "\xEF\xBB\xBF[Settings]\r\nPLAYER1=Ann\r\nPLAYTO=300\r\nCARDBACK=60\r\n"
         "ADVANCED=1\r\n");
-    const SettingsStore store(Path());
+    const SettingsStore store = Store(Path());
     GameSettings values = store.Load();
     EXPECT_EQ(values.playerNames[0], "Ann");
     EXPECT_EQ(values.playTo, 300);
@@ -173,7 +183,7 @@ TEST_F(SettingsStoreTest, AFileWithAByteOrderMarkIsReadWholeAndWrittenBack) {
 TEST_F(SettingsStoreTest, ALatin1NameIsReadAsTypedAndStoredInUtf8) {
     for (const QByteArray& mark : {QByteArray(), QByteArray("\xEF\xBB\xBF")}) {
         Write(mark + "[Settings]\nPLAYER1=Ren\xE9\nPLAYER2=Zo\xC3\xAB\nPLAYER3=\"Bo, Jr\"\n");
-        const SettingsStore store(Path());
+        const SettingsStore store = Store(Path());
         const GameSettings loaded = store.Load();
         EXPECT_EQ(loaded.playerNames[0], "Ren\xC3\xA9");
         EXPECT_EQ(loaded.playerNames[1], "Zo\xC3\xAB");

@@ -368,6 +368,7 @@ TEST(ProgramTest, ClosingDuringASlowChainEndsPromptly) {
     testing::MessageRecorder messages;
     CMervaneApp app;
     ASSERT_TRUE(app.InitInstance());
+    messages.Attach(app.MainFrame()->Messages());
     CMainFrame* frame = app.MainFrame();
     QElapsedTimer sinceClose;
     QTimer::singleShot(50, frame, [frame] { frame->Command(ID_NEW_GAME_TOOLBAR)->trigger(); });
