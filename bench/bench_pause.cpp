@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "app/mervane_view.h"
+#include "app/message_box.h"
 
 // How closely the window's pauses keep their length, and what waiting costs: the
 // chain is suspended and the event loop sleeps until the pause's timer.
@@ -26,7 +27,8 @@ void BM_WindowPause(benchmark::State& state) {
     const int ms = static_cast<int>(state.range(0));
     QTemporaryDir dir;
     SettingsStore store(dir.filePath("mervane.ini"));
-    CMervaneView view(store);
+    MessageBoxes messages;
+    CMervaneView view(store, messages);
     QtGamePlatform& platform = view.Platform();
     double worstError = 0, errorSum = 0, cpu = 0, wall = 0;
     for (auto _ : state) {
