@@ -1,9 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
@@ -46,15 +44,6 @@ const QScreen* ScreenUnderTitleBar(QPoint frameTopLeft, int frameWidth) {
             return screen;
     }
     return nullptr;
-}
-
-// Rejects every dialog still open, so that no exec() waits on.
-void RejectOpenDialogs() {
-    const auto widgets = QApplication::topLevelWidgets();
-    for (auto it = widgets.crbegin(); it != widgets.crend(); ++it) {
-        if (auto* dialog = qobject_cast<QDialog*>(*it); dialog && dialog->isVisible())
-            dialog->reject();
-    }
 }
 
 }  // namespace
@@ -245,11 +234,11 @@ void CMainFrame::SavePlacement() const {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // Nothing is asked and nothing waits: a chain under way runs out without pauses.
+    // Nothing is asked and nothing waits: a chain under way stops at its pause, and
+    // the application's quit ends the loop of any dialog still open.
     SavePlacement();
     view_->Shutdown();
     messages_.CloseDown();
-    RejectOpenDialogs();
     help_.Close();
     event->accept();
     emit closed();
