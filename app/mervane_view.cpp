@@ -20,9 +20,7 @@ namespace {
 
 // For the start-up figure: the wall clock at the first paint, when asked for.
 void StampFirstPaint() {
-    static bool done = false;
-    if (done || qEnvironmentVariableIsEmpty("MERVANE_PRINT_FIRST_PAINT")) return;
-    done = true;
+    if (qEnvironmentVariableIsEmpty("MERVANE_PRINT_FIRST_PAINT")) return;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     std::printf(
         "first-paint-ns %lld\n",
@@ -61,7 +59,7 @@ void CMervaneView::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(0, 0, TableWidth * zoom_, TableHeight * zoom_), frame_);
     painter.end();
-    StampFirstPaint();
+    if (paints_ == 1) StampFirstPaint();
 }
 
 void CMervaneView::SetZoom(int zoom) {
