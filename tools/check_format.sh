@@ -18,10 +18,12 @@ mapfile -d '' listed < <(git ls-files -z -- '*.cpp' '*.h')
 files=()
 for f in "${listed[@]}"; do [ -f "$f" ] && files+=("$f"); done  # skip deletions not yet staged
 [ ${#files[@]} -eq 0 ] && { echo "check_format: no tracked sources" >&2; exit 2; }
+# A broken .clang-format would otherwise be reported once per file.
+"$tool" --style=file --dump-config "${files[0]}" >/dev/null
 if [ "${1:-}" = --fix ]; then
   exec "$tool" --style=file -i "${files[@]}"
 fi
-# A clang-format that cannot run (bad .clang-format, unreadable file) must fail too,
+# A clang-format that cannot run (an unreadable file, say) must fail too,
 # so its status counts as well as the list of files it complained about.
 status=0
 report=$("$tool" --style=file --dry-run --Werror "${files[@]}" 2>&1) || status=$?
