@@ -7,8 +7,8 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-#include "render/bitmap_cache.h"
 #include "layout/card_table.h"
+#include "render/bitmap_cache.h"
 
 namespace mervane {
 namespace {

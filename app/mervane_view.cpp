@@ -100,7 +100,9 @@ void CMervaneView::Shutdown() {
 
 // --- commands ---
 
-GameSettings CMervaneView::CurrentSettings() const { return game_.Settings(); }
+GameSettings CMervaneView::CurrentSettings() const {
+    return game_.Settings();
+}
 
 void CMervaneView::OnGameSetup() {
     const GameState& state = game_.State();

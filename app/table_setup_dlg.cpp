@@ -15,8 +15,8 @@
 #include "app/color_dlg.h"
 #include "app/color_swatch.h"
 #include "app/message_box.h"
-#include "render/bitmap_cache.h"
 #include "layout/card_table.h"
+#include "render/bitmap_cache.h"
 
 namespace mervane {
 namespace {

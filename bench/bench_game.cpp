@@ -16,7 +16,8 @@ void BM_HeadlessHands(benchmark::State& state) {
         Driver driver(options);
         hands += driver.Run();
     }
-    state.counters["hands/s"] = benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
+    state.counters["hands/s"] =
+        benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_HeadlessHands)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

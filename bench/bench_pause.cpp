@@ -49,7 +49,12 @@ void BM_WindowPause(benchmark::State& state) {
     state.counters["worst_error_ms"] = worstError;
     state.counters["cpu_percent"] = 100 * cpu / wall;
 }
-BENCHMARK(BM_WindowPause)->Arg(50)->Arg(300)->Arg(1000)->Iterations(10)->UseManualTime()
+BENCHMARK(BM_WindowPause)
+    ->Arg(50)
+    ->Arg(300)
+    ->Arg(1000)
+    ->Iterations(10)
+    ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kSuitNames = {"Spades", "Hearts", "Diamonds", "Clubs"};
 constexpr std::string_view kSuitLetters = "SHDC";
-constexpr std::array<std::string_view, 14> kRankTexts = {"",  "A", "2", "3", "4",  "5", "6",
+constexpr std::array<std::string_view, 14> kRankTexts = {"",  "A", "2", "3",  "4", "5", "6",
                                                          "7", "8", "9", "10", "J", "Q", "K"};
 
 }  // namespace

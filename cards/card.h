@@ -22,7 +22,9 @@ inline constexpr int Eight = 8;
 inline constexpr int Queen = 12;
 inline constexpr int King = 13;
 
-inline constexpr bool IsCard(std::int32_t value) { return value >= 1 && value <= CardsInPack; }
+inline constexpr bool IsCard(std::int32_t value) {
+    return value >= 1 && value <= CardsInPack;
+}
 
 // 1 (Ace) .. 13 (King); meaningful only for card values.
 inline constexpr int RankOf(Card card) {
@@ -38,7 +40,9 @@ inline constexpr Suit SuitOf(std::int32_t value) {
     return NoSuit;
 }
 
-inline constexpr bool IsEight(Card card) { return RankOf(card) == Eight; }
+inline constexpr bool IsEight(Card card) {
+    return RankOf(card) == Eight;
+}
 
 // The card of a rank in a suit: the inverse of RankOf and SuitOf.
 inline constexpr Card MakeCard(int rank, Suit suit) {

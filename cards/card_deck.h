@@ -10,7 +10,7 @@ namespace mervane {
 
 // The 52-card pack. Dealt cards stay in the array; only drawPos moves.
 class CardDeck {
-public:
+  public:
     CardDeck() { Refill(); }
 
     // Value order, nothing dealt; the shuffle counter is kept.
@@ -33,7 +33,7 @@ public:
     Card At(int i) const { return cards[static_cast<std::size_t>(i)]; }
     const std::array<Card, CardsInPack>& Cards() const { return cards; }
 
-private:
+  private:
     std::array<Card, CardsInPack> cards{};
     std::int32_t drawPos = 0;
     std::int32_t size = CardsInPack;

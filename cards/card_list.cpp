@@ -44,6 +44,8 @@ std::int32_t CardList::CountSuit(Suit suit) const {
         std::count_if(begin(), end(), [suit](Card card) { return SuitOf(card) == suit; }));
 }
 
-bool CardList::Contains(Card card) const { return std::find(begin(), end(), card) != end(); }
+bool CardList::Contains(Card card) const {
+    return std::find(begin(), end(), card) != end();
+}
 
 }  // namespace mervane

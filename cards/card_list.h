@@ -13,7 +13,7 @@ inline constexpr int MaxListCards = 45;
 // A hand or scratch list: up to 45 cards in a meaningful order, with a capacity
 // set by its owner. Slots from count on always hold NoCard.
 class CardList {
-public:
+  public:
     CardList() { slots_.fill(NoCard); }
 
     // Always true; the capacity is kept.
@@ -33,15 +33,19 @@ public:
     bool Contains(Card card) const;
 
     // Slot i, NoCard outside 0..44.
-    Card At(int i) const { return i >= 0 && i < MaxListCards ? slots_[static_cast<std::size_t>(i)] : NoCard; }
+    Card At(int i) const {
+        return i >= 0 && i < MaxListCards ? slots_[static_cast<std::size_t>(i)] : NoCard;
+    }
     Card operator[](int i) const { return At(i); }
-    std::span<const Card> Cards() const { return {slots_.data(), static_cast<std::size_t>(count_)}; }
+    std::span<const Card> Cards() const {
+        return {slots_.data(), static_cast<std::size_t>(count_)};
+    }
     auto begin() const { return Cards().begin(); }
     auto end() const { return Cards().end(); }
 
     bool operator==(const CardList&) const = default;
 
-private:
+  private:
     std::array<Card, MaxListCards> slots_;
     std::int32_t count_ = 0;
     std::int32_t capacity_ = 0;

@@ -15,36 +15,36 @@ struct LocalTime {
 };
 
 class Clock {
-public:
+  public:
     virtual LocalTime LocalNow() const = 0;
 
-protected:
+  protected:
     ~Clock() = default;
 };
 
 // The machine's local time.
 class SystemClock final : public Clock {
-public:
+  public:
     LocalTime LocalNow() const override;
 };
 
 // A clock that always reads the time it was given.
 class FixedClock final : public Clock {
-public:
+  public:
     explicit FixedClock(LocalTime time) : time_(time) {}
     LocalTime LocalNow() const override { return time_; }
     void Set(LocalTime time) { time_ = time; }
 
-private:
+  private:
     LocalTime time_;
 };
 
 // A modal message with an OK button.
 class Alerts {
-public:
+  public:
     virtual void ShowMessage(std::string_view text) = 0;
 
-protected:
+  protected:
     ~Alerts() = default;
 };
 
@@ -52,14 +52,14 @@ protected:
 // on every machine and compiler (std::rand is not specified that closely):
 // state = state * 214013 + 2531011 (mod 2^32), next = (state >> 16) & 0x7FFF.
 class CrtRandom {
-public:
+  public:
     void Seed(std::uint32_t seed) { state_ = seed; }
     int Next() {
         state_ = state_ * 214013u + 2531011u;
         return static_cast<int>((state_ >> 16) & 0x7FFFu);
     }
 
-private:
+  private:
     std::uint32_t state_ = 1;
 };
 

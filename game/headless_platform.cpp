@@ -9,7 +9,9 @@ namespace mervane {
 
 namespace {
 
-std::string Number(int value) { return std::to_string(value); }
+std::string Number(int value) {
+    return std::to_string(value);
+}
 
 }  // namespace
 
@@ -18,7 +20,9 @@ void HeadlessPlatform::Attach(MervaneGame& game) {
     game.SetObserver(this);
 }
 
-void HeadlessPlatform::Emit(const std::string& line) { sink_(line); }
+void HeadlessPlatform::Emit(const std::string& line) {
+    sink_(line);
+}
 
 void HeadlessPlatform::Redraw() {
     ++redraws_;
@@ -58,11 +62,13 @@ void HeadlessPlatform::PumpViewMessages() {
 
 void HeadlessPlatform::HandDealt(int handNumber, Seat dealer, Card starter) {
     if (!Tracing()) return;
-    Emit("hand " + Number(handNumber) + " dealer " + Number(dealer) + " starter " + Number(starter));
+    Emit("hand " + Number(handNumber) + " dealer " + Number(dealer) + " starter " +
+         Number(starter));
     if (!game_) return;
     for (Seat seat = 0; seat < SeatCount; ++seat) {
         std::string line = "deal " + Number(seat);
-        for (Card card : game_->State().hands[static_cast<std::size_t>(seat)]) line += " " + Number(card);
+        for (Card card : game_->State().hands[static_cast<std::size_t>(seat)])
+            line += " " + Number(card);
         Emit(line);
     }
 }

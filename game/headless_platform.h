@@ -21,7 +21,7 @@ class MervaneGame;
 //   end <winner> scores <s0> <s1> <s2> <s3> | dead | gameover <winner>
 // Used by the simulator and by the tests, which check the exact order of what is seen.
 class HeadlessPlatform final : public GamePlatform, public GameObserver {
-public:
+  public:
     using LineSink = std::function<void(std::string_view)>;
 
     explicit HeadlessPlatform(LocalTime now = {7, 2, 0, 0, 0}) : clock_(now) {}
@@ -67,7 +67,7 @@ public:
     void DeadRound() override;
     void GameOver(Seat winner) override;
 
-private:
+  private:
     void Emit(const std::string& line);
     bool Tracing() const { return static_cast<bool>(sink_); }
 

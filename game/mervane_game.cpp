@@ -40,7 +40,9 @@ GameSettings MervaneGame::Settings() const {
 
 // --- primitives ---
 
-void MervaneGame::Redraw() { platform_.Redraw(); }
+void MervaneGame::Redraw() {
+    platform_.Redraw();
+}
 
 void MervaneGame::SetSeatStatus(TablePosition position, std::string_view text) {
     SetStatus(SeatAtPosition(position), text);
@@ -61,7 +63,8 @@ void MervaneGame::ClearStatusLines() {
 
 void MervaneGame::RefreshCardCounts() {
     for (Seat seat = 0; seat < SeatCount; ++seat)
-        state_.table.SetHandSize(PositionOfSeat(seat), state_.hands[static_cast<std::size_t>(seat)].Count());
+        state_.table.SetHandSize(PositionOfSeat(seat),
+                                 state_.hands[static_cast<std::size_t>(seat)].Count());
 }
 
 bool MervaneGame::DrawForSeat(Seat seat) {
@@ -86,7 +89,6 @@ Seat MervaneGame::NextSeat(Seat seat) const {
     return reversed ? (seat + SeatCount - 1) % SeatCount : (seat + 1) % SeatCount;
 }
 
-
 // --- the chain of turns ---
 
 // The game's wait for one pause: the chain suspends unless the platform is done at once.
@@ -101,11 +103,17 @@ struct MervaneGame::Pause {
     void await_resume() const noexcept {}
 };
 
-MervaneGame::Pause MervaneGame::Sleep(int ms) { return {*this, ms}; }
+MervaneGame::Pause MervaneGame::Sleep(int ms) {
+    return {*this, ms};
+}
 
 // A chain never starts inside another: taps and commands that come meanwhile are held.
-void MervaneGame::StartChain(Next first) { StartChain(Task<Next>{}, first); }
-void MervaneGame::StartChain(Task<Next> first) { StartChain(std::move(first), {}); }
+void MervaneGame::StartChain(Next first) {
+    StartChain(Task<Next>{}, first);
+}
+void MervaneGame::StartChain(Task<Next> first) {
+    StartChain(std::move(first), {});
+}
 
 void MervaneGame::StartChain(Task<Next> firstStep, Next first) {
     if (Busy()) return;
@@ -178,7 +186,8 @@ void MervaneGame::PumpViewMessages() {
 
 void MervaneGame::DropHeldTaps() {
     if (held_.empty()) return;  // nearly always, and then cheaper than a pass
-    std::erase_if(held_, [](const HeldInput& input) { return std::holds_alternative<Point>(input); });
+    std::erase_if(held_,
+                  [](const HeldInput& input) { return std::holds_alternative<Point>(input); });
 }
 
 MervaneGame::Next MervaneGame::TurnOf(Seat seat) {
@@ -186,9 +195,15 @@ MervaneGame::Next MervaneGame::TurnOf(Seat seat) {
     return {Step::Computer, seat};
 }
 
-void MervaneGame::StartHand() { StartChain(Next{Step::NewHand, 0}); }
-void MervaneGame::ComputerTurn(Seat seat) { StartChain(TurnOf(seat)); }
-void MervaneGame::HumanTurn() { StartChain(Next{Step::Human, HumanSeat}); }
+void MervaneGame::StartHand() {
+    StartChain(Next{Step::NewHand, 0});
+}
+void MervaneGame::ComputerTurn(Seat seat) {
+    StartChain(TurnOf(seat));
+}
+void MervaneGame::HumanTurn() {
+    StartChain(Next{Step::Human, HumanSeat});
+}
 
 Task<MervaneGame::Next> MervaneGame::StartHandStep() {
     state_.showSplash = false;
@@ -354,8 +369,7 @@ Task<> MervaneGame::DrawTwo(Seat seat, PlayStyle style) {
 
 Task<MervaneGame::Next> MervaneGame::HumanTurnStep() {
     if (!CheckDeadRound()) co_return Next{Step::NewHand, 0};
-    const bool canPlay =
-        HasLegalPlay(state_.hands[0], RankOf(state_.topCard), state_.currentSuit);
+    const bool canPlay = HasLegalPlay(state_.hands[0], RankOf(state_.topCard), state_.currentSuit);
     if (state_.deck.Empty() && !canPlay) co_return co_await HumanPasses();
     state_.humanTurn = true;
     SetStatus(HumanSeat, text::YourMove);
@@ -396,7 +410,9 @@ void MervaneGame::EndHand(Seat winner) {
 
 // --- the human's taps ---
 
-void MervaneGame::UpdateLayoutRect() { state_.table.SetTableRect(platform_.ClientRect()); }
+void MervaneGame::UpdateLayoutRect() {
+    state_.table.SetTableRect(platform_.ClientRect());
+}
 
 void MervaneGame::OnTableTap(int x, int y) {
     if (Busy()) {
@@ -426,7 +442,8 @@ void MervaneGame::HumanTableTap(int x, int y) {
     auto& hand = state_.hands[0];
     if (state_.table.HitDrawPile({x, y}) && !state_.deck.Empty()) {
         DrawForSeat(HumanSeat);
-        if (!state_.deck.Empty() || HasLegalPlay(hand, RankOf(state_.topCard), state_.currentSuit)) {
+        if (!state_.deck.Empty() ||
+            HasLegalPlay(hand, RankOf(state_.topCard), state_.currentSuit)) {
             Redraw();
             return;
         }

@@ -29,7 +29,7 @@ inline constexpr PlayStyle HumanStyle{.announcesSpecials = false, .choosesSuitBy
 // The game flow of the table view: deals, plays the computer seats, takes the human's
 // taps and scores. It never draws: every visible step goes through the platform.
 class MervaneGame {
-public:
+  public:
     explicit MervaneGame(GamePlatform& platform) : platform_(platform) {}
     MervaneGame(const MervaneGame&) = delete;
     MervaneGame& operator=(const MervaneGame&) = delete;
@@ -91,7 +91,7 @@ public:
     Seat GameWinner() const { return state_.gameWinner; }
     int HandsDealt() const { return handsDealt_; }
 
-private:
+  private:
     // Tests set up positions (hands, top card, pack order) through this.
     friend struct GameTestAccess;
 

@@ -13,17 +13,18 @@ namespace mervane {
 // game never waits for an observer. Pauses, redraws and messages go through the
 // platform instead.
 class GameObserver {
-public:
+  public:
     virtual void HandDealt(int /*handNumber*/, Seat /*dealer*/, Card /*starter*/) {}
     virtual void StatusChanged(Seat /*seat*/, std::string_view /*text*/) {}
     virtual void CardPlayed(Seat /*seat*/, Card /*card*/) {}
     virtual void SuitNamed(Suit /*suit*/) {}
     virtual void CardDrawn(Seat /*seat*/, Card /*card*/) {}
-    virtual void HandEnded(Seat /*winner*/, const std::array<std::int32_t, SeatCount>& /*scores*/) {}
+    virtual void HandEnded(Seat /*winner*/, const std::array<std::int32_t, SeatCount>& /*scores*/) {
+    }
     virtual void DeadRound() {}
     virtual void GameOver(Seat /*winner*/) {}
 
-protected:
+  protected:
     ~GameObserver() = default;
 };
 

@@ -11,7 +11,7 @@ namespace mervane {
 // Everything the game flow asks of the window system. The application implements it
 // on Qt; tests and the simulator implement it without waiting.
 class GamePlatform : public Clock, public Alerts {
-public:
+  public:
     // Paint the whole view now, from the game state.
     virtual void Redraw() = 0;
     // A pause for the eye. False when it is already over (a platform that does not
@@ -29,7 +29,7 @@ public:
     virtual Rect ClientRect() const = 0;
     // LocalNow() and ShowMessage() come from Clock and Alerts.
 
-protected:
+  protected:
     ~GamePlatform() = default;
 };
 

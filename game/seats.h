@@ -26,6 +26,8 @@ inline constexpr Seat SeatAtPosition(TablePosition position) {
 }
 
 // The seat a Skip reaches: opposite, the same in both directions.
-inline constexpr Seat OppositeSeat(Seat seat) { return (seat + 2) % SeatCount; }
+inline constexpr Seat OppositeSeat(Seat seat) {
+    return (seat + 2) % SeatCount;
+}
 
 }  // namespace mervane

@@ -32,7 +32,7 @@ struct TaskFinal {
 // A chain allocates and frees the same few frame sizes for every turn: freed frames are
 // kept for the next step of their size instead of going back to the heap.
 class FramePool {
-public:
+  public:
     FramePool() = default;
     FramePool(const FramePool&) = delete;
     FramePool& operator=(const FramePool&) = delete;
@@ -58,7 +58,7 @@ public:
         list = ::new (frame) FreeFrame{list};
     }
 
-private:
+  private:
     struct FreeFrame {
         FreeFrame* next;
     };
@@ -116,7 +116,7 @@ struct TaskPromise<void> : TaskPromiseBase {
 // every step it is suspended in, so a chain abandoned mid-pause frees everything.
 template <class T = void>
 class [[nodiscard]] Task {
-public:
+  public:
     using promise_type = detail::TaskPromise<T>;
     using Handle = std::coroutine_handle<promise_type>;
 
@@ -154,7 +154,7 @@ public:
     }
     T await_resume() { return handle_.promise().Result(); }
 
-private:
+  private:
     Handle handle_;
 };
 

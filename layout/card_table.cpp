@@ -10,8 +10,12 @@ constexpr int kFanRow = 10;  // cards in one row or column of a fan
 constexpr int kEdge = 10;    // gap between the table's edge and a hand
 
 // Place of a card within its row or column; -1 (no card) stays -1.
-int PlaceInRow(int index) { return index >= kFanRow ? index % kFanRow : index; }
-int RowOf(int index) { return index < 0 ? 0 : index / kFanRow; }
+int PlaceInRow(int index) {
+    return index >= kFanRow ? index % kFanRow : index;
+}
+int RowOf(int index) {
+    return index < 0 ? 0 : index / kFanRow;
+}
 
 }  // namespace
 
@@ -120,7 +124,9 @@ std::array<Rect, 4> CCardTable::SuitBoxes() const {
     return boxes;
 }
 
-Point CCardTable::SuitIndicatorPos() const { return {1, tableRect.bottom - 21}; }
+Point CCardTable::SuitIndicatorPos() const {
+    return {1, tableRect.bottom - 21};
+}
 
 Rect CCardTable::DrawPileRect() const {
     const Point c = tableRect.Center();
@@ -129,7 +135,9 @@ Rect CCardTable::DrawPileRect() const {
     return {left, top, left + cardWidth, top + cardHeight};
 }
 
-bool CCardTable::HitDrawPile(Point tap) const { return DrawPileRect().Contains(tap); }
+bool CCardTable::HitDrawPile(Point tap) const {
+    return DrawPileRect().Contains(tap);
+}
 
 int CCardTable::HitHandCard(Point tap, int cardCount) const {
     const int n = HandSize(Bottom);

@@ -49,7 +49,7 @@ struct DiscardOnlyPile {
 // The card table's layout: pure integer arithmetic shared by painting and hit tests.
 // It draws nothing; render/card_table_draw.h draws from it.
 class CCardTable {
-public:
+  public:
     // Sets the table rectangle and the fan steps, as the game does at start-up and at
     // each tap, and as every paint does on its own copy.
     void SetTableRect(Rect rect);
@@ -79,7 +79,7 @@ public:
     std::int32_t stepY = 0;
     std::array<std::int32_t, 4> handSize{};  // by TablePosition - 1
 
-private:
+  private:
     Point FanPos(TablePosition position, int index, int count) const;
 };
 

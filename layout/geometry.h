@@ -26,7 +26,9 @@ struct Rect {
     std::int32_t Width() const { return right - left; }
     std::int32_t Height() const { return bottom - top; }
     Point Center() const { return {(left + right) / 2, (top + bottom) / 2}; }
-    bool Contains(Point p) const { return left <= p.x && p.x < right && top <= p.y && p.y < bottom; }
+    bool Contains(Point p) const {
+        return left <= p.x && p.x < right && top <= p.y && p.y < bottom;
+    }
     bool operator==(const Rect&) const = default;
 };
 
@@ -39,8 +41,14 @@ using Color = std::uint32_t;
 inline constexpr Color MakeColor(int red, int green, int blue) {
     return static_cast<Color>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-inline constexpr int RedOf(Color c) { return static_cast<int>(c & 0xFF); }
-inline constexpr int GreenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-inline constexpr int BlueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+inline constexpr int RedOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+inline constexpr int GreenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+inline constexpr int BlueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 }  // namespace mervane

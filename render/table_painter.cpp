@@ -21,7 +21,9 @@ constexpr std::string_view kWinner = "Winner";
 bool ShowsWinnerScreen(const GameState& state) {
     return !state.gameInProgress && state.betweenGames && state.handOver;
 }
-bool ShowsTitle(const GameState& state) { return !ShowsWinnerScreen(state) && state.showSplash; }
+bool ShowsTitle(const GameState& state) {
+    return !ShowsWinnerScreen(state) && state.showSplash;
+}
 
 void DrawTitle(const Picture* title, Surface& window, const Rect& client) {
     window.FillRect(client, White);

@@ -218,14 +218,10 @@ const Art& SmallPip(Suit s) {
     };
     // clang-format on
     switch (s) {
-        case Suit::Clubs:
-            return clubs;
-        case Suit::Diamonds:
-            return diamonds;
-        case Suit::Hearts:
-            return hearts;
-        case Suit::Spades:
-            return spades;
+        case Suit::Clubs: return clubs;
+        case Suit::Diamonds: return diamonds;
+        case Suit::Hearts: return hearts;
+        case Suit::Spades: return spades;
     }
     return clubs;
 }
@@ -245,9 +241,7 @@ Art BigPip(Suit s, int size, int height = 0) {
         FillPolygon(m, pts, kBlack);
     };
     switch (s) {
-        case Suit::Diamonds:
-            poly({{0.5, 0.0}, {0.92, 0.5}, {0.5, 1.0}, {0.08, 0.5}});
-            break;
+        case Suit::Diamonds: poly({{0.5, 0.0}, {0.92, 0.5}, {0.5, 1.0}, {0.08, 0.5}}); break;
         case Suit::Hearts:
             circle(0.27, 0.30, 0.27);
             circle(0.73, 0.30, 0.27);
@@ -373,24 +367,15 @@ std::vector<std::pair<int, int>> PipCentres(int rank) {
         return v;
     };
     switch (rank) {
-        case 2:
-            return {{M, top}, {M, bottom}};
-        case 3:
-            return {{M, top}, {M, mid}, {M, bottom}};
-        case 4:
-            return sides2;
-        case 5:
-            return with(sides2, {{M, mid}});
-        case 6:
-            return sides3;
-        case 7:
-            return with(sides3, {{M, 12}});
-        case 8:
-            return with(sides3, {{M, 12}, {M, 28}});
-        case 9:
-            return with(sides4, {{M, mid}});
-        case 10:
-            return with(sides4, {{M, 10}, {M, 30}});
+        case 2: return {{M, top}, {M, bottom}};
+        case 3: return {{M, top}, {M, mid}, {M, bottom}};
+        case 4: return sides2;
+        case 5: return with(sides2, {{M, mid}});
+        case 6: return sides3;
+        case 7: return with(sides3, {{M, 12}});
+        case 8: return with(sides3, {{M, 12}, {M, 28}});
+        case 9: return with(sides4, {{M, mid}});
+        case 10: return with(sides4, {{M, 10}, {M, 30}});
     }
     return {};
 }

@@ -61,7 +61,8 @@ TEST_F(SettingsFileTest, ACardBackWithNoDesignIsKeptUntilOneIsPicked) {
     Start();
     AcceptTableSetup([](CTableSetupDlg& dialog) {
         EXPECT_EQ(dialog.CardBackList()->currentIndex(), -1) << "no design is selected";
-        EXPECT_EQ(dialog.Preview()->CardBack(), 54) << "the preview shows the Blue back the table draws";
+        EXPECT_EQ(dialog.Preview()->CardBack(), 54)
+            << "the preview shows the Blue back the table draws";
     });
     EXPECT_EQ(State().table.cardBackId, 99);
     EXPECT_EQ(ReadSetting("Settings/CARDBACK"), "99");

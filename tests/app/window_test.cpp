@@ -16,9 +16,9 @@
 #include "app/mervane_app.h"
 #include "app/qt_platform.h"
 #include "app_test_support.h"
-#include "tests/game/game_test_access.h"
 #include "cards/rules.h"
 #include "game/texts.h"
+#include "tests/game/game_test_access.h"
 
 namespace mervane {
 namespace {

@@ -66,11 +66,10 @@ TEST(CardDeckShuffle, SeedGivesOneFixedOrder) {
     CrtRandom random;
     RecordingAlerts alerts;
     deck.Shuffle(FixedClock({7, 2, 0, 0, 0}), random, alerts);
-    const std::array<Card, 52> expected = {
-        27, 41, 14, 23, 46, 2,  28, 45, 30, 12, 13, 24, 7,
-        21, 5,  31, 39, 1,  20, 11, 34, 26, 18, 40, 49, 36,
-        33, 44, 38, 4,  48, 32, 47, 16, 35, 37, 51, 43, 22,
-        50, 15, 42, 17, 29, 8,  3,  52, 6,  9,  19, 10, 25};
+    const std::array<Card, 52> expected = {27, 41, 14, 23, 46, 2,  28, 45, 30, 12, 13, 24, 7,
+                                           21, 5,  31, 39, 1,  20, 11, 34, 26, 18, 40, 49, 36,
+                                           33, 44, 38, 4,  48, 32, 47, 16, 35, 37, 51, 43, 22,
+                                           50, 15, 42, 17, 29, 8,  3,  52, 6,  9,  19, 10, 25};
     EXPECT_EQ(deck.Cards(), expected);
 }
 

@@ -12,7 +12,9 @@ CardList ListOf(std::initializer_list<Card> cards, int capacity = 52) {
     return list;
 }
 
-std::vector<Card> CardsOf(const CardList& list) { return {list.begin(), list.end()}; }
+std::vector<Card> CardsOf(const CardList& list) {
+    return {list.begin(), list.end()};
+}
 
 void ExpectTailEmpty(const CardList& list) {
     for (int i = list.Count(); i < MaxListCards; ++i) EXPECT_EQ(list.At(i), NoCard) << "slot " << i;

@@ -5,7 +5,9 @@
 namespace mervane {
 namespace {
 
-Card C(std::string_view text) { return ParseCard(text); }
+Card C(std::string_view text) {
+    return ParseCard(text);
+}
 
 CardList Hand(std::initializer_list<std::string_view> cards) {
     CardList hand;
@@ -27,7 +29,9 @@ TEST(IsLegalPlay, AnEightOnTopIsFollowedByTheNamedSuit) {
     EXPECT_FALSE(IsLegalPlay(C("KS"), C("8S"), Diamonds));
 }
 
-TEST(IsLegalPlay, KingsMatchKings) { EXPECT_TRUE(IsLegalPlay(C("KH"), C("KC"), Clubs)); }
+TEST(IsLegalPlay, KingsMatchKings) {
+    EXPECT_TRUE(IsLegalPlay(C("KH"), C("KC"), Clubs));
+}
 
 TEST(HasLegalPlay, AgreesWithIsLegalPlayOnEveryTableAndHand) {
     for (Card top = 1; top <= 52; ++top) {
@@ -49,7 +53,9 @@ TEST(HasLegalPlay, AgreesWithIsLegalPlayOnEveryTableAndHand) {
     }
 }
 
-TEST(HasLegalPlay, EmptyHandHasNone) { EXPECT_FALSE(HasLegalPlay(CardList{}, 5, Hearts)); }
+TEST(HasLegalPlay, EmptyHandHasNone) {
+    EXPECT_FALSE(HasLegalPlay(CardList{}, 5, Hearts));
+}
 
 TEST(HandPoints, EightsFiftyCourtTenOthersTheirRank) {
     EXPECT_EQ(HandPoints(Hand({"8C", "KH", "AS", "9D"})), 70);

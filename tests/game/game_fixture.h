@@ -17,14 +17,14 @@ namespace mervane {
 struct TableSetup {
     std::vector<std::vector<Card>> hands{4};
     Card top = NoCard;
-    Suit suit = NoSuit;  // NoSuit: the top card's own suit
+    Suit suit = NoSuit;         // NoSuit: the top card's own suit
     std::vector<Card> draws{};  // the next cards of the pack, in order
-    int spare = 10;           // further cards in the pack after the draws
+    int spare = 10;             // further cards in the pack after the draws
 };
 
 // A game on the headless platform whose trace is kept line by line.
 class GameTest : public ::testing::Test {
-protected:
+  protected:
     GameTest() {
         platform.Attach(game);
         platform.SetLineSink([this](std::string_view line) { trace.emplace_back(line); });
@@ -126,7 +126,9 @@ protected:
         const auto& hand = game.State().hands[static_cast<std::size_t>(seat)];
         return {hand.begin(), hand.end()};
     }
-    std::string Status(Seat seat) const { return game.State().statusText[static_cast<std::size_t>(seat)]; }
+    std::string Status(Seat seat) const {
+        return game.State().statusText[static_cast<std::size_t>(seat)];
+    }
 
     // The trace with the lines of one kind only ("pause", "status", ...).
     std::vector<std::string> Lines(std::string_view kind) const {
@@ -171,6 +173,8 @@ protected:
     std::vector<std::string> trace;
 };
 
-inline Card C(std::string_view text) { return ParseCard(text); }
+inline Card C(std::string_view text) {
+    return ParseCard(text);
+}
 
 }  // namespace mervane

@@ -6,7 +6,7 @@ namespace {
 // Left holds one Queen; the human's 5 of Spades hands it the turn, and with Advanced
 // Rules its Queen is its last card: "Skip", a 500 ms pause, and the hand is over.
 class HandResult : public GameTest {
-protected:
+  protected:
     void LeftGoesOutWithAQueen(std::int32_t playTo, std::array<std::int32_t, 4> scores = {}) {
         SetAdvancedRules(true);
         SetTable({.hands = {{C("5S"), C("9H")}, {C("QS")}, {C("2H")}, {C("3H")}}, .top = C("4S")});

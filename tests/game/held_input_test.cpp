@@ -10,13 +10,15 @@ using Lines_ = std::vector<std::string>;
 // The chain of turns as a window runs it: every pause is held open until the test ends
 // it, and taps and commands come in meanwhile.
 class HeldInput : public GameTest {
-protected:
+  protected:
     HeldInput() { platform.HoldPauses(true); }
 
     // The human's 3 of Hearts goes; Left and Top follow suit, Right has none and draws
     // its Heart, so Right's "Draw One" pause comes after the chain's last pump.
     void HumanPlaysTheThree() {
-        SetTable({.hands = {{C("KH"), C("3H"), C("9D")}, {C("4H"), C("9C")}, {C("5H"), C("JD")},
+        SetTable({.hands = {{C("KH"), C("3H"), C("9D")},
+                            {C("4H"), C("9C")},
+                            {C("5H"), C("JD")},
                             {C("9S")}},
                   .top = C("KS"),
                   .suit = Hearts,

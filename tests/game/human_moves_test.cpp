@@ -12,7 +12,8 @@ TEST_F(HumanMoves, TapOnThePackDrawsEvenWithALegalCard) {
     for (std::string_view t : {"2C", "3C", "4C", "5C", "6C", "7C", "9C", "10C", "JC", "QC"})
         draws.push_back(C(t));
     SetTable({.hands = {{C("5H"), C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}},
-              .top = C("9H"), .draws = draws});
+              .top = C("9H"),
+              .draws = draws});
     HumansTurn();
     for (int i = 0; i < 10; ++i) TapPack();
     ASSERT_EQ(HandOf(HumanSeat).size(), 12u);
@@ -25,7 +26,9 @@ TEST_F(HumanMoves, TapOnThePackDrawsEvenWithALegalCard) {
 
 TEST_F(HumanMoves, LastCardOfThePackWithoutAPlayPassesAfterSevenHundred) {
     SetTable({.hands = {{C("KS")}, {C("KD"), C("9D")}, {C("KC")}, {C("2S")}},
-              .top = C("5H"), .draws = {C("3C")}, .spare = 0});
+              .top = C("5H"),
+              .draws = {C("3C")},
+              .spare = 0});
     HumansTurn();
     TapPack();
     EXPECT_EQ(Head(6), (Lines_{"draw 0 3", "status 0 Pass", "redraw", "pause 700",
@@ -34,7 +37,9 @@ TEST_F(HumanMoves, LastCardOfThePackWithoutAPlayPassesAfterSevenHundred) {
 
 TEST_F(HumanMoves, LastCardOfThePackThatPlaysKeepsTheTurn) {
     SetTable({.hands = {{C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}},
-              .top = C("5H"), .draws = {C("3H")}, .spare = 0});
+              .top = C("5H"),
+              .draws = {C("3H")},
+              .spare = 0});
     HumansTurn();
     TapPack();
     EXPECT_EQ(trace, (Lines_{"draw 0 29", "redraw"}));
@@ -78,9 +83,9 @@ TEST_P(SuitChoice, EachBoxNamesItsSuit) {
     EXPECT_TRUE(trace.empty());
     TapSuitBox(box);
     EXPECT_FALSE(State().choosingSuit);
-    EXPECT_EQ(Head(4), (Lines_{"suit " + std::to_string(suits[box]),
-                               std::string("status 0 ") + names[box], "redraw",
-                               "status 1 Thinking..."}));
+    EXPECT_EQ(Head(4),
+              (Lines_{"suit " + std::to_string(suits[box]), std::string("status 0 ") + names[box],
+                      "redraw", "status 1 Thinking..."}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, SuitChoice, ::testing::Values(0, 1, 2, 3));
@@ -113,8 +118,8 @@ TEST_F(HumanMoves, QueenSkipsToTopInBothDirections) {
         SetTable({.hands = {{C("QH"), C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}}, .top = C("5H")});
         HumansTurn();
         TapCard(0);
-        EXPECT_EQ(Head(8), (Lines_{"play 0 38", "status 0 ", "status 0 Skip", "redraw",
-                                   "pause 500", "status 2 Thinking...", "redraw", "pause 1000"}))
+        EXPECT_EQ(Head(8), (Lines_{"play 0 38", "status 0 ", "status 0 Skip", "redraw", "pause 500",
+                                   "status 2 Thinking...", "redraw", "pause 1000"}))
             << "reversed " << reversed;
     }
 }
@@ -124,13 +129,15 @@ TEST_F(HumanMoves, TwoMakesTheNextSeatDrawTwoWithoutAPause) {
         SetAdvancedRules(true);
         Position().reversed = reversed;
         SetTable({.hands = {{C("2H"), C("KS")}, {C("KD")}, {C("KC")}, {C("2S")}},
-                  .top = C("5H"), .draws = {C("3C"), C("4C")}});
+                  .top = C("5H"),
+                  .draws = {C("3C"), C("4C")}});
         HumansTurn();
         TapCard(0);
         const Seat victim = reversed ? RightSeat : LeftSeat;
         const std::string v = std::to_string(victim);
-        EXPECT_EQ(Head(7), (Lines_{"play 0 28", "status 0 ", "status 0 Draw Two", "draw " + v + " 3",
-                                   "draw " + v + " 4", "redraw", "status " + v + " Thinking..."}));
+        EXPECT_EQ(Head(7),
+                  (Lines_{"play 0 28", "status 0 ", "status 0 Draw Two", "draw " + v + " 3",
+                          "draw " + v + " 4", "redraw", "status " + v + " Thinking..."}));
     }
 }
 
@@ -163,10 +170,12 @@ TEST_F(HumanMoves, TitlePictureIgnoresTaps) {
 
 TEST_F(HumanMoves, AutomaticPassWhenThePackIsGoneAndNothingPlays) {
     SetTable({.hands = {{C("KS")}, {C("KD"), C("9H")}, {C("KC")}, {C("2S")}},
-              .top = C("5H"), .draws = {}, .spare = 0});
+              .top = C("5H"),
+              .draws = {},
+              .spare = 0});
     game.HumanTurn();
-    EXPECT_EQ(Head(5), (Lines_{"status 0 Pass", "redraw", "pause 700", "status 1 Thinking...",
-                               "redraw"}));
+    EXPECT_EQ(Head(5),
+              (Lines_{"status 0 Pass", "redraw", "pause 700", "status 1 Thinking...", "redraw"}));
 }
 
 // Taps at the coordinates of the example: 11 cards, card 10 above card 0.

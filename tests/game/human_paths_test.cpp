@@ -16,7 +16,7 @@ const std::string QuitLine = "ask " + std::string(text::QuitGame);
 // Advanced Rules on; the human holds one card that fits the 5 of Hearts. Left, Top and
 // Right keep 10, 10 and 2 points; two cards wait in the pack for a Two that must not draw.
 class LastCard : public GameTest {
-protected:
+  protected:
     void PlayLastCard(std::string_view card) {
         SetAdvancedRules(true);
         SetTable({.hands = {{C(card)}, {C("KD")}, {C("KC")}, {C("2S")}},
@@ -219,7 +219,7 @@ TEST_F(SpecialCards, SuitChoiceHandsTheTurnToRightWhenReversed) {
 // --- the New Game commands ---
 
 class MenuNewGame : public GameTest {
-protected:
+  protected:
     // The human's turn of a running game, with some scores and the next deal set to
     // fall to Right, so that the human opens it and the new game stops at his turn.
     void MidGame(const std::vector<Card>& humanHand) {

@@ -7,7 +7,7 @@ namespace {
 
 // The table of the examples: 240 x 268, centre (120, 134).
 class Layout : public ::testing::Test {
-protected:
+  protected:
     Layout() { table.SetTableRect({0, 0, 240, 268}); }
     void Hands(int bottom, int top, int left, int right) {
         table.SetHandSize(Bottom, bottom);
@@ -94,8 +94,7 @@ TEST_F(Layout, SuitChooserAndCurrentSuitPicture) {
     const auto boxes = table.SuitBoxes();
     const int lefts[] = {72, 96, 120, 144};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(boxes[static_cast<std::size_t>(i)],
-                  (Rect{lefts[i], 164, lefts[i] + 24, 186}));
+        EXPECT_EQ(boxes[static_cast<std::size_t>(i)], (Rect{lefts[i], 164, lefts[i] + 24, 186}));
     }
     EXPECT_EQ(table.SuitIndicatorPos(), (Point{1, 247}));
 }

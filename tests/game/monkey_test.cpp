@@ -12,7 +12,7 @@ namespace {
 // Thousands of hands played by random taps anywhere on the table, with the options
 // changed between games; every visible step must keep the table sound.
 class MonkeyTable {
-public:
+  public:
     explicit MonkeyTable(unsigned seed) : rng_(seed) {
         platform_.Attach(game_);
         platform_.SetLineSink([this](std::string_view line) { OnLine(line); });
@@ -37,7 +37,7 @@ public:
 
     int wins = 0, deadRounds = 0;
 
-private:
+  private:
     int RandomX() { return static_cast<int>(rng_() % 240); }
     int RandomY() { return static_cast<int>(rng_() % 268); }
 
@@ -71,8 +71,10 @@ private:
             default: {
                 const int n = s.hands[0].Count();
                 if (n == 0) break;
-                const Point c = table.CardPos(Bottom, static_cast<int>(rng_() % static_cast<unsigned>(n)));
-                p = {c.x + 1 + static_cast<int>(rng_() % 9), c.y + 1 + static_cast<int>(rng_() % 19)};
+                const Point c =
+                    table.CardPos(Bottom, static_cast<int>(rng_() % static_cast<unsigned>(n)));
+                p = {c.x + 1 + static_cast<int>(rng_() % 9),
+                     c.y + 1 + static_cast<int>(rng_() % 19)};
             }
         }
         game_.OnTableTap(p.x, p.y);
@@ -92,7 +94,8 @@ private:
         } else if (line.starts_with("play ")) {
             covered_.insert(lastTop_);
             lastTop_ = game_.State().topCard;
-        } else if (line == "redraw" && !game_.State().showSplash && game_.State().deck.DrawPos() > 0) {
+        } else if (line == "redraw" && !game_.State().showSplash &&
+                   game_.State().deck.DrawPos() > 0) {
             // (Between the shuffle and the deal the old top card still shows on the pile.)
             CheckInvariants();
         }
@@ -111,12 +114,14 @@ private:
                 ASSERT_EQ(covered_.count(c), 0u) << CardText(c) << " came back";
             }
         }
-        for (int i = s.deck.DrawPos(); i < 52; ++i) ++places[static_cast<std::size_t>(s.deck.At(i))];
+        for (int i = s.deck.DrawPos(); i < 52; ++i)
+            ++places[static_cast<std::size_t>(s.deck.At(i))];
         if (IsCard(s.topCard)) {
             ++places[static_cast<std::size_t>(s.topCard)];
             ASSERT_EQ(covered_.count(s.topCard), 0u);
         }
-        for (Card c = 1; c <= 52; ++c) ASSERT_LE(places[static_cast<std::size_t>(c)], 1) << CardText(c);
+        for (Card c = 1; c <= 52; ++c)
+            ASSERT_LE(places[static_cast<std::size_t>(c)], 1) << CardText(c);
     }
 
     HeadlessPlatform platform_;

@@ -1,5 +1,5 @@
-#include "game_fixture.h"
 #include "game/texts.h"
+#include "game_fixture.h"
 
 namespace mervane {
 namespace {
@@ -15,9 +15,8 @@ TEST_F(TurnEngine, FirstHandAfterStartUpIsDealtByLeftAndOpenedByTop) {
     EXPECT_EQ(Line(2).rfind("hand 1 dealer 1 starter ", 0), 0u) << Line(2);
     const long dealing = Index("status 1 Dealing...");
     ASSERT_GT(dealing, 2);
-    EXPECT_EQ(Slice(dealing, 7),
-              (Lines_{"status 1 Dealing...", "redraw", "pause 500", "status 1 ", "redraw",
-                      "pause 300", "status 2 Thinking..."}));
+    EXPECT_EQ(Slice(dealing, 7), (Lines_{"status 1 Dealing...", "redraw", "pause 500", "status 1 ",
+                                         "redraw", "pause 300", "status 2 Thinking..."}));
     EXPECT_FALSE(State().showSplash);
     EXPECT_TRUE(State().gameInProgress);
     EXPECT_FALSE(State().betweenGames);
@@ -68,12 +67,29 @@ TEST_F(TurnEngine, WorkedSequenceDrawOneThenDrawTwo) {
               .draws = {C("2H"), C("9S"), C("10S")}});
     game.ComputerTurn(TopSeat);
     ASSERT_GE(trace.size(), 23u);
-    EXPECT_EQ(Head(23), (Lines_{"status 2 Thinking...", "redraw", "pause 1000", "pump",
-                                "draw 2 28", "status 2 Draw One", "redraw", "pause 1000",
-                                "status 2 Thinking...", "redraw", "pause 1000", "play 2 28",
-                                "status 2 ", "status 2 Draw Two", "redraw", "pause 500",
-                                "draw 3 48", "draw 3 49", "redraw", "status 3 Thinking...",
-                                "redraw", "pause 1000", "pump"}));
+    EXPECT_EQ(Head(23), (Lines_{"status 2 Thinking...",
+                                "redraw",
+                                "pause 1000",
+                                "pump",
+                                "draw 2 28",
+                                "status 2 Draw One",
+                                "redraw",
+                                "pause 1000",
+                                "status 2 Thinking...",
+                                "redraw",
+                                "pause 1000",
+                                "play 2 28",
+                                "status 2 ",
+                                "status 2 Draw Two",
+                                "redraw",
+                                "pause 500",
+                                "draw 3 48",
+                                "draw 3 49",
+                                "redraw",
+                                "status 3 Thinking...",
+                                "redraw",
+                                "pause 1000",
+                                "pump"}));
     EXPECT_EQ(Status(TopSeat), "Draw Two");
 }
 
@@ -93,8 +109,8 @@ TEST_F(TurnEngine, ThreeDrawsShowDrawOneThreeTimesAndSevenSpeedPauses) {
 
 TEST_F(TurnEngine, AceReversesForComputerSeats) {
     SetAdvancedRules(true);
-    SetTable({.hands = {{C("KS"), C("3S")}, {C("AH"), C("3C")}, {C("KD")}, {C("6S")}},
-              .top = C("5H")});
+    SetTable(
+        {.hands = {{C("KS"), C("3S")}, {C("AH"), C("3C")}, {C("KD")}, {C("6S")}}, .top = C("5H")});
     game.ComputerTurn(LeftSeat);
     EXPECT_TRUE(State().reversed);
     const long reverse = Index("status 1 Reverse");
@@ -108,7 +124,9 @@ TEST_F(TurnEngine, SecondAceSendsTheTurnOnwardAgain) {
     SetAdvancedRules(true);
     Position().reversed = true;
     SetTable({.hands = {{C("KS")}, {C("AH"), C("3C")}, {C("KD"), C("2D")}, {C("6S")}},
-              .top = C("5H"), .draws = {}, .spare = 0});
+              .top = C("5H"),
+              .draws = {},
+              .spare = 0});
     game.ComputerTurn(LeftSeat);
     EXPECT_FALSE(State().reversed);
     EXPECT_EQ(Line(Index("status 1 Reverse") + 4), "status 2 Thinking...");
@@ -116,8 +134,8 @@ TEST_F(TurnEngine, SecondAceSendsTheTurnOnwardAgain) {
 
 TEST_F(TurnEngine, QueenSkipsToTheOppositeSeatAndClearsEveryLine) {
     SetAdvancedRules(true);
-    SetTable({.hands = {{C("KS")}, {C("QH"), C("3C")}, {C("KD")}, {C("6S"), C("6H")}},
-              .top = C("5H")});
+    SetTable(
+        {.hands = {{C("KS")}, {C("QH"), C("3C")}, {C("KD")}, {C("6S"), C("6H")}}, .top = C("5H")});
     Position().statusText = {"Pass", "", "Hearts", "Pass"};
     game.ComputerTurn(LeftSeat);
     const long skip = Index("status 1 Skip");
@@ -154,7 +172,9 @@ TEST_F(TurnEngine, TwoAsLastCardPausesButNobodyDraws) {
 TEST_F(TurnEngine, TwoWithOneCardLeftGivesOneAndCountsNoPass) {
     SetAdvancedRules(true);
     SetTable({.hands = {{C("KS")}, {C("KD")}, {C("2H"), C("3C")}, {C("6H"), C("7S")}},
-              .top = C("5H"), .draws = {C("9S")}, .spare = 0});
+              .top = C("5H"),
+              .draws = {C("9S")},
+              .spare = 0});
     Position().passCount = 3;
     game.ComputerTurn(TopSeat);
     const long rightPlays = Index("play 3 32");
@@ -173,7 +193,8 @@ TEST_F(TurnEngine, TwoInReverseMakesTheSeatBeforeDraw) {
     SetAdvancedRules(true);
     Position().reversed = true;
     SetTable({.hands = {{C("KS")}, {C("KD"), C("3D")}, {C("2H"), C("3C")}, {C("6S")}},
-              .top = C("5H"), .draws = {C("9S"), C("10S")}});
+              .top = C("5H"),
+              .draws = {C("9S"), C("10S")}});
     game.ComputerTurn(TopSeat);
     const auto draws = Lines("draw");
     ASSERT_GE(draws.size(), 2u);
@@ -199,11 +220,11 @@ TEST_F(TurnEngine, TurningAdvancedRulesOffRestoresTheNormalDirection) {
 }
 
 TEST_F(TurnEngine, ComputerEightNamesTheLongestSuit) {
-    SetTable({.hands = {{C("KS")}, {C("8S"), C("2H"), C("5H")}, {C("KD")}, {C("6S")}},
-              .top = C("9C")});
+    SetTable(
+        {.hands = {{C("KS")}, {C("8S"), C("2H"), C("5H")}, {C("KD")}, {C("6S")}}, .top = C("9C")});
     game.ComputerTurn(LeftSeat);
-    EXPECT_EQ(Head(7), (Lines_{"status 1 Thinking...", "redraw", "pause 1000", "pump",
-                               "play 1 47", "suit 1", "status 1 Hearts"}));
+    EXPECT_EQ(Head(7), (Lines_{"status 1 Thinking...", "redraw", "pause 1000", "pump", "play 1 47",
+                               "suit 1", "status 1 Hearts"}));
     EXPECT_EQ(Line(7), "redraw");
     EXPECT_EQ(Line(8), "status 2 Thinking...") << "an eight has no pause of its own";
 }
@@ -212,15 +233,18 @@ TEST_F(TurnEngine, ComputerEightNamesTheLongestSuit) {
 // and the turn after the fifth pass abandons the hand.
 TEST_F(TurnEngine, FivePassesMakeADeadRound) {
     SetTable({.hands = {{C("2C"), C("3C")}, {C("4C")}, {C("5C")}, {C("6C")}},
-              .top = C("KH"), .draws = {}, .spare = 0});
+              .top = C("KH"),
+              .draws = {},
+              .spare = 0});
     const auto scoresBefore = State().scores;
     game.ComputerTurn(LeftSeat);
     const long dead = Index("message Dead Round, press Ok to start new hand.");
     ASSERT_GT(dead, 0);
     const Lines_ before(trace.begin(), trace.begin() + dead);
-    EXPECT_EQ(std::count_if(before.begin(), before.end(),
-                            [](const std::string& l) { return l.size() > 9 && l.ends_with(" Pass"); }),
-              5);
+    EXPECT_EQ(
+        std::count_if(before.begin(), before.end(),
+                      [](const std::string& l) { return l.size() > 9 && l.ends_with(" Pass"); }),
+        5);
     EXPECT_EQ(Line(dead - 1), "status 1 Pass") << "the check comes before Top's Thinking...";
     EXPECT_TRUE(Has("pause 700")) << "the human passes by himself";
     EXPECT_EQ(Line(dead + 1), "dead");
@@ -231,7 +255,9 @@ TEST_F(TurnEngine, FivePassesMakeADeadRound) {
 
 TEST_F(TurnEngine, APlayInBetweenStartsThePassCountAgain) {
     SetTable({.hands = {{C("2C")}, {C("4C")}, {C("KC"), C("5C")}, {C("6C")}},
-              .top = C("KH"), .draws = {}, .spare = 0});
+              .top = C("KH"),
+              .draws = {},
+              .spare = 0});
     Position().passCount = 4;
     game.ComputerTurn(TopSeat);  // Top plays its King; Right passes: count 1
     EXPECT_TRUE(Has("play 2 13"));
@@ -240,7 +266,9 @@ TEST_F(TurnEngine, APlayInBetweenStartsThePassCountAgain) {
 
 TEST_F(TurnEngine, PassRedrawsComeWhenTheChainIsDone) {
     SetTable({.hands = {{C("KH"), C("3C")}, {C("4C")}, {C("5C")}, {C("6C")}},
-              .top = C("KS"), .draws = {}, .spare = 0});
+              .top = C("KS"),
+              .draws = {},
+              .spare = 0});
     game.ComputerTurn(LeftSeat);
     // Three passes then the human's move; each pass redraws on the way back.
     EXPECT_EQ(Slice(-5, 5),
@@ -251,8 +279,10 @@ TEST_F(TurnEngine, PassRedrawsComeWhenTheChainIsDone) {
 // follow suit. The taps are delivered at the seats' pumps and dropped: the King is still
 // in his hand when his turn comes back.
 TEST_F(TurnEngine, TapsQueuedDuringTheChainAreDeliveredAndIgnored) {
-    SetTable({.hands = {{C("KH"), C("3H")}, {C("4H"), C("9C")}, {C("5H"), C("9D")}, {C("6H"), C("9S")}},
-              .top = C("KS"), .suit = Hearts});
+    SetTable(
+        {.hands = {{C("KH"), C("3H")}, {C("4H"), C("9C")}, {C("5H"), C("9D")}, {C("6H"), C("9S")}},
+         .top = C("KS"),
+         .suit = Hearts});
     HumansTurn();
     // Inside the King's strip now and after the 3 has gone.
     const Point king = {CardPoint(0).x + State().table.stepX - 4, CardPoint(0).y};

@@ -161,7 +161,7 @@ std::string Parse(int argc, char** argv, CommandLine& line) {
 
 // Thrown from inside the run, which has no other way to stop at the first lost frame.
 class SnapshotFailed : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -45,24 +45,24 @@ std::optional<HumanPolicy> ParseHumanPolicy(std::string_view text);
 // SplitMix64: a tiny generator whose whole state is one 64-bit number, so a seed on the
 // command line reproduces every choice.
 class SplitMix64 {
-public:
+  public:
     explicit SplitMix64(std::uint64_t seed) : state_(seed) {}
     std::uint64_t Next();
 
-private:
+  private:
     std::uint64_t state_;
 };
 
 // The driver gave up on a game that no longer moves.
 class StuckGame : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // Plays through the real game flow, the human seat driven by taps at the layout's
 // coordinates with the chosen policy (see --help).
 class Driver {
-public:
+  public:
     explicit Driver(const Options& options);
 
     // Every trace line as it happens.
@@ -77,7 +77,7 @@ public:
     MervaneGame& Game() { return game_; }
     const HeadlessPlatform& Platform() const { return platform_; }
 
-private:
+  private:
     bool Finished() const;
     void HumanMove();
     void FirstPolicyMove();
