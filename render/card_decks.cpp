@@ -65,15 +65,18 @@ QString DeckSvg(const QDir& folder, const QString& named) {
     return {};
 }
 
-// Elements whose shape is this close to the target's are stretched to fill it: a
-// sliver of table showing beside a card reads as a misplaced card at 29 x 41.
-constexpr double kStretchTolerance = 0.08;
+// A face fills the card's whole rectangle when the deck's shape is near the table's
+// 29 : 41: a sliver of table beside a card reads as a misplaced card at 29 x 41, and
+// outlines and taps follow the rectangle. Every installed portrait deck lies within
+// 10 % (bridge-shaped 0.64 to 0.75); anything further off, such as a landscape
+// deck, keeps its shape, centred.
+constexpr double kStretchTolerance = 0.12;
 
 QRectF FaceRect(QRectF element, QSize pixels) {
     const QRectF full(QPointF(0, 0), QSizeF(pixels));
     if (element.isEmpty()) return full;
-    const double shape = (element.width() / element.height()) /
-                         (double(pixels.width()) / double(pixels.height()));
+    const double shape =
+        (element.width() / element.height()) / (double(pixels.width()) / double(pixels.height()));
     if (std::abs(shape - 1.0) <= kStretchTolerance) return full;
     QSizeF fitted = element.size().scaled(full.size(), Qt::KeepAspectRatio);
     QRectF rect(QPointF(0, 0), fitted);
@@ -90,8 +93,7 @@ quint64 FaceKey(Card card, QSize pixels) {
 
 QStringList DefaultDeckRoots() {
     return QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                     QStringLiteral("carddecks"),
-                                     QStandardPaths::LocateDirectory);
+                                     QStringLiteral("carddecks"), QStandardPaths::LocateDirectory);
 }
 
 std::vector<DeckInfo> FindCardDecks(const QStringList& roots) {
@@ -117,9 +119,10 @@ std::vector<DeckInfo> FindCardDecks(const QStringList& roots) {
 }
 
 QString DefaultDeckId(const std::vector<DeckInfo>& decks) {
-    // Large plain indices and simple pips survive 29 x 41; ornate courts turn to mud.
-    static const std::array<const char*, 3> kPreferred = {"svg-oxygen-white", "svg-standard",
-                                                           "svg-oxygen"};
+    // At 29 x 41 only a fanned hand's corner shows: these have the largest bold
+    // indices and plain courts. Ornate or pale decks turn to grey at that size.
+    static const std::array<const char*, 3> kPreferred = {"svg-nicu-white", "svg-penguins",
+                                                          "svg-standard"};
     for (const char* preferred : kPreferred)
         for (const DeckInfo& deck : decks)
             if (deck.id == QLatin1String(preferred)) return deck.id;
