@@ -150,34 +150,21 @@ bool CardFaceRenderer::Preload() {
     return ParseLocked();
 }
 
-bool CardFaceRenderer::Ok() const {
-    std::lock_guard lock(mutex_);
-    return ok_;
-}
-
-int CardFaceRenderer::ParseCount() const {
-    std::lock_guard lock(mutex_);
-    return parses_;
-}
-
-int CardFaceRenderer::RenderCount() const {
-    std::lock_guard lock(mutex_);
-    return renders_;
-}
-
 bool CardFaceRenderer::ParseLocked() {
     if (parsed_ || !ok_) return ok_;
-    parsed_ = true;
     ++parses_;
     auto svg = std::make_unique<QSvgRenderer>(svgPath_);
-    ok_ = svg->isValid();
-    for (Card card = 1; ok_ && card <= CardsInPack; ++card)
-        ok_ = svg->elementExists(CardElementId(card));
-    if (!ok_) return false;
-    // A worker's parse belongs to the thread that owns the faces from now on.
-    if (svg->thread() != home_) svg->moveToThread(home_);
-    svg_ = std::move(svg);
-    return true;
+    bool usable = svg->isValid();
+    for (Card card = 1; usable && card <= CardsInPack; ++card)
+        usable = svg->elementExists(CardElementId(card));
+    if (usable) {
+        // A worker's parse belongs to the thread that owns the faces from now on.
+        if (svg->thread() != home_) svg->moveToThread(home_);
+        svg_ = std::move(svg);
+    }
+    ok_ = usable;
+    parsed_ = true;
+    return usable;
 }
 
 QImage CardFaceRenderer::Face(Card card, QSize pixels) {

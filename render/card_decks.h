@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QThread>
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -42,8 +43,9 @@ QString CardElementId(Card card);
 // Constructing costs nothing: the SVG is parsed on the first Face() or by Preload().
 // Thread rule: Preload() may run on any one worker thread while the GUI thread paints;
 // both take the same lock, so a Face() that arrives during the parse waits for it
-// instead of parsing again. The parsed document is handed back to the thread that
-// constructed this object, which must outlive any running Preload().
+// instead of parsing again; a paint that must not wait checks Parsed() first. The
+// parsed document is handed to the thread that constructed this object, and the
+// object must outlive any Preload() running on it.
 //
 // A deck that cannot be read, or lacks any of the 52 faces, is refused whole (so the
 // table never mixes two styles): Ok() turns false and Face() returns a null image,
@@ -58,8 +60,10 @@ class CardFaceRenderer {
     // Parses the deck now if it has not been; returns Ok().
     bool Preload();
     // False once the deck is known to be unusable; true before the parse if the file
-    // exists.
-    bool Ok() const;
+    // exists. Neither this nor Parsed() waits for a parse under way, so a paint can ask
+    // them and draw the classic faces meanwhile.
+    bool Ok() const { return ok_; }
+    bool Parsed() const { return parsed_; }
 
     // The face at exactly `pixels`, premultiplied ARGB; null for a non-card, an empty
     // size or an unusable deck.
@@ -70,8 +74,8 @@ class CardFaceRenderer {
     static constexpr int kKeptSizes = 4;
 
     // Windows on the work done, for tests and benchmarks.
-    int ParseCount() const;
-    int RenderCount() const;
+    int ParseCount() const { return parses_; }
+    int RenderCount() const { return renders_; }
 
   private:
     bool ParseLocked();
@@ -82,10 +86,10 @@ class CardFaceRenderer {
     QThread* const home_;
     mutable std::mutex mutex_;
     std::unique_ptr<QSvgRenderer> svg_;
-    bool parsed_ = false;
-    bool ok_ = true;
-    int parses_ = 0;
-    int renders_ = 0;
+    std::atomic<bool> parsed_ = false;
+    std::atomic<bool> ok_ = true;
+    std::atomic<int> parses_ = 0;
+    std::atomic<int> renders_ = 0;
     // Most recent first.
     std::vector<QSize> sizes_;
     std::unordered_map<quint64, QImage> faces_;

@@ -123,10 +123,12 @@ TEST_F(GeneratedDeck, EveryCardDrawsItsOwnElementAtExactlyTheAskedSize) {
 TEST_F(GeneratedDeck, ParsesOnceLazilyAndDrawsEachSizeOnce) {
     CardFaceRenderer faces(Deck(GeneratedSvg()));
     EXPECT_EQ(faces.ParseCount(), 0);
+    EXPECT_FALSE(faces.Parsed());
     const QImage first = faces.Face(5, {29, 41});
     const QImage again = faces.Face(5, {29, 41});
     EXPECT_EQ(again.constBits(), first.constBits());
     EXPECT_EQ(faces.RenderCount(), 1);
+    EXPECT_TRUE(faces.Parsed());
     faces.Face(5, {58, 82});
     faces.Face(6, {29, 41});
     EXPECT_EQ(faces.RenderCount(), 3);
