@@ -1,0 +1,210 @@
+#include "render/card_decks.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTextStream>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <set>
+
+namespace mervane {
+namespace {
+
+struct DesktopEntry {
+    QString name;
+    QString svg;
+};
+
+// The plain Name and SVG keys of the deck group. A small reader rather than QSettings,
+// whose INI reading turns a comma in a name into a list.
+DesktopEntry ReadIndex(const QString& path) {
+    DesktopEntry entry;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return entry;
+    QTextStream in(&file);
+    bool inDeckGroup = false;
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.startsWith(u'[')) {
+            inDeckGroup = line == u"[KDE Backdeck]" || line == u"[KDE Cards]";
+            continue;
+        }
+        if (!inDeckGroup) continue;
+        const qsizetype eq = line.indexOf(u'=');
+        if (eq <= 0) continue;
+        const QString key = line.left(eq).trimmed();
+        const QString value = line.mid(eq + 1).trimmed();
+        if (key == u"Name" && entry.name.isEmpty()) entry.name = value;
+        if (key == u"SVG" && entry.svg.isEmpty()) entry.svg = value;
+    }
+    return entry;
+}
+
+bool IsSvgFile(const QFileInfo& info) {
+    const QString suffix = info.suffix().toLower();
+    return info.isFile() && info.isReadable() && (suffix == u"svg" || suffix == u"svgz");
+}
+
+// The file the index names, else the folder's first SVG. Only the file name of the
+// index's value is used, so an index cannot point outside its folder.
+QString DeckSvg(const QDir& folder, const QString& named) {
+    if (!named.isEmpty()) {
+        const QFileInfo info(folder, QFileInfo(named).fileName());
+        if (IsSvgFile(info)) return info.absoluteFilePath();
+    }
+    const QFileInfoList files =
+        folder.entryInfoList({QStringLiteral("*.svg"), QStringLiteral("*.svgz")},
+                             QDir::Files | QDir::Readable, QDir::Name);
+    for (const QFileInfo& info : files)
+        if (IsSvgFile(info)) return info.absoluteFilePath();
+    return {};
+}
+
+// A face fills the card's whole rectangle when the deck's shape is near the table's
+// 29 : 41: a sliver of table beside a card reads as a misplaced card at 29 x 41, and
+// outlines and taps follow the rectangle. Every installed portrait deck lies within
+// 10 % (bridge-shaped 0.64 to 0.75); anything further off, such as a landscape
+// deck, keeps its shape, centred.
+constexpr double kStretchTolerance = 0.12;
+
+QRectF FaceRect(QRectF element, QSize pixels) {
+    const QRectF full(QPointF(0, 0), QSizeF(pixels));
+    if (element.isEmpty()) return full;
+    const double shape =
+        (element.width() / element.height()) / (double(pixels.width()) / double(pixels.height()));
+    if (std::abs(shape - 1.0) <= kStretchTolerance) return full;
+    QSizeF fitted = element.size().scaled(full.size(), Qt::KeepAspectRatio);
+    QRectF rect(QPointF(0, 0), fitted);
+    rect.moveCenter(full.center());
+    return rect;
+}
+
+quint64 FaceKey(Card card, QSize pixels) {
+    return (quint64(quint32(card)) << 40) | (quint64(quint32(pixels.width()) & 0xFFFFF) << 20) |
+           quint64(quint32(pixels.height()) & 0xFFFFF);
+}
+
+}  // namespace
+
+QStringList DefaultDeckRoots() {
+    return QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                     QStringLiteral("carddecks"), QStandardPaths::LocateDirectory);
+}
+
+std::vector<DeckInfo> FindCardDecks(const QStringList& roots) {
+    std::vector<DeckInfo> decks;
+    std::set<QString> seen;
+    for (const QString& root : roots) {
+        const QDir rootDir(root);
+        for (const QString& id : rootDir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            if (seen.count(id)) continue;
+            const QDir folder(rootDir.filePath(id));
+            const DesktopEntry entry = ReadIndex(folder.filePath(QStringLiteral("index.desktop")));
+            const QString svg = DeckSvg(folder, entry.svg);
+            if (svg.isEmpty()) continue;
+            seen.insert(id);
+            decks.push_back({id, entry.name.isEmpty() ? id : entry.name, svg});
+        }
+    }
+    std::sort(decks.begin(), decks.end(), [](const DeckInfo& a, const DeckInfo& b) {
+        const int byName = a.name.compare(b.name, Qt::CaseInsensitive);
+        return byName != 0 ? byName < 0 : a.id < b.id;
+    });
+    return decks;
+}
+
+QString DefaultDeckId(const std::vector<DeckInfo>& decks) {
+    // At 29 x 41 only a fanned hand's corner shows: these have the largest bold
+    // indices and plain courts. Ornate or pale decks turn to grey at that size.
+    static const std::array<const char*, 3> kPreferred = {"svg-nicu-white", "svg-penguins",
+                                                          "svg-standard"};
+    for (const char* preferred : kPreferred)
+        for (const DeckInfo& deck : decks)
+            if (deck.id == QLatin1String(preferred)) return deck.id;
+    return decks.empty() ? QString() : decks.front().id;
+}
+
+QString CardElementId(Card card) {
+    static const std::array<const char*, 14> kRanks = {
+        "", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "jack", "queen", "king"};
+    static const std::array<const char*, 4> kSuits = {"spade", "heart", "diamond", "club"};
+    if (!IsCard(card)) return {};
+    return QStringLiteral("%1_%2").arg(QLatin1String(kRanks[std::size_t(RankOf(card))]),
+                                       QLatin1String(kSuits[std::size_t(SuitOf(card))]));
+}
+
+CardFaceRenderer::CardFaceRenderer(QString svgPath)
+    : svgPath_(std::move(svgPath)), home_(QThread::currentThread()) {
+    ok_ = QFileInfo(svgPath_).isFile();
+}
+
+CardFaceRenderer::~CardFaceRenderer() = default;
+
+bool CardFaceRenderer::Preload() {
+    std::lock_guard lock(mutex_);
+    return ParseLocked();
+}
+
+bool CardFaceRenderer::ParseLocked() {
+    if (parsed_ || !ok_) return ok_;
+    ++parses_;
+    auto svg = std::make_unique<QSvgRenderer>(svgPath_);
+    bool usable = svg->isValid();
+    for (Card card = 1; usable && card <= CardsInPack; ++card)
+        usable = svg->elementExists(CardElementId(card));
+    if (usable) {
+        // A worker's parse belongs to the thread that owns the faces from now on.
+        if (svg->thread() != home_) svg->moveToThread(home_);
+        svg_ = std::move(svg);
+    }
+    ok_ = usable;
+    parsed_ = true;
+    return usable;
+}
+
+QImage CardFaceRenderer::Face(Card card, QSize pixels) {
+    if (!IsCard(card) || pixels.isEmpty()) return {};
+    std::lock_guard lock(mutex_);
+    const quint64 key = FaceKey(card, pixels);
+    if (auto found = faces_.find(key); found != faces_.end()) {
+        KeepSizeLocked(pixels);
+        return found->second;
+    }
+    if (!ParseLocked()) return {};
+    KeepSizeLocked(pixels);
+    return faces_.emplace(key, RenderLocked(card, pixels)).first->second;
+}
+
+QImage CardFaceRenderer::RenderLocked(Card card, QSize pixels) {
+    ++renders_;
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                           QPainter::TextAntialiasing);
+    const QString id = CardElementId(card);
+    svg_->render(&painter, id, FaceRect(svg_->boundsOnElement(id), pixels));
+    return image;
+}
+
+void CardFaceRenderer::KeepSizeLocked(QSize pixels) {
+    auto at = std::find(sizes_.begin(), sizes_.end(), pixels);
+    if (at != sizes_.end()) {
+        std::rotate(sizes_.begin(), at, at + 1);
+        return;
+    }
+    sizes_.insert(sizes_.begin(), pixels);
+    if (sizes_.size() <= std::size_t(kKeptSizes)) return;
+    const QSize dropped = sizes_.back();
+    sizes_.pop_back();
+    std::erase_if(faces_, [&](const auto& entry) {
+        return (entry.first & 0xFFFFFFFFFFull) == (FaceKey(0, dropped) & 0xFFFFFFFFFFull);
+    });
+}
+
+}  // namespace mervane

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
+
+#include "cards/card.h"
+
+class QSvgRenderer;
+
+namespace mervane {
+
+// One installed SVG card deck: a folder holding an index.desktop and the deck's SVG.
+struct DeckInfo {
+    QString id;       // the folder's name, stable across languages: what settings store
+    QString name;     // the display name from index.desktop
+    QString svgPath;  // absolute path of the .svg or .svgz
+};
+
+// The "carddecks" folders of the XDG data directories, most important first.
+QStringList DefaultDeckRoots();
+
+// Every usable deck under the roots, sorted by display name. A folder without a
+// readable SVG is left out; when two roots hold the same folder, the earlier wins.
+std::vector<DeckInfo> FindCardDecks(const QStringList& roots = DefaultDeckRoots());
+
+// The deck that reads best at the table's small card size, else the first; empty
+// when there is none.
+QString DefaultDeckId(const std::vector<DeckInfo>& decks);
+
+// The deck's element for a card, "1_club" .. "king_spade"; empty for a non-card.
+QString CardElementId(Card card);
+
+// Card faces drawn from one deck's SVG, each kept per size once drawn.
+//
+// Constructing costs nothing: the SVG is parsed on the first Face() or by Preload().
+// Thread rule: Preload() may run on any one worker thread while the GUI thread paints;
+// both take the same lock, so a Face() that arrives during the parse waits for it
+// instead of parsing again; a paint that must not wait checks Parsed() first. The
+// parsed document is handed to the thread that constructed this object, and the
+// object must outlive any Preload() running on it.
+//
+// A deck that cannot be read, or lacks any of the 52 faces, is refused whole (so the
+// table never mixes two styles): Ok() turns false and Face() returns a null image,
+// for the caller to fall back to the classic pictures.
+class CardFaceRenderer {
+  public:
+    explicit CardFaceRenderer(QString svgPath);
+    ~CardFaceRenderer();
+    CardFaceRenderer(const CardFaceRenderer&) = delete;
+    CardFaceRenderer& operator=(const CardFaceRenderer&) = delete;
+
+    // Parses the deck now if it has not been; returns Ok().
+    bool Preload();
+    // False once the deck is known to be unusable; true before the parse if the file
+    // exists. Neither this nor Parsed() waits for a parse under way, so a paint can ask
+    // them and draw the classic faces meanwhile.
+    bool Ok() const { return ok_; }
+    bool Parsed() const { return parsed_; }
+
+    // The face at exactly `pixels`, premultiplied ARGB; null for a non-card, an empty
+    // size or an unusable deck.
+    QImage Face(Card card, QSize pixels);
+
+    // Sizes whose faces are kept; older sizes are dropped so that a long resize drag
+    // does not hold a set of faces for every size it passed through.
+    static constexpr int kKeptSizes = 4;
+
+    // Windows on the work done, for tests and benchmarks.
+    int ParseCount() const { return parses_; }
+    int RenderCount() const { return renders_; }
+
+  private:
+    bool ParseLocked();
+    QImage RenderLocked(Card card, QSize pixels);
+    void KeepSizeLocked(QSize pixels);
+
+    const QString svgPath_;
+    QThread* const home_;
+    mutable std::mutex mutex_;
+    std::unique_ptr<QSvgRenderer> svg_;
+    std::atomic<bool> parsed_ = false;
+    std::atomic<bool> ok_ = true;
+    std::atomic<int> parses_ = 0;
+    std::atomic<int> renders_ = 0;
+    // Most recent first.
+    std::vector<QSize> sizes_;
+    std::unordered_map<quint64, QImage> faces_;
+};
+
+}  // namespace mervane

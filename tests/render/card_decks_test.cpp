@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <set>
+#include <thread>
+
+#include "render/card_decks.h"
+
+namespace mervane {
+namespace {
+
+// Spelt out here rather than taken from the code under test: value blocks of 13 run
+// clubs, diamonds, hearts, spades.
+const char* const kSuitNames[] = {"club", "diamond", "heart", "spade"};
+const char* const kRankNames[] = {"1", "2", "3",  "4",    "5",     "6",   "7",
+                                  "8", "9", "10", "jack", "queen", "king"};
+
+// Each card a solid rectangle of its own colour (red = card value) at the table's
+// card shape, except the king of spades, drawn landscape.
+QByteArray GeneratedSvg(const QString& leaveOut = {}) {
+    QByteArray svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="1200" height="200">)";
+    for (int block = 0; block < 4; ++block)
+        for (int rank = 1; rank <= 13; ++rank) {
+            const QString id = QStringLiteral("%1_%2").arg(kRankNames[rank - 1], kSuitNames[block]);
+            if (id == leaveOut) continue;
+            const int card = 13 * block + rank;
+            const int width = id == u"king_spade" ? 82 : 29;
+            svg += QStringLiteral(R"(<g id="%1"><rect x="%2" y="%3" width="%4" height="41" )"
+                                  R"(fill="%5"/></g>)")
+                       .arg(id)
+                       .arg(rank * 90)
+                       .arg(block * 50)
+                       .arg(width)
+                       .arg(QColor(card, 255 - card, 0).name())
+                       .toUtf8();
+        }
+    return svg + "</svg>";
+}
+
+void Write(const QString& path, const QByteArray& data) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+
+QByteArray Index(const QString& body) {
+    return ("[KDE Backdeck]\n" + body + "\n").toUtf8();
+}
+
+class GeneratedDeck : public ::testing::Test {
+  protected:
+    QString Deck(const QByteArray& svg) {
+        const QString path = dir_.filePath(QStringLiteral("deck%1.svg").arg(++decks_));
+        Write(path, svg);
+        return path;
+    }
+    QTemporaryDir dir_;
+    int decks_ = 0;
+};
+
+TEST_F(GeneratedDeck, DiscoveryReadsNamesFallsBackToAnySvgAndSortsByName) {
+    const QString root = dir_.filePath("one"), other = dir_.filePath("two");
+    Write(root + "/b-deck/index.desktop", Index("Name=Zebra\nName[de]=Aaa\nSVG=z.svg"));
+    Write(root + "/b-deck/z.svg", GeneratedSvg());
+    // The named file is gone: the folder's other SVG still makes a deck.
+    Write(root + "/a-deck/index.desktop", Index("Name=apple\nSVG=missing.svg"));
+    Write(root + "/a-deck/other.svgz", "x");
+    Write(root + "/c-deck/index.desktop", Index("Name=No picture"));
+    Write(root + "/d-deck/d.svg", GeneratedSvg());
+    Write(root + "/e-deck/index.desktop",
+          "[Other]\nName=Wrong\n[KDE Cards]\nName=Red, White\nSVG=e.svg\n");
+    Write(root + "/e-deck/e.svg", GeneratedSvg());
+    // An index may not reach into another folder.
+    Write(root + "/f-deck/index.desktop", Index("Name=Escape\nSVG=../b-deck/z.svg"));
+    Write(other + "/b-deck/index.desktop", Index("Name=Shadowed\nSVG=z.svg"));
+    Write(other + "/b-deck/z.svg", GeneratedSvg());
+
+    const std::vector<DeckInfo> decks = FindCardDecks({root, other, dir_.filePath("none")});
+    QStringList seen;
+    for (const DeckInfo& deck : decks) seen << deck.id + ":" + deck.name;
+    EXPECT_EQ(seen,
+              QStringList({"a-deck:apple", "d-deck:d-deck", "e-deck:Red, White", "b-deck:Zebra"}));
+    ASSERT_EQ(decks.size(), 4u);
+    EXPECT_EQ(decks[0].svgPath, QDir(root).absoluteFilePath("a-deck/other.svgz"));
+    EXPECT_EQ(decks[3].svgPath, QDir(root).absoluteFilePath("b-deck/z.svg"));
+}
+
+TEST(DefaultDeck, PrefersALegibleDeckElseTheFirst) {
+    EXPECT_EQ(DefaultDeckId({}), QString());
+    EXPECT_EQ(DefaultDeckId({{"x", "A", ""}, {"y", "B", ""}}), "x");
+    EXPECT_EQ(
+        DefaultDeckId({{"x", "A", ""}, {"svg-standard", "S", ""}, {"svg-nicu-white", "N", ""}}),
+        "svg-nicu-white");
+}
+
+TEST_F(GeneratedDeck, EveryCardDrawsItsOwnElementAtExactlyTheAskedSize) {
+    CardFaceRenderer faces(Deck(GeneratedSvg()));
+    for (Card card = 1; card < CardsInPack; ++card) {
+        const QImage face = faces.Face(card, {29, 41});
+        ASSERT_EQ(face.size(), QSize(29, 41)) << card;
+        EXPECT_EQ(face.format(), QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(face.pixel(14, 20), QColor(card, 255 - card, 0).rgb()) << card;
+        // Near the table's shape the face fills the rectangle to its corners.
+        EXPECT_EQ(qAlpha(face.pixel(0, 0)), 255) << card;
+    }
+    // A landscape element keeps its shape, centred, rather than being squeezed.
+    const QImage king = faces.Face(52, {58, 82});
+    EXPECT_EQ(qAlpha(king.pixel(29, 2)), 0);
+    EXPECT_EQ(king.pixel(29, 41), QColor(52, 203, 0).rgb());
+    EXPECT_EQ(qAlpha(king.pixel(1, 41)), 255);
+    // Not cards, or no room: nothing, and the deck stays good.
+    EXPECT_TRUE(faces.Face(0, {29, 41}).isNull());
+    EXPECT_TRUE(faces.Face(53, {29, 41}).isNull());
+    EXPECT_TRUE(faces.Face(NoCard, {29, 41}).isNull());
+    EXPECT_TRUE(faces.Face(1, {0, 41}).isNull());
+    EXPECT_TRUE(faces.Ok());
+}
+
+TEST_F(GeneratedDeck, ParsesOnceLazilyAndDrawsEachSizeOnce) {
+    CardFaceRenderer faces(Deck(GeneratedSvg()));
+    EXPECT_EQ(faces.ParseCount(), 0);
+    EXPECT_FALSE(faces.Parsed());
+    const QImage first = faces.Face(5, {29, 41});
+    const QImage again = faces.Face(5, {29, 41});
+    EXPECT_EQ(again.constBits(), first.constBits());
+    EXPECT_EQ(faces.RenderCount(), 1);
+    EXPECT_TRUE(faces.Parsed());
+    faces.Face(5, {58, 82});
+    faces.Face(6, {29, 41});
+    EXPECT_EQ(faces.RenderCount(), 3);
+    EXPECT_TRUE(faces.Preload());
+    EXPECT_EQ(faces.ParseCount(), 1);
+}
+
+TEST_F(GeneratedDeck, KeepsOnlyTheMostRecentlyShownSizes) {
+    CardFaceRenderer faces(Deck(GeneratedSvg()));
+    for (int width = 10; width < 10 + CardFaceRenderer::kKeptSizes; ++width)
+        faces.Face(1, {width, 41});
+    faces.Face(1, {10, 41});  // shown again: now the most recent
+    faces.Face(1, {99, 41});  // one size too many drops the least recent, width 11
+    const int rendered = faces.RenderCount();
+    faces.Face(1, {10, 41});
+    faces.Face(1, {99, 41});
+    EXPECT_EQ(faces.RenderCount(), rendered);
+    faces.Face(1, {11, 41});
+    EXPECT_EQ(faces.RenderCount(), rendered + 1);
+}
+
+TEST_F(GeneratedDeck, AMissingBrokenOrIncompleteDeckGivesNoFacesAndNeverReparses) {
+    CardFaceRenderer missing(dir_.filePath("nowhere.svgz"));
+    EXPECT_FALSE(missing.Ok());
+    EXPECT_TRUE(missing.Face(1, {29, 41}).isNull());
+    EXPECT_EQ(missing.ParseCount(), 0);
+
+    CardFaceRenderer broken(Deck("<svg><g id=\"1_club\"><rect width="));
+    EXPECT_TRUE(broken.Ok());  // not known until parsed
+    EXPECT_TRUE(broken.Face(1, {29, 41}).isNull());
+    EXPECT_FALSE(broken.Ok());
+    EXPECT_TRUE(broken.Face(2, {29, 41}).isNull());
+    EXPECT_EQ(broken.ParseCount(), 1);
+
+    // One face missing refuses the whole deck, so the table never mixes two styles.
+    CardFaceRenderer incomplete(Deck(GeneratedSvg("queen_heart")));
+    EXPECT_FALSE(incomplete.Preload());
+    EXPECT_TRUE(incomplete.Face(1, {29, 41}).isNull());
+    EXPECT_FALSE(incomplete.Ok());
+}
+
+TEST_F(GeneratedDeck, APreloadOnAWorkerAndAPaintMeetInOneParse) {
+    CardFaceRenderer faces(Deck(GeneratedSvg()));
+    std::thread worker([&] { faces.Preload(); });
+    const QImage face = faces.Face(20, {29, 41});
+    worker.join();
+    EXPECT_EQ(face.pixel(14, 20), QColor(20, 235, 0).rgb());
+    EXPECT_EQ(faces.Face(21, {29, 41}).pixel(14, 20), QColor(21, 234, 0).rgb());
+    EXPECT_EQ(faces.ParseCount(), 1);
+}
+
+// The installed decks (CI installs them): every card a distinct face, red pips only
+// in the red suits.
+TEST(InstalledDeck, All52FacesAreDistinctAndRedPipsOnlyForHeartsAndDiamonds) {
+    const std::vector<DeckInfo> decks = FindCardDecks();
+    const DeckInfo* deck = nullptr;
+    for (const DeckInfo& found : decks)
+        if (found.id == u"svg-nicu-white" || found.id == u"svg-standard") deck = &found;
+    if (!deck) GTEST_SKIP() << "no red-and-black deck installed";
+    CardFaceRenderer faces(deck->svgPath);
+    ASSERT_TRUE(faces.Preload()) << deck->svgPath.toStdString();
+    std::set<QByteArray> distinct;
+    for (Card card = 1; card <= CardsInPack; ++card) {
+        const QImage face = faces.Face(card, {58, 82});
+        ASSERT_FALSE(face.isNull()) << card;
+        distinct.emplace(reinterpret_cast<const char*>(face.constBits()), face.sizeInBytes());
+        int red = 0;
+        for (int y = 0; y < face.height(); ++y)
+            for (int x = 0; x < face.width(); ++x) {
+                const QColor c = face.pixelColor(x, y);
+                red += c.alpha() == 255 && c.red() > 150 && c.green() < 90 && c.blue() < 90;
+            }
+        // Court pictures wear red in every suit; pips and indices tell the suit.
+        const bool redSuit = SuitOf(card) == Hearts || SuitOf(card) == Diamonds;
+        if (RankOf(card) <= 10) {
+            EXPECT_EQ(red > 20, redSuit) << card << " red pixels " << red;
+        }
+    }
+    EXPECT_EQ(distinct.size(), std::size_t(CardsInPack));
+}
+
+}  // namespace
+}  // namespace mervane
