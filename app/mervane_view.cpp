@@ -72,8 +72,11 @@ void CMervaneView::SetZoom(int zoom) {
 }
 
 Point CMervaneView::ToTable(QPointF widgetPoint) const {
-    return {static_cast<std::int32_t>(std::floor(widgetPoint.x() / zoom_)),
-            static_cast<std::int32_t>(std::floor(widgetPoint.y() / zoom_))};
+    return Viewport().ToTable(widgetPoint.x(), widgetPoint.y());
+}
+
+TableViewport CMervaneView::Viewport() const {
+    return FitTable({TableWidth, TableHeight}, width(), height(), true);
 }
 
 // --- input ---

@@ -7,6 +7,7 @@
 #include "app/qt_platform.h"
 #include "app/settings_store.h"
 #include "game/mervane_game.h"
+#include "layout/viewport.h"
 #include "render/table_painter.h"
 
 namespace mervane {
@@ -54,6 +55,8 @@ class CMervaneView : public QWidget {
     void SetZoom(int zoom);
     // A widget point in table pixels: divided, never rounded up to the next pixel.
     Point ToTable(QPointF widgetPoint) const;
+    // Where the table stands in the widget.
+    TableViewport Viewport() const;
     // The last frame painted, at table size.
     const QImage& LastFrame() const { return frame_; }
     int PaintCount() const { return paints_; }
