@@ -90,9 +90,8 @@ TEST_P(ScaledHits, EveryPixelOfThePackAndTheSuitBoxesHitsThem) {
         ASSERT_TRUE(table.HitDrawPile(tap)) << tap.x << "," << tap.y;
     });
     for (const Rect& box : table.SuitBoxes()) {
-        ForEachDevicePixel(box, [&](Point tap) {
-            ASSERT_TRUE(box.Contains(tap)) << tap.x << "," << tap.y;
-        });
+        ForEachDevicePixel(
+            box, [&](Point tap) { ASSERT_TRUE(box.Contains(tap)) << tap.x << "," << tap.y; });
     }
 }
 
