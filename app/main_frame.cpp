@@ -1,6 +1,7 @@
 #include "app/main_frame.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -58,15 +59,18 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     setWindowIcon(ProgramIcon());
     setCentralWidget(view_);
     BuildMenu();
+    BuildViewMenu();
     BuildToolBar();
-    BuildZoomKeys();
-    // The window's size follows the table's zoom.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     connect(view_, &CMervaneView::stateChanged, this, &CMainFrame::UpdateCommandStates);
     // A dialog's F1 opens help at once, even while the dialog waits.
     connect(view_, &CMervaneView::helpRequested, this,
             [this](const QString& anchor) { help_.Show(anchor); });
     view_->OnInitialUpdate();
+    const ViewChoice choice = windowState_.LoadView();
+    view_->SetLook(choice.look);
+    view_->SetFaces(choice.faces);
+    LookAction(choice.look)->setChecked(true);
+    facesMenu_->setEnabled(choice.look == TableLook::Sharp);
     RestorePlacement();
     UpdateCommandStates();
     closeRequests_ = CloseRequestFilter::ForPlatform(*this);
@@ -136,17 +140,104 @@ void CMainFrame::BuildToolBar() {
     toolBar_->addAction(deal);
 }
 
-void CMainFrame::BuildZoomKeys() {
-    const auto add = [this](QList<QKeySequence> keys, auto zoomOf) {
-        auto* action = new QAction(this);
+void CMainFrame::BuildViewMenu() {
+    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    looks_ = new QActionGroup(this);
+    for (const auto& [look, text] : {std::pair{TableLook::Classic, QStringLiteral("&Classic")},
+                                     std::pair{TableLook::Sharp, QStringLiteral("&Sharp")}}) {
+        QAction* action = viewMenu_->addAction(text);
+        action->setCheckable(true);
+        action->setActionGroup(looks_);
+        connect(action, &QAction::triggered, this, [this, look = look] { SetLook(look); });
+    }
+    facesMenu_ = viewMenu_->addMenu(QStringLiteral("Card &Faces"));
+    // The decks are looked for only when someone wants to choose one.
+    connect(facesMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillFacesMenu);
+    viewMenu_->addSeparator();
+    const auto add = [this](const QString& text, QList<QKeySequence> keys, auto run) {
+        QAction* action = viewMenu_->addAction(text);
         action->setShortcuts(keys);
-        connect(action, &QAction::triggered, this, [this, zoomOf] { SetZoom(zoomOf()); });
-        addAction(action);
+        connect(action, &QAction::triggered, this, run);
+        return action;
     };
-    add({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-        [this] { return view_->Zoom() + 1; });
-    add({QKeySequence::ZoomOut}, [this] { return view_->Zoom() - 1; });
-    add({QKeySequence(Qt::CTRL | Qt::Key_0)}, [this] { return StartZoom(); });
+    add(QStringLiteral("Zoom &In"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { StepZoom(+1); });
+    add(QStringLiteral("Zoom &Out"), {QKeySequence::ZoomOut}, [this] { StepZoom(-1); });
+    add(QStringLiteral("&Default Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+        [this] { SetZoom(StartZoom()); });
+    fullScreen_ = add(QStringLiteral("F&ull Screen"), {QKeySequence(Qt::Key_F11)},
+                      [this] { ToggleFullScreen(); });
+    fullScreen_->setCheckable(true);
+    // Escape leaves full screen and does nothing otherwise.
+    leaveFullScreen_ = new QAction(this);
+    leaveFullScreen_->setShortcut(QKeySequence(Qt::Key_Escape));
+    leaveFullScreen_->setEnabled(false);
+    connect(leaveFullScreen_, &QAction::triggered, this, [this] {
+        if (isFullScreen()) ToggleFullScreen();
+    });
+    addAction(leaveFullScreen_);
+}
+
+void CMainFrame::FillFacesMenu() {
+    facesMenu_->clear();
+    auto* group = new QActionGroup(facesMenu_);
+    CardFaceSource& source = view_->FaceSource();
+    const DeckInfo* shown = view_->Faces() == ViewChoice::ClassicFaces
+                                ? nullptr
+                                : source.Find(view_->Faces());
+    const auto add = [&](const QString& name, const QString& id, bool checked) {
+        QAction* action = facesMenu_->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(checked);
+        action->setActionGroup(group);
+        connect(action, &QAction::triggered, this, [this, id] { SetFaces(id); });
+    };
+    for (const DeckInfo& deck : source.Decks()) {
+        // A name with an ampersand must not turn into a mnemonic.
+        QString name = deck.name;
+        add(name.replace(u'&', QStringLiteral("&&")), deck.id, shown && shown->id == deck.id);
+    }
+    if (!source.Decks().empty()) facesMenu_->addSeparator();
+    add(QStringLiteral("Classic"), ViewChoice::ClassicFaces, !shown);
+}
+
+QAction* CMainFrame::LookAction(TableLook look) const {
+    return looks_->actions().at(look == TableLook::Classic ? 0 : 1);
+}
+
+void CMainFrame::SetLook(TableLook look) {
+    view_->SetLook(look);
+    LookAction(look)->setChecked(true);
+    // The decks' faces are drawn in the Sharp look only.
+    facesMenu_->setEnabled(look == TableLook::Sharp);
+    SaveViewChoice();
+    UpdateCommandStates();
+}
+
+void CMainFrame::SetFaces(const QString& faces) {
+    view_->SetFaces(faces);
+    SaveViewChoice();
+}
+
+void CMainFrame::SaveViewChoice() const {
+    windowState_.SaveView({view_->Look(), view_->Faces()});
+}
+
+void CMainFrame::ToggleFullScreen() {
+    if (isFullScreen()) {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        if (!(windowState() & Qt::WindowMaximized)) showNormal();
+    } else {
+        showFullScreen();
+    }
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        fullScreen_->setChecked(isFullScreen());
+        leaveFullScreen_->setEnabled(isFullScreen());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void CMainFrame::UpdateCommandStates() {
@@ -156,18 +247,45 @@ void CMainFrame::UpdateCommandStates() {
 }
 
 void CMainFrame::OnAppAbout() {
-    CAboutDlg about(this);
+    // The picture as large and in the same look as the table.
+    CAboutDlg about(this, view_->Look() == TableLook::Sharp, view_->Viewport().scale);
     about.setWindowModality(Qt::WindowModal);
     about.exec();
 }
 
 void CMainFrame::SetZoom(int zoom) {
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
     view_->SetZoom(zoom);
-    layout()->activate();  // the window takes its new size now, not at the next event
+    ResizeViewTo(view_->sizeHint());
+}
+
+void CMainFrame::StepZoom(int step) {
+    const int zoom = std::clamp(view_->Zoom() + step, CMervaneView::MinZoom, CMervaneView::MaxZoom);
+    const QScreen* screen = CurrentScreen();
+    // A step that would not fit the screen is not taken.
+    if (step > 0 && screen &&
+        FittingZoom(zoom, Chrome() + (frameGeometry().size() - size()),
+                    screen->availableSize()) < zoom)
+        return;
+    SetZoom(zoom);
+}
+
+QSize CMainFrame::Chrome() const {
+    return sizeHint() - view_->sizeHint();
+}
+
+void CMainFrame::ResizeViewTo(QSize viewSize) {
+    resize(Chrome() + viewSize.expandedTo(view_->minimumSizeHint()));
+    layout()->activate();  // the view takes its new size now, not at the next event
+}
+
+const QScreen* CMainFrame::CurrentScreen() const {
+    return screen() ? screen() : QGuiApplication::primaryScreen();
 }
 
 int CMainFrame::StartZoom() const {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = CurrentScreen();
     if (!screen) return CMervaneView::MinZoom;
     // Leave room for the title bar, the menu and the toolbar, and some desk around.
     const QSize room = screen->availableSize() * 0.9 - QSize(0, 70);
@@ -188,47 +306,81 @@ int CMainFrame::FittingZoom(int zoom, QSize around, QSize room) {
 
 QSize CMainFrame::WindowSizeAt(int zoom) const {
     // The menu and the toolbar around the table stay the same at every zoom.
-    return size() - view_->size() +
-           QSize(CMervaneView::TableWidth * zoom, CMervaneView::TableHeight * zoom);
+    return Chrome() + QSize(CMervaneView::TableWidth * zoom, CMervaneView::TableHeight * zoom);
 }
 
 // What the window manager's frame added around the window when it was last closed.
 QSize CMainFrame::FrameExtra(const WindowPlacement& placement) const {
     if (!placement.frameSize) return FrameAllowance;
-    const QSize extra = *placement.frameSize - WindowSizeAt(placement.zoom);
+    const QSize window =
+        placement.viewSize ? Chrome() + *placement.viewSize : WindowSizeAt(placement.zoom);
+    const QSize extra = *placement.frameSize - window;
     const bool plausible =
         extra.width() >= 0 && extra.height() >= 0 && extra.width() <= 200 && extra.height() <= 200;
     return plausible ? extra : FrameAllowance;
 }
 
-void CMainFrame::RestorePlacement() {
-    const WindowPlacement placement = windowState_.Load();
+namespace {
+
+// The table area as stored, or at the stored (or the screen's) whole factor.
+QSize StoredViewSize(const WindowPlacement& placement, int startZoom) {
+    const QSize table(CMervaneView::TableWidth, CMervaneView::TableHeight);
+    if (placement.viewSize && placement.viewSize->width() >= table.width() &&
+        placement.viewSize->height() >= table.height())
+        return *placement.viewSize;
     const bool storedZoom =
         placement.zoom >= CMervaneView::MinZoom && placement.zoom <= CMervaneView::MaxZoom;
-    SetZoom(storedZoom ? placement.zoom : StartZoom());
+    return table * (storedZoom ? placement.zoom : startZoom);
+}
+
+// A size within `room`, never below the table at 1x. A whole factor stays one.
+QSize FitViewSize(QSize view, QSize around, QSize room) {
+    const QSize table(CMervaneView::TableWidth, CMervaneView::TableHeight);
+    if (view.width() % table.width() == 0 && view.height() % table.height() == 0 &&
+        view.width() / table.width() == view.height() / table.height())
+        return table * CMainFrame::FittingZoom(view.width() / table.width(), around, room);
+    return view.boundedTo(room - around).expandedTo(table);
+}
+
+}  // namespace
+
+void CMainFrame::RestorePlacement() {
+    const WindowPlacement placement = windowState_.Load();
+    QSize view = StoredViewSize(placement, StartZoom());
     const QSize frameExtra = FrameExtra(placement);
     const QScreen* titleScreen = nullptr;
     if (placement.position) {
-        const int frameWidth = WindowSizeAt(view_->Zoom()).width() + frameExtra.width();
+        const int frameWidth = Chrome().width() + view.width() + frameExtra.width();
         titleScreen = ScreenUnderTitleBar(*placement.position, frameWidth);
     }
-    const QScreen* screen = titleScreen      ? titleScreen
-                            : this->screen() ? this->screen()
-                                             : QGuiApplication::primaryScreen();
+    const QScreen* screen = titleScreen ? titleScreen : CurrentScreen();
     // The whole window, frame and all, must fit the free area of its screen.
-    const QSize around = WindowSizeAt(0) + frameExtra;
-    if (screen) SetZoom(FittingZoom(view_->Zoom(), around, screen->availableSize()));
+    if (screen) view = FitViewSize(view, Chrome() + frameExtra, screen->availableSize());
+    view_->SetZoom(std::min(view.width() / CMervaneView::TableWidth,
+                            view.height() / CMervaneView::TableHeight));
+    ResizeViewTo(view);
     // The size is settled before the move: were the layout to resize the window later,
     // the window system would take the position as the client area's, below the title
     // bar, and the window would creep up by the title bar at every start.
     if (titleScreen) move(*placement.position);
+    if (placement.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void CMainFrame::SavePlacement() const {
-    WindowPlacement placement{view_->Zoom(), std::nullopt, std::nullopt};
+    WindowPlacement placement;
+    placement.zoom = view_->Zoom();
+    placement.maximized = windowState() & Qt::WindowMaximized;
+    // A maximised or full-screen window keeps the place and size it goes back to.
+    const bool normal = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    const QRect client = normal ? geometry() : normalGeometry();
+    if (client.isValid()) placement.viewSize = client.size() - Chrome();
     if (isVisible()) {
-        placement.position = frameGeometry().topLeft();
-        placement.frameSize = frameGeometry().size();
+        const QMargins frame(geometry().left() - frameGeometry().left(),
+                             geometry().top() - frameGeometry().top(),
+                             frameGeometry().right() - geometry().right(),
+                             frameGeometry().bottom() - geometry().bottom());
+        placement.position = client.marginsAdded(frame).topLeft();
+        placement.frameSize = client.marginsAdded(frame).size();
     }
     windowState_.Save(placement);
 }

@@ -11,7 +11,9 @@
 #include "app/window_state.h"
 
 class QAction;
+class QActionGroup;
 class QMenu;
+class QScreen;
 class QToolBar;
 
 namespace mervane {
@@ -32,7 +34,8 @@ enum CommandId : int {
     ID_APP_EXIT = 57665,
 };
 
-// The main window: the "&Mervane" menu, the one-button toolbar and the table view.
+// The main window: the "&Mervane" and "&View" menus, the one-button toolbar and the
+// table view, which takes whatever room the window has.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
@@ -42,6 +45,10 @@ class CMainFrame : public QMainWindow {
     CMervaneView* View() const { return view_; }
     QAction* Command(CommandId id) const { return commands_.at(id); }
     QMenu* GameMenu() const { return menu_; }
+    QMenu* ViewMenu() const { return viewMenu_; }
+    QMenu* FacesMenu() const { return facesMenu_; }
+    QAction* LookAction(TableLook look) const;
+    QAction* FullScreenAction() const { return fullScreen_; }
     QToolBar* CommandBar() const { return toolBar_; }
     HelpHost& Help() { return help_; }
     MessageBoxes& Messages() { return messages_; }
@@ -52,9 +59,17 @@ class CMainFrame : public QMainWindow {
     // only between games.
     void UpdateCommandStates();
     void OnAppAbout();
+    // The window's size for the table at a whole factor, leaving a maximised or full
+    // screen window first.
     void SetZoom(int zoom);
+    // One whole factor up or down from the one the table is shown at, as far as the
+    // screen has room.
+    void StepZoom(int step);
     // The whole factor that fits the table well on this screen.
     int StartZoom() const;
+    void SetLook(TableLook look);
+    void SetFaces(const QString& faces);
+    void ToggleFullScreen();
     // The largest zoom up to `zoom` at which the table with `around` it fits in `room`.
     static int FittingZoom(int zoom, QSize around, QSize room);
 
@@ -63,17 +78,24 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     QAction* AddCommand(CommandId id, const QString& text, void (CMervaneView::*handler)());
     void RunViewCommand(void (CMervaneView::*handler)());
     void BuildMenu();
     void BuildToolBar();
-    void BuildZoomKeys();
+    void BuildViewMenu();
+    void FillFacesMenu();
+    void SaveViewChoice() const;
     void RestorePlacement();
     void SavePlacement() const;
+    // What the window adds around the table view: the menu bar and the toolbar.
+    QSize Chrome() const;
+    void ResizeViewTo(QSize viewSize);
     QSize WindowSizeAt(int zoom) const;
     QSize FrameExtra(const WindowPlacement& placement) const;
+    const QScreen* CurrentScreen() const;
 
     // First, so that everything below may show a message until it is gone.
     MessageBoxes messages_;
@@ -82,6 +104,11 @@ class CMainFrame : public QMainWindow {
     CMervaneDoc document_;
     CMervaneView* view_;
     QMenu* menu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* facesMenu_ = nullptr;
+    QActionGroup* looks_ = nullptr;
+    QAction* fullScreen_ = nullptr;
+    QAction* leaveFullScreen_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};

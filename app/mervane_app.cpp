@@ -13,9 +13,10 @@ CMervaneApp::CMervaneApp() = default;
 CMervaneApp::~CMervaneApp() = default;
 
 void CMervaneApp::BeforeQApplication() {
-    // A fractional desktop scale would make card borders uneven; whole factors only.
+    // The desktop's own scale, fractional included: the Sharp look draws at the
+    // screen's resolution, and the Classic look picks whole factors of device pixels.
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
 bool CMervaneApp::InitInstance() {

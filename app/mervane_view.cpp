@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -12,7 +14,9 @@
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "game/timings.h"
+#include "render/qt_surface.h"
 #include "render/qt_text.h"
+#include "render/sharp_surface.h"
 #include "render/snapshot.h"
 
 namespace mervane {
@@ -33,7 +37,9 @@ void StampFirstPaint() {
 CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, QWidget* parent)
     : QWidget(parent), store_(store), messages_(messages), platform_(*this), game_(platform_) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted; nothing to erase
-    SetZoom(1);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The faces drawn meanwhile were the classic ones: show the deck's.
+    connect(&faceSource_, &CardFaceSource::parsed, this, [this] { update(); });
 }
 
 void CMervaneView::OnInitialUpdate() {
@@ -52,23 +58,65 @@ void CMervaneView::PaintNow() {
 }
 
 void CMervaneView::paintEvent(QPaintEvent*) {
-    frame_ = RenderTableImage(game_.State(), title_);
     ++paints_;
+    const TableViewport viewport = Viewport();
+    PaintMargins(QRectF(viewport.left, viewport.top, TableWidth * viewport.scale,
+                        TableHeight * viewport.scale));
+    if (choice_.look == TableLook::Classic)
+        PaintClassic(viewport);
+    else
+        PaintSharp(viewport);
+    if (paints_ == 1) {
+        StampFirstPaint();
+        // The deck is parsed once the window shows something: the title needs no cards.
+        QTimer::singleShot(0, this, &CMervaneView::PreloadFaces);
+    }
+}
+
+// The room around the table, in the colour of what the table shows.
+void CMervaneView::PaintMargins(const QRectF& table) {
+    const QRegion margins = QRegion(rect()) - QRegion(table.toAlignedRect().adjusted(1, 1, -1, -1));
+    if (margins.isEmpty()) return;
     QPainter painter(this);
-    // Nearest-neighbour: every table pixel becomes a crisp zoom x zoom block.
+    painter.setClipRegion(margins);
+    painter.fillRect(rect(), ToQColor(ScreenBackground(game_.State())));
+}
+
+void CMervaneView::PaintClassic(const TableViewport& viewport) {
+    frame_ = RenderTableImage(game_.State(), classicTitle_);
+    QPainter painter(this);
+    // Nearest-neighbour: every table pixel becomes a crisp block of device pixels.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(QRect(0, 0, TableWidth * zoom_, TableHeight * zoom_), frame_);
-    painter.end();
-    if (paints_ == 1) StampFirstPaint();
+    painter.drawImage(QRectF(viewport.left, viewport.top, TableWidth * viewport.scale,
+                             TableHeight * viewport.scale),
+                      frame_);
+}
+
+void CMervaneView::PaintSharp(const TableViewport& viewport) {
+    SharpSurface surface(*this, {TableWidth, TableHeight}, QPointF(viewport.left, viewport.top),
+                         viewport.scale, faces_);
+    OnDraw(game_.State(), surface, sharpTitle_);
 }
 
 void CMervaneView::SetZoom(int zoom) {
-    zoom = std::clamp(zoom, MinZoom, MaxZoom);
-    const bool changed = zoom != zoom_;
-    zoom_ = zoom;
-    setFixedSize(TableWidth * zoom_, TableHeight * zoom_);
+    zoom_ = std::clamp(zoom, MinZoom, MaxZoom);
+    updateGeometry();
     update();
-    if (changed) emit zoomChanged(zoom_);
+}
+
+QSize CMervaneView::sizeHint() const {
+    return QSize(TableWidth, TableHeight) * zoom_;
+}
+
+QSize CMervaneView::minimumSizeHint() const {
+    return QSize(TableWidth, TableHeight);
+}
+
+void CMervaneView::resizeEvent(QResizeEvent*) {
+    const int fits = std::max(MinZoom, std::min(width() / TableWidth, height() / TableHeight));
+    if (fits == zoom_) return;
+    zoom_ = fits;
+    emit zoomChanged(zoom_);
 }
 
 Point CMervaneView::ToTable(QPointF widgetPoint) const {
@@ -76,7 +124,40 @@ Point CMervaneView::ToTable(QPointF widgetPoint) const {
 }
 
 TableViewport CMervaneView::Viewport() const {
-    return FitTable({TableWidth, TableHeight}, width(), height(), true);
+    const double ratio = devicePixelRatioF();
+    const bool classic = choice_.look == TableLook::Classic;
+    const TableViewport device = FitTable({TableWidth, TableHeight}, std::floor(width() * ratio),
+                                          std::floor(height() * ratio), classic);
+    return {device.scale / ratio, std::floor(device.left) / ratio,
+            std::floor(device.top) / ratio};
+}
+
+// --- looks and card faces ---
+
+void CMervaneView::SetLook(TableLook look) {
+    if (look == choice_.look) return;
+    choice_.look = look;
+    classicTitle_ = {};
+    sharpTitle_ = {};
+    PreloadFaces();
+    update();
+}
+
+void CMervaneView::SetFaces(const QString& faces) {
+    if (faces == choice_.faces) return;
+    choice_.faces = faces;
+    PreloadFaces();
+    update();
+}
+
+// Until the first paint there is none: not even the decks' folders are read before it.
+void CMervaneView::PreloadFaces() {
+    faces_ = nullptr;
+    if (choice_.look != TableLook::Sharp || paints_ == 0 ||
+        choice_.faces == ViewChoice::ClassicFaces)
+        return;
+    faces_ = faceSource_.Renderer(choice_.faces);
+    faceSource_.PreloadInBackground(choice_.faces);
 }
 
 // --- input ---
@@ -189,6 +270,8 @@ void CMervaneView::OnShowScore() {
     dialog.scoreRight = state.scores[3];
     dialog.scoreYou = state.scores[0];
     dialog.zoom = zoom_;
+    dialog.sharp = choice_.look == TableLook::Sharp;
+    dialog.scale = Viewport().scale;
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }

@@ -4,8 +4,10 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/card_face_source.h"
 #include "app/qt_platform.h"
 #include "app/settings_store.h"
+#include "app/window_state.h"
 #include "game/mervane_game.h"
 #include "layout/viewport.h"
 #include "render/table_painter.h"
@@ -14,16 +16,19 @@ namespace mervane {
 
 class MessageBoxes;
 
-// The card table. It owns the game, paints it at its own size (240 x 268) and shows
-// it enlarged by a whole factor; taps are mapped back to table pixels. Taps and
-// commands go to the game at once; while a chain of turns runs, the game holds them.
+// The card table. It owns the game and shows it as large as the widget allows, centred,
+// in one of two looks: Classic paints the table at its own size (240 x 268) and
+// enlarges it by a whole factor; Sharp draws it at the screen's resolution. Taps are
+// mapped back to table pixels. Taps and commands go to the game at once; while a chain
+// of turns runs, the game holds them.
 class CMervaneView : public QWidget {
     Q_OBJECT
   public:
     static constexpr int TableWidth = 240;
     static constexpr int TableHeight = 268;
     static constexpr int MinZoom = 1;
-    static constexpr int MaxZoom = 4;
+    // The zoom keys' limit, far beyond any screen of today; the screen limits first.
+    static constexpr int MaxZoom = 16;
 
     CMervaneView(const SettingsStore& store, MessageBoxes& messages, QWidget* parent = nullptr);
 
@@ -51,13 +56,29 @@ class CMervaneView : public QWidget {
     // The window is closing: the chain stops where it is and nothing more runs.
     void Shutdown();
 
+    // The whole factor the table is shown at, or would be in Classic: the largest
+    // that fits the widget.
     int Zoom() const { return zoom_; }
+    // The size the widget asks for: the table at `zoom`.
     void SetZoom(int zoom);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
     // A widget point in table pixels: divided, never rounded up to the next pixel.
     Point ToTable(QPointF widgetPoint) const;
-    // Where the table stands in the widget.
+    // Where the table stands in the widget: in Classic at a whole factor of device
+    // pixels, in Sharp at any scale; either way on a device pixel.
     TableViewport Viewport() const;
-    // The last frame painted, at table size.
+
+    TableLook Look() const { return choice_.look; }
+    void SetLook(TableLook look);
+    // The chosen deck's folder name, ViewChoice::ClassicFaces, or empty for the default.
+    const QString& Faces() const { return choice_.faces; }
+    void SetFaces(const QString& faces);
+    CardFaceSource& FaceSource() { return faceSource_; }
+    // The deck the Sharp look draws its faces from; null for the classic faces.
+    CardFaceRenderer* ActiveFaces() const { return faces_; }
+
+    // The last Classic frame painted, at table size.
     const QImage& LastFrame() const { return frame_; }
     int PaintCount() const { return paints_; }
     std::size_t QueuedInputs() const { return game_.HeldInputs(); }
@@ -71,9 +92,14 @@ class CMervaneView : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    void PaintMargins(const QRectF& table);
+    void PaintClassic(const TableViewport& viewport);
+    void PaintSharp(const TableViewport& viewport);
+    void PreloadFaces();
     void ApplyGameSetup(const class CGameSetupDlg& dialog);
     GameSettings CurrentSettings() const;
 
@@ -84,9 +110,13 @@ class CMervaneView : public QWidget {
     int zoom_ = 1;
     int paints_ = 0;
     QImage frame_;
+    ViewChoice choice_;
+    CardFaceSource faceSource_;
+    CardFaceRenderer* faces_ = nullptr;
     // The title picture, ours rather than the game's: held from the first paint of
-    // the title until the first deal.
-    TitleArt title_;
+    // the title until the first deal, one per look.
+    TitleArt classicTitle_;
+    TitleArt sharpTitle_;
 };
 
 }  // namespace mervane

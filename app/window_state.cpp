@@ -11,6 +11,7 @@ namespace mervane {
 namespace {
 
 constexpr const char* Group = "Window";
+constexpr const char* ViewGroup = "View";
 
 std::optional<int> ReadNumber(const QSettings& settings, const char* key) {
     bool ok = false;
@@ -61,7 +62,11 @@ WindowPlacement WindowStateStore::Load() const {
     WindowPlacement placement;
     placement.zoom = ReadNumber(settings, "ZOOM").value_or(0);
     placement.position = ReadPair<QPoint>(settings, "X", "Y");
-    if (own) placement.frameSize = ReadPair<QSize>(settings, "WIDTH", "HEIGHT");
+    if (own) {
+        placement.frameSize = ReadPair<QSize>(settings, "WIDTH", "HEIGHT");
+        placement.viewSize = ReadPair<QSize>(settings, "VIEW_WIDTH", "VIEW_HEIGHT");
+        placement.maximized = ReadNumber(settings, "MAXIMIZED").value_or(0) != 0;
+    }
     return placement;
 }
 
@@ -77,6 +82,36 @@ bool WindowStateStore::Save(const WindowPlacement& placement) const {
         settings.setValue(QLatin1String("WIDTH"), placement.frameSize->width());
         settings.setValue(QLatin1String("HEIGHT"), placement.frameSize->height());
     }
+    if (placement.viewSize) {
+        settings.setValue(QLatin1String("VIEW_WIDTH"), placement.viewSize->width());
+        settings.setValue(QLatin1String("VIEW_HEIGHT"), placement.viewSize->height());
+    }
+    settings.setValue(QLatin1String("MAXIMIZED"), placement.maximized ? 1 : 0);
+    settings.endGroup();
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+// Only the state file: an older version never chose a look.
+ViewChoice WindowStateStore::LoadView() const {
+    ViewChoice choice;
+    if (!QFileInfo::exists(filePath_)) return choice;
+    QSettings settings(filePath_, QSettings::IniFormat);
+    settings.beginGroup(QLatin1String(ViewGroup));
+    const QString look = settings.value(QLatin1String("LOOK")).toString().trimmed();
+    if (look.compare(QLatin1String("Classic"), Qt::CaseInsensitive) == 0)
+        choice.look = TableLook::Classic;
+    choice.faces = settings.value(QLatin1String("FACES")).toString().trimmed();
+    return choice;
+}
+
+bool WindowStateStore::SaveView(const ViewChoice& choice) const {
+    QSettings settings(filePath_, QSettings::IniFormat);
+    settings.beginGroup(QLatin1String(ViewGroup));
+    settings.setValue(QLatin1String("LOOK"), choice.look == TableLook::Classic
+                                                 ? QStringLiteral("Classic")
+                                                 : QStringLiteral("Sharp"));
+    settings.setValue(QLatin1String("FACES"), choice.faces);
     settings.endGroup();
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -14,6 +14,21 @@ struct WindowPlacement {
     int zoom = 0;                    // 0: not stored, the screen decides
     std::optional<QPoint> position;  // the frame's top-left corner
     std::optional<QSize> frameSize;  // the frame's outer size at that zoom
+    std::optional<QSize> viewSize;   // the table area's size, which a free resize sets
+    bool maximized = false;
+};
+
+// How the table is drawn: the original pixel art enlarged by whole factors, or
+// everything drawn at the screen's own resolution.
+enum class TableLook { Classic, Sharp };
+
+// The View menu's choices.
+struct ViewChoice {
+    TableLook look = TableLook::Sharp;
+    // The card deck's folder name; ClassicFaces for the program's own pictures, empty
+    // for the default deck.
+    QString faces;
+    static inline const QString ClassicFaces = QStringLiteral("classic");
 };
 
 // Window state is not a setting: it lives in a file of its own, so that closing the
@@ -32,6 +47,8 @@ class WindowStateStore {
     // the settings file is read instead (and never written there again).
     WindowPlacement Load() const;
     bool Save(const WindowPlacement& placement) const;
+    ViewChoice LoadView() const;
+    bool SaveView(const ViewChoice& choice) const;
 
   private:
     QString filePath_;

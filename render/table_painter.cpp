@@ -145,6 +145,11 @@ void OnDraw(const GameState& state, Surface& window, const Picture* title) {
         DrawCardTable(state, window, client);
 }
 
+Color ScreenBackground(const GameState& state) {
+    if (ShowsWinnerScreen(state) || ShowsTitle(state)) return White;
+    return state.table.tableColor;
+}
+
 void OnDraw(const GameState& state, Surface& window, TitleArt& title) {
     title.Follow(state, window);
     OnDraw(state, window, title.Get());

@@ -28,6 +28,10 @@ class TitleArt {
 // only reads: the title picture comes from the caller and may be null (plain white).
 void OnDraw(const GameState& state, Surface& window, const Picture* title = nullptr);
 
+// The colour of what a paint shows: white behind the title and the winner, else the
+// table's colour. A window larger than the table shows it around the table.
+Color ScreenBackground(const GameState& state);
+
 // One paint that keeps the title picture in `title` between paints.
 void OnDraw(const GameState& state, Surface& window, TitleArt& title);
 

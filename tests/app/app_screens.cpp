@@ -1,6 +1,9 @@
 // Drives a real window through each screen and photographs the whole X screen with
 // ImageMagick's `import`, for a person to look at:
 //   xvfb-run -s "-screen 0 1280x1024x24 -noreset" build/tests/app/app_screens OUTDIR
+// or, for one look and deck at one window size ("full" for full screen, which needs a
+// window manager), the title, a hand, the Score dialog and the winner screen:
+//   app_screens OUTDIR looks Sharp|Classic DECK|classic WIDTHxHEIGHT|full
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -91,6 +94,44 @@ void Run() {
     Shot("13-winner");
 }
 
+// The view at `size`, or the window full screen.
+void Place(testing::AppFixture& app, const QString& size) {
+    if (size == u"full") {
+        app.Frame().showFullScreen();
+        QTest::qWait(500);
+        return;
+    }
+    const QStringList parts = size.split(u'x');
+    const QSize view(parts.value(0).toInt(), parts.value(1).toInt());
+    app.Frame().resize(app.Frame().size() - app.View().size() + view);
+    QTest::qWait(300);
+}
+
+void RunLook(const QStringList& args) {
+    const bool sharp = args.value(0) == u"Sharp";
+    const QString deck = args.value(1);
+    const QString name = args.value(0) + "-" + deck + "-" + args.value(2);
+    testing::AppFixture app;
+    app.startLook = sharp ? TableLook::Sharp : TableLook::Classic;
+    app.Start();
+    app.Frame().SetFaces(deck);
+    Place(app, args.value(2));
+    if (CardFaceRenderer* faces = app.View().ActiveFaces()) faces->Preload();
+    Shot(name + "-1-title");
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    Shot(name + "-2-hand");
+    GameTestAccess::State(app.View().Game()).scores = {125, 40, 0, 9};
+    ShotOf<CScoreDlg>(app, ID_SHOW_SCORE, name + "-3-score-dialog");
+    GameTestAccess::State(app.View().Game()).scores = {};
+    app.PlayOutHand();
+    GameSettings oneHand = app.View().Game().Settings();
+    oneHand.playTo = 1;
+    app.View().Game().ApplySettings(oneHand);
+    app.TapTable({10, 10});
+    app.PlayOutHand();
+    Shot(name + "-4-winner");
+}
+
 }  // namespace
 }  // namespace mervane
 
@@ -98,6 +139,10 @@ int main(int argc, char* argv[]) {
     mervane::CMervaneApp::BeforeQApplication();
     QApplication application(argc, argv);
     mervane::outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    mervane::Run();
+    const QStringList args = QApplication::arguments();
+    if (args.value(2) == u"looks")
+        mervane::RunLook(args.mid(3));
+    else
+        mervane::Run();
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTest>
+#include <cmath>
 
 #include "app/message_box.h"
 #include "app/qt_platform.h"
@@ -47,6 +48,7 @@ CMainFrame& AppFixture::Start(const QString& settingsPath) {
     platform.SetPauseScale(0);
     platform.FixClock(LocalTime{7, 2, 0, 0, 0});
     messages.Attach(frame_->Messages());
+    if (!storedLook) frame_->SetLook(startLook);
     frame_->show();
     (void)QTest::qWaitForWindowExposed(frame_.get());
     return *frame_;
@@ -67,9 +69,12 @@ void AppFixture::Trigger(CommandId id) {
 
 void AppFixture::TapTable(Point p) {
     const bool idle = !View().Busy();
-    const int zoom = View().Zoom();
+    const TableViewport viewport = View().Viewport();
+    const auto last = [&](double offset, int table) {
+        return static_cast<int>(std::ceil(offset + (table + 1) * viewport.scale)) - 1;
+    };
     QTest::mouseClick(&View(), Qt::LeftButton, {},
-                      QPoint(p.x * zoom + zoom - 1, p.y * zoom + zoom - 1));
+                      QPoint(last(viewport.left, p.x), last(viewport.top, p.y)));
     if (idle) WaitWhileBusy(View());
 }
 

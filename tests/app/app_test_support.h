@@ -42,14 +42,16 @@ class AppFixture {
     bool HasSetting(const QString& key) const;
 
     // Over the fixture's own settings file, or over another path when given; `messages`
-    // answer for the window.
+    // answer for the window. The table is shown in `startLook` unless `storedLook`.
     CMainFrame& Start(const QString& settingsPath = {});
+    TableLook startLook = TableLook::Classic;
+    bool storedLook = false;
     CMainFrame& Frame() { return *frame_; }
     CMervaneView& View() { return *frame_->View(); }
     const GameState& State() const { return frame_->View()->State(); }
 
-    // A command, or a tap at a table pixel (clicked on the last screen pixel of its
-    // zoomed block). Made while the game is idle, it returns once the chain of turns
+    // A command, or a tap at a table pixel (clicked on the last whole window pixel
+    // of its block, wherever the viewport puts it). Made while the game is idle, it returns once the chain of turns
     // it starts is over; made during a chain, at once.
     void Trigger(CommandId id);
     void TapTable(Point tablePoint);

@@ -62,7 +62,9 @@ TEST_F(WindowTest, StartsOnTheTitlePictureWithDefaults) {
 
 TEST_F(WindowTest, MenuHoldsItsItemsInOrder) {
     CMainFrame& frame = Start();
-    ASSERT_EQ(frame.menuBar()->actions().size(), 1);
+    ASSERT_EQ(frame.menuBar()->actions().size(), 2);
+    EXPECT_EQ(frame.menuBar()->actions()[0]->menu(), frame.GameMenu());
+    EXPECT_EQ(frame.menuBar()->actions()[1]->menu(), frame.ViewMenu());
     EXPECT_EQ(frame.GameMenu()->title(), "&Mervane");
     QStringList texts;
     for (QAction* action : frame.GameMenu()->actions())
@@ -198,19 +200,23 @@ TEST_F(WindowTest, ZoomKeysResizeTheWindowAndAreRemembered) {
     QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
     QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(View().Zoom(), 1) << "never below 1x";
-    for (int i = 0; i < 5; ++i) QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(View().Zoom(), 4) << "never above 4x";
+    for (int i = 0; i < 8; ++i) QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
+    const int fits = CMainFrame::FittingZoom(CMervaneView::MaxZoom,
+                                             frame.frameGeometry().size() - View().size(),
+                                             frame.screen()->availableSize());
+    ASSERT_GE(fits, 2);
+    EXPECT_EQ(View().Zoom(), fits) << "never beyond the screen";
+    EXPECT_EQ(View().size(), QSize(240, 268) * fits);
     QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
     frame.close();
     EXPECT_FALSE(QFile::exists(SettingsPath())) << "window state is not a setting";
     EXPECT_EQ(QSettings(frame.WindowState().FilePath(), QSettings::IniFormat)
                   .value("Window/ZOOM")
                   .toInt(),
-              3);
+              fits - 1);
     Start();
-    const int fits = CMainFrame::FittingZoom(3, Frame().frameGeometry().size() - View().size(),
-                                             Frame().screen()->availableSize());
-    EXPECT_EQ(View().Zoom(), fits) << "as much of it as this screen has room for";
+    EXPECT_EQ(View().Zoom(), fits - 1);
+    EXPECT_EQ(View().size(), QSize(240, 268) * (fits - 1));
 }
 
 TEST_F(WindowTest, TableIsShownWithCrispPixels) {
