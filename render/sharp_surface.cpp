@@ -1,7 +1,6 @@
 #include "render/sharp_surface.h"
 
 #include <QFontMetrics>
-#include <QStaticText>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -55,15 +54,6 @@ QImage SmoothBitmap(const QImage& bitmap, Rect source, QSize pixels) {
     return part.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// A text laid out once in the face of the table's font at a scale, condensed if it
-// would overflow its cell.
-struct SharpLabel {
-    QFont font;
-    QStaticText text;
-    int ascent = 0;
-    QRect ink;  // the glyphs' extent from the text's top-left corner
-};
-
 QFont ScaledFont(const TableFont& classic, int pixels, int stretch) {
     QFont font(classic.font.family());
     font.setPixelSize(std::max(1, pixels));
@@ -77,7 +67,7 @@ QFont ScaledFont(const TableFont& classic, int pixels, int stretch) {
 
 // The largest pixel size whose cell fits the scaled cell height, as the classic font
 // fits its 11 pixels; then narrowed until the text fits the scaled cell width.
-SharpLabel MakeLabel(const TableFont& classic, const QString& text, QSize cell) {
+QFont FittedFont(const TableFont& classic, const QString& text, QSize cell) {
     int pixels = static_cast<int>(std::lround(classic.font.pixelSize() * cell.height() /
                                               static_cast<double>(classic.height)));
     QFont font = ScaledFont(classic, pixels, 100);
@@ -90,26 +80,50 @@ SharpLabel MakeLabel(const TableFont& classic, const QString& text, QSize cell) 
         while (stretch > 1 && QFontMetrics(font).horizontalAdvance(text) > cell.width())
             font = ScaledFont(classic, pixels, --stretch);
     }
-    const QFontMetrics metrics(font);
-    SharpLabel label{font, QStaticText(text), metrics.ascent(),
-                     metrics.boundingRect(text).translated(0, metrics.ascent()).adjusted(-1, -1, 1, 1)};
-    label.text.setTextFormat(Qt::PlainText);
-    label.text.setPerformanceHint(QStaticText::AggressiveCaching);
-    label.text.prepare(QTransform(), font);
-    return label;
+    return font;
 }
 
-// Labels repeat from paint to paint; laying them out is most of the cost of text.
-const SharpLabel& Label(const TableFont& classic, FontSpec spec, const QString& text,
-                        QSize cell) {
-    using Key = std::tuple<QString, int, bool, int, int>;
-    static std::map<Key, SharpLabel> labels;
-    constexpr std::size_t kRemembered = 1024;
-    const Key key{text, spec.height, spec.bold, cell.width(), cell.height()};
+struct LabelKey {
+    QString text;
+    FontSpec font;
+    QSize cell;
+    int baseline = 0;  // from the cell's top
+    Color textColor = 0;
+    Color backColor = 0;
+    bool operator<(const LabelKey& other) const {
+        return std::make_tuple(text, font.height, font.bold, cell.width(), cell.height(),
+                               baseline, textColor, backColor) <
+               std::make_tuple(other.text, other.font.height, other.font.bold,
+                               other.cell.width(), other.cell.height(), other.baseline,
+                               other.textColor, other.backColor);
+    }
+};
+
+// The cell with its text, opaque. Large text is drawn as outlines, not from Qt's glyph
+// cache, so drawing it at every paint would cost milliseconds at 4K.
+QImage RenderLabel(const TableFont& classic, const LabelKey& key) {
+    QImage image(key.cell, QImage::Format_RGB32);
+    image.fill(ToQColor(key.backColor));
+    const QFont font = FittedFont(classic, key.text, key.cell);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(font);
+    painter.setPen(ToQColor(key.textColor));
+    // The baseline where the classic one falls, scaled.
+    const int ascent = QFontMetrics(font).ascent();
+    painter.drawText(QPoint(0, std::max(ascent, key.baseline)), key.text);
+    return image;
+}
+
+// Labels repeat from paint to paint, so each is drawn once and kept.
+const QImage& Label(const TableFont& classic, const LabelKey& key) {
+    static std::map<LabelKey, QImage> labels;
+    constexpr std::size_t kRemembered = 512;
     auto found = labels.find(key);
     if (found != labels.end()) return found->second;
     if (labels.size() >= kRemembered) labels.clear();
-    return labels.emplace(key, MakeLabel(classic, text, cell)).first->second;
+    return labels.emplace(key, RenderLabel(classic, key)).first->second;
 }
 
 }  // namespace
@@ -137,15 +151,39 @@ SharpSurface::SharpSurface(Size tableSize, double scale, double dpr, CardFaceRen
       originY_(phase.y()),
       faces_(faces) {
     const QRect pixels = DeviceRect(Bounds());
-    ownImage_ = std::make_unique<QImage>(std::max(pixels.right() + 1, 1),
-                                         std::max(pixels.bottom() + 1, 1), QImage::Format_RGB32);
-    ownImage_->fill(Qt::black);
+    const QSize size(std::max(pixels.right() + 1, 1), std::max(pixels.bottom() + 1, 1));
+    std::unique_ptr<QImage>& spare = SpareImage();
+    if (spare && spare->size() == size)
+        ownImage_ = std::move(spare);
+    else
+        ownImage_ = std::make_unique<QImage>(size, QImage::Format_RGB32);
     ownImage_->setDevicePixelRatio(dpr_);
+    // Cleared by the first drawing, or not at all if that fill covers the table.
+    clearPending_ = true;
     Start(*ownImage_);
 }
 
 SharpSurface::~SharpSurface() {
     painter_.end();
+    // The next paint at this size takes it: allocating and first touching 16 MB for a
+    // 4K table costs more than painting it.
+    if (ownImage_) SpareImage() = std::move(ownImage_);
+}
+
+std::unique_ptr<QImage>& SharpSurface::SpareImage() {
+    static std::unique_ptr<QImage> spare;
+    return spare;
+}
+
+void SharpSurface::Drawing() const {
+    if (!clearPending_) return;
+    clearPending_ = false;
+    ownImage_->fill(Qt::black);
+}
+
+const QImage* SharpSurface::OwnImage() const {
+    if (ownImage_) Drawing();
+    return ownImage_.get();
 }
 
 void SharpSurface::Start(QPaintDevice& device) {
@@ -175,8 +213,17 @@ QSize SharpSurface::PictureSize(Size size) const {
 }
 
 void SharpSurface::FillRect(Rect rect, Color color) {
-    if (rect.Width() > 0 && rect.Height() > 0)
-        painter_.fillRect(DeviceRect(rect), ToQColor(color));
+    if (rect.Width() <= 0 || rect.Height() <= 0) return;
+    const QRect pixels = DeviceRect(rect);
+    if (clearPending_ && pixels.contains(DeviceRect(Bounds()))) {
+        // Only the strips of a fractional phase lie outside the table.
+        clearPending_ = false;
+        const QColor black(Qt::black);
+        painter_.fillRect(QRect(0, 0, ownImage_->width(), pixels.top()), black);
+        painter_.fillRect(QRect(0, 0, pixels.left(), ownImage_->height()), black);
+    }
+    Drawing();
+    painter_.fillRect(pixels, ToQColor(color));
 }
 
 bool SharpSurface::LoadBitmap(int id) {
@@ -221,6 +268,7 @@ QImage SharpSurface::PictureFor(int id, Rect source, QSize pixels, const Color* 
 }
 
 void SharpSurface::DrawBitmap(int id, Rect source, Rect destination, const Color* transparent) {
+    Drawing();
     if (!InUse(id) || source.Width() <= 0 || source.Height() <= 0) return;
     if (destination.Width() <= 0 || destination.Height() <= 0) return;
     const QSize pixels = PictureSize({destination.Width(), destination.Height()});
@@ -279,27 +327,15 @@ Color SharpSurface::SetBackColor(Color color) {
 }
 
 void SharpSurface::TextOpaque(Point topLeft, std::string_view text) {
+    Drawing();
     if (text.empty()) return;
     const TableFont& classic = TableFonts::For(font_);
     const QString qtext = ToQString(text);
     const QRect cell = DeviceRect(RectAt(topLeft, {classic.Width(qtext), classic.height}));
-    painter_.fillRect(cell, ToQColor(backColor_));
     if (cell.isEmpty()) return;
-    const SharpLabel& label = Label(classic, font_, qtext, cell.size());
-    // The baseline where the classic one falls, scaled.
-    const int baseline = cell.top() + static_cast<int>(std::lround(classic.ascent * k_));
-    painter_.setFont(label.font);
-    painter_.setPen(ToQColor(textColor_));
-    const QPoint at(cell.left(), std::max(cell.top(), baseline - label.ascent));
-    // Some glyphs reach past their advance; the cell alone is the label's.
-    if (cell.contains(label.ink.translated(at))) {
-        painter_.drawStaticText(at, label.text);
-        return;
-    }
-    painter_.save();
-    painter_.setClipRect(cell, Qt::IntersectClip);
-    painter_.drawStaticText(at, label.text);
-    painter_.restore();
+    const LabelKey key{qtext,  font_,      cell.size(), static_cast<int>(std::lround(classic.ascent * k_)),
+                       textColor_, backColor_};
+    painter_.drawImage(cell, Label(classic, key));
 }
 
 void SharpSurface::Rectangle(Rect rect, Color fill) {
@@ -312,6 +348,7 @@ void SharpSurface::Rectangle(Rect rect, Color fill) {
 }
 
 void SharpSurface::Line(Point from, Point to) {
+    Drawing();
     // A strip one table unit wide; the end point stays out, as on the classic surface.
     if (from.y == to.y) {
         const int left = std::min(from.x, to.x + 1), right = std::max(from.x + 1, to.x);
@@ -337,6 +374,8 @@ std::unique_ptr<Surface> SharpSurface::CreateOffscreen(Size size) {
 void SharpSurface::BlockCopy(Point destination, Size size, Surface& source, Point sourceOrigin) {
     const auto* sharp = dynamic_cast<SharpSurface*>(&source);
     if (!sharp || !sharp->ownImage_ || size.width <= 0 || size.height <= 0) return;
+    Drawing();
+    sharp->Drawing();
     const QRect from = sharp->DeviceRect(RectAt(sourceOrigin, size));
     QRect to = DeviceRect(RectAt(destination, size));
     // Equal when the source shares this surface's phase (CreateOffscreen); otherwise

@@ -37,7 +37,7 @@ class SharpSurface final : public Surface {
     ~SharpSurface() override;
 
     // The image of an off-screen surface; null for one painting on a device.
-    const QImage* OwnImage() const { return ownImage_.get(); }
+    const QImage* OwnImage() const;
     double Scale() const { return scale_; }
     double PixelRatio() const { return dpr_; }
     // The device pixels a table rectangle covers.
@@ -73,6 +73,9 @@ class SharpSurface final : public Surface {
     SharpSurface(Size tableSize, double scale, double dpr, CardFaceRenderer* faces,
                  QPointF phase);
     void Start(QPaintDevice& device);
+    // Clears a new own image before the first drawing that does not cover it.
+    void Drawing() const;
+    static std::unique_ptr<QImage>& SpareImage();
     int DeviceX(double x) const;
     int DeviceY(double y) const;
     QSize PictureSize(Size size) const;
@@ -92,6 +95,7 @@ class SharpSurface final : public Surface {
     FontSpec font_ = LabelFont;
     Color textColor_ = Black;
     Color backColor_ = White;
+    mutable bool clearPending_ = false;
     std::unordered_map<int, int> loaded_;  // bitmap id -> loads not yet released
 };
 

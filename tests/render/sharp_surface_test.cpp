@@ -262,5 +262,31 @@ TEST_F(SharpTable, OffscreenCopyKeepsTheWindowsRounding) {
     }
 }
 
+// The image of a finished paint is reused by the next one of its size; what it held
+// must not show through, whether the first drawing covers the table or not.
+TEST_F(SharpTable, ANewOffscreenIsBlackEvenWhenItsImageIsReused) {
+    for (QPointF origin : {QPointF(0, 0), QPointF(3.6, 2.5)}) {
+        QImage window(200, 200, QImage::Format_RGB32);
+        SharpSurface surface(window, {50, 40}, origin, 2.3, nullptr);
+        surface.CreateOffscreen({50, 40})->FillRect({0, 0, 50, 40}, White);
+        {
+            std::unique_ptr<Surface> partly = surface.CreateOffscreen({50, 40});
+            partly->FillRect({10, 10, 20, 20}, White);
+            const QImage& image = *dynamic_cast<SharpSurface&>(*partly).OwnImage();
+            EXPECT_EQ(image.pixel(0, 0), 0xFF000000);
+            EXPECT_EQ(image.pixel(image.width() - 1, image.height() - 1), 0xFF000000);
+            EXPECT_EQ(image.pixel(image.width() / 3, image.height() / 3), 0xFFFFFFFF);
+        }
+        surface.CreateOffscreen({50, 40})->FillRect({0, 0, 50, 40}, White);
+        std::unique_ptr<Surface> covered = surface.CreateOffscreen({50, 40});
+        covered->FillRect({0, 0, 50, 40}, MakeColor(0, 0, 200));
+        const QImage& image = *dynamic_cast<SharpSurface&>(*covered).OwnImage();
+        std::set<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+        EXPECT_EQ(colours.count(0xFFFFFFFF), 0u) << origin.x();
+    }
+}
+
 }  // namespace
 }  // namespace mervane
