@@ -39,15 +39,15 @@ QPixmap ClassicTitle(double scale) {
     const QImage& bitmap = BitmapCache::Shared().Image(bitmap::TitlePicture);
     const int factor = static_cast<int>(std::floor(PictureScale(scale)));
     if (bitmap.isNull() || factor == 1) return QPixmap::fromImage(bitmap);
-    return QPixmap::fromImage(bitmap.scaled(bitmap.size() * factor, Qt::IgnoreAspectRatio,
-                                            Qt::FastTransformation));
+    return QPixmap::fromImage(
+        bitmap.scaled(bitmap.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 // The vector title at its logical size times the scale, rendered in device pixels.
 QPixmap SharpTitle(double scale, double pixelRatio) {
     const QImage& bitmap = BitmapCache::Shared().Image(bitmap::TitlePicture);
-    const QSizeF shown = QSizeF(bitmap.isNull() ? QSize(122, 120) : bitmap.size()) *
-                         PictureScale(scale);
+    const QSizeF shown =
+        QSizeF(bitmap.isNull() ? QSize(122, 120) : bitmap.size()) * PictureScale(scale);
     const QSize pixels = (shown * pixelRatio).toSize();
     QImage picture = RenderVectorPicture(bitmap::TitlePicture, pixels);
     if (picture.isNull() && !bitmap.isNull())

@@ -10,8 +10,8 @@
 
 #include "app/mervane_view.h"
 #include "render/qt_surface.h"
-#include "render/sharp_surface.h"
 #include "render/score_sheet.h"
+#include "render/sharp_surface.h"
 
 namespace mervane {
 namespace {

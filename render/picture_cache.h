@@ -21,8 +21,8 @@ class PictureCache {
     struct Key {
         enum Kind { Vector, ScaledBitmap, ScaledMasked } kind = Vector;
         int id = 0;
-        QRect source;          // the part of a classic bitmap
-        unsigned masked = 0;   // the colour left out of a masked bitmap
+        QRect source;         // the part of a classic bitmap
+        unsigned masked = 0;  // the colour left out of a masked bitmap
         std::tuple<Kind, int, unsigned, int, int, int, int> Tuple() const {
             return std::make_tuple(kind, id, masked, source.x(), source.y(), source.width(),
                                    source.height());

@@ -91,11 +91,11 @@ struct LabelKey {
     Color textColor = 0;
     Color backColor = 0;
     bool operator<(const LabelKey& other) const {
-        return std::make_tuple(text, font.height, font.bold, cell.width(), cell.height(),
-                               baseline, textColor, backColor) <
-               std::make_tuple(other.text, other.font.height, other.font.bold,
-                               other.cell.width(), other.cell.height(), other.baseline,
-                               other.textColor, other.backColor);
+        return std::make_tuple(text, font.height, font.bold, cell.width(), cell.height(), baseline,
+                               textColor, backColor) <
+               std::make_tuple(other.text, other.font.height, other.font.bold, other.cell.width(),
+                               other.cell.height(), other.baseline, other.textColor,
+                               other.backColor);
     }
 };
 
@@ -260,9 +260,9 @@ QImage SharpSurface::PictureFor(int id, Rect source, QSize pixels, const Color* 
     }
     BitmapCache& bitmaps = BitmapCache::Shared();
     if (transparent)
-        return cache.Get({PictureCache::Key::ScaledMasked, id, ToQRect(source), *transparent},
-                         pixels,
-                         [&] { return SmoothBitmap(bitmaps.Masked(id, *transparent), source, pixels); });
+        return cache.Get(
+            {PictureCache::Key::ScaledMasked, id, ToQRect(source), *transparent}, pixels,
+            [&] { return SmoothBitmap(bitmaps.Masked(id, *transparent), source, pixels); });
     return cache.Get({PictureCache::Key::ScaledBitmap, id, ToQRect(source), 0}, pixels,
                      [&] { return SmoothBitmap(bitmaps.Image(id), source, pixels); });
 }
@@ -333,8 +333,9 @@ void SharpSurface::TextOpaque(Point topLeft, std::string_view text) {
     const QString qtext = ToQString(text);
     const QRect cell = DeviceRect(RectAt(topLeft, {classic.Width(qtext), classic.height}));
     if (cell.isEmpty()) return;
-    const LabelKey key{qtext,  font_,      cell.size(), static_cast<int>(std::lround(classic.ascent * k_)),
-                       textColor_, backColor_};
+    const LabelKey key{qtext,       font_,
+                       cell.size(), static_cast<int>(std::lround(classic.ascent * k_)),
+                       textColor_,  backColor_};
     painter_.drawImage(cell, Label(classic, key));
 }
 

@@ -70,8 +70,7 @@ class SharpSurface final : public Surface {
     // An own image whose table units keep the fractional device-pixel phase of a
     // window's origin, so that a block copy lands every edge where the window's own
     // rounding puts it.
-    SharpSurface(Size tableSize, double scale, double dpr, CardFaceRenderer* faces,
-                 QPointF phase);
+    SharpSurface(Size tableSize, double scale, double dpr, CardFaceRenderer* faces, QPointF phase);
     void Start(QPaintDevice& device);
     // Clears a new own image before the first drawing that does not cover it.
     void Drawing() const;

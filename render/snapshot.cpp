@@ -27,7 +27,9 @@ QImage RenderTableImage(const GameState& state) {
 
 QImage RenderSharpTableImage(const GameState& state, TitleArt& title, double scale, double dpr,
                              CardFaceRenderer* faces) {
-    const auto pixels = [&](int units) { return static_cast<int>(std::lround(units * scale * dpr)); };
+    const auto pixels = [&](int units) {
+        return static_cast<int>(std::lround(units * scale * dpr));
+    };
     QImage image(pixels(ViewWidth), pixels(ViewHeight), QImage::Format_RGB32);
     image.fill(Qt::black);
     image.setDevicePixelRatio(dpr);

@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <set>
 
@@ -26,8 +26,8 @@
 #include "app/play_to_field.h"
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
-#include "render/bitmap_cache.h"
 #include "app_test_support.h"
+#include "render/bitmap_cache.h"
 #include "tests/game/game_test_access.h"
 
 // Readable failures for the geometry checks.
@@ -593,13 +593,11 @@ TEST_F(DialogTest, AboutPictureFollowsTheLookAndScale) {
         double scale;
         QSize shown;
     };
-    const Case cases[] = {{false, 1, {122, 120}},  {false, 2.7, {244, 240}},
-                          {false, 6, {366, 360}},  {true, 1, {122, 120}},
-                          {true, 1.5, {183, 180}}, {true, 8, {366, 360}}};
+    const Case cases[] = {{false, 1, {122, 120}}, {false, 2.7, {244, 240}}, {false, 6, {366, 360}},
+                          {true, 1, {122, 120}},  {true, 1.5, {183, 180}},  {true, 8, {366, 360}}};
     for (const Case& c : cases) {
         CAboutDlg about(&Frame(), c.sharp, c.scale);
-        const QPixmap picture =
-            about.findChild<QLabel*>(QStringLiteral("titlePicture"))->pixmap();
+        const QPixmap picture = about.findChild<QLabel*>(QStringLiteral("titlePicture"))->pixmap();
         SCOPED_TRACE(::testing::Message() << (c.sharp ? "Sharp " : "Classic ") << c.scale);
         EXPECT_EQ(picture.deviceIndependentSize().toSize(), c.shown);
         if (c.sharp) {

@@ -99,7 +99,8 @@ TEST_F(SharpTable, AtScaleFourCardsPilesAndBacksAreAntialiased) {
     for (const QRect& region : regions) {
         const int before = DistinctColours(classic, region);
         const int after = DistinctColours(sharp, Scaled(region, 4));
-        EXPECT_GT(after, std::max(24, 2 * before)) << "region at " << region.x() << "," << region.y();
+        EXPECT_GT(after, std::max(24, 2 * before))
+            << "region at " << region.x() << "," << region.y();
     }
 }
 
