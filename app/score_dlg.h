@@ -19,9 +19,15 @@ class CScoreDlg : public QDialog {
     std::int32_t scoreYou = 0;
     // The table's zoom: the sheet is drawn as large as on the table.
     int zoom = 1;
+    // The "Sharp" look: the dialog is the table's size at `scale` and the sheet is drawn
+    // at the screen's resolution, as on the table; `zoom` is then not used.
+    bool sharp = false;
+    double scale = 1.0;
 
     QWidget* Sheet() const { return sheet_; }
     int Zoom() const;
+    // The scale of the Sharp look, never below 1 (the table's smallest).
+    double SharpScale() const;
 
   protected:
     void showEvent(QShowEvent* event) override;

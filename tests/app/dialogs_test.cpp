@@ -13,8 +13,10 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <cmath>
 #include <cstdlib>
 #include <map>
+#include <set>
 
 #include "app/about_dlg.h"
 #include "app/color_dlg.h"
@@ -25,6 +27,7 @@
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "app_test_support.h"
+#include "render/bitmap_cache.h"
 #include "tests/game/game_test_access.h"
 
 // Readable failures for the geometry checks.
@@ -536,6 +539,80 @@ TEST_F(DialogTest, AboutBoxShowsPictureVersionAndCredit) {
     });
     Trigger(ID_APP_ABOUT);
     EXPECT_TRUE(opened);
+}
+
+int DistinctColours(const QImage& image, QRect region) {
+    std::set<QRgb> colours;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+// The sheet of a Score dialog opened on its own, as the view fills it.
+QImage ScoreSheetShown(QWidget& parent, bool sharp, double scale, int zoom, QSize* size) {
+    CScoreDlg dialog(&parent);
+    dialog.seatNames = {"Player1", "Player2", "Player3"};
+    dialog.scoreYou = 125;
+    dialog.scoreLeft = 40;
+    dialog.sharp = sharp;
+    dialog.scale = scale;
+    dialog.zoom = zoom;
+    dialog.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    *size = dialog.size();
+    return dialog.Sheet()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Sharp: the table's size at any scale, the sheet centred in it, its text smooth where
+// the classic sheet, however enlarged, has only black and white.
+TEST_F(DialogTest, SharpScoreDialogIsTheTableAtItsScaleWithSmoothText) {
+    Start();
+    QSize size;
+    const QImage classic = ScoreSheetShown(Frame(), false, 1, 2, &size);
+    const QRect classicBox = OutlineOf(classic);
+    ASSERT_FALSE(classicBox.isEmpty());
+    EXPECT_LE(DistinctColours(classic, classicBox), 3);
+    for (double scale : {1.5, 2.25, 3.7}) {
+        const QImage sharp = ScoreSheetShown(Frame(), true, scale, 1, &size);
+        EXPECT_EQ(size, QSize(static_cast<int>(std::lround(240 * scale)),
+                              static_cast<int>(std::lround(268 * scale))))
+            << scale;
+        const QRect box = OutlineOf(sharp);
+        ASSERT_FALSE(box.isEmpty()) << scale;
+        EXPECT_LE(std::abs(box.left() + box.right() + 1 - sharp.width()), 2 * scale + 1) << scale;
+        EXPECT_LE(std::abs(box.top() + box.bottom() + 1 - sharp.height()), 2 * scale + 1) << scale;
+        EXPECT_GE(DistinctColours(sharp, box), 16) << scale;
+    }
+}
+
+TEST_F(DialogTest, AboutPictureFollowsTheLookAndScale) {
+    Start();
+    if (!BitmapCache::HasResources()) GTEST_SKIP() << "built without resources/bitmaps.qrc";
+    struct Case {
+        bool sharp;
+        double scale;
+        QSize shown;
+    };
+    const Case cases[] = {{false, 1, {122, 120}}, {false, 2.7, {244, 240}}, {false, 6, {366, 360}},
+                          {true, 1, {122, 120}},  {true, 1.5, {183, 180}},  {true, 8, {366, 360}}};
+    for (const Case& c : cases) {
+        CAboutDlg about(&Frame(), c.sharp, c.scale);
+        const QPixmap picture = about.findChild<QLabel*>(QStringLiteral("titlePicture"))->pixmap();
+        SCOPED_TRACE(::testing::Message() << (c.sharp ? "Sharp " : "Classic ") << c.scale);
+        EXPECT_EQ(picture.deviceIndependentSize().toSize(), c.shown);
+        if (c.sharp) {
+            EXPECT_EQ(picture.devicePixelRatio(), Frame().devicePixelRatioF());
+            continue;
+        }
+        // Whole factors, each bitmap pixel a square block.
+        const QImage image = picture.toImage();
+        const int factor = c.shown.width() / 122;
+        int mixed = 0;
+        for (int y = 0; y < image.height(); y += factor)
+            for (int x = 0; x < image.width(); x += factor)
+                mixed += image.pixel(x, y) != image.pixel(x + factor - 1, y + factor - 1);
+        EXPECT_EQ(mixed, 0);
+    }
 }
 
 TEST_F(DialogTest, F1InTheSetupDialogsOpensTheirHelp) {
