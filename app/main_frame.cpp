@@ -272,7 +272,8 @@ void CMainFrame::StepZoom(int step) {
 }
 
 QSize CMainFrame::Chrome() const {
-    return sizeHint() - view_->sizeHint();
+    // Before the first show nothing is laid out yet, but the size hints add up.
+    return isVisible() ? size() - view_->size() : sizeHint() - view_->sizeHint();
 }
 
 void CMainFrame::ResizeViewTo(QSize viewSize) {

@@ -198,11 +198,22 @@ TEST_F(SettingsStoreTest, WindowStateHasAFileOfItsOwn) {
     const WindowStateStore store(dir.filePath("state/window.ini"), Path());
     EXPECT_EQ(store.Load().zoom, 0);
     EXPECT_FALSE(store.Load().position.has_value());
-    ASSERT_TRUE(store.Save({3, QPoint(40, 50), QSize(722, 875)}));
+    ASSERT_TRUE(store.Save({.zoom = 3,
+                            .position = QPoint(40, 50),
+                            .frameSize = QSize(722, 875),
+                            .viewSize = QSize(720, 804),
+                            .maximized = true}));
     const WindowPlacement placement = store.Load();
     EXPECT_EQ(placement.zoom, 3);
     EXPECT_EQ(placement.position, QPoint(40, 50));
     EXPECT_EQ(placement.frameSize, QSize(722, 875));
+    EXPECT_EQ(placement.viewSize, QSize(720, 804));
+    EXPECT_TRUE(placement.maximized);
+    EXPECT_EQ(store.LoadView().look, TableLook::Sharp) << "a new user's look";
+    ASSERT_TRUE(store.SaveView({TableLook::Classic, "svg-penguins"}));
+    EXPECT_EQ(store.LoadView().look, TableLook::Classic);
+    EXPECT_EQ(store.LoadView().faces, "svg-penguins");
+    EXPECT_EQ(store.Load().viewSize, QSize(720, 804)) << "the look leaves the place alone";
     EXPECT_FALSE(QFile::exists(Path())) << "the settings file is not touched";
 }
 
@@ -214,7 +225,10 @@ TEST_F(SettingsStoreTest, WindowStateFallsBackToAnOldSettingsFileOnce) {
     EXPECT_EQ(placement.zoom, 2);
     EXPECT_EQ(placement.position, QPoint(12, 34));
     EXPECT_FALSE(placement.frameSize.has_value()) << "an old file never measured the frame";
-    ASSERT_TRUE(store.Save({1, QPoint(5, 6), std::nullopt}));
+    WindowPlacement moved;
+    moved.zoom = 1;
+    moved.position = QPoint(5, 6);
+    ASSERT_TRUE(store.Save(moved));
     EXPECT_EQ(store.Load().position, QPoint(5, 6)) << "from now on the state file counts";
     QFile file(Path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

@@ -110,10 +110,10 @@ TEST_F(TableWindowTest, TheWindowNeverHoldsLessThanTheTableAtOneTimes) {
 
 TEST_F(TableWindowTest, ZoomKeysStepFromAnyFreeSizeToWholeFactors) {
     Start();
-    ResizeView({600, 700});  // 2.5 x 2.6: the table is shown at 2x
+    ResizeView({400, 500});  // 1.67 x 1.87: the table is shown at 1x
     QTest::keyClick(&Frame(), Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_EQ(View().size(), QSize(720, 804));
-    ResizeView({600, 700});
+    EXPECT_EQ(View().size(), QSize(480, 536));
+    ResizeView({600, 700});  // 2.5 x 2.6
     QTest::keyClick(&Frame(), Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(View().size(), QSize(240, 268));
 }
@@ -202,14 +202,16 @@ TEST_F(TableWindowTest, TheDeckIsParsedAfterTheFirstPaintAndThenShown) {
     startLook = TableLook::Sharp;
     Start();
     if (View().FaceSource().Decks().empty()) GTEST_SKIP() << "no card decks installed";
-    QTRY_VERIFY(View().ActiveFaces() != nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return View().ActiveFaces() != nullptr; }, 5000));
     CardFaceRenderer* faces = View().ActiveFaces();
     QSignalSpy parsed(&View().FaceSource(), &CardFaceSource::parsed);
-    if (!faces->Parsed()) ASSERT_TRUE(parsed.wait(10000));
+    if (!faces->Parsed()) {
+        ASSERT_TRUE(parsed.wait(10000));
+    }
     EXPECT_TRUE(faces->Parsed());
     EXPECT_EQ(faces->ParseCount(), 1);
-    Trigger(ID_NEW_GAME_TOOLBAR);
     const int before = faces->RenderCount();
+    Trigger(ID_NEW_GAME_TOOLBAR);
     (void)Shown();
     EXPECT_GT(faces->RenderCount(), before) << "the hand's faces come from the deck";
     const int after = faces->RenderCount();

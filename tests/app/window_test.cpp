@@ -183,7 +183,7 @@ TEST_F(WindowTest, TapOnACardPlaysItAtThreeTimes) {
 
 TEST_F(WindowTest, TapsMapToTablePixelsByDivision) {
     Start();
-    View().SetZoom(3);
+    Frame().SetZoom(3);
     EXPECT_EQ(View().ToTable(QPointF(5, 5)), (Point{1, 1}));
     EXPECT_EQ(View().ToTable(QPointF(719.9, 803.9)), (Point{239, 267}));
     EXPECT_EQ(View().ToTable(QPointF(3, 2.99)), (Point{1, 0}));
