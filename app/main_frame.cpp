@@ -15,17 +15,25 @@
 #include "app/about_dlg.h"
 #include "app/close_request.h"
 #include "app/mervane_view.h"
+#include "app/vector_icon.h"
 #include "render/bitmap_cache.h"
+#include "render/vector_art.h"
 
 namespace mervane {
 namespace {
 
-QIcon ProgramIcon() {
+QIcon ProgramIcon(TableLook look) {
     BitmapCache::Shared();  // makes sure the bitmap resources are registered
     QIcon icon;
+    if (look == TableLook::Sharp) return LazyVectorIcon(&RenderVectorIcon);
     icon.addFile(QStringLiteral(":/bitmaps/icon128_32.png"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/bitmaps/icon128_16.png"), QSize(16, 16));
     return icon;
+}
+
+QIcon DealIcon(TableLook look) {
+    if (look == TableLook::Sharp) return LazyVectorIcon(&RenderVectorToolbar);
+    return QIcon(QStringLiteral(":/bitmaps/toolbar128.png"));
 }
 
 // Room for a window manager's frame that has not been measured yet: borders and a
@@ -56,7 +64,6 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
       view_(new CMervaneView(store_, messages_, this)) {
     store_.SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     setWindowTitle(QStringLiteral("Mervane"));
-    setWindowIcon(ProgramIcon());
     setCentralWidget(view_);
     BuildMenu();
     BuildViewMenu();
@@ -69,8 +76,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     const ViewChoice choice = windowState_.LoadView();
     view_->SetLook(choice.look);
     view_->SetFaces(choice.faces);
-    LookAction(choice.look)->setChecked(true);
-    facesMenu_->setEnabled(choice.look == TableLook::Sharp);
+    ShowLook(choice.look);
     RestorePlacement();
     UpdateCommandStates();
     closeRequests_ = CloseRequestFilter::ForPlatform(*this);
@@ -135,7 +141,6 @@ void CMainFrame::BuildToolBar() {
     setContextMenuPolicy(Qt::NoContextMenu);
     QAction* deal = AddCommand(ID_NEW_GAME_TOOLBAR, QStringLiteral("New Game"),
                                &CMervaneView::OnToolbarNewGame);
-    deal->setIcon(QIcon(QStringLiteral(":/bitmaps/toolbar128.png")));
     deal->setToolTip(QStringLiteral("New Game"));
     toolBar_->addAction(deal);
 }
@@ -207,11 +212,18 @@ QAction* CMainFrame::LookAction(TableLook look) const {
 
 void CMainFrame::SetLook(TableLook look) {
     view_->SetLook(look);
+    ShowLook(look);
+    SaveViewChoice();
+    UpdateCommandStates();
+}
+
+// The menu, the icons and the toolbar's picture in the look of the table.
+void CMainFrame::ShowLook(TableLook look) {
     LookAction(look)->setChecked(true);
     // The decks' faces are drawn in the Sharp look only.
     facesMenu_->setEnabled(look == TableLook::Sharp);
-    SaveViewChoice();
-    UpdateCommandStates();
+    setWindowIcon(ProgramIcon(look));
+    commands_.at(ID_NEW_GAME_TOOLBAR)->setIcon(DealIcon(look));
 }
 
 void CMainFrame::SetFaces(const QString& faces) {

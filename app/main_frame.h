@@ -87,6 +87,7 @@ class CMainFrame : public QMainWindow {
     void BuildToolBar();
     void BuildViewMenu();
     void FillFacesMenu();
+    void ShowLook(TableLook look);
     void SaveViewChoice() const;
     void RestorePlacement();
     void SavePlacement() const;
