@@ -129,10 +129,11 @@ void DrawCardTable(const GameState& state, Surface& window, const Rect& client) 
 }  // namespace
 
 void TitleArt::Follow(const GameState& state, Surface& surface) {
-    if (!state.showSplash)
-        picture_.reset();
-    else if (!picture_ && ShowsTitle(state))
+    if (picture_ && (!state.showSplash || *loadedBy_ != typeid(surface))) picture_.reset();
+    if (!picture_ && state.showSplash && ShowsTitle(state)) {
         picture_ = surface.LoadPicture(bitmap::TitlePicture);
+        loadedBy_ = &typeid(surface);
+    }
 }
 
 void OnDraw(const GameState& state, Surface& window, const Picture* title) {

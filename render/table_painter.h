@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <typeinfo>
 
 #include "render/surface.h"
 
@@ -14,12 +15,14 @@ class TitleArt {
   public:
     // Loads the picture through `surface` when the title is to be painted and none is
     // held (a missing picture is asked for again at the next paint); drops it once
-    // the title is gone for good.
+    // the title is gone for good. A picture loaded by another kind of surface (the
+    // look changed while the title showed) is loaded again: each draws only its own.
     void Follow(const GameState& state, Surface& surface);
     const Picture* Get() const { return picture_.get(); }
 
   private:
     std::unique_ptr<Picture> picture_;
+    const std::type_info* loadedBy_ = nullptr;
 };
 
 // The view's paint: the winner screen, the title picture or the card table, drawn

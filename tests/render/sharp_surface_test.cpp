@@ -263,6 +263,24 @@ TEST_F(SharpTable, OffscreenCopyKeepsTheWindowsRounding) {
     }
 }
 
+// The title picture is kept between paints by whoever paints; switching the look
+// while it shows must not leave the window white.
+TEST_F(SharpTable, TheTitleShowsAfterTheLookChanges) {
+    GameState state;
+    state.showSplash = true;
+    const auto coloured = [](const QImage& image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) != 0xFFFFFFFF;
+        return count;
+    };
+    TitleArt title;
+    EXPECT_GT(coloured(RenderTableImage(state, title)), 1000);
+    EXPECT_GT(coloured(Sharp(state, 2, 1, nullptr)), 4000);
+    EXPECT_GT(coloured(RenderSharpTableImage(state, title, 2, 1, nullptr)), 4000);
+    EXPECT_GT(coloured(RenderTableImage(state, title)), 1000);
+}
+
 // The image of a finished paint is reused by the next one of its size; what it held
 // must not show through, whether the first drawing covers the table or not.
 TEST_F(SharpTable, ANewOffscreenIsBlackEvenWhenItsImageIsReused) {
