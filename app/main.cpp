@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
     }
     mervane::CMervaneApp::BeforeQApplication();
     QApplication application(argc, argv);
+    // Lets Wayland compositors and docks match the window with its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(MERVANE_APP_ID));
     mervane::CMervaneApp app;
     if (!app.InitInstance()) return 1;
     return QApplication::exec();
