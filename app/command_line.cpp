@@ -1,0 +1,77 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace mervane {
+namespace {
+
+QString ProgramName(const QStringList& arguments) {
+    const QString name =
+        arguments.isEmpty() ? QString() : QFileInfo(arguments.constFirst()).fileName();
+    return name.isEmpty() ? QStringLiteral("mervane") : name;
+}
+
+// Without a QCoreApplication the parser cannot know the program's name and writes a
+// placeholder in its usage line.
+QString HelpText(const QCommandLineParser& parser, const QString& program) {
+    QString text = parser.helpText();
+    text.replace(QStringLiteral("<executable_name>"), program);
+    return text;
+}
+
+QString UnexpectedArguments(const QStringList& positional) {
+    if (positional.size() == 1)
+        return QStringLiteral("Unexpected argument '%1'.").arg(positional.constFirst());
+    return QStringLiteral("Unexpected arguments: %1.").arg(positional.join(QStringLiteral(", ")));
+}
+
+}  // namespace
+
+CommandLineOutcome ParseCommandLine(const QStringList& arguments, const QString& version) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Mervane, a four-seat \"eights\" card game against the computer.\n"
+                       "Its settings are kept in ~/.config/Ostrale/mervane.ini."));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays this help and exits."));
+    const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")},
+                                         QStringLiteral("Displays the version and exits."));
+    // "-platform" and the like read as one unknown word, not as eight unknown letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOption(help);
+    parser.addOption(showVersion);
+
+    const QString program = ProgramName(arguments);
+    // QCommandLineParser skips the first argument as the program's path.
+    const QStringList withProgram = arguments.isEmpty() ? QStringList{program} : arguments;
+    QString error;
+    if (!parser.parse(withProgram))
+        error = parser.errorText();
+    else if (!parser.positionalArguments().isEmpty())
+        error = UnexpectedArguments(parser.positionalArguments());
+
+    CommandLineOutcome outcome;
+    if (!error.isEmpty()) {
+        outcome.startGame = false;
+        outcome.exitCode = kUsageExitCode;
+        outcome.err =
+            (program + QStringLiteral(": ") + error + QLatin1Char('\n') + HelpText(parser, program))
+                .toStdString();
+    } else if (parser.isSet(help)) {
+        outcome.startGame = false;
+        outcome.out = HelpText(parser, program).toStdString();
+    } else if (parser.isSet(showVersion)) {
+        outcome.startGame = false;
+        outcome.out = (program + QLatin1Char(' ') + version + QLatin1Char('\n')).toStdString();
+    }
+    return outcome;
+}
+
+QStringList RawArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+}  // namespace mervane
