@@ -119,8 +119,12 @@ void CMervaneView::resizeEvent(QResizeEvent*) {
     emit zoomChanged(zoom_);
 }
 
+// A point stands for the device pixel under it, and that pixel shows the table pixel
+// under its centre: at a fractional scale a tap then hits what is painted there.
 Point CMervaneView::ToTable(QPointF widgetPoint) const {
-    return Viewport().ToTable(widgetPoint.x(), widgetPoint.y());
+    const double ratio = devicePixelRatioF();
+    const auto centre = [ratio](double at) { return (std::floor(at * ratio) + 0.5) / ratio; };
+    return Viewport().ToTable(centre(widgetPoint.x()), centre(widgetPoint.y()));
 }
 
 TableViewport CMervaneView::Viewport() const {

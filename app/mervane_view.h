@@ -63,7 +63,8 @@ class CMervaneView : public QWidget {
     void SetZoom(int zoom);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    // A widget point in table pixels: divided, never rounded up to the next pixel.
+    // A widget point in table pixels: the table pixel shown on the device pixel under
+    // the point.
     Point ToTable(QPointF widgetPoint) const;
     // Where the table stands in the widget: in Classic at a whole factor of device
     // pixels, in Sharp at any scale; either way on a device pixel.

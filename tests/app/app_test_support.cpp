@@ -70,8 +70,10 @@ void AppFixture::Trigger(CommandId id) {
 void AppFixture::TapTable(Point p) {
     const bool idle = !View().Busy();
     const TableViewport viewport = View().Viewport();
+    // The viewport's corner lies on a whole pixel and a table pixel's far edge is
+    // rounded to the nearest, as the surfaces draw it.
     const auto last = [&](double offset, int table) {
-        return static_cast<int>(std::ceil(offset + (table + 1) * viewport.scale)) - 1;
+        return static_cast<int>(std::lround(offset + (table + 1) * viewport.scale)) - 1;
     };
     QTest::mouseClick(&View(), Qt::LeftButton, {},
                       QPoint(last(viewport.left, p.x), last(viewport.top, p.y)));
