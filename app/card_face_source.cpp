@@ -43,8 +43,8 @@ void CardFaceSource::PreloadInBackground(const QString& id) {
     const QString deckId = Find(id)->id;
     worker_.start([this, renderer, deckId] {
         renderer->Preload();
-        QMetaObject::invokeMethod(this, [this, deckId] { emit parsed(deckId); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, deckId] { emit parsed(deckId); }, Qt::QueuedConnection);
     });
 }
 

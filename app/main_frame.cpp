@@ -187,9 +187,8 @@ void CMainFrame::FillFacesMenu() {
     facesMenu_->clear();
     auto* group = new QActionGroup(facesMenu_);
     CardFaceSource& source = view_->FaceSource();
-    const DeckInfo* shown = view_->Faces() == ViewChoice::ClassicFaces
-                                ? nullptr
-                                : source.Find(view_->Faces());
+    const DeckInfo* shown =
+        view_->Faces() == ViewChoice::ClassicFaces ? nullptr : source.Find(view_->Faces());
     const auto add = [&](const QString& name, const QString& id, bool checked) {
         QAction* action = facesMenu_->addAction(name);
         action->setCheckable(true);
@@ -277,8 +276,8 @@ void CMainFrame::StepZoom(int step) {
     const QScreen* screen = CurrentScreen();
     // A step that would not fit the screen is not taken.
     if (step > 0 && screen &&
-        FittingZoom(zoom, Chrome() + (frameGeometry().size() - size()),
-                    screen->availableSize()) < zoom)
+        FittingZoom(zoom, Chrome() + (frameGeometry().size() - size()), screen->availableSize()) <
+            zoom)
         return;
     SetZoom(zoom);
 }

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -120,10 +121,14 @@ void CMervaneView::resizeEvent(QResizeEvent*) {
 }
 
 // A point stands for the device pixel under it, and that pixel shows the table pixel
-// under its centre: at a fractional scale a tap then hits what is painted there.
+// under its centre: at a fractional scale a tap then hits what is painted there. The
+// surfaces round a table pixel's edges half up, so a centre that falls exactly on an
+// edge shows the pixel before it; a hair to the left keeps that.
 Point CMervaneView::ToTable(QPointF widgetPoint) const {
     const double ratio = devicePixelRatioF();
-    const auto centre = [ratio](double at) { return (std::floor(at * ratio) + 0.5) / ratio; };
+    const auto centre = [ratio](double at) {
+        return (std::floor(at * ratio) + 0.5 - 1e-6) / ratio;
+    };
     return Viewport().ToTable(centre(widgetPoint.x()), centre(widgetPoint.y()));
 }
 
@@ -132,8 +137,7 @@ TableViewport CMervaneView::Viewport() const {
     const bool classic = choice_.look == TableLook::Classic;
     const TableViewport device = FitTable({TableWidth, TableHeight}, std::floor(width() * ratio),
                                           std::floor(height() * ratio), classic);
-    return {device.scale / ratio, std::floor(device.left) / ratio,
-            std::floor(device.top) / ratio};
+    return {device.scale / ratio, std::floor(device.left) / ratio, std::floor(device.top) / ratio};
 }
 
 // --- looks and card faces ---
@@ -264,6 +268,15 @@ void CMervaneView::OnToolbarNewGame() {
     if (game_.CanUseToolbarNewGame()) game_.NewGame();
 }
 
+double CMervaneView::DialogRoom() const {
+    const QScreen* shownOn = screen();
+    if (!shownOn) return Viewport().scale;
+    constexpr QSize FrameAllowance(16, 40);
+    const QSize room = shownOn->availableSize() - FrameAllowance;
+    return std::max(
+        1.0, std::min(double(room.width()) / TableWidth, double(room.height()) / TableHeight));
+}
+
 void CMervaneView::OnShowScore() {
     if (!game_.CanShowScore()) return;
     const GameState& state = game_.State();
@@ -273,9 +286,12 @@ void CMervaneView::OnShowScore() {
     dialog.scoreTop = state.scores[2];
     dialog.scoreRight = state.scores[3];
     dialog.scoreYou = state.scores[0];
-    dialog.zoom = zoom_;
+    // As large as the table, as far as a dialog of that size and its title bar fit the
+    // screen: a full-screen table leaves no room for one.
+    const double room = DialogRoom();
+    dialog.zoom = std::min(zoom_, std::max(MinZoom, static_cast<int>(room)));
     dialog.sharp = choice_.look == TableLook::Sharp;
-    dialog.scale = Viewport().scale;
+    dialog.scale = std::min(Viewport().scale, room);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }

@@ -101,6 +101,8 @@ class CMervaneView : public QWidget {
     void PaintClassic(const TableViewport& viewport);
     void PaintSharp(const TableViewport& viewport);
     void PreloadFaces();
+    // The largest scale at which a dialog of the table's size fits the screen.
+    double DialogRoom() const;
     void ApplyGameSetup(const class CGameSetupDlg& dialog);
     GameSettings CurrentSettings() const;
 

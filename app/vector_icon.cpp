@@ -24,8 +24,7 @@ class VectorIconEngine final : public QIconEngine {
         return scaledPixmap(size, mode, state, 1.0);
     }
 
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State,
-                         qreal scale) override {
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
         const QSize pixels = size * scale;
         if (pixels.isEmpty()) return {};
         const std::pair key{pixels.width() * 65536 + pixels.height(), mode == QIcon::Disabled};

@@ -51,8 +51,8 @@ class AppFixture {
     const GameState& State() const { return frame_->View()->State(); }
 
     // A command, or a tap at a table pixel (clicked on the last whole window pixel
-    // of its block, wherever the viewport puts it). Made while the game is idle, it returns once the chain of turns
-    // it starts is over; made during a chain, at once.
+    // of its block, wherever the viewport puts it). Made while the game is idle, it returns once
+    // the chain of turns it starts is over; made during a chain, at once.
     void Trigger(CommandId id);
     void TapTable(Point tablePoint);
     // Plays the human's turns (a legal card, else the pack, a suit after an eight)

@@ -14,6 +14,7 @@
 #include "app/mervane_app.h"
 #include "app_test_support.h"
 #include "cards/rules.h"
+#include "render/sharp_surface.h"
 #include "tests/game/game_test_access.h"
 
 namespace mervane {
@@ -78,10 +79,38 @@ TEST_F(TableWindowTest, SharpFillsTheWindowAtAnyScaleAndTapsStillHit) {
     Start();
     ResizeView({517, 611});
     const TableViewport viewport = View().Viewport();
+    const double ratio = View().devicePixelRatioF();
     EXPECT_NEAR(viewport.scale, 517.0 / 240, 1e-9) << "the width limits";
     EXPECT_EQ(viewport.left, 0);
-    EXPECT_EQ(viewport.top, std::floor((611 - 268 * viewport.scale) / 2));
+    EXPECT_EQ(viewport.top, std::floor((611 - 268 * viewport.scale) / 2 * ratio) / ratio)
+        << "centred, on a device pixel";
     PlayACardByTapping();
+}
+
+// Every device pixel across and down the table maps back to the table pixel that the
+// Sharp surface paints on it, at this process's device pixel ratio (ctest runs these
+// cases at 1 and at 2).
+TEST_F(TableWindowTest, EachDevicePixelMapsToTheTablePixelPaintedOnIt) {
+    startLook = TableLook::Sharp;
+    Start();
+    for (QSize size : {QSize(360, 402), QSize(540, 700), QSize(888, 991)}) {
+        ResizeView(size);
+        const TableViewport viewport = View().Viewport();
+        const double ratio = View().devicePixelRatioF();
+        QImage device(size * ratio, QImage::Format_RGB32);
+        device.setDevicePixelRatio(ratio);
+        SharpSurface painted(device, {240, 268}, QPointF(viewport.left, viewport.top),
+                             viewport.scale, nullptr);
+        int wrong = 0;
+        for (int unit = 0; unit < 240; ++unit) {
+            const QRect cell = painted.DeviceRect({unit, unit, unit + 1, unit + 1});
+            for (int x = cell.left(); x <= cell.right(); ++x)
+                wrong += View().ToTable(QPointF(x / ratio, cell.top() / ratio)).x != unit;
+            for (int y = cell.top(); y <= cell.bottom(); ++y)
+                wrong += View().ToTable(QPointF(cell.left() / ratio, y / ratio)).y != unit;
+        }
+        EXPECT_EQ(wrong, 0) << size.width() << "x" << size.height() << " at ratio " << ratio;
+    }
 }
 
 TEST_F(TableWindowTest, SharpShowsTheTitleAndTheTableWithSmoothEdges) {
@@ -94,9 +123,11 @@ TEST_F(TableWindowTest, SharpShowsTheTitleAndTheTableWithSmoothEdges) {
     shown = Shown();
     // The first card of the hand, well inside the part no other card covers.
     const Point corner = State().table.CardPos(Bottom, 0);
+    const int k = static_cast<int>(4 * View().devicePixelRatioF());  // device pixels a unit
     QSet<QRgb> colours;
-    for (int y = 0; y < 160; ++y)
-        for (int x = 0; x < 40; ++x) colours.insert(shown.pixel(corner.x * 4 + x, corner.y * 4 + y));
+    for (int y = 0; y < 40 * k; ++y)
+        for (int x = 0; x < 10 * k; ++x)
+            colours.insert(shown.pixel(corner.x * k + x, corner.y * k + y));
     EXPECT_GT(colours.size(), 12) << "antialiased, not a few flat bitmap colours";
 }
 

@@ -201,9 +201,9 @@ TEST_F(WindowTest, ZoomKeysResizeTheWindowAndAreRemembered) {
     QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(View().Zoom(), 1) << "never below 1x";
     for (int i = 0; i < 8; ++i) QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
-    const int fits = CMainFrame::FittingZoom(CMervaneView::MaxZoom,
-                                             frame.frameGeometry().size() - View().size(),
-                                             frame.screen()->availableSize());
+    const int fits =
+        CMainFrame::FittingZoom(CMervaneView::MaxZoom, frame.frameGeometry().size() - View().size(),
+                                frame.screen()->availableSize());
     ASSERT_GE(fits, 2);
     EXPECT_EQ(View().Zoom(), fits) << "never beyond the screen";
     EXPECT_EQ(View().size(), QSize(240, 268) * fits);
