@@ -17,7 +17,7 @@ std::string Number(int value) {
 
 void HeadlessPlatform::Attach(MervaneGame& game) {
     game_ = &game;
-    game.SetObserver(this);
+    game.AddObserver(this);
 }
 
 void HeadlessPlatform::Emit(const std::string& line) {

@@ -9,6 +9,14 @@
 
 namespace mervane {
 
+void MervaneGame::AddObserver(GameObserver* observer) {
+    observers_.push_back(observer);
+}
+
+void MervaneGame::RemoveObserver(GameObserver* observer) {
+    std::erase(observers_, observer);
+}
+
 void MervaneGame::ApplyLoadedSettings(const GameSettings& settings) {
     ApplySettings(settings);
     UpdateLayoutRect();
@@ -54,7 +62,7 @@ void MervaneGame::SetStatus(Seat seat, std::string_view text) {
     auto& line = state_.statusText[static_cast<std::size_t>(seat)];
     if (line == text) return;
     line = text;
-    if (observer_) observer_->StatusChanged(seat, text);
+    Notify([&](GameObserver& o) { o.StatusChanged(seat, text); });
 }
 
 void MervaneGame::ClearStatusLines() {
@@ -71,7 +79,7 @@ bool MervaneGame::DrawForSeat(Seat seat) {
     const Card card = state_.deck.Draw();
     if (card == NoCard) return false;
     state_.hands[static_cast<std::size_t>(seat)].Add(card);
-    if (observer_) observer_->CardDrawn(seat, card);
+    Notify([&](GameObserver& o) { o.CardDrawn(seat, card); });
     RefreshCardCounts();
     return true;
 }
@@ -214,7 +222,7 @@ Task<MervaneGame::Next> MervaneGame::StartHandStep() {
     ClearHands();
     DealHand();
     state_.dealer = state_.dealer + 1 > 3 ? 0 : state_.dealer + 1;
-    if (observer_) observer_->HandDealt(handsDealt_, state_.dealer, state_.topCard);
+    Notify([&](GameObserver& o) { o.HandDealt(handsDealt_, state_.dealer, state_.topCard); });
     SetSeatStatus(PositionOfSeat(state_.dealer), text::Dealing);
     co_await Sleep(DealingPauseMs);
     ClearStatusLines();
@@ -243,7 +251,7 @@ void MervaneGame::DealHand() {
 bool MervaneGame::CheckDeadRound() {
     if (state_.passCount < 5) return true;
     platform_.ShowMessage(text::DeadRound);
-    if (observer_) observer_->DeadRound();
+    Notify([&](GameObserver& o) { o.DeadRound(); });
     return false;
 }
 
@@ -278,12 +286,12 @@ void MervaneGame::Play(Seat seat, Card card) {
     state_.passCount = 0;
     state_.topCard = card;
     RefreshCardCounts();
-    if (observer_) observer_->CardPlayed(seat, card);
+    Notify([&](GameObserver& o) { o.CardPlayed(seat, card); });
 }
 
 void MervaneGame::SetCurrentSuit(Suit suit) {
     state_.currentSuit = suit;
-    if (observer_) observer_->SuitNamed(suit);
+    Notify([&](GameObserver& o) { o.SuitNamed(suit); });
 }
 
 // --- one way to play a card ---
@@ -394,12 +402,12 @@ void MervaneGame::EndHand(Seat winner) {
     for (Seat seat = 0; seat < SeatCount; ++seat) {
         if (seat != winner) score += HandPoints(state_.hands[static_cast<std::size_t>(seat)]);
     }
-    if (observer_) observer_->HandEnded(winner, state_.scores);
+    Notify([&](GameObserver& o) { o.HandEnded(winner, state_.scores); });
     if (score >= state_.playTo) {
         state_.gameInProgress = false;
         state_.betweenGames = true;
         state_.gameWinner = winner;
-        if (observer_) observer_->GameOver(winner);
+        Notify([&](GameObserver& o) { o.GameOver(winner); });
     }
     Redraw();
     // The sheet now shown waits for a tap made after it appeared: one made while the

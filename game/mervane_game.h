@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "cards/platform_services.h"
 #include "game/game_state.h"
@@ -36,7 +37,10 @@ class MervaneGame {
 
     // Read only: the game changes through its operations.
     const GameState& State() const { return state_; }
-    void SetObserver(GameObserver* observer) { observer_ = observer; }
+    // Observers hear of each event in the order they were added; each must outlive the
+    // game or be removed first.
+    void AddObserver(GameObserver* observer);
+    void RemoveObserver(GameObserver* observer);
 
     // The stored options into the game state and the layout, as start-up reads them;
     // the layout is also fitted to the platform's client rectangle.
@@ -136,11 +140,15 @@ class MervaneGame {
     void SetCurrentSuit(Suit suit);
     void Play(Seat seat, Card card);
     void UpdateLayoutRect();
+    template <class Event>
+    void Notify(const Event& event) {
+        for (GameObserver* observer : observers_) event(*observer);
+    }
 
     GamePlatform& platform_;
     GameState state_;
     CrtRandom random_;
-    GameObserver* observer_ = nullptr;
+    std::vector<GameObserver*> observers_;
     int pendingPassRedraws_ = 0;
     int handsDealt_ = 0;
     std::deque<HeldInput> held_;
