@@ -21,16 +21,9 @@ run() {
     kill $wm' _ "$@"
 }
 
-export MERVANE_SETTINGS_FILE
-tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
-n=0
-shot() {  # screen, env..., look, deck, size
-  n=$((n + 1))
-  MERVANE_SETTINGS_FILE=$tmp/s$n.ini
-  run "$@"
-}
-shot 1280x1024 "$shots" "$out" looks Classic classic 720x804
-shot 1280x1024 "$shots" "$out" looks Sharp svg-nicu-white 720x804
-shot 1920x1080 "$shots" "$out" looks Sharp svg-penguins full
-shot 1920x1080 "$shots" "$out" looks Classic classic full
-shot 3840x2160 QT_SCALE_FACTOR=2 "$shots" "$out" looks Sharp svg-oxygen-white full
+# Each run keeps its settings in a folder of its own (the test fixture's).
+run 1280x1024 "$shots" "$out" looks Classic classic 720x804
+run 1280x1024 "$shots" "$out" looks Sharp svg-nicu-white 720x804
+run 1920x1080 "$shots" "$out" looks Sharp svg-penguins full
+run 1920x1080 "$shots" "$out" looks Classic classic full
+run 3840x2160 QT_SCALE_FACTOR=2 "$shots" "$out" looks Sharp svg-oxygen-white full
