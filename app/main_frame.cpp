@@ -15,6 +15,7 @@
 #include "app/about_dlg.h"
 #include "app/close_request.h"
 #include "app/mervane_view.h"
+#include "app/statistics_dlg.h"
 #include "app/vector_icon.h"
 #include "render/bitmap_cache.h"
 #include "render/vector_art.h"
@@ -61,7 +62,9 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     : QMainWindow(parent),
       store_(std::move(store)),
       windowState_(store_),
-      view_(new CMervaneView(store_, messages_, this)) {
+      view_(new CMervaneView(store_, messages_, this)),
+      statisticsStore_(StatisticsStore::BesideWindowState(windowState_.FilePath())),
+      statistics_(std::make_unique<StatisticsKeeper>(view_->Game(), statisticsStore_)) {
     store_.SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     setWindowTitle(QStringLiteral("Mervane"));
     setCentralWidget(view_);
@@ -85,6 +88,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
 // The view refers to the store and the message boxes, so it goes before them rather
 // than with the other child widgets after them.
 CMainFrame::~CMainFrame() {
+    statistics_.reset();  // it observes the view's game
     delete std::exchange(view_, nullptr);
 }
 
@@ -173,6 +177,11 @@ void CMainFrame::BuildViewMenu() {
     fullScreen_ = add(QStringLiteral("F&ull Screen"), {QKeySequence(Qt::Key_F11)},
                       [this] { ToggleFullScreen(); });
     fullScreen_->setCheckable(true);
+    viewMenu_->addSeparator();
+    QAction* statistics = viewMenu_->addAction(QStringLiteral("S&tatistics..."));
+    // Like the other dialogs, it waits for a chain of turns under way.
+    connect(statistics, &QAction::triggered, this,
+            [this] { view_->Dispatch([this] { OnStatistics(); }); });
     // Escape leaves full screen and does nothing otherwise.
     leaveFullScreen_ = new QAction(this);
     leaveFullScreen_->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -232,6 +241,16 @@ void CMainFrame::SetFaces(const QString& faces) {
 
 void CMainFrame::SaveViewChoice() const {
     windowState_.SaveView({view_->Look(), view_->Faces()});
+}
+
+void CMainFrame::OnStatistics() {
+    const GameState& state = view_->State();
+    std::array<QString, 3> names;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = QString::fromStdString(state.playerNames[i]);
+    CStatisticsDlg dialog(*statistics_, messages_, names, this);
+    dialog.setWindowModality(Qt::WindowModal);
+    dialog.exec();
 }
 
 void CMainFrame::ToggleFullScreen() {

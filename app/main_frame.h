@@ -8,6 +8,7 @@
 #include "app/mervane_doc.h"
 #include "app/message_box.h"
 #include "app/settings_store.h"
+#include "app/statistics.h"
 #include "app/window_state.h"
 
 class QAction;
@@ -70,6 +71,8 @@ class CMainFrame : public QMainWindow {
     void SetLook(TableLook look);
     void SetFaces(const QString& faces);
     void ToggleFullScreen();
+    void OnStatistics();
+    StatisticsKeeper& Statistics() { return *statistics_; }
     // The largest zoom up to `zoom` at which the table with `around` it fits in `room`.
     static int FittingZoom(int zoom, QSize around, QSize room);
 
@@ -113,6 +116,8 @@ class CMainFrame : public QMainWindow {
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};
+    StatisticsStore statisticsStore_;
+    std::unique_ptr<StatisticsKeeper> statistics_;
     std::unique_ptr<CloseRequestFilter> closeRequests_;
 };
 

@@ -490,6 +490,7 @@ void MervaneGame::NewGame() {
     state_.handOver = false;
     state_.humanTurn = false;
     state_.gameInProgress = true;
+    Notify([](GameObserver& o) { o.GameStarted(); });
     StartChain(NewGameStep());
 }
 

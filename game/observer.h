@@ -14,6 +14,8 @@ namespace mervane {
 // platform instead.
 class GameObserver {
   public:
+    // A new game begins; its first hand is dealt next.
+    virtual void GameStarted() {}
     virtual void HandDealt(int /*handNumber*/, Seat /*dealer*/, Card /*starter*/) {}
     virtual void StatusChanged(Seat /*seat*/, std::string_view /*text*/) {}
     virtual void CardPlayed(Seat /*seat*/, Card /*card*/) {}

@@ -1,0 +1,118 @@
+#include "app/statistics_dlg.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "app/message_box.h"
+#include "app/statistics.h"
+
+namespace mervane {
+namespace {
+
+// One row: its title and how each rule set's figure reads.
+struct Row {
+    QString title;
+    QString (*value)(const RuleSetStatistics&, int seat);
+};
+
+QString Count(std::int64_t value) {
+    return QString::number(value);
+}
+
+QString Percent(double rate) {
+    return QStringLiteral("%1 %").arg(std::lround(rate * 100));
+}
+
+}  // namespace
+
+CStatisticsDlg::CStatisticsDlg(StatisticsKeeper& keeper, MessageBoxes& messages,
+                               const std::array<QString, 3>& seatNames, QWidget* parent)
+    : QDialog(parent),
+      keeper_(keeper),
+      messages_(messages),
+      seatNames_(seatNames),
+      table_(new QTableWidget(this)) {
+    setWindowTitle(QStringLiteral("Statistics"));
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFocusPolicy(Qt::NoFocus);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* reset =
+        buttons->addButton(QStringLiteral("&Reset..."), QDialogButtonBox::ResetRole);
+    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
+    close->setDefault(true);
+    connect(reset, &QPushButton::clicked, this, &CStatisticsDlg::OnReset);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addWidget(buttons);
+    Fill();
+}
+
+void CStatisticsDlg::Fill() {
+    static const Row rows[] = {
+        {QStringLiteral("Games played"),
+         [](const RuleSetStatistics& s, int) { return Count(s.played); }},
+        {QStringLiteral("Games won by you"),
+         [](const RuleSetStatistics& s, int) { return Count(s.won); }},
+        {QStringLiteral("Win rate"),
+         [](const RuleSetStatistics& s, int) {
+             return s.finished ? Percent(s.WinRate()) : QStringLiteral("-");
+         }},
+        {QStringLiteral("Best final score"),
+         [](const RuleSetStatistics& s, int) {
+             return s.finished ? Count(s.bestScore) : QStringLiteral("-");
+         }},
+        {QStringLiteral("Average final score"),
+         [](const RuleSetStatistics& s, int) {
+             return s.finished ? QString::number(s.AverageScore(), 'f', 1) : QStringLiteral("-");
+         }},
+        {QStringLiteral("Longest winning streak"),
+         [](const RuleSetStatistics& s, int) { return Count(s.longestStreak); }},
+        {{}, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
+        {{}, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
+        {{}, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
+    };
+    constexpr int rowCount = static_cast<int>(std::size(rows));
+    constexpr int firstSeatRow = rowCount - 3;
+    table_->setRowCount(rowCount);
+    table_->setColumnCount(RuleSetCount);
+    for (int column = 0; column < RuleSetCount; ++column)
+        table_->setHorizontalHeaderItem(column, new QTableWidgetItem(RuleSetTitle(column)));
+    const Statistics& statistics = keeper_.Current();
+    for (int row = 0; row < rowCount; ++row) {
+        const int seat = std::max(0, row - firstSeatRow);
+        const QString title = row >= firstSeatRow
+                                  ? QStringLiteral("Games won by %1").arg(seatNames_[seat])
+                                  : rows[row].title;
+        table_->setVerticalHeaderItem(row, new QTableWidgetItem(title));
+        for (int column = 0; column < RuleSetCount; ++column) {
+            auto* item = new QTableWidgetItem(
+                rows[row].value(statistics.ruleSets[static_cast<std::size_t>(column)], seat));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(row, column, item);
+        }
+    }
+    table_->resizeColumnsToContents();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The whole table shows without scrolling.
+    const int width = table_->verticalHeader()->width() + table_->horizontalHeader()->length() +
+                      2 * table_->frameWidth();
+    const int height = table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
+                       2 * table_->frameWidth();
+    table_->setMinimumSize(width, height);
+}
+
+void CStatisticsDlg::OnReset() {
+    if (!messages_.Ask(this, QStringLiteral("Reset all statistics?"))) return;
+    keeper_.Reset();
+    Fill();
+}
+
+}  // namespace mervane
