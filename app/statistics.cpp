@@ -33,7 +33,7 @@ int RuleSetIndex(bool advancedRules, bool sevenCards) {
 QString RuleSetTitle(int index) {
     const bool advanced = index >= 2;
     const bool seven = index % 2 == 1;
-    return QStringLiteral("%1, %2 cards")
+    return QStringLiteral("%1\n%2 cards")
         .arg(advanced ? QStringLiteral("Advanced") : QStringLiteral("Standard"))
         .arg(seven ? 7 : 5);
 }

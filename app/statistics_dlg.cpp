@@ -99,14 +99,16 @@ void CStatisticsDlg::Fill() {
             table_->setItem(row, column, item);
         }
     }
+    // The whole table shows, without scroll bars.
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->resizeColumnsToContents();
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    // The whole table shows without scrolling.
-    const int width = table_->verticalHeader()->width() + table_->horizontalHeader()->length() +
-                      2 * table_->frameWidth();
-    const int height = table_->horizontalHeader()->height() + table_->verticalHeader()->length() +
-                       2 * table_->frameWidth();
-    table_->setMinimumSize(width, height);
+    table_->resizeRowsToContents();
+    const int frame = 2 * table_->frameWidth();
+    table_->setMinimumSize(
+        table_->verticalHeader()->sizeHint().width() + table_->horizontalHeader()->length() + frame,
+        table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length() +
+            frame);
 }
 
 void CStatisticsDlg::OnReset() {

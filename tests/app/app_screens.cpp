@@ -21,6 +21,7 @@
 #include "app/message_box.h"
 #include "app/play_to_field.h"
 #include "app/score_dlg.h"
+#include "app/statistics_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "app_test_support.h"
 #include "tests/game/game_test_access.h"
@@ -92,6 +93,11 @@ void Run() {
     app.TapTable({10, 10});
     app.PlayOutHand();
     Shot("13-winner");
+    testing::WhenShown<CStatisticsDlg>(app.Frame(), [](CStatisticsDlg& dialog) {
+        Shot("14-statistics");
+        dialog.reject();
+    });
+    app.Frame().OnStatistics();
 }
 
 // The view at `size`, or the window full screen.

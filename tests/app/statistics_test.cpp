@@ -156,7 +156,7 @@ TEST_F(StatisticsAppTest, TheDialogShowsTheCountsAndResetAsksFirst) {
     CStatisticsDlg dialog(Frame().Statistics(), Frame().Messages(), names, &Frame());
     QTableWidget* table = dialog.Table();
     ASSERT_EQ(table->columnCount(), RuleSetCount);
-    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), "Standard, 5 cards");
+    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), "Standard\n5 cards");
     EXPECT_EQ(table->verticalHeaderItem(0)->text(), "Games played");
     EXPECT_EQ(table->item(0, 0)->text(), "1");
     EXPECT_EQ(table->item(2, 0)->text(), "-") << "no win rate before a game ends";
