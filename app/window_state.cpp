@@ -103,7 +103,8 @@ ViewChoice WindowStateStore::LoadView() const {
         choice.look = TableLook::Classic;
     choice.faces = settings.value(QLatin1String("FACES")).toString().trimmed();
     // Anything but a plain 0 keeps the log: it is shown unless someone hid it.
-    choice.showLog = settings.value(QLatin1String("SHOW_LOG")).toString().trimmed() != QLatin1String("0");
+    choice.showLog =
+        settings.value(QLatin1String("SHOW_LOG")).toString().trimmed() != QLatin1String("0");
     return choice;
 }
 

@@ -43,16 +43,20 @@ class MoveLogTest : public GameTest {
 };
 
 TEST_F(MoveLogTest, ComputerPlaysDrawsAndNamesASuit) {
-    SetTable({.hands = {{C("3C"), C("4C")}, {C("8S"), C("KC"), C("QC")}, {C("9H"), C("KS")},
+    SetTable({.hands = {{C("3C"), C("4C")},
+                        {C("8S"), C("KC"), C("QC")},
+                        {C("9H"), C("KS")},
                         {C("KD"), C("JD")}},
               .top = C("5H"),
               .draws = {C("9D")}});
     game.ComputerTurn(TopSeat);
-    const std::vector<std::string> expected{
-        "Player2 plays the 9 of Hearts", "Player3 draws a card", "Player3 plays the 9 of Diamonds"};
+    const std::vector<std::string> expected{"Player2 plays the 9 of Hearts", "Player3 draws a card",
+                                            "Player3 plays the 9 of Diamonds"};
     EXPECT_EQ(Written(), expected);
 
-    SetTable({.hands = {{C("3C"), C("4C")}, {C("8S"), C("KC"), C("QC")}, {C("JS"), C("6D")},
+    SetTable({.hands = {{C("3C"), C("4C")},
+                        {C("8S"), C("KC"), C("QC")},
+                        {C("JS"), C("6D")},
                         {C("7D"), C("6S")}},
               .top = C("5H")});
     game.ComputerTurn(LeftSeat);
@@ -81,8 +85,8 @@ TEST_F(MoveLogTest, TheHumansEightIsToldOnceTheSuitIsChosen) {
 
 TEST_F(MoveLogTest, DrawTwoIsOneLineNotOnePerCard) {
     SetAdvancedRules(true);
-    SetTable({.hands = {{C("3C"), C("4C")}, {C("JS")}, {C("JD")}, {C("2H"), C("KC")}},
-              .top = C("5H")});
+    SetTable(
+        {.hands = {{C("3C"), C("4C")}, {C("JS")}, {C("JD")}, {C("2H"), C("KC")}}, .top = C("5H")});
     game.ComputerTurn(RightSeat);
     std::vector<std::string> expected{"Player3 plays the 2 of Hearts",
                                       "You draw 2 cards (Draw Two)"};
@@ -115,8 +119,8 @@ TEST_F(MoveLogTest, SkipAndReverseNameTheSeatAndTheDirection) {
     ASSERT_GE(Written().size(), 2U);
     EXPECT_EQ(Written()[1], "Player3 is skipped");
 
-    SetTable({.hands = {{C("AH"), C("4C")}, {C("JS")}, {C("JD")}, {C("AS"), C("KC")}},
-              .top = C("5H")});
+    SetTable(
+        {.hands = {{C("AH"), C("4C")}, {C("JS")}, {C("JD")}, {C("AS"), C("KC")}}, .top = C("5H")});
     Position().reversed = false;
     HumansTurn();
     TapCard(0);
@@ -145,8 +149,8 @@ TEST_F(MoveLogTest, PassesWinsAndDeadRounds) {
     EXPECT_EQ(written[5], "Dead round: nobody scores");
     EXPECT_EQ(written[6].rfind("Player1 deals; the starter is the ", 0), 0U) << written[6];
 
-    SetTable({.hands = {{C("3C")}, {C("KC"), C("5D")}, {C("JS"), C("KS")}, {C("9H")}},
-              .top = C("5H")});
+    SetTable(
+        {.hands = {{C("3C")}, {C("KC"), C("5D")}, {C("JS"), C("KS")}, {C("9H")}}, .top = C("5H")});
     Position().playTo = 30;
     game.ComputerTurn(RightSeat);
     const std::vector<std::string> won{"Player3 plays the 9 of Hearts",
@@ -213,7 +217,6 @@ TEST_F(MoveLogTest, ANewGameEmptiesTheLogAndTellsTheListener) {
     EXPECT_EQ(log.Lines()[0].rfind("Player2 deals; ", 0), 0U) << log.Lines()[0];
     log.SetListener(nullptr);
 }
-
 
 // The log lines a reader of the trace expects, worked out from the trace alone.
 class TraceReader {
