@@ -15,6 +15,7 @@
 #include "app/about_dlg.h"
 #include "app/close_request.h"
 #include "app/mervane_view.h"
+#include "app/move_log_panel.h"
 #include "app/statistics_dlg.h"
 #include "app/vector_icon.h"
 #include "render/bitmap_cache.h"
@@ -68,6 +69,8 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     store_.SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     setWindowTitle(QStringLiteral("Mervane"));
     setCentralWidget(view_);
+    logPanel_ = new MoveLogPanel(view_->Game(), this);
+    addDockWidget(Qt::RightDockWidgetArea, logPanel_);
     BuildMenu();
     BuildViewMenu();
     BuildToolBar();
@@ -79,6 +82,9 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     const ViewChoice choice = windowState_.LoadView();
     view_->SetLook(choice.look);
     view_->SetFaces(choice.faces);
+    // Before the placement, which measures the room around the table.
+    logPanel_->setVisible(choice.showLog);
+    showLog_->setChecked(choice.showLog);
     ShowLook(choice.look);
     RestorePlacement();
     UpdateCommandStates();
@@ -88,7 +94,9 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
 // The view refers to the store and the message boxes, so it goes before them rather
 // than with the other child widgets after them.
 CMainFrame::~CMainFrame() {
-    statistics_.reset();  // it observes the view's game
+    // The statistics and the log observe the view's game.
+    statistics_.reset();
+    delete std::exchange(logPanel_, nullptr);
     delete std::exchange(view_, nullptr);
 }
 
@@ -162,6 +170,12 @@ void CMainFrame::BuildViewMenu() {
     facesMenu_ = viewMenu_->addMenu(QStringLiteral("Card &Faces"));
     // The decks are looked for only when someone wants to choose one.
     connect(facesMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillFacesMenu);
+    showLog_ = viewMenu_->addAction(QStringLiteral("Move &Log"));
+    showLog_->setCheckable(true);
+    connect(showLog_, &QAction::triggered, this, &CMainFrame::ShowLog);
+    connect(logPanel_, &MoveLogPanel::closedByUser, this, [this] { ShowLog(false); });
+    // The window's own menu of docks would bypass the remembered choice.
+    logPanel_->toggleViewAction()->setVisible(false);
     viewMenu_->addSeparator();
     const auto add = [this](const QString& text, QList<QKeySequence> keys, auto run) {
         QAction* action = viewMenu_->addAction(text);
@@ -239,8 +253,15 @@ void CMainFrame::SetFaces(const QString& faces) {
     SaveViewChoice();
 }
 
+void CMainFrame::ShowLog(bool show) {
+    logPanel_->setVisible(show);
+    layout()->activate();  // the table takes the room now, so that a zoom step measures it
+    showLog_->setChecked(show);
+    SaveViewChoice();
+}
+
 void CMainFrame::SaveViewChoice() const {
-    windowState_.SaveView({view_->Look(), view_->Faces()});
+    windowState_.SaveView({view_->Look(), view_->Faces(), showLog_->isChecked()});
 }
 
 void CMainFrame::OnStatistics() {

@@ -21,6 +21,7 @@ namespace mervane {
 
 class CMervaneView;
 class CloseRequestFilter;
+class MoveLogPanel;
 
 // The commands of the menu and the toolbar. Each action carries its number as its data,
 // and Command() finds the action by it.
@@ -35,8 +36,8 @@ enum CommandId : int {
     ID_APP_EXIT = 57665,
 };
 
-// The main window: the "&Mervane" and "&View" menus, the one-button toolbar and the
-// table view, which takes whatever room the window has.
+// The main window: the "&Mervane" and "&View" menus, the one-button toolbar, the move
+// log on the right and the table view, which takes whatever room is left.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
@@ -50,6 +51,8 @@ class CMainFrame : public QMainWindow {
     QMenu* FacesMenu() const { return facesMenu_; }
     QAction* LookAction(TableLook look) const;
     QAction* FullScreenAction() const { return fullScreen_; }
+    MoveLogPanel* LogPanel() const { return logPanel_; }
+    QAction* ShowLogAction() const { return showLog_; }
     QToolBar* CommandBar() const { return toolBar_; }
     HelpHost& Help() { return help_; }
     MessageBoxes& Messages() { return messages_; }
@@ -70,6 +73,8 @@ class CMainFrame : public QMainWindow {
     int StartZoom() const;
     void SetLook(TableLook look);
     void SetFaces(const QString& faces);
+    // Shows or hides the move log and remembers the choice.
+    void ShowLog(bool show);
     void ToggleFullScreen();
     void OnStatistics();
     StatisticsKeeper& Statistics() { return *statistics_; }
@@ -113,6 +118,8 @@ class CMainFrame : public QMainWindow {
     QActionGroup* looks_ = nullptr;
     QAction* fullScreen_ = nullptr;
     QAction* leaveFullScreen_ = nullptr;
+    MoveLogPanel* logPanel_ = nullptr;
+    QAction* showLog_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};

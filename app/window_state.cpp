@@ -102,6 +102,9 @@ ViewChoice WindowStateStore::LoadView() const {
     if (look.compare(QLatin1String("Classic"), Qt::CaseInsensitive) == 0)
         choice.look = TableLook::Classic;
     choice.faces = settings.value(QLatin1String("FACES")).toString().trimmed();
+    // Anything but a plain 0 keeps the log: it is shown unless someone hid it.
+    choice.showLog =
+        settings.value(QLatin1String("SHOW_LOG")).toString().trimmed() != QLatin1String("0");
     return choice;
 }
 
@@ -112,6 +115,7 @@ bool WindowStateStore::SaveView(const ViewChoice& choice) const {
                                                  ? QStringLiteral("Classic")
                                                  : QStringLiteral("Sharp"));
     settings.setValue(QLatin1String("FACES"), choice.faces);
+    settings.setValue(QLatin1String("SHOW_LOG"), choice.showLog ? 1 : 0);
     settings.endGroup();
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -28,6 +28,8 @@ struct ViewChoice {
     // The card deck's folder name; ClassicFaces for the program's own pictures, empty
     // for the default deck.
     QString faces;
+    // The move log beside the table.
+    bool showLog = true;
     static inline const QString ClassicFaces = QStringLiteral("classic");
 };
 

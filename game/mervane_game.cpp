@@ -1,5 +1,6 @@
 #include "game/mervane_game.h"
 
+#include <algorithm>
 #include <string>
 
 #include "cards/computer_player.h"
@@ -269,6 +270,7 @@ Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
         if (!DrawForSeat(seat)) {
             ++state_.passCount;
             SetStatus(seat, text::Pass);
+            Notify([&](GameObserver& o) { o.SeatPassed(seat); });
             ++pendingPassRedraws_;
             co_return TurnOf(NextSeat(seat));
         }
@@ -345,6 +347,7 @@ MervaneGame::Next MervaneGame::PlayEight(Seat seat, Suit named, const PlayStyle&
 
 Task<> MervaneGame::Reverse(Seat seat, PlayStyle style) {
     state_.reversed = !state_.reversed;
+    Notify([&](GameObserver& o) { o.DirectionChanged(state_.reversed); });
     SetStatus(seat, text::Reverse);
     if (!style.announcesSpecials) co_return;
     Redraw();
@@ -355,6 +358,8 @@ Task<> MervaneGame::Reverse(Seat seat, PlayStyle style) {
 Task<MervaneGame::Next> MervaneGame::Skip(Seat seat) {
     ClearStatusLines();
     SetStatus(seat, text::Skip);
+    // A Queen that empties the hand ends it: nobody is passed over.
+    if (!HandOf(seat).Empty()) Notify([&](GameObserver& o) { o.SeatSkipped(NextSeat(seat)); });
     Redraw();
     co_await Sleep(SpecialCardPauseMs);
     if (HandOf(seat).Empty()) co_return Next{Step::HandEnd, seat};
@@ -370,9 +375,12 @@ Task<> MervaneGame::DrawTwo(Seat seat, PlayStyle style) {
         co_await Sleep(SpecialCardPauseMs);
     }
     if (last) co_return;
+    const Seat drawer = NextSeat(seat);
+    const int count = std::min(2, static_cast<int>(state_.deck.Remaining()));
+    Notify([&](GameObserver& o) { o.DrawTwoTaken(drawer, count); });
     // A draw from a used-up pack is simply skipped: it is no pass.
-    DrawForSeat(NextSeat(seat));
-    DrawForSeat(NextSeat(seat));
+    DrawForSeat(drawer);
+    DrawForSeat(drawer);
 }
 
 Task<MervaneGame::Next> MervaneGame::HumanTurnStep() {
@@ -388,6 +396,7 @@ Task<MervaneGame::Next> MervaneGame::HumanTurnStep() {
 Task<MervaneGame::Next> MervaneGame::HumanPasses() {
     ++state_.passCount;
     SetStatus(HumanSeat, text::Pass);
+    Notify([&](GameObserver& o) { o.SeatPassed(HumanSeat); });
     Redraw();
     co_await Sleep(HumanPassPauseMs);
     co_return TurnOf(NextSeat(HumanSeat));
@@ -461,7 +470,10 @@ void MervaneGame::HumanTableTap(int x, int y) {
     const int index = state_.table.HitHandCard({x, y}, hand.Count());
     if (index < 0 || index >= hand.Count()) return;
     const Card card = hand.At(index);
-    if (!IsLegalPlay(card, state_.topCard, state_.currentSuit)) return;
+    if (!IsLegalPlay(card, state_.topCard, state_.currentSuit)) {
+        Notify([&](GameObserver& o) { o.TapRefused(card, state_.topCard, state_.currentSuit); });
+        return;
+    }
     hand.Remove(card);
     StartChain(PlayCard(HumanSeat, card, NoSuit));
 }

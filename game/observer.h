@@ -14,8 +14,6 @@ namespace mervane {
 // platform instead.
 class GameObserver {
   public:
-    // A new game begins; its first hand is dealt next.
-    virtual void GameStarted() {}
     virtual void HandDealt(int /*handNumber*/, Seat /*dealer*/, Card /*starter*/) {}
     virtual void StatusChanged(Seat /*seat*/, std::string_view /*text*/) {}
     virtual void CardPlayed(Seat /*seat*/, Card /*card*/) {}
@@ -25,6 +23,22 @@ class GameObserver {
     }
     virtual void DeadRound() {}
     virtual void GameOver(Seat /*winner*/) {}
+
+    // Told beside the events above; the trace leaves them out, so a golden game reads
+    // the same with or without them.
+    // A new game begins: its first hand is dealt next.
+    virtual void GameStarted() {}
+    // The seat a Skip passes over.
+    virtual void SeatSkipped(Seat /*seat*/) {}
+    // An Ace turned the direction of play; `reversed` is the new direction.
+    virtual void DirectionChanged(bool /*reversed*/) {}
+    // A Draw Two makes `seat` take `count` cards (fewer than two from a used-up pack).
+    // The CardDrawn of each of them follows.
+    virtual void DrawTwoTaken(Seat /*seat*/, int /*count*/) {}
+    // The seat could neither play nor draw.
+    virtual void SeatPassed(Seat /*seat*/) {}
+    // The human tapped a card that may not be played; the game ignores the tap.
+    virtual void TapRefused(Card /*card*/, Card /*topCard*/, Suit /*currentSuit*/) {}
 
   protected:
     ~GameObserver() = default;

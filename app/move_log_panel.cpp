@@ -1,0 +1,56 @@
+#include "app/move_log_panel.h"
+
+#include <QCloseEvent>
+#include <QListWidget>
+
+#include "game/mervane_game.h"
+
+namespace mervane {
+namespace {
+
+// The panel's width in characters: most lines fit, longer ones wrap.
+constexpr int LineChars = 34;
+
+}  // namespace
+
+MoveLogPanel::MoveLogPanel(MervaneGame& game, QWidget* parent)
+    : QDockWidget(QStringLiteral("Move Log"), parent),
+      game_(game),
+      log_(game.State()),
+      list_(new QListWidget(this)) {
+    // The name lets the window's layout tell this dock apart from any later one.
+    setObjectName(QStringLiteral("moveLog"));
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    // Floating, it would leave the table a room that the zoom steps cannot foresee.
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    list_->setSelectionMode(QAbstractItemView::NoSelection);
+    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setWordWrap(true);
+    list_->setUniformItemSizes(false);
+    // A width of its own, not one the splitter takes from the table: the window's size
+    // is worked out from the table's before it is shown, and must come out the same.
+    list_->setFixedWidth(list_->fontMetrics().averageCharWidth() * LineChars);
+    setWidget(list_);
+    log_.SetListener(this);
+    game_.AddObserver(&log_);
+}
+
+MoveLogPanel::~MoveLogPanel() {
+    game_.RemoveObserver(&log_);
+}
+
+void MoveLogPanel::closeEvent(QCloseEvent* event) {
+    QDockWidget::closeEvent(event);
+    if (event->isAccepted()) emit closedByUser();
+}
+
+void MoveLogPanel::LineAdded(const std::string& line) {
+    list_->addItem(QString::fromStdString(line));
+    list_->scrollToBottom();
+}
+
+void MoveLogPanel::Cleared() {
+    list_->clear();
+}
+
+}  // namespace mervane

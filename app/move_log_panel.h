@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDockWidget>
+#include <string>
+
+#include "game/move_log.h"
+
+class QListWidget;
+
+namespace mervane {
+
+class MervaneGame;
+
+// The move log beside the table: one line per move, the newest at the bottom and
+// scrolled into view. A new game empties it, so it holds the game under way.
+class MoveLogPanel final : public QDockWidget, private MoveLogListener {
+    Q_OBJECT
+  public:
+    // Observes `game` until destroyed, so it must go before the game does.
+    MoveLogPanel(MervaneGame& game, QWidget* parent);
+    ~MoveLogPanel() override;
+
+    QListWidget* List() const { return list_; }
+    const MoveLog& Log() const { return log_; }
+
+  signals:
+    // The panel's own close button hid it.
+    void closedByUser();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void LineAdded(const std::string& line) override;
+    void Cleared() override;
+
+    MervaneGame& game_;
+    MoveLog log_;
+    QListWidget* list_;
+};
+
+}  // namespace mervane

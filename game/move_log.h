@@ -1,0 +1,96 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cards/card.h"
+#include "game/game_state.h"
+#include "game/observer.h"
+
+namespace mervane {
+
+// The words of the move log, all in one place so that they can be translated together.
+namespace logtext {
+
+// Who did something: "You" takes the verb without -s ("You draw", "Player3 draws").
+struct Who {
+    std::string name;
+    bool you = false;
+};
+
+// "Ace", "2" .. "10", "Jack", "Queen", "King".
+std::string RankName(int rank);
+// "Heart", "Spade", ...: one card of the suit.
+std::string_view SuitSingular(Suit suit);
+// "9 of Hearts", "Ace of Spades".
+std::string CardName(Card card);
+
+std::string Deals(const Who& who, Card starter);
+std::string Plays(const Who& who, Card card);
+std::string PlaysEight(const Who& who, Card card, Suit named);
+std::string DrawsCard(const Who& who);
+std::string DrawsForDrawTwo(const Who& who, int count);
+std::string Skipped(const Who& who);
+std::string Direction(bool reversed);
+std::string Passes(const Who& who);
+std::string WinsHand(const Who& who, int points);
+std::string DeadRound();
+std::string WinsGame(const Who& who);
+// Why the card may not go on the pile, and what may; `canDraw` while the pack holds cards.
+std::string Refused(Card card, Card topCard, Suit currentSuit, bool canDraw);
+
+}  // namespace logtext
+
+// Told of each line the log writes.
+class MoveLogListener {
+  public:
+    virtual void LineAdded(const std::string& line) = 0;
+    // A new game empties the log.
+    virtual void Cleared() = 0;
+
+  protected:
+    ~MoveLogListener() = default;
+};
+
+// The game's events as lines in words, one per visible move, kept for the game under
+// way. Names come from the state, which must outlive the log.
+class MoveLog final : public GameObserver {
+  public:
+    explicit MoveLog(const GameState& state) : state_(state) {}
+
+    const std::vector<std::string>& Lines() const { return lines_; }
+    // One listener, or none with nullptr; it must outlive the log or be unset first.
+    void SetListener(MoveLogListener* listener) { listener_ = listener; }
+
+    void HandDealt(int handNumber, Seat dealer, Card starter) override;
+    void CardPlayed(Seat seat, Card card) override;
+    void SuitNamed(Suit suit) override;
+    void CardDrawn(Seat seat, Card card) override;
+    void HandEnded(Seat winner, const std::array<std::int32_t, SeatCount>& scores) override;
+    void DeadRound() override;
+    void GameOver(Seat winner) override;
+    void GameStarted() override;
+    void SeatSkipped(Seat seat) override;
+    void DirectionChanged(bool reversed) override;
+    void DrawTwoTaken(Seat seat, int count) override;
+    void SeatPassed(Seat seat) override;
+    void TapRefused(Card card, Card topCard, Suit currentSuit) override;
+
+  private:
+    logtext::Who WhoIs(Seat seat) const;
+    void Add(std::string line);
+    // An eight waits for the suit it names, to be told in one line; anything else that
+    // happens first tells it without one.
+    void TellPendingEight();
+
+    const GameState& state_;
+    std::vector<std::string> lines_;
+    MoveLogListener* listener_ = nullptr;
+    Seat eightSeat_ = NoSeat;
+    Card eight_ = NoCard;
+    // The draws that a Draw Two line has told already.
+    int drawsTold_ = 0;
+};
+
+}  // namespace mervane
