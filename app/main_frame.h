@@ -49,6 +49,8 @@ class CMainFrame : public QMainWindow {
     QMenu* FacesMenu() const { return facesMenu_; }
     QAction* LookAction(TableLook look) const;
     QAction* FullScreenAction() const { return fullScreen_; }
+    QAction* ShowPlayableAction() const { return showPlayable_; }
+    void SetShowPlayable(bool show);
     QToolBar* CommandBar() const { return toolBar_; }
     HelpHost& Help() { return help_; }
     MessageBoxes& Messages() { return messages_; }
@@ -86,6 +88,7 @@ class CMainFrame : public QMainWindow {
     void BuildMenu();
     void BuildToolBar();
     void BuildViewMenu();
+    void AddWindowKeys();
     void FillFacesMenu();
     void ShowLook(TableLook look);
     void SaveViewChoice() const;
@@ -110,6 +113,7 @@ class CMainFrame : public QMainWindow {
     QActionGroup* looks_ = nullptr;
     QAction* fullScreen_ = nullptr;
     QAction* leaveFullScreen_ = nullptr;
+    QAction* showPlayable_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};

@@ -102,6 +102,7 @@ ViewChoice WindowStateStore::LoadView() const {
     if (look.compare(QLatin1String("Classic"), Qt::CaseInsensitive) == 0)
         choice.look = TableLook::Classic;
     choice.faces = settings.value(QLatin1String("FACES")).toString().trimmed();
+    choice.showPlayable = ReadNumber(settings, "SHOW_PLAYABLE").value_or(0) != 0;
     return choice;
 }
 
@@ -112,6 +113,7 @@ bool WindowStateStore::SaveView(const ViewChoice& choice) const {
                                                  ? QStringLiteral("Classic")
                                                  : QStringLiteral("Sharp"));
     settings.setValue(QLatin1String("FACES"), choice.faces);
+    settings.setValue(QLatin1String("SHOW_PLAYABLE"), choice.showPlayable ? 1 : 0);
     settings.endGroup();
     settings.sync();
     return settings.status() == QSettings::NoError;

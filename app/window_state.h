@@ -28,6 +28,8 @@ struct ViewChoice {
     // The card deck's folder name; ClassicFaces for the program's own pictures, empty
     // for the default deck.
     QString faces;
+    // Raise the playable cards during the human's move; off for a new user.
+    bool showPlayable = false;
     static inline const QString ClassicFaces = QStringLiteral("classic");
 };
 
