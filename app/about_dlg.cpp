@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>

@@ -27,8 +27,7 @@ bool IsActivate(int key) {
 }
 
 bool IsMove(int key) {
-    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home ||
-           key == Qt::Key_End;
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
 }
 
 bool Hits(const CCardTable& layout, Point p, int index, int cardCount) {

@@ -141,7 +141,8 @@ void CMainFrame::AddWindowKeys() {
     const auto add = [this](QKeySequence keys, CommandId command) {
         auto* action = new QAction(this);
         action->setShortcut(keys);
-        connect(action, &QAction::triggered, this, [this, command] { Command(command)->trigger(); });
+        connect(action, &QAction::triggered, this,
+                [this, command] { Command(command)->trigger(); });
         addAction(action);
     };
     add(QKeySequence(Qt::CTRL | Qt::Key_N), ID_NEW_GAME);

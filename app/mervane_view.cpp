@@ -19,7 +19,6 @@
 #include "render/qt_surface.h"
 #include "render/qt_text.h"
 #include "render/sharp_surface.h"
-#include "render/snapshot.h"
 
 namespace mervane {
 namespace {

@@ -16,8 +16,8 @@ constexpr Color kDarkRing = MakeColor(0, 0, 128);
 }  // namespace
 
 Color RingColor(Color tableColor) {
-    const int luma = (RedOf(tableColor) * 299 + GreenOf(tableColor) * 587 +
-                      BlueOf(tableColor) * 114) / 1000;
+    const int luma =
+        (RedOf(tableColor) * 299 + GreenOf(tableColor) * 587 + BlueOf(tableColor) * 114) / 1000;
     return luma > 170 ? kDarkRing : kLightRing;
 }
 

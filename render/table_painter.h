@@ -39,7 +39,6 @@ void OnDraw(const GameState& state, Surface& window, const Picture* title = null
 Color ScreenBackground(const GameState& state);
 
 // One paint that keeps the title picture in `title` between paints.
-void OnDraw(const GameState& state, Surface& window, TitleArt& title,
-            const TableMarks& marks = {});
+void OnDraw(const GameState& state, Surface& window, TitleArt& title, const TableMarks& marks = {});
 
 }  // namespace mervane

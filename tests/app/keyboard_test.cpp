@@ -39,7 +39,9 @@ class TraceRecorder : public GameObserver {
         Add(QStringLiteral("deal %1 %2 %3").arg(hand).arg(dealer).arg(starter));
     }
     void StatusChanged(Seat seat, std::string_view text) override {
-        Add(QStringLiteral("status %1 %2").arg(seat).arg(QString::fromUtf8(text.data(), qsizetype(text.size()))));
+        Add(QStringLiteral("status %1 %2")
+                .arg(seat)
+                .arg(QString::fromUtf8(text.data(), qsizetype(text.size()))));
     }
     void CardPlayed(Seat seat, Card card) override {
         Add(QStringLiteral("play %1 %2").arg(seat).arg(card));
@@ -248,6 +250,21 @@ TEST_F(KeyboardTest, ARingShrinksWithTheHandAndAMouseTapHidesIt) {
     EXPECT_EQ(View().Marks(), TableMarks{});
 }
 
+TEST_F(KeyboardTest, AKeyDuringTheComputersTurnsIsHeldLikeATap) {
+    StartActive();
+    Key(Qt::Key_N, Qt::ControlModifier);
+    Position({"9S", "KC", "3D"});
+    Key(Qt::Key_Home);
+    View().Platform().SetPauseScale(0.2);
+    QTest::keyClick(&View(), Qt::Key_Return);
+    ASSERT_TRUE(View().Busy());
+    QTest::keyClick(&View(), Qt::Key_D);
+    EXPECT_EQ(View().QueuedInputs(), 1u);
+    EXPECT_EQ(State().hands[0].Count(), 2);
+    WaitWhileBusy(View());
+    EXPECT_EQ(View().QueuedInputs(), 0u);
+}
+
 TEST_F(KeyboardTest, KeysAndTapsPlayTheSameGame) {
     StartActive();
     Trigger(ID_NEW_GAME_TOOLBAR);
@@ -269,7 +286,8 @@ TEST_F(KeyboardTest, CtrlNAsksMidGameLikeTheMenuAndCtrlQExits) {
     messages.answers = {false};
     Key(Qt::Key_N, Qt::ControlModifier);
     ASSERT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown[0], QString::fromUtf8(text::QuitGame.data(), qsizetype(text::QuitGame.size())));
+    EXPECT_EQ(messages.shown[0],
+              QString::fromUtf8(text::QuitGame.data(), qsizetype(text::QuitGame.size())));
     EXPECT_EQ(View().Game().HandsDealt(), 1);
     Trigger(ID_NEW_GAME);
     ASSERT_EQ(messages.shown.size(), 2);
@@ -280,8 +298,8 @@ TEST_F(KeyboardTest, CtrlNAsksMidGameLikeTheMenuAndCtrlQExits) {
 
     // Neither key shows in the menu.
     for (QAction* action : Frame().GameMenu()->actions())
-        for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_N),
-                                        QKeySequence(Qt::CTRL | Qt::Key_Q)})
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::CTRL | Qt::Key_Q)})
             EXPECT_FALSE(action->shortcuts().contains(keys)) << action->text().toStdString();
     Key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(Frame().isVisible());
