@@ -330,6 +330,47 @@ TEST_F(KeyboardTest, ShowPlayableCardsIsRememberedAndLeavesTapsAlone) {
     EXPECT_TRUE(again.View().ShowPlayable());
 }
 
+// --- the points keys tap ---
+
+TEST(KeyTapPoints, EachCardOfAnyHandIsHitWhereTheKeyTaps) {
+    CCardTable layout;
+    layout.SetTableRect({0, 0, 240, 268});
+    for (int count = 1; count <= 40; ++count) {
+        layout.SetHandSize(Bottom, count);
+        for (int i = 0; i < count; ++i) {
+            const std::optional<Point> p = HandCardTapPoint(layout, i, count);
+            ASSERT_TRUE(p) << count << " cards, card " << i;
+            EXPECT_EQ(layout.HitHandCard(*p, count), i) << count << " cards";
+            EXPECT_FALSE(layout.HitDrawPile(*p));
+        }
+        EXPECT_FALSE(HandCardTapPoint(layout, count, count));
+    }
+    EXPECT_TRUE(layout.HitDrawPile(DrawPileTapPoint(layout)));
+    const Point neutral = NeutralTapPoint(layout);
+    EXPECT_EQ(layout.HitHandCard(neutral, 40), -1);
+    EXPECT_FALSE(layout.HitDrawPile(neutral));
+    for (int box = 0; box < 4; ++box) {
+        EXPECT_TRUE(layout.SuitBoxes()[static_cast<std::size_t>(box)].Contains(
+            SuitBoxTapPoint(layout, box)));
+        EXPECT_FALSE(layout.SuitBoxes()[static_cast<std::size_t>(box)].Contains(neutral));
+    }
+}
+
+TEST(KeyTapPoints, DMeansDiamondsOnlyWhileASuitIsAsked) {
+    GameState state;
+    state.table.SetTableRect({0, 0, 240, 268});
+    state.humanTurn = true;
+    KeyboardPlay keys;
+    EXPECT_EQ(keys.OnKey(Qt::Key_D, state), DrawPileTapPoint(state.table));
+    EXPECT_FALSE(keys.OnKey(Qt::Key_H, state)) << "no suit is asked for";
+    state.choosingSuit = true;
+    EXPECT_EQ(keys.OnKey(Qt::Key_D, state), SuitBoxTapPoint(state.table, 1));
+    EXPECT_EQ(keys.OnKey(Qt::Key_H, state), SuitBoxTapPoint(state.table, 0));
+    // A held-down key repeats the ring's moves, never a tap.
+    EXPECT_FALSE(keys.OnKey(Qt::Key_S, state, true));
+    EXPECT_FALSE(keys.OnKey(Qt::Key_A, state));
+}
+
 // --- mnemonics ---
 
 QChar MnemonicOf(const QString& text) {
