@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -74,6 +75,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, bool sharp, double scale) : QDialog(parent
     credit->setAlignment(Qt::AlignCenter);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setCenterButtons(true);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);

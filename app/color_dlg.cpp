@@ -14,7 +14,7 @@
 namespace mervane {
 namespace {
 
-const char* const ComponentLabels[3] = {"Red:", "Green:", "Blue:"};
+const char* const ComponentLabels[3] = {"&Red:", "&Green:", "&Blue:"};
 
 QSlider* MakeSlider(QWidget* parent) {
     auto* slider = new QSlider(Qt::Vertical, parent);
@@ -50,13 +50,16 @@ CColorDlg::CColorDlg(QWidget* parent) : QDialog(parent), swatch_(new ColorSwatch
         edits_[i] = MakeValueEdit(frame);
         sliders_[i] = MakeSlider(frame);
         grid->addWidget(edits_[i], 1, i, Qt::AlignHCenter);
-        grid->addWidget(new QLabel(QString::fromLatin1(ComponentLabels[i]), frame), 2, i,
-                        Qt::AlignHCenter);
+        auto* label = new QLabel(QString::fromLatin1(ComponentLabels[i]), frame);
+        label->setBuddy(sliders_[i]);
+        grid->addWidget(label, 2, i, Qt::AlignHCenter);
         grid->addWidget(sliders_[i], 3, i, Qt::AlignHCenter);
         connect(sliders_[i], &QSlider::valueChanged, this, &CColorDlg::OnSliderMoved);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -19,7 +19,7 @@
 namespace mervane {
 namespace {
 
-const char* const SeatLabels[3] = {"Left:", "Top:", "Right:"};
+const char* const SeatLabels[3] = {"&Left:", "&Top:", "&Right:"};
 const char* const TooLong[3] = {
     "Left Player's Name too Long(Max of 10 characters).",
     "Top Player's Name too Long(Max of 10 characters).",
@@ -48,16 +48,20 @@ CGameSetupDlg::CGameSetupDlg(MessageBoxes& messages, QWidget* parent)
     }
     auto* target = new QFormLayout;
     playToField_->setMinimumWidth(80);
-    target->addRow(QStringLiteral("Play to:"), playToField_);
+    target->addRow(QStringLiteral("&Play to:"), playToField_);
     speedList_->addItems(
         {QStringLiteral("Slow"), QStringLiteral("Normal"), QStringLiteral("Fast")});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(players);
     layout->addLayout(target);
-    layout->addWidget(new QLabel(QStringLiteral("Computer's Play Speed:"), this));
+    auto* speedLabel = new QLabel(QStringLiteral("Computer's Play &Speed:"), this);
+    speedLabel->setBuddy(speedList_);
+    layout->addWidget(speedLabel);
     layout->addWidget(speedList_);
     layout->addWidget(buttons_);
     buttons_->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    buttons_->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &CGameSetupDlg::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CGameSetupDlg::reject);
     const auto cycle = TabCycle();

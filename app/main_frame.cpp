@@ -74,6 +74,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     BuildMenu();
     BuildViewMenu();
     BuildToolBar();
+    AddWindowKeys();
     connect(view_, &CMervaneView::stateChanged, this, &CMainFrame::UpdateCommandStates);
     // A dialog's F1 opens help at once, even while the dialog waits.
     connect(view_, &CMervaneView::helpRequested, this,
@@ -85,9 +86,12 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     // Before the placement, which measures the room around the table.
     logPanel_->setVisible(choice.showLog);
     showLog_->setChecked(choice.showLog);
+    view_->SetShowPlayable(choice.showPlayable);
+    showPlayable_->setChecked(choice.showPlayable);
     ShowLook(choice.look);
     RestorePlacement();
     UpdateCommandStates();
+    view_->setFocus(Qt::OtherFocusReason);
     closeRequests_ = CloseRequestFilter::ForPlatform(*this);
 }
 
@@ -144,6 +148,19 @@ void CMainFrame::BuildMenu() {
     connect(menu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 }
 
+// Ctrl+N and Ctrl+Q belong to the window, not to the menu, whose items show no keys.
+void CMainFrame::AddWindowKeys() {
+    const auto add = [this](QKeySequence keys, CommandId command) {
+        auto* action = new QAction(this);
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this,
+                [this, command] { Command(command)->trigger(); });
+        addAction(action);
+    };
+    add(QKeySequence(Qt::CTRL | Qt::Key_N), ID_NEW_GAME);
+    add(QKeySequence(Qt::CTRL | Qt::Key_Q), ID_APP_EXIT);
+}
+
 void CMainFrame::BuildToolBar() {
     toolBar_ = addToolBar(QStringLiteral("Command Bar"));
     toolBar_->setMovable(false);
@@ -170,12 +187,16 @@ void CMainFrame::BuildViewMenu() {
     facesMenu_ = viewMenu_->addMenu(QStringLiteral("Card &Faces"));
     // The decks are looked for only when someone wants to choose one.
     connect(facesMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillFacesMenu);
+    viewMenu_->addSeparator();
     showLog_ = viewMenu_->addAction(QStringLiteral("Move &Log"));
     showLog_->setCheckable(true);
     connect(showLog_, &QAction::triggered, this, &CMainFrame::ShowLog);
     connect(logPanel_, &MoveLogPanel::closedByUser, this, [this] { ShowLog(false); });
     // The window's own menu of docks would bypass the remembered choice.
     logPanel_->toggleViewAction()->setVisible(false);
+    showPlayable_ = viewMenu_->addAction(QStringLiteral("Show &Playable Cards"));
+    showPlayable_->setCheckable(true);
+    connect(showPlayable_, &QAction::toggled, this, &CMainFrame::SetShowPlayable);
     viewMenu_->addSeparator();
     const auto add = [this](const QString& text, QList<QKeySequence> keys, auto run) {
         QAction* action = viewMenu_->addAction(text);
@@ -260,8 +281,20 @@ void CMainFrame::ShowLog(bool show) {
     SaveViewChoice();
 }
 
+void CMainFrame::SetShowPlayable(bool show) {
+    if (showPlayable_->isChecked() != show) showPlayable_->setChecked(show);
+    if (view_->ShowPlayable() == show) return;
+    view_->SetShowPlayable(show);
+    SaveViewChoice();
+}
+
 void CMainFrame::SaveViewChoice() const {
-    windowState_.SaveView({view_->Look(), view_->Faces(), showLog_->isChecked()});
+    ViewChoice choice;
+    choice.look = view_->Look();
+    choice.faces = view_->Faces();
+    choice.showLog = showLog_->isChecked();
+    choice.showPlayable = view_->ShowPlayable();
+    windowState_.SaveView(choice);
 }
 
 void CMainFrame::OnStatistics() {

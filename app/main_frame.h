@@ -53,6 +53,8 @@ class CMainFrame : public QMainWindow {
     QAction* FullScreenAction() const { return fullScreen_; }
     MoveLogPanel* LogPanel() const { return logPanel_; }
     QAction* ShowLogAction() const { return showLog_; }
+    QAction* ShowPlayableAction() const { return showPlayable_; }
+    void SetShowPlayable(bool show);
     QToolBar* CommandBar() const { return toolBar_; }
     HelpHost& Help() { return help_; }
     MessageBoxes& Messages() { return messages_; }
@@ -94,6 +96,7 @@ class CMainFrame : public QMainWindow {
     void BuildMenu();
     void BuildToolBar();
     void BuildViewMenu();
+    void AddWindowKeys();
     void FillFacesMenu();
     void ShowLook(TableLook look);
     void SaveViewChoice() const;
@@ -120,6 +123,7 @@ class CMainFrame : public QMainWindow {
     QAction* leaveFullScreen_ = nullptr;
     MoveLogPanel* logPanel_ = nullptr;
     QAction* showLog_ = nullptr;
+    QAction* showPlayable_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};

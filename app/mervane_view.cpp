@@ -1,5 +1,6 @@
 #include "app/mervane_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -18,7 +19,6 @@
 #include "render/qt_surface.h"
 #include "render/qt_text.h"
 #include "render/sharp_surface.h"
-#include "render/snapshot.h"
 
 namespace mervane {
 namespace {
@@ -39,6 +39,8 @@ CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, Q
     : QWidget(parent), store_(store), messages_(messages), platform_(*this), game_(platform_) {
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted; nothing to erase
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // The table is played by keys as well as by taps.
+    setFocusPolicy(Qt::StrongFocus);
     // The faces drawn meanwhile were the classic ones: show the deck's.
     connect(&faceSource_, &CardFaceSource::parsed, this, [this] { update(); });
 }
@@ -84,7 +86,12 @@ void CMervaneView::PaintMargins(const QRectF& table) {
 }
 
 void CMervaneView::PaintClassic(const TableViewport& viewport) {
-    frame_ = RenderTableImage(game_.State(), classicTitle_);
+    frame_ = QImage(TableWidth, TableHeight, QImage::Format_RGB32);
+    frame_.fill(Qt::black);
+    {
+        QtSurface table(frame_);
+        OnDraw(game_.State(), table, classicTitle_, Marks());
+    }
     QPainter painter(this);
     // Nearest-neighbour: every table pixel becomes a crisp block of device pixels.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -96,7 +103,7 @@ void CMervaneView::PaintClassic(const TableViewport& viewport) {
 void CMervaneView::PaintSharp(const TableViewport& viewport) {
     SharpSurface surface(*this, {TableWidth, TableHeight}, QPointF(viewport.left, viewport.top),
                          viewport.scale, faces_);
-    OnDraw(game_.State(), surface, sharpTitle_);
+    OnDraw(game_.State(), surface, sharpTitle_, Marks());
 }
 
 void CMervaneView::SetZoom(int zoom) {
@@ -168,13 +175,43 @@ void CMervaneView::PreloadFaces() {
     faceSource_.PreloadInBackground(choice_.faces);
 }
 
+void CMervaneView::SetShowPlayable(bool show) {
+    if (show == choice_.showPlayable) return;
+    choice_.showPlayable = show;
+    update();
+}
+
+TableMarks CMervaneView::Marks() const {
+    return keys_.Marks(game_.State(), choice_.showPlayable);
+}
+
 // --- input ---
 
 void CMervaneView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || platform_.Quitting()) return;
     const Point tap = ToTable(event->position());
     if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
+    if (keys_.RingShown()) {
+        keys_.OnMouseTap();
+        update();
+    }
     game_.OnTableTap(tap.x, tap.y);
+    emit stateChanged();
+}
+
+// A key is a tap where the layout puts its target; the game cannot tell them apart.
+void CMervaneView::keyPressEvent(QKeyEvent* event) {
+    constexpr auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    if (platform_.Quitting() || (event->modifiers() & chords) ||
+        !KeyboardPlay::Handles(event->key())) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const std::optional<Point> tap =
+        keys_.OnKey(event->key(), game_.State(), event->isAutoRepeat());
+    update();
+    if (!tap) return;
+    game_.OnTableTap(tap->x, tap->y);
     emit stateChanged();
 }
 

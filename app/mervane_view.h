@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "app/card_face_source.h"
+#include "app/keyboard_play.h"
 #include "app/qt_platform.h"
 #include "app/settings_store.h"
 #include "app/window_state.h"
@@ -76,6 +77,12 @@ class CMervaneView : public QWidget {
     const QString& Faces() const { return choice_.faces; }
     void SetFaces(const QString& faces);
     CardFaceSource& FaceSource() { return faceSource_; }
+    // During the human's move his playable cards are raised, or the pack marked.
+    bool ShowPlayable() const { return choice_.showPlayable; }
+    void SetShowPlayable(bool show);
+    // What the view paints over the game: the focus ring and the playable cards.
+    TableMarks Marks() const;
+    const KeyboardPlay& Keys() const { return keys_; }
     // The deck the Sharp look draws its faces from; null for the classic faces.
     CardFaceRenderer* ActiveFaces() const { return faces_; }
 
@@ -95,6 +102,7 @@ class CMervaneView : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void PaintMargins(const QRectF& table);
@@ -116,6 +124,7 @@ class CMervaneView : public QWidget {
     ViewChoice choice_;
     CardFaceSource faceSource_;
     CardFaceRenderer* faces_ = nullptr;
+    KeyboardPlay keys_;
     // The title picture, ours rather than the game's: held from the first paint of
     // the title until the first deal, one per look.
     TitleArt classicTitle_;

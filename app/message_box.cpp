@@ -1,5 +1,6 @@
 #include "app/message_box.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <algorithm>
 #include <utility>
@@ -25,6 +26,13 @@ bool MessageBoxes::Run(QWidget* parent, MessageKind kind, const QString& text) {
         kind == MessageKind::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Mervane"), text, buttons, parent);
     box.setDefaultButton(kind == MessageKind::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
+    // Each button answers to its Alt+letter, whatever the platform's own texts.
+    if (kind == MessageKind::YesNo) {
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    } else {
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("&OK"));
+    }
     open_.push_back(&box);
     const int answer = box.exec();
     std::erase(open_, &box);

@@ -80,7 +80,7 @@ class ScoreSheetArea : public QWidget {
 CScoreDlg::CScoreDlg(QWidget* parent) : QDialog(parent), sheet_(new ScoreSheetArea(*this, this)) {
     setWindowTitle(QStringLiteral("Score"));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::AcceptRole);
+    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
     close->setDefault(true);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

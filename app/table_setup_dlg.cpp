@@ -53,12 +53,12 @@ CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
     : QDialog(parent),
       messages_(messages),
       swatch_(new ColorSwatch(this)),
-      colorButton_(new QPushButton(QStringLiteral("Table Color"), this)),
+      colorButton_(new QPushButton(QStringLiteral("Table Co&lor"), this)),
       backList_(new QComboBox(this)),
       preview_(new CardBackPreview(this)),
-      training_(new QCheckBox(QStringLiteral("Training Mode(show all Cards)"), this)),
-      advanced_(new QCheckBox(QStringLiteral("Advanced Rules"), this)),
-      seven_(new QCheckBox(QStringLiteral("Deal Seven Cards"), this)) {
+      training_(new QCheckBox(QStringLiteral("&Training Mode(show all Cards)"), this)),
+      advanced_(new QCheckBox(QStringLiteral("&Advanced Rules"), this)),
+      seven_(new QCheckBox(QStringLiteral("Deal &Seven Cards"), this)) {
     setWindowTitle(QStringLiteral("Setup Table"));
     for (const char* name : CardBackNames) backList_->addItem(QString::fromLatin1(name));
     swatch_->setFixedSize(24, 20);
@@ -67,11 +67,15 @@ CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
     colorRow->addWidget(colorButton_);
     colorRow->addStretch();
     auto* backGrid = new QGridLayout;
-    backGrid->addWidget(new QLabel(QStringLiteral("Card Back:"), this), 0, 0);
+    auto* backLabel = new QLabel(QStringLiteral("Card &Back:"), this);
+    backLabel->setBuddy(backList_);
+    backGrid->addWidget(backLabel, 0, 0);
     backGrid->addWidget(backList_, 0, 1);
     backGrid->addWidget(preview_, 1, 1, Qt::AlignLeft);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(colorRow);
     layout->addLayout(backGrid);

@@ -105,6 +105,7 @@ ViewChoice WindowStateStore::LoadView() const {
     // Anything but a plain 0 keeps the log: it is shown unless someone hid it.
     choice.showLog =
         settings.value(QLatin1String("SHOW_LOG")).toString().trimmed() != QLatin1String("0");
+    choice.showPlayable = ReadNumber(settings, "SHOW_PLAYABLE").value_or(0) != 0;
     return choice;
 }
 
@@ -116,6 +117,7 @@ bool WindowStateStore::SaveView(const ViewChoice& choice) const {
                                                  : QStringLiteral("Sharp"));
     settings.setValue(QLatin1String("FACES"), choice.faces);
     settings.setValue(QLatin1String("SHOW_LOG"), choice.showLog ? 1 : 0);
+    settings.setValue(QLatin1String("SHOW_PLAYABLE"), choice.showPlayable ? 1 : 0);
     settings.endGroup();
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -30,6 +30,8 @@ struct ViewChoice {
     QString faces;
     // The move log beside the table.
     bool showLog = true;
+    // Raise the playable cards during the human's move; off for a new user.
+    bool showPlayable = false;
     static inline const QString ClassicFaces = QStringLiteral("classic");
 };
 

@@ -18,17 +18,29 @@ bool IsCardImage(int bitmapId) {
 
 }  // namespace
 
-void CardTableDrawer::DrawCardImage(TablePosition position, int index, int bitmapId) const {
+void CardTableDrawer::DrawCardImage(TablePosition position, int index, int bitmapId,
+                                    int lift) const {
     if (position == NoPosition || index == -1 || !IsCardImage(bitmapId)) return;
     const ScopedBitmap image(surface_, bitmapId);
+    const Point at = table_.CardPos(position, index);
     image.Stretch({0, 0, 29, 41},
-                  RectAt(table_.CardPos(position, index), {table_.cardWidth, table_.cardHeight}));
+                  RectAt({at.x, at.y - lift}, {table_.cardWidth, table_.cardHeight}));
 }
 
 void CardTableDrawer::DrawHand(TablePosition position, const CardList& hand) const {
+    DrawHandRaised(position, hand, {}, 0);
+}
+
+void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& hand,
+                                     const std::vector<bool>& raised, int lift) const {
     const int n = hand.Count();
+    const auto liftOf = [&](int i) {
+        return static_cast<std::size_t>(i) < raised.size() && raised[static_cast<std::size_t>(i)]
+                   ? lift
+                   : 0;
+    };
     const auto draw = [&](int from, int to) {
-        for (int i = from; i < to; ++i) DrawCardImage(position, i, hand[i]);
+        for (int i = from; i < to; ++i) DrawCardImage(position, i, hand[i], liftOf(i));
     };
     if (position != Bottom && position != Right) {
         draw(0, n);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "cards/card.h"
 #include "cards/card_list.h"
@@ -16,8 +17,12 @@ class CardTableDrawer {
   public:
     CardTableDrawer(const CCardTable& table, Surface& surface) : table_(table), surface_(surface) {}
 
-    void DrawCardImage(TablePosition position, int index, int bitmapId) const;
+    // `lift` draws the card that many pixels higher; the layout is not changed.
+    void DrawCardImage(TablePosition position, int index, int bitmapId, int lift = 0) const;
     void DrawHand(TablePosition position, const CardList& hand) const;
+    // As DrawHand, with the cards marked in `raised` drawn `lift` pixels higher.
+    void DrawHandRaised(TablePosition position, const CardList& hand,
+                        const std::vector<bool>& raised, int lift) const;
     void DrawHandBacks(TablePosition position, const CardList& hand) const;
     void DrawPiles(Card topCard) const;
     void DrawDiscardOnly(Card topCard) const;

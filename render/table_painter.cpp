@@ -61,8 +61,8 @@ void DrawWinnerScreen(const GameState& state, Surface& window, const Rect& clien
     window.SelectFont(previousFont);
 }
 
-void DrawHands(const GameState& state, const CardTableDrawer& table) {
-    table.DrawHand(Bottom, state.hands[HumanSeat]);
+void DrawHands(const GameState& state, const CardTableDrawer& table, const TableMarks& marks) {
+    table.DrawHandRaised(Bottom, state.hands[HumanSeat], RaisedCards(state, marks), PlayableLift);
     for (Seat seat : {LeftSeat, TopSeat, RightSeat}) {
         if (state.trainingMode)
             table.DrawHand(PositionOfSeat(seat), state.hands[static_cast<std::size_t>(seat)]);
@@ -100,29 +100,58 @@ void DrawSuitIndicator(const GameState& state, const CCardTable& layout, Surface
         .Copy(layout.SuitIndicatorPos(), kSuitIndicator);
 }
 
-void ComposeTable(const GameState& state, Surface& offscreen, const Rect& client) {
+// The focus ring and the marked pack, over everything they belong to.
+void DrawHandMarks(const GameState& state, const CCardTable& layout, Surface& surface,
+                   const TableMarks& marks) {
+    const Color ring = RingColor(layout.tableColor);
+    if (MarksDrawPile(state, marks)) DrawRing(surface, layout.DrawPileRect(), ring);
+    const int count = state.hands[HumanSeat].Count();
+    if (marks.focusedCard < 0 || marks.focusedCard >= count) return;
+    Rect strip = VisibleStrip(layout, marks.focusedCard, count);
+    const std::vector<bool> raised = RaisedCards(state, marks);
+    if (static_cast<std::size_t>(marks.focusedCard) < raised.size() &&
+        raised[static_cast<std::size_t>(marks.focusedCard)]) {
+        strip.top -= PlayableLift;
+        strip.bottom -= PlayableLift;
+    }
+    DrawRing(surface, strip, ring);
+}
+
+void DrawSuitBoxRing(const CCardTable& layout, Surface& surface, int box) {
+    if (box < 0 || box >= 4) return;
+    DrawRing(surface, layout.SuitBoxes()[static_cast<std::size_t>(box)],
+             RingColor(layout.tableColor));
+}
+
+void ComposeTable(const GameState& state, Surface& offscreen, const Rect& client,
+                  const TableMarks& marks) {
     // The game's layout fitted to this paint's client rectangle; the copy is the paint's.
     CCardTable layout = state.table;
     layout.SetTableRect(client);
     const CardTableDrawer table(layout, offscreen);
     offscreen.FillRect(client, layout.tableColor);
-    DrawHands(state, table);
+    DrawHands(state, table, marks);
     if (state.deck.DrawPos() < CardsInPack)
         table.DrawPiles(state.topCard);
     else
         table.DrawDiscardOnly(state.topCard);
     DrawLabels(state, table);
+    DrawHandMarks(state, layout, offscreen, marks);
     if (state.showHandScore)
         DrawScoreSheet(offscreen, {client, true, state.gameInProgress}, state.playerNames,
                        state.scores);
-    if (state.choosingSuit) DrawSuitChooser(layout, offscreen);
+    if (state.choosingSuit) {
+        DrawSuitChooser(layout, offscreen);
+        DrawSuitBoxRing(layout, offscreen, marks.focusedSuitBox);
+    }
     if (state.gameInProgress) DrawSuitIndicator(state, layout, offscreen);
 }
 
-void DrawCardTable(const GameState& state, Surface& window, const Rect& client) {
+void DrawCardTable(const GameState& state, Surface& window, const Rect& client,
+                   const TableMarks& marks) {
     const std::unique_ptr<Surface> offscreen =
         window.CreateOffscreen({client.Width(), client.Height()});
-    ComposeTable(state, *offscreen, client);
+    ComposeTable(state, *offscreen, client, marks);
     window.BlockCopy({client.left, client.top}, {client.right, client.bottom}, *offscreen, {0, 0});
 }
 
@@ -136,14 +165,15 @@ void TitleArt::Follow(const GameState& state, Surface& surface) {
     }
 }
 
-void OnDraw(const GameState& state, Surface& window, const Picture* title) {
+void OnDraw(const GameState& state, Surface& window, const Picture* title,
+            const TableMarks& marks) {
     const Rect client = window.Bounds();
     if (ShowsWinnerScreen(state))
         DrawWinnerScreen(state, window, client);
     else if (ShowsTitle(state))
         DrawTitle(title, window, client);
     else
-        DrawCardTable(state, window, client);
+        DrawCardTable(state, window, client, marks);
 }
 
 Color ScreenBackground(const GameState& state) {
@@ -151,9 +181,9 @@ Color ScreenBackground(const GameState& state) {
     return state.table.tableColor;
 }
 
-void OnDraw(const GameState& state, Surface& window, TitleArt& title) {
+void OnDraw(const GameState& state, Surface& window, TitleArt& title, const TableMarks& marks) {
     title.Follow(state, window);
-    OnDraw(state, window, title.Get());
+    OnDraw(state, window, title.Get(), marks);
 }
 
 }  // namespace mervane

@@ -4,6 +4,7 @@
 #include <typeinfo>
 
 #include "render/surface.h"
+#include "render/table_marks.h"
 
 namespace mervane {
 
@@ -29,13 +30,15 @@ class TitleArt {
 // afresh from the game state on `window`, whose bounds are the client rectangle.
 // The card table is composed off-screen and shown with one block copy. Painting
 // only reads: the title picture comes from the caller and may be null (plain white).
-void OnDraw(const GameState& state, Surface& window, const Picture* title = nullptr);
+// `marks` are the view's own additions to the card table.
+void OnDraw(const GameState& state, Surface& window, const Picture* title = nullptr,
+            const TableMarks& marks = {});
 
 // The colour of what a paint shows: white behind the title and the winner, else the
 // table's colour. A window larger than the table shows it around the table.
 Color ScreenBackground(const GameState& state);
 
 // One paint that keeps the title picture in `title` between paints.
-void OnDraw(const GameState& state, Surface& window, TitleArt& title);
+void OnDraw(const GameState& state, Surface& window, TitleArt& title, const TableMarks& marks = {});
 
 }  // namespace mervane

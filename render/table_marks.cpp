@@ -1,0 +1,63 @@
+#include "render/table_marks.h"
+
+#include "cards/rules.h"
+#include "game/game_state.h"
+#include "layout/card_table.h"
+#include "render/surface.h"
+
+namespace mervane {
+
+namespace {
+
+constexpr int kFanRow = 10;
+constexpr Color kLightRing = MakeColor(255, 255, 0);
+constexpr Color kDarkRing = MakeColor(0, 0, 128);
+
+}  // namespace
+
+Color RingColor(Color tableColor) {
+    const int luma =
+        (RedOf(tableColor) * 299 + GreenOf(tableColor) * 587 + BlueOf(tableColor) * 114) / 1000;
+    return luma > 170 ? kDarkRing : kLightRing;
+}
+
+bool HumanChooses(const GameState& state) {
+    return state.humanTurn && !state.choosingSuit && !state.handOver;
+}
+
+std::vector<bool> RaisedCards(const GameState& state, const TableMarks& marks) {
+    if (!marks.showPlayable || !HumanChooses(state)) return {};
+    const CardList& hand = state.hands[HumanSeat];
+    std::vector<bool> raised(static_cast<std::size_t>(hand.Count()));
+    bool any = false;
+    for (int i = 0; i < hand.Count(); ++i) {
+        raised[static_cast<std::size_t>(i)] =
+            IsLegalPlay(hand.At(i), state.topCard, state.currentSuit);
+        any = any || raised[static_cast<std::size_t>(i)];
+    }
+    if (!any) raised.clear();
+    return raised;
+}
+
+bool MarksDrawPile(const GameState& state, const TableMarks& marks) {
+    return marks.showPlayable && HumanChooses(state) && !state.deck.Empty() &&
+           RaisedCards(state, marks).empty();
+}
+
+Rect VisibleStrip(const CCardTable& layout, int index, int cardCount) {
+    const Point p = layout.CardPos(Bottom, index);
+    const int width = index == cardCount - 1 ? layout.cardWidth : layout.stepX;
+    const int height = index < kFanRow ? layout.cardHeight : layout.cardHeight / 2;
+    return RectAt(p, {width, height});
+}
+
+void DrawRing(Surface& surface, Rect around, Color color) {
+    const Rect outer{around.left - RingWidth, around.top - RingWidth, around.right + RingWidth,
+                     around.bottom + RingWidth};
+    surface.FillRect({outer.left, outer.top, outer.right, around.top}, color);
+    surface.FillRect({outer.left, around.bottom, outer.right, outer.bottom}, color);
+    surface.FillRect({outer.left, around.top, around.left, around.bottom}, color);
+    surface.FillRect({around.right, around.top, outer.right, around.bottom}, color);
+}
+
+}  // namespace mervane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <vector>
+
+#include "layout/geometry.h"
+
+namespace mervane {
+
+struct GameState;
+class CCardTable;
+class Surface;
+
+// What the view adds to the table for the player at the keyboard: the focus ring and
+// the playable cards. It belongs to the view, never to the game, and the default
+// marks nothing.
+struct TableMarks {
+    int focusedCard = -1;     // index in the human's hand, -1: no ring on the hand
+    int focusedSuitBox = -1;  // 0..3 (Hearts, Diamonds, Clubs, Spades), -1: none
+    bool showPlayable = false;
+    bool operator==(const TableMarks&) const = default;
+};
+
+// How far a playable card is raised, in table pixels.
+inline constexpr int PlayableLift = 4;
+inline constexpr int RingWidth = 2;
+
+// The ring's colour: light on a dark table, dark on a light one.
+Color RingColor(Color tableColor);
+
+// The human's move is under way, so his playable cards may be shown.
+bool HumanChooses(const GameState& state);
+// For each card of the human's hand, whether it is shown raised; empty when none is.
+std::vector<bool> RaisedCards(const GameState& state, const TableMarks& marks);
+// True when the pack is marked: playable cards are shown and none of the hand is.
+bool MarksDrawPile(const GameState& state, const TableMarks& marks);
+
+// The part of card `index` of the bottom hand that the drawing leaves visible, the
+// same strip that a tap must hit.
+Rect VisibleStrip(const CCardTable& layout, int index, int cardCount);
+// A `RingWidth` outline just outside `around`.
+void DrawRing(Surface& surface, Rect around, Color color);
+
+}  // namespace mervane

@@ -1,0 +1,456 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTimer>
+#include <map>
+#include <set>
+
+#include "app/about_dlg.h"
+#include "app/color_dlg.h"
+#include "app/game_setup_dlg.h"
+#include "app/keyboard_play.h"
+#include "app/score_dlg.h"
+#include "app/table_setup_dlg.h"
+#include "app_test_support.h"
+#include "cards/rules.h"
+#include "game/texts.h"
+#include "tests/game/game_test_access.h"
+
+namespace mervane {
+namespace {
+
+using testing::AppFixture;
+using testing::WaitWhileBusy;
+
+// The game's events as lines, for comparing two games.
+class TraceRecorder : public GameObserver {
+  public:
+    void HandDealt(int hand, Seat dealer, Card starter) override {
+        Add(QStringLiteral("deal %1 %2 %3").arg(hand).arg(dealer).arg(starter));
+    }
+    void StatusChanged(Seat seat, std::string_view text) override {
+        Add(QStringLiteral("status %1 %2")
+                .arg(seat)
+                .arg(QString::fromUtf8(text.data(), qsizetype(text.size()))));
+    }
+    void CardPlayed(Seat seat, Card card) override {
+        Add(QStringLiteral("play %1 %2").arg(seat).arg(card));
+    }
+    void SuitNamed(Suit suit) override { Add(QStringLiteral("suit %1").arg(suit)); }
+    void CardDrawn(Seat seat, Card card) override {
+        Add(QStringLiteral("draw %1 %2").arg(seat).arg(card));
+    }
+    void HandEnded(Seat winner, const std::array<std::int32_t, SeatCount>& scores) override {
+        Add(QStringLiteral("end %1 %2 %3 %4 %5")
+                .arg(winner)
+                .arg(scores[0])
+                .arg(scores[1])
+                .arg(scores[2])
+                .arg(scores[3]));
+    }
+    void DeadRound() override { Add(QStringLiteral("dead")); }
+    void GameOver(Seat winner) override { Add(QStringLiteral("over %1").arg(winner)); }
+
+    QStringList lines;
+
+  private:
+    void Add(const QString& line) { lines << line; }
+};
+
+// The human's move in a plain strategy: the first legal card, else the pack; Clubs
+// after an eight.
+struct Move {
+    enum Kind { Card, Draw, Suit, Continue, None } kind = None;
+    int index = 0;
+};
+
+Move ChooseMove(const GameState& state) {
+    if (state.handOver) return {Move::Continue};
+    if (!state.humanTurn) return {};
+    if (state.choosingSuit) return {Move::Suit, 2};
+    const CardList& hand = state.hands[0];
+    for (int i = 0; i < hand.Count(); ++i)
+        if (IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) return {Move::Card, i};
+    return {Move::Draw};
+}
+
+// A window played by keys or by taps, recording its game.
+class Player : public AppFixture {
+  public:
+    ~Player() {
+        if (recording_) View().Game().RemoveObserver(&trace);
+    }
+
+    void StartActive() {
+        Start();
+        Frame().activateWindow();
+        (void)QTest::qWaitForWindowActive(&Frame());
+        View().Game().AddObserver(&trace);
+        recording_ = true;
+    }
+
+    // A key to the view, as the window delivers it; returns once the chain it starts
+    // is over.
+    void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const bool idle = !View().Busy();
+        QTest::keyClick(&View(), Qt::Key(key), modifiers);
+        if (idle) WaitWhileBusy(View());
+    }
+
+    // Moves the ring to card `index` from the first card.
+    void FocusCard(int index) {
+        if (!View().Keys().RingShown()) Key(Qt::Key_Home);
+        Key(Qt::Key_Home);
+        for (int i = 0; i < index; ++i) Key(Qt::Key_Right);
+    }
+
+    void MoveByKeys(const Move& move) {
+        switch (move.kind) {
+            case Move::Card: FocusCard(move.index), Key(Qt::Key_Return); break;
+            case Move::Draw: Key(Qt::Key_D); break;
+            case Move::Suit: Key(Qt::Key_C); break;
+            case Move::Continue: Key(Qt::Key_Space); break;
+            case Move::None: break;
+        }
+    }
+
+    void MoveByTaps(const Move& move) {
+        switch (move.kind) {
+            case Move::Card: TapTable(HandCardPoint(move.index)); break;
+            case Move::Draw: TapTable(DrawPilePoint()); break;
+            case Move::Suit: TapTable(State().table.SuitBoxes()[2].Center()); break;
+            case Move::Continue: TapTable({3, 3}); break;
+            case Move::None: break;
+        }
+    }
+
+    // Plays `hands` hands from a new game, each move made by `make`.
+    template <class Make>
+    void PlayHands(int hands, Make make) {
+        for (int moves = 0; moves < 1000 && View().Game().HandsDealt() <= hands; ++moves) {
+            const Move move = ChooseMove(State());
+            ASSERT_NE(move.kind, Move::None);
+            make(move);
+        }
+    }
+
+    // The human to move with `cards` on the 9 of Hearts; each computer seat holds three.
+    void Position(std::initializer_list<const char*> cards) {
+        GameState& state = GameTestAccess::State(View().Game());
+        state.hands[0].Clear();
+        for (const char* card : cards) state.hands[0].Add(ParseCard(card));
+        for (int seat = 1; seat < 4; ++seat) {
+            state.hands[seat].Clear();
+            for (const char* card : {"4C", "4D", "6C"}) state.hands[seat].Add(ParseCard(card));
+        }
+        state.topCard = ParseCard("9H");
+        state.currentSuit = Hearts;
+        state.choosingSuit = false;
+        View().Game().RefreshCardCounts();
+        View().update();
+    }
+
+    TraceRecorder trace;
+
+  private:
+    bool recording_ = false;
+};
+
+class KeyboardTest : public ::testing::Test, public Player {};
+
+TEST_F(KeyboardTest, AWholeHandPlaysByKeysAlone) {
+    StartActive();
+    EXPECT_EQ(QApplication::focusWidget(), &View()) << "the table has the keys from the start";
+    Key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(State().humanTurn);
+    Position({"5S", "KC", "3D", "8D", "9S"});
+
+    // The first key shows the ring where it stands; later ones move it, within the hand.
+    EXPECT_FALSE(View().Keys().RingShown());
+    EXPECT_EQ(View().Marks().focusedCard, -1);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(View().Marks().focusedCard, 0);
+    Key(Qt::Key_Left);
+    EXPECT_EQ(View().Marks().focusedCard, 0);
+    Key(Qt::Key_End);
+    EXPECT_EQ(View().Marks().focusedCard, 4);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(View().Marks().focusedCard, 4);
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(View().Marks().focusedCard, 1);
+
+    // The King of Clubs does not follow the 9 of Hearts: Enter changes nothing.
+    const GameState before = State();
+    const int paints = View().PaintCount();
+    trace.lines.clear();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(State().hands, before.hands);
+    EXPECT_EQ(State().topCard, before.topCard);
+    EXPECT_EQ(State().statusText, before.statusText);
+    EXPECT_TRUE(State().humanTurn);
+    EXPECT_TRUE(trace.lines.isEmpty()) << trace.lines.join('\n').toStdString();
+    EXPECT_GE(View().PaintCount(), paints);
+
+    // D draws one card, and the turn goes on.
+    Key(Qt::Key_D);
+    EXPECT_EQ(State().hands[0].Count(), 6);
+    ASSERT_EQ(trace.lines.size(), 1);
+    EXPECT_TRUE(trace.lines[0].startsWith("draw 0 ")) << trace.lines[0].toStdString();
+    EXPECT_TRUE(State().humanTurn);
+
+    // The eight opens the boxes; the ring moves over them, and a letter names the suit.
+    Key(Qt::Key_Right);
+    Key(Qt::Key_Right);
+    ASSERT_EQ(State().hands[0].At(3), ParseCard("8D"));
+    Key(Qt::Key_Space);
+    ASSERT_TRUE(State().choosingSuit);
+    EXPECT_EQ(View().Marks().focusedCard, -1);
+    EXPECT_EQ(View().Marks().focusedSuitBox, 0);
+    Key(Qt::Key_Right);
+    EXPECT_EQ(View().Marks().focusedSuitBox, 1);
+    EXPECT_TRUE(State().choosingSuit) << "moving the ring picks nothing";
+    trace.lines.clear();
+    Key(Qt::Key_S);
+    ASSERT_GE(trace.lines.size(), 2);
+    EXPECT_EQ(trace.lines[0], QStringLiteral("suit %1").arg(Spades));
+    EXPECT_EQ(trace.lines[1], QStringLiteral("status 0 Spades"));
+
+    // The rest of the hand, then Enter deals the next.
+    PlayHands(1, [this](const Move& move) { MoveByKeys(move); });
+    EXPECT_EQ(View().Game().HandsDealt(), 2);
+    EXPECT_FALSE(State().handOver);
+}
+
+TEST_F(KeyboardTest, ARingShrinksWithTheHandAndAMouseTapHidesIt) {
+    StartActive();
+    Key(Qt::Key_N, Qt::ControlModifier);
+    Position({"KC", "3D", "4C", "5S"});
+    Key(Qt::Key_End);
+    Key(Qt::Key_End);
+    EXPECT_EQ(View().Marks().focusedCard, 3);
+    Position({"KC", "3D"});
+    EXPECT_EQ(View().Marks().focusedCard, 1);
+    // Enter plays the card shown under the ring, not one beyond the hand.
+    Position({"KC", "9D"});
+    Key(Qt::Key_Return);
+    EXPECT_EQ(State().hands[0].Count(), 1);
+    TapTable({3, 3});
+    EXPECT_FALSE(View().Keys().RingShown());
+    EXPECT_EQ(View().Marks(), TableMarks{});
+}
+
+TEST_F(KeyboardTest, AKeyDuringTheComputersTurnsIsHeldLikeATap) {
+    StartActive();
+    Key(Qt::Key_N, Qt::ControlModifier);
+    Position({"9S", "KC", "3D"});
+    Key(Qt::Key_Home);
+    View().Platform().SetPauseScale(0.2);
+    QTest::keyClick(&View(), Qt::Key_Return);
+    ASSERT_TRUE(View().Busy());
+    QTest::keyClick(&View(), Qt::Key_D);
+    EXPECT_EQ(View().QueuedInputs(), 1u);
+    EXPECT_EQ(State().hands[0].Count(), 2);
+    WaitWhileBusy(View());
+    EXPECT_EQ(View().QueuedInputs(), 0u);
+}
+
+TEST_F(KeyboardTest, KeysAndTapsPlayTheSameGame) {
+    StartActive();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    PlayHands(3, [this](const Move& move) { MoveByTaps(move); });
+    const QStringList tapped = trace.lines;
+
+    Player byKeys;
+    byKeys.StartActive();
+    byKeys.Key(Qt::Key_N, Qt::ControlModifier);
+    byKeys.PlayHands(3, [&byKeys](const Move& move) { byKeys.MoveByKeys(move); });
+    ASSERT_GT(tapped.size(), 30);
+    EXPECT_EQ(byKeys.trace.lines, tapped);
+}
+
+TEST_F(KeyboardTest, CtrlNAsksMidGameLikeTheMenuAndCtrlQExits) {
+    StartActive();
+    Key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(State().gameInProgress);
+    messages.answers = {false};
+    Key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0],
+              QString::fromUtf8(text::QuitGame.data(), qsizetype(text::QuitGame.size())));
+    EXPECT_EQ(View().Game().HandsDealt(), 1);
+    Trigger(ID_NEW_GAME);
+    ASSERT_EQ(messages.shown.size(), 2);
+    EXPECT_EQ(messages.shown[1], messages.shown[0]);
+    messages.answers = {true};
+    Key(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(View().Game().HandsDealt(), 2);
+
+    // Neither key shows in the menu.
+    for (QAction* action : Frame().GameMenu()->actions())
+        for (const QKeySequence& keys :
+             {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::CTRL | Qt::Key_Q)})
+            EXPECT_FALSE(action->shortcuts().contains(keys)) << action->text().toStdString();
+    Key(Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(Frame().isVisible());
+}
+
+TEST_F(KeyboardTest, ShowPlayableCardsIsRememberedAndLeavesTapsAlone) {
+    StartActive();
+    QAction* toggle = Frame().ShowPlayableAction();
+    EXPECT_EQ(toggle->text(), "Show &Playable Cards");
+    EXPECT_TRUE(Frame().ViewMenu()->actions().contains(toggle));
+    EXPECT_FALSE(toggle->isChecked()) << "off for a new user";
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    Position({"KC", "9S", "3D"});
+    const QImage plain = View().grab().toImage();
+    toggle->trigger();
+    EXPECT_TRUE(View().Marks().showPlayable);
+    EXPECT_NE(View().grab().toImage(), plain);
+    // The raised card is tapped where it lies in the layout.
+    TapTable(HandCardPoint(1));
+    EXPECT_EQ(State().hands[0].Count(), 2);
+    Frame().close();
+
+    AppFixture again;
+    again.storedLook = true;
+    // The same window-state file: the fixture keeps it beside its settings.
+    again.Start(SettingsPath());
+    EXPECT_TRUE(again.Frame().ShowPlayableAction()->isChecked());
+    EXPECT_TRUE(again.View().ShowPlayable());
+}
+
+// --- the points keys tap ---
+
+TEST(KeyTapPoints, EachCardOfAnyHandIsHitWhereTheKeyTaps) {
+    CCardTable layout;
+    layout.SetTableRect({0, 0, 240, 268});
+    for (int count = 1; count <= 40; ++count) {
+        layout.SetHandSize(Bottom, count);
+        for (int i = 0; i < count; ++i) {
+            const std::optional<Point> p = HandCardTapPoint(layout, i, count);
+            ASSERT_TRUE(p) << count << " cards, card " << i;
+            EXPECT_EQ(layout.HitHandCard(*p, count), i) << count << " cards";
+            EXPECT_FALSE(layout.HitDrawPile(*p));
+        }
+        EXPECT_FALSE(HandCardTapPoint(layout, count, count));
+    }
+    EXPECT_TRUE(layout.HitDrawPile(DrawPileTapPoint(layout)));
+    const Point neutral = NeutralTapPoint(layout);
+    EXPECT_EQ(layout.HitHandCard(neutral, 40), -1);
+    EXPECT_FALSE(layout.HitDrawPile(neutral));
+    for (int box = 0; box < 4; ++box) {
+        EXPECT_TRUE(layout.SuitBoxes()[static_cast<std::size_t>(box)].Contains(
+            SuitBoxTapPoint(layout, box)));
+        EXPECT_FALSE(layout.SuitBoxes()[static_cast<std::size_t>(box)].Contains(neutral));
+    }
+}
+
+TEST(KeyTapPoints, DMeansDiamondsOnlyWhileASuitIsAsked) {
+    GameState state;
+    state.table.SetTableRect({0, 0, 240, 268});
+    state.humanTurn = true;
+    KeyboardPlay keys;
+    EXPECT_EQ(keys.OnKey(Qt::Key_D, state), DrawPileTapPoint(state.table));
+    EXPECT_FALSE(keys.OnKey(Qt::Key_H, state)) << "no suit is asked for";
+    state.choosingSuit = true;
+    EXPECT_EQ(keys.OnKey(Qt::Key_D, state), SuitBoxTapPoint(state.table, 1));
+    EXPECT_EQ(keys.OnKey(Qt::Key_H, state), SuitBoxTapPoint(state.table, 0));
+    // A held-down key repeats the ring's moves, never a tap.
+    EXPECT_FALSE(keys.OnKey(Qt::Key_S, state, true));
+    EXPECT_FALSE(keys.OnKey(Qt::Key_A, state));
+}
+
+// --- mnemonics ---
+
+QChar MnemonicOf(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&') continue;
+        if (text[i + 1] == u'&') {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+// Every control a person can reach answers to one Alt+letter of its own: its text's,
+// or its label's.
+void ExpectMnemonicsWithoutClashes(QWidget& dialog, const char* name) {
+    std::map<QChar, QString> taken;
+    std::set<QWidget*> reached;
+    const auto claim = [&](const QString& text, QWidget* control) {
+        const QChar letter = MnemonicOf(text);
+        if (letter.isNull()) return;
+        const auto [at, fresh] = taken.emplace(letter, text);
+        EXPECT_TRUE(fresh) << name << ": '" << text.toStdString() << "' and '"
+                           << at->second.toStdString() << "'";
+        reached.insert(control);
+    };
+    for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        claim(button->text(), button);
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->buddy()) claim(label->text(), label->buddy());
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        const auto* edit = qobject_cast<QLineEdit*>(control);
+        const bool readOnly = edit && edit->isReadOnly();
+        // A combo box's own line edit is reached through the box.
+        const bool inner = qobject_cast<QComboBox*>(control->parentWidget()) ||
+                           qobject_cast<QAbstractSpinBox*>(control->parentWidget());
+        if (control->focusPolicy() == Qt::NoFocus || readOnly || inner) continue;
+        if (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLineEdit*>(control) &&
+            !qobject_cast<QComboBox*>(control) && !qobject_cast<QSlider*>(control) &&
+            !qobject_cast<QAbstractSpinBox*>(control))
+            continue;
+        EXPECT_TRUE(reached.count(control) || reached.count(control->parentWidget()))
+            << name << ": " << control->metaObject()->className() << " "
+            << control->objectName().toStdString() << " has no Alt+letter";
+    }
+}
+
+TEST(DialogMnemonics, EveryControlHasAnAltLetterOfItsOwn) {
+    MessageBoxes messages;
+    CGameSetupDlg setup(messages);
+    ExpectMnemonicsWithoutClashes(setup, "Game Setup");
+    CTableSetupDlg table(messages);
+    ExpectMnemonicsWithoutClashes(table, "Table Setup");
+    CColorDlg colour;
+    ExpectMnemonicsWithoutClashes(colour, "Colour");
+    CScoreDlg score;
+    ExpectMnemonicsWithoutClashes(score, "Score");
+    CAboutDlg about(nullptr);
+    ExpectMnemonicsWithoutClashes(about, "About");
+    for (const bool question : {false, true}) {
+        bool seen = false;
+        QWidget owner;
+        QTimer::singleShot(0, &owner, [&] {
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(top);
+                if (!box || !box->isVisible()) continue;
+                seen = true;
+                ExpectMnemonicsWithoutClashes(*box, question ? "Yes/No" : "Message");
+                EXPECT_EQ(box->findChildren<QAbstractButton*>().size(), question ? 2 : 1);
+                box->reject();
+            }
+        });
+        if (question)
+            messages.Ask(&owner, QStringLiteral("Quit?"));
+        else
+            messages.Show(&owner, QStringLiteral("Note"));
+        EXPECT_TRUE(seen);
+    }
+}
+
+}  // namespace
+}  // namespace mervane

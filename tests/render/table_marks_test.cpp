@@ -1,0 +1,217 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QRegion>
+
+#include "cards/card.h"
+#include "game/game_state.h"
+#include "render/bitmap_cache.h"
+#include "render/qt_surface.h"
+#include "render/sharp_surface.h"
+#include "render/snapshot.h"
+#include "render/table_marks.h"
+#include "render/table_painter.h"
+
+namespace mervane {
+namespace {
+
+constexpr QRgb kYellow = 0xFFFFFF00;
+
+// Every bitmap a plain block of its own colour, so that a moved card shows.
+void ProvideBlockBitmaps() {
+    BitmapCache& cache = BitmapCache::Shared();
+    cache.Clear();
+    const auto block = [](int id, QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(qRgb(id, 255 - id, (id * 37) % 256));
+        // A black top row marks where each card begins.
+        for (int x = 0; x < size.width(); ++x) image.setPixel(x, 0, qRgb(0, 0, 0));
+        return image;
+    };
+    for (int id = 1; id <= 65; ++id) cache.Provide(id, block(id, {29, 41}));
+    for (int id = 145; id <= 148; ++id) cache.Provide(id, block(id, {24, 22}));
+    for (int id = 153; id <= 156; ++id) cache.Provide(id, block(id, {19, 19}));
+}
+
+void Give(CardList& hand, std::initializer_list<const char*> cards) {
+    hand.Clear();
+    hand.SetCapacity(MaxListCards);
+    for (const char* card : cards) hand.Add(ParseCard(card));
+}
+
+// The human's move on the 9 of Hearts, with the 9 of Spades and of Clubs and the 2 of
+// Hearts to play.
+GameState HumanToMove() {
+    GameState state;
+    Give(state.hands[0], {"9S", "9C", "KC", "2H", "3D"});
+    for (std::size_t seat = 1; seat < 4; ++seat) Give(state.hands[seat], {"4C", "4D", "6C"});
+    state.table.SetTableRect({0, 0, 240, 268});
+    state.table.SetHandSize(Bottom, 5);
+    for (TablePosition p : {Left, Top, Right}) state.table.SetHandSize(p, 3);
+    state.playerNames = {"Left", "Top", "Right"};
+    state.topCard = ParseCard("9H");
+    state.currentSuit = Hearts;
+    state.gameInProgress = true;
+    state.betweenGames = false;
+    state.showSplash = false;
+    state.humanTurn = true;
+    for (int i = 0; i < 20; ++i) state.deck.Draw();
+    return state;
+}
+
+QImage Classic(const GameState& state, const TableMarks& marks) {
+    QImage image(ViewWidth, ViewHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QtSurface surface(image);
+    OnDraw(state, surface, nullptr, marks);
+    return image;
+}
+
+QRect ToQRect(Rect r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+::testing::AssertionResult Same(const QRegion& a, const QRegion& b) {
+    if ((a ^ b).isEmpty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "regions differ around (" << (a ^ b).boundingRect().x()
+                                         << ", " << (a ^ b).boundingRect().y() << ")";
+}
+
+// The pixels in which two images differ.
+QRegion Changed(const QImage& a, const QImage& b) {
+    QRegion changed;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) changed += QRect(x, y, 1, 1);
+    return changed;
+}
+
+// The two-pixel band just outside `around`.
+QRegion Ring(Rect around) {
+    const QRect inner = ToQRect(around);
+    return QRegion(inner.adjusted(-2, -2, 2, 2)) - QRegion(inner);
+}
+
+::testing::AssertionResult AllOf(const QImage& image, const QRegion& region, QRgb colour) {
+    for (const QRect& r : region)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (image.pixel(x, y) != colour)
+                    return ::testing::AssertionFailure() << "(" << x << ", " << y << ")";
+    return ::testing::AssertionSuccess();
+}
+
+class Marks : public ::testing::Test {
+  protected:
+    void SetUp() override { ProvideBlockBitmaps(); }
+};
+
+TEST_F(Marks, DefaultMarksPaintTheTableAsBefore) {
+    GameState move = HumanToMove();
+    GameState suit = HumanToMove();
+    suit.choosingSuit = true;
+    GameState over = HumanToMove();
+    over.handOver = over.showHandScore = true;
+    for (const GameState* state : {&move, &suit, &over}) {
+        EXPECT_TRUE(Classic(*state, {}) == RenderTableImage(*state));
+        // Playable cards belong to the human's move only.
+        if (state != &move) {
+            EXPECT_TRUE(Classic(*state, {.showPlayable = true}) == RenderTableImage(*state));
+        }
+    }
+    GameState computers = HumanToMove();
+    computers.humanTurn = false;
+    EXPECT_TRUE(Classic(computers, {.showPlayable = true}) == RenderTableImage(computers));
+}
+
+TEST_F(Marks, TheRingOutlinesTheFocusedCardsVisibleStripOnly) {
+    const GameState state = HumanToMove();
+    const QImage plain = Classic(state, {});
+    for (int card : {0, 2, 4}) {
+        const QImage ringed = Classic(state, {.focusedCard = card});
+        const QRegion ring = Ring(VisibleStrip(state.table, card, 5));
+        EXPECT_TRUE(Same(Changed(plain, ringed) - ring, {})) << card;
+        EXPECT_TRUE(AllOf(ringed, ring, kYellow)) << card;
+    }
+    // A focus beyond the hand marks nothing.
+    EXPECT_TRUE(Classic(state, {.focusedCard = 5}) == plain);
+}
+
+TEST_F(Marks, TheRingOutlinesTheFocusedSuitBox) {
+    GameState state = HumanToMove();
+    state.choosingSuit = true;
+    const QImage plain = Classic(state, {});
+    const QImage ringed = Classic(state, {.focusedSuitBox = 2});
+    const QRegion ring = Ring(state.table.SuitBoxes()[2]);
+    EXPECT_TRUE(Same(Changed(plain, ringed), ring));
+    EXPECT_TRUE(AllOf(ringed, ring, kYellow));
+}
+
+TEST_F(Marks, TheRingIsDarkOnALightTable) {
+    GameState state = HumanToMove();
+    state.table.tableColor = MakeColor(230, 230, 200);
+    const QImage ringed = Classic(state, {.focusedCard = 4});
+    EXPECT_TRUE(AllOf(ringed, Ring(VisibleStrip(state.table, 4, 5)), 0xFF000080));
+}
+
+TEST_F(Marks, PlayableCardsRiseByFourPixels) {
+    const GameState state = HumanToMove();
+    const QImage plain = Classic(state, {});
+    const QImage shown = Classic(state, {.showPlayable = true});
+    const CCardTable& layout = state.table;
+    // The nines match the 9, the 2 of Hearts follows Hearts; the King of Clubs and the
+    // 3 of Diamonds stay down.
+    QRegion moved;
+    for (int card : {0, 1, 3}) {
+        const Point at = layout.CardPos(Bottom, card);
+        moved += QRect(at.x, at.y - PlayableLift, layout.cardWidth, layout.cardHeight + 4);
+        // The card's top row, black, now lies four pixels higher.
+        EXPECT_EQ(shown.pixel(at.x + 1, at.y - PlayableLift), 0xFF000000) << card;
+        EXPECT_NE(shown.pixel(at.x + 1, at.y), 0xFF000000) << card;
+    }
+    EXPECT_TRUE(Same(Changed(plain, shown) - moved, {}));
+    for (int card : {2, 4}) {
+        const Point at = layout.CardPos(Bottom, card);
+        EXPECT_EQ(shown.pixel(at.x + layout.stepX - 1, at.y), 0xFF000000) << card;
+    }
+    // The focused raised card carries its ring up with it.
+    const QImage ringed = Classic(state, {.focusedCard = 1, .showPlayable = true});
+    Rect strip = VisibleStrip(layout, 1, 5);
+    strip.top -= PlayableLift;
+    strip.bottom -= PlayableLift;
+    EXPECT_TRUE(AllOf(ringed, Ring(strip), kYellow));
+}
+
+TEST_F(Marks, WithNothingPlayableThePackIsMarked) {
+    GameState state = HumanToMove();
+    Give(state.hands[0], {"KC", "3D", "4C", "6D", "7C"});
+    const QImage plain = Classic(state, {});
+    const QImage shown = Classic(state, {.showPlayable = true});
+    const QRegion ring = Ring(state.table.DrawPileRect());
+    EXPECT_TRUE(Same(Changed(plain, shown), ring));
+    EXPECT_TRUE(AllOf(shown, ring, kYellow));
+    // An empty pack is not marked: there is nothing to draw.
+    while (!state.deck.Empty()) state.deck.Draw();
+    EXPECT_TRUE(Classic(state, {.showPlayable = true}) == Classic(state, {}));
+}
+
+TEST_F(Marks, TheSharpLookDrawsTheRingAtItsScale) {
+    const GameState state = HumanToMove();
+    TitleArt title;
+    const Rect strip = VisibleStrip(state.table, 4, 5);
+    QImage image(ViewWidth * 3, ViewHeight * 3, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    {
+        SharpSurface surface(image, {ViewWidth, ViewHeight}, QPointF(0, 0), 3, nullptr);
+        OnDraw(state, surface, title, {.focusedCard = 4});
+    }
+    // Two table pixels are six device pixels on each side.
+    for (int d = 0; d < 6; ++d) {
+        EXPECT_EQ(image.pixel(strip.right * 3 + d, strip.top * 3 + 20), kYellow) << d;
+        EXPECT_EQ(image.pixel(strip.left * 3 - 1 - d, strip.top * 3 + 20), kYellow) << d;
+    }
+    EXPECT_NE(image.pixel(strip.right * 3 + 6, strip.top * 3 + 20), kYellow);
+}
+
+}  // namespace
+}  // namespace mervane
