@@ -22,7 +22,7 @@ INNER = "MERVANE_ATSPI_INNER"
 CARD = r"(Ace|[2-9]|10|Jack|Queen|King) of (Hearts|Diamonds|Clubs|Spades)"
 # (role, name pattern) that each screen must show; every pattern matches a whole name.
 EXPECTED = {
-    "title": [("panel", r"Card table"), ("label", r"Mervane\. Choose New Game to deal\.")],
+    "title": [("panel", r"Card table"), ("notification", r""), ("label", r"Mervane\. Choose New Game to deal\.")],
     "hand": [
         ("push button", CARD),
         ("push button", r"Draw pile, \d+ cards"),
@@ -35,24 +35,29 @@ EXPECTED = {
 }
 
 
-def missing_tool():
-    for tool in ("xvfb-run", "dbus-run-session"):
-        if not shutil.which(tool):
-            return tool
-    probe = [sys.executable, "-c", "import gi; gi.require_version('Atspi', '2.0'); import pyatspi"]
-    if subprocess.call(probe, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) != 0:
-        return "pyatspi (python3-pyatspi)"
+def atspi_python():
+    """An interpreter that can import pyatspi: this one, else Debian's own, which has
+    python3-pyatspi where another Python (a virtual env, pyenv) comes first on PATH."""
+    probe = "import gi; gi.require_version('Atspi', '2.0'); import pyatspi"
+    for python in dict.fromkeys([sys.executable, "/usr/bin/python3"]):
+        if os.path.exists(python) and subprocess.call(
+                [python, "-c", probe], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) == 0:
+            return python
     return None
 
 
 def outer(args):
-    missing = missing_tool()
-    if missing:
-        print(f"SKIP: {missing} is not installed")
+    for tool in ("xvfb-run", "dbus-run-session"):
+        if not shutil.which(tool):
+            print(f"SKIP: {tool} is not installed")
+            return SKIP
+    python = atspi_python()
+    if not python:
+        print("SKIP: pyatspi (python3-pyatspi) is not installed")
         return SKIP
     env = dict(os.environ, **{INNER: "1"})
     command = ["dbus-run-session", "--", "xvfb-run", "-a", "-s", "-screen 0 1024x768x24",
-               sys.executable, os.path.abspath(__file__)] + args
+               python, os.path.abspath(__file__)] + args
     return subprocess.call(command, env=env)
 
 
@@ -104,12 +109,42 @@ def walk(node, depth, lines, seen):
         walk(node.getChildAtIndex(i), depth + 1, lines, seen)
 
 
+def find_table(node, depth=0):
+    """The table view's panel: the rest of the window (menus, toolbar) is Qt's own."""
+    fresh(node)
+    if node.getRoleName() == "panel" and node.name == "Card table":
+        return node
+    for i in range(node.childCount if depth < 4 else 0):
+        found = find_table(node.getChildAtIndex(i), depth + 1)
+        if found is not None:
+            return found
+    return None
+
+
 def check(screen, seen):
     failures = []
     for role, pattern in EXPECTED[screen]:
         if not any(r == role and re.fullmatch(pattern, n) for r, n in seen):
             failures.append(f"{screen}: no {role} named like {pattern!r}")
     return failures
+
+
+def press_hearts(table, failures):
+    """Picks Hearts through the box's AT-SPI action, as a screen reader user would."""
+    for i in range(table.childCount):
+        box = table.getChildAtIndex(i)
+        if box.getRoleName() == "push button" and box.name == "Hearts":
+            box.queryAction().doAction(0)
+            break
+    time.sleep(1.0)
+    lines, seen = [], []
+    walk(table, 1, lines, seen)
+    if any(role == "push button" and name == "Hearts" for role, name in seen):
+        failures.append("suit: pressing Hearts left the suit boxes on the table")
+    # The computer seats play on at once, so the suit may have changed again since.
+    if any(role == "label" and name.endswith("Choose Suit?") for role, name in seen):
+        failures.append("suit: the human is still asked for a suit after pressing Hearts")
+    return ["== after pressing Hearts =="] + lines + [""]
 
 
 def inner(driver, output):
@@ -135,9 +170,16 @@ def inner(driver, output):
                 break
             time.sleep(0.5)  # the last paint's events settle
             lines, seen = [], []
-            walk(app, 0, lines, seen)
+            table = find_table(app)
+            if table is None:
+                failures.append(f"{screen}: no card table in the program's tree")
+                break
+            lines.append(f"[{app.getRoleName()}] {app.name!r} > [frame] {table.parent.name!r}")
+            walk(table, 1, lines, seen)
             report += [f"== {screen} =="] + lines + [""]
             failures += check(screen, seen)
+            if screen == "suit":
+                report += press_hearts(table, failures)
             program.stdin.write("next\n")
             program.stdin.flush()
     finally:
