@@ -135,6 +135,40 @@ TEST(AccessibleTable, PressingACardPlaysItAsATapDoes) {
     EXPECT_EQ(state.statusText, tapped.State().statusText);
 }
 
+TEST(AccessibleTable, PressingThePackDrawsAsATapDoes) {
+    AppFixture pressed, tapped;
+    DealToHumanMove(pressed);
+    DealToHumanMove(tapped);
+    const int dealt = pressed.State().deck.DrawPos();
+    const QString pack = QString("Draw pile, %1 cards").arg(pressed.State().deck.Remaining());
+    Press(Named(pressed, pack));
+    WaitWhileBusy(pressed.View());
+    tapped.TapTable(tapped.DrawPilePoint());
+    EXPECT_GT(pressed.State().deck.DrawPos(), dealt);
+    EXPECT_EQ(pressed.State().hands, tapped.State().hands);
+    EXPECT_EQ(pressed.State().deck.DrawPos(), tapped.State().deck.DrawPos());
+}
+
+TEST(AccessibleTable, WinnerScreenNamesTheWinnerAndPressDealsAnew) {
+    AppFixture app;
+    DealToHumanMove(app);
+    GameState& state = GameTestAccess::State(app.View().Game());
+    state.gameInProgress = false;
+    state.handOver = true;
+    state.betweenGames = true;
+    state.gameWinner = TopSeat;
+    app.View().PaintNow();
+    const auto children = Children(app);
+    ASSERT_EQ(children.size(), 2u);
+    const QString winner = children[0]->text(QAccessible::Name);
+    EXPECT_TRUE(winner.startsWith("Winner: " + QString::fromStdString(state.playerNames[1])))
+        << winner.toStdString();
+    Press(children[0]);
+    WaitWhileBusy(app.View());
+    EXPECT_TRUE(app.State().gameInProgress);
+    EXPECT_GT(Children(app).size(), 2u);
+}
+
 TEST(AccessibleTable, IllegalCardPressChangesNothing) {
     AppFixture app;
     DealToHumanMove(app);
