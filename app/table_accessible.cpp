@@ -113,7 +113,8 @@ QString SeatText(const GameState& state, Seat seat) {
 QString ScoresText(const GameState& state) {
     QStringList parts;
     for (Seat seat = 0; seat < SeatCount; ++seat)
-        parts << Tr("%1 %2").arg(QString::fromStdString(state.SeatName(seat)))
+        parts << Tr("%1 %2")
+                     .arg(QString::fromStdString(state.SeatName(seat)))
                      .arg(state.scores[static_cast<std::size_t>(seat)]);
     return Tr("Scores: %1. Tap the table to go on.").arg(parts.join(QStringLiteral(", ")));
 }
@@ -166,8 +167,7 @@ Rect ItemRect(const GameState& state, const Item& item) {
     const CCardTable layout = LayoutOf(state);
     const Rect table{0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
     switch (item.kind) {
-        case ItemKind::Card:
-            return CardStrip(layout, item.index, state.hands[HumanSeat].Count());
+        case ItemKind::Card: return CardStrip(layout, item.index, state.hands[HumanSeat].Count());
         case ItemKind::DrawPile: return layout.DrawPileRect();
         case ItemKind::Discard: return DiscardRect(state, layout);
         case ItemKind::Seat: {
@@ -193,8 +193,6 @@ std::optional<Point> PressPoint(const GameState& state, const Item& item) {
     }
 }
 
-class TableAccessible;
-
 // One child of the table: its text, place and press are read from the game whenever
 // asked, so a child never holds a stale name.
 class TableItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
@@ -203,9 +201,7 @@ class TableItemAccessible : public QAccessibleInterface, public QAccessibleActio
 
     bool isValid() const override { return !view_.isNull(); }
     QObject* object() const override { return nullptr; }
-    QWindow* window() const override {
-        return view_ ? view_->window()->windowHandle() : nullptr;
-    }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
     }
@@ -328,7 +324,7 @@ void TableItemAccessible::doAction(const QString& actionName) {
     if (actionName != pressAction() || !Present() || view_->Platform().Quitting()) return;
     const std::optional<Point> at = PressPoint(view_->State(), item_);
     if (!at) return;
-    // The tap may end the game, the view with it, or the item: nothing of `this` after.
+    // The tap runs the game's turns and events; only a guarded view is used after it.
     const QPointer<CMervaneView> view = view_;
     view->Game().OnTableTap(at->x, at->y);
     if (view) emit view->stateChanged();
@@ -372,8 +368,7 @@ TableAccessible::Picture TableAccessible::Snapshot() const {
     Picture picture;
     const GameState& state = View()->State();
     for (const Item& item : ItemsOf(state))
-        picture.insert(item.Key(),
-                       {ItemName(state, item, notice_), ItemDescription(state, item)});
+        picture.insert(item.Key(), {ItemName(state, item, notice_), ItemDescription(state, item)});
     return picture;
 }
 
@@ -483,6 +478,8 @@ void SetAccessibleEventSink(AccessibleEventSink sink) {
 }
 
 void UpdateTableAccessibility(CMervaneView* view) {
+    // Nobody listens: no tree is built for nothing. One built later starts from then.
+    if (!QAccessible::isActive() && !Sink()) return;
     if (view && view->Platform().Quitting()) return;
     if (TableAccessible* table = TableOf(view)) table->Refresh();
 }

@@ -245,9 +245,9 @@ TEST(AccessibleTable, ChangesAndAnnouncementsRaiseEvents) {
     EXPECT_TRUE(log.Has(QAccessible::ObjectDestroyed, QAccessible::StaticText, ""));
     const QString first = SpokenCardName(app.State().hands[HumanSeat].At(0));
     EXPECT_TRUE(log.Has(QAccessible::ObjectCreated, QAccessible::Button, first));
-    EXPECT_TRUE(log.Has(QAccessible::ObjectShow, QAccessible::Notification,
-                        QString("You: ") +
-                            QString::fromStdString(app.State().statusText[HumanSeat])));
+    EXPECT_TRUE(
+        log.Has(QAccessible::ObjectShow, QAccessible::Notification,
+                QString("You: ") + QString::fromStdString(app.State().statusText[HumanSeat])));
 
     AnnounceToScreenReader(&app.Frame(), "Player2 plays the 9 of Hearts");
     EXPECT_TRUE(log.Has(QAccessible::ObjectShow, QAccessible::Notification,
