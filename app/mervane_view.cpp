@@ -14,6 +14,7 @@
 #include "app/game_setup_dlg.h"
 #include "app/message_box.h"
 #include "app/score_dlg.h"
+#include "app/table_accessible.h"
 #include "app/table_setup_dlg.h"
 #include "game/timings.h"
 #include "render/qt_surface.h"
@@ -43,6 +44,9 @@ CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, Q
     setFocusPolicy(Qt::StrongFocus);
     // The faces drawn meanwhile were the classic ones: show the deck's.
     connect(&faceSource_, &CardFaceSource::parsed, this, [this] { update(); });
+    // Whatever changed the table also changes what a screen reader finds on it.
+    InstallTableAccessibility();
+    connect(this, &CMervaneView::stateChanged, this, [this] { UpdateTableAccessibility(this); });
 }
 
 void CMervaneView::OnInitialUpdate() {

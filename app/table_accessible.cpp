@@ -1,0 +1,494 @@
+#include "app/table_accessible.h"
+
+#include <QAccessibleWidget>
+#include <QCoreApplication>
+#include <QHash>
+#include <QPointer>
+#include <QWindow>
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "app/mervane_view.h"
+#include "cards/rules.h"
+
+namespace mervane {
+namespace {
+
+AccessibleEventSink& Sink() {
+    static AccessibleEventSink sink;
+    return sink;
+}
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("TableAccessible", text);
+}
+
+// What a child of the table stands for. `index` tells cards, seats and suit boxes apart.
+enum class ItemKind { Title, Winner, Card, DrawPile, Discard, Seat, SuitBox, Scores, Notice };
+
+struct Item {
+    ItemKind kind;
+    int index = 0;
+    int Key() const { return static_cast<int>(kind) * 100 + index; }
+};
+
+enum class Screen { Title, Table, Winner };
+
+// The picture the view paints, chosen as the painting chooses it.
+Screen ScreenOf(const GameState& state) {
+    if (!state.gameInProgress && state.betweenGames && state.handOver) return Screen::Winner;
+    return state.showSplash ? Screen::Title : Screen::Table;
+}
+
+// The children in reading order. The notice child is always last, so an announcement
+// never moves the others.
+std::vector<Item> ItemsOf(const GameState& state) {
+    std::vector<Item> items;
+    const Screen screen = ScreenOf(state);
+    if (screen == Screen::Title) {
+        items.push_back({ItemKind::Title});
+    } else if (screen == Screen::Winner) {
+        items.push_back({ItemKind::Winner});
+    } else {
+        for (int i = 0; i < state.hands[HumanSeat].Count(); ++i)
+            items.push_back({ItemKind::Card, i});
+        if (!state.deck.Empty()) items.push_back({ItemKind::DrawPile});
+        if (IsCard(state.topCard)) items.push_back({ItemKind::Discard});
+        for (Seat seat = 0; seat < SeatCount; ++seat) items.push_back({ItemKind::Seat, seat});
+        if (state.choosingSuit)
+            for (int box = 0; box < 4; ++box) items.push_back({ItemKind::SuitBox, box});
+        if (state.showHandScore) items.push_back({ItemKind::Scores});
+    }
+    items.push_back({ItemKind::Notice});
+    return items;
+}
+
+// The boxes' order on the table.
+constexpr Suit BoxSuits[] = {Hearts, Diamonds, Clubs, Spades};
+
+// The game's layout fitted to the table, as each paint fits its own copy.
+CCardTable LayoutOf(const GameState& state) {
+    CCardTable layout = state.table;
+    layout.SetTableRect({0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight});
+    return layout;
+}
+
+// The part of a hand card that shows, and answers a tap, as the hit test sees it.
+Rect CardStrip(const CCardTable& layout, int index, int count) {
+    constexpr int FanRow = 10;
+    const Point p = layout.CardPos(Bottom, index);
+    const int width = index == count - 1 ? layout.cardWidth : layout.stepX;
+    const int height = index < FanRow ? layout.cardHeight : layout.cardHeight / 2;
+    return RectAt(p, {width, height});
+}
+
+Rect HandArea(const CCardTable& layout, TablePosition position, int count) {
+    const Size card{layout.cardWidth, layout.cardHeight};
+    Rect area = RectAt(layout.CardPos(position, 0), card);
+    for (int i = 1; i < count; ++i) {
+        const Rect next = RectAt(layout.CardPos(position, i), card);
+        area = {std::min(area.left, next.left), std::min(area.top, next.top),
+                std::max(area.right, next.right), std::max(area.bottom, next.bottom)};
+    }
+    return area;
+}
+
+Rect DiscardRect(const GameState& state, const CCardTable& layout) {
+    const Point top = state.deck.Empty() ? layout.DiscardOnlyPosition().top
+                                         : layout.StockPilePositions().discardTop;
+    return RectAt(top, {layout.cardWidth, layout.cardHeight});
+}
+
+QString SeatText(const GameState& state, Seat seat) {
+    const int count = state.hands[static_cast<std::size_t>(seat)].Count();
+    QString text = Tr("%1: %2").arg(QString::fromStdString(state.SeatName(seat)),
+                                    count == 1 ? Tr("1 card") : Tr("%1 cards").arg(count));
+    const std::string& status = state.statusText[static_cast<std::size_t>(seat)];
+    if (!status.empty()) text += QStringLiteral(", ") + QString::fromStdString(status);
+    return text;
+}
+
+QString ScoresText(const GameState& state) {
+    QStringList parts;
+    for (Seat seat = 0; seat < SeatCount; ++seat)
+        parts << Tr("%1 %2")
+                     .arg(QString::fromStdString(state.SeatName(seat)))
+                     .arg(state.scores[static_cast<std::size_t>(seat)]);
+    return Tr("Scores: %1. Tap the table to go on.").arg(parts.join(QStringLiteral(", ")));
+}
+
+QString WinnerText(const GameState& state) {
+    if (state.gameWinner == NoSeat) return Tr("Game over. Tap the table for a new game.");
+    return Tr("Winner: %1. Tap the table for a new game.")
+        .arg(QString::fromStdString(state.SeatName(state.gameWinner)));
+}
+
+bool Playable(const GameState& state, Card card) {
+    return state.humanTurn && !state.choosingSuit && !state.handOver &&
+           IsLegalPlay(card, state.topCard, state.currentSuit);
+}
+
+QString ItemName(const GameState& state, const Item& item, const QString& notice) {
+    switch (item.kind) {
+        case ItemKind::Title: return Tr("Mervane. Choose New Game to deal.");
+        case ItemKind::Winner: return WinnerText(state);
+        case ItemKind::Card: return SpokenCardName(state.hands[HumanSeat].At(item.index));
+        case ItemKind::DrawPile: return Tr("Draw pile, %1 cards").arg(state.deck.Remaining());
+        case ItemKind::Discard:
+            return Tr("Top card: %1; follow %2")
+                .arg(SpokenCardName(state.topCard), SpokenSuitName(state.currentSuit));
+        case ItemKind::Seat: return SeatText(state, item.index);
+        case ItemKind::SuitBox: return SpokenSuitName(BoxSuits[item.index]);
+        case ItemKind::Scores: return ScoresText(state);
+        case ItemKind::Notice: return notice;
+    }
+    return {};
+}
+
+QString ItemDescription(const GameState& state, const Item& item) {
+    if (item.kind != ItemKind::Card) return {};
+    return Playable(state, state.hands[HumanSeat].At(item.index)) ? Tr("playable") : QString();
+}
+
+QAccessible::Role ItemRole(const Item& item) {
+    switch (item.kind) {
+        case ItemKind::Card:
+        case ItemKind::DrawPile:
+        case ItemKind::SuitBox: return QAccessible::Button;
+        case ItemKind::Notice: return QAccessible::Notification;
+        default: return QAccessible::StaticText;
+    }
+}
+
+// In table pixels; the whole table for what covers it.
+Rect ItemRect(const GameState& state, const Item& item) {
+    const CCardTable layout = LayoutOf(state);
+    const Rect table{0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
+    switch (item.kind) {
+        case ItemKind::Card: return CardStrip(layout, item.index, state.hands[HumanSeat].Count());
+        case ItemKind::DrawPile: return layout.DrawPileRect();
+        case ItemKind::Discard: return DiscardRect(state, layout);
+        case ItemKind::Seat: {
+            const Seat seat = item.index;
+            const int count = state.hands[static_cast<std::size_t>(seat)].Count();
+            return HandArea(layout, PositionOfSeat(seat), std::max(1, count));
+        }
+        case ItemKind::SuitBox: return layout.SuitBoxes()[static_cast<std::size_t>(item.index)];
+        default: return table;
+    }
+}
+
+// Where a press of the item taps, or nothing for an item that takes no press.
+std::optional<Point> PressPoint(const GameState& state, const Item& item) {
+    switch (item.kind) {
+        case ItemKind::Card:
+        case ItemKind::DrawPile:
+        case ItemKind::SuitBox: return ItemRect(state, item).Center();
+        // Anywhere on the table goes on after a hand or a game.
+        case ItemKind::Winner:
+        case ItemKind::Scores: return Point{1, 1};
+        default: return std::nullopt;
+    }
+}
+
+// One child of the table: its text, place and press are read from the game whenever
+// asked, so a child never holds a stale name.
+class TableItemAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    TableItemAccessible(CMervaneView* view, Item item) : view_(view), item_(item) {}
+
+    bool isValid() const override { return !view_.isNull(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return view_ ? view_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return view_ ? QAccessible::queryAccessibleInterface(view_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return ItemRole(item_); }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this)
+                                                    : nullptr;
+    }
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+    const Item& ItemOf() const { return item_; }
+
+  private:
+    bool Present() const;
+
+    QPointer<CMervaneView> view_;
+    Item item_;
+};
+
+// The table view with its children, keeping one interface per child for as long as
+// the view lives, as the accessibility cache expects.
+class TableAccessible : public QAccessibleWidget {
+  public:
+    explicit TableAccessible(CMervaneView* view)
+        : QAccessibleWidget(view, QAccessible::Pane, Tr("Card table")) {
+        last_ = Snapshot();
+        lastStatus_ = view->State().statusText;
+    }
+    ~TableAccessible() override {
+        for (QAccessible::Id id : std::as_const(ids_)) QAccessible::deleteAccessibleInterface(id);
+    }
+
+    CMervaneView* View() const { return static_cast<CMervaneView*>(widget()); }
+    const QString& Notice() const { return notice_; }
+
+    int childCount() const override { return static_cast<int>(ItemsOf(View()->State()).size()); }
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    // Reports what changed since the last call.
+    void Refresh();
+    void Announce(const QString& text);
+
+  private:
+    struct Shown {
+        QString name, description;
+    };
+    using Picture = QHash<int, Shown>;  // by Item::Key
+    Picture Snapshot() const;
+    QAccessibleInterface* ChildFor(const Item& item) const;
+    void Send(QAccessibleInterface* child, QAccessible::Event type) const;
+    QString NewStatusLines() const;
+
+    mutable QHash<int, QAccessible::Id> ids_;  // by Item::Key
+    Picture last_;
+    std::array<std::string, SeatCount> lastStatus_{};
+    QString notice_;
+};
+
+bool TableItemAccessible::Present() const {
+    if (!view_) return false;
+    for (const Item& item : ItemsOf(view_->State()))
+        if (item.Key() == item_.Key()) return true;
+    return false;
+}
+
+QString TableItemAccessible::text(QAccessible::Text t) const {
+    if (!Present()) return {};
+    const GameState& state = view_->State();
+    if (t == QAccessible::Name) {
+        const auto* table = dynamic_cast<const TableAccessible*>(parent());
+        return ItemName(state, item_, table ? table->Notice() : QString());
+    }
+    if (t == QAccessible::Description) return ItemDescription(state, item_);
+    return {};
+}
+
+QRect TableItemAccessible::rect() const {
+    if (!Present()) return {};
+    const Rect r = ItemRect(view_->State(), item_);
+    const TableViewport viewport = view_->Viewport();
+    const QRectF inView(viewport.left + r.left * viewport.scale,
+                        viewport.top + r.top * viewport.scale, r.Width() * viewport.scale,
+                        r.Height() * viewport.scale);
+    const QRect rounded = inView.toAlignedRect();
+    return QRect(view_->mapToGlobal(rounded.topLeft()), rounded.size());
+}
+
+QAccessible::State TableItemAccessible::state() const {
+    QAccessible::State s;
+    if (!Present()) {
+        s.invisible = true;
+        return s;
+    }
+    if (role() == QAccessible::Button && view_->Busy()) s.disabled = true;
+    return s;
+}
+
+QStringList TableItemAccessible::actionNames() const {
+    if (!Present() || !PressPoint(view_->State(), item_)) return {};
+    return {pressAction()};
+}
+
+// The press is the tap on the item, through the same path as a mouse tap.
+void TableItemAccessible::doAction(const QString& actionName) {
+    if (actionName != pressAction() || !Present() || view_->Platform().Quitting()) return;
+    const std::optional<Point> at = PressPoint(view_->State(), item_);
+    if (!at) return;
+    // The tap runs the game's turns and events; only a guarded view is used after it.
+    const QPointer<CMervaneView> view = view_;
+    view->Game().OnTableTap(at->x, at->y);
+    if (view) emit view->stateChanged();
+}
+
+QAccessibleInterface* TableAccessible::ChildFor(const Item& item) const {
+    const auto found = ids_.constFind(item.Key());
+    if (found != ids_.constEnd()) return QAccessible::accessibleInterface(*found);
+    auto* child = new TableItemAccessible(View(), item);
+    ids_.insert(item.Key(), QAccessible::registerAccessibleInterface(child));
+    return child;
+}
+
+QAccessibleInterface* TableAccessible::child(int index) const {
+    const std::vector<Item> items = ItemsOf(View()->State());
+    if (index < 0 || index >= static_cast<int>(items.size())) return nullptr;
+    return ChildFor(items[static_cast<std::size_t>(index)]);
+}
+
+int TableAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    const auto* item = dynamic_cast<const TableItemAccessible*>(child);
+    if (!item) return -1;
+    const std::vector<Item> items = ItemsOf(View()->State());
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i].Key() == item->ItemOf().Key()) return static_cast<int>(i);
+    return -1;
+}
+
+// The topmost child under a screen point: later children lie over earlier ones.
+QAccessibleInterface* TableAccessible::childAt(int x, int y) const {
+    const std::vector<Item> items = ItemsOf(View()->State());
+    for (auto it = items.rbegin(); it != items.rend(); ++it) {
+        if (it->kind == ItemKind::Notice) continue;
+        QAccessibleInterface* child = ChildFor(*it);
+        if (child->rect().contains(x, y)) return child;
+    }
+    return nullptr;
+}
+
+TableAccessible::Picture TableAccessible::Snapshot() const {
+    Picture picture;
+    const GameState& state = View()->State();
+    for (const Item& item : ItemsOf(state))
+        picture.insert(item.Key(), {ItemName(state, item, notice_), ItemDescription(state, item)});
+    return picture;
+}
+
+void TableAccessible::Send(QAccessibleInterface* child, QAccessible::Event type) const {
+    QAccessibleEvent event(child, type);
+    if (Sink())
+        Sink()(&event);
+    else
+        QAccessible::updateAccessibility(&event);
+}
+
+// Each seat's status line that is new and not empty, as one sentence per seat.
+QString TableAccessible::NewStatusLines() const {
+    const GameState& state = View()->State();
+    if (ScreenOf(state) != Screen::Table) return {};
+    QStringList lines;
+    for (Seat seat = 0; seat < SeatCount; ++seat) {
+        const std::string& status = state.statusText[static_cast<std::size_t>(seat)];
+        if (status.empty() || status == lastStatus_[static_cast<std::size_t>(seat)]) continue;
+        lines << Tr("%1: %2").arg(QString::fromStdString(state.SeatName(seat)),
+                                  QString::fromStdString(status));
+    }
+    return lines.join(QStringLiteral(". "));
+}
+
+void TableAccessible::Refresh() {
+    const Picture now = Snapshot();
+    bool structure = false;
+    // Children that went are reported, but their interfaces stay until the view goes:
+    // one may be the child whose press is running, and a screen reader may still hold
+    // it. A child that comes back at the same place answers through the same one.
+    for (auto it = last_.constBegin(); it != last_.constEnd(); ++it) {
+        if (now.contains(it.key())) continue;
+        structure = true;
+        const auto id = ids_.constFind(it.key());
+        if (id != ids_.constEnd())
+            Send(QAccessible::accessibleInterface(*id), QAccessible::ObjectDestroyed);
+    }
+    const std::vector<Item> items = ItemsOf(View()->State());
+    for (const Item& item : items) {
+        const Shown& shown = now[item.Key()];
+        const auto before = last_.constFind(item.Key());
+        if (before == last_.constEnd()) {
+            structure = true;
+            Send(ChildFor(item), QAccessible::ObjectCreated);
+            continue;
+        }
+        if (before->name != shown.name) Send(ChildFor(item), QAccessible::NameChanged);
+        if (before->description != shown.description)
+            Send(ChildFor(item), QAccessible::DescriptionChanged);
+    }
+    if (structure) Send(this, QAccessible::ObjectReorder);
+    last_ = now;
+    const QString status = NewStatusLines();
+    lastStatus_ = View()->State().statusText;
+    if (!status.isEmpty()) Announce(status);
+}
+
+void TableAccessible::Announce(const QString& text) {
+    notice_ = text;
+    last_[Item{ItemKind::Notice}.Key()].name = text;
+    QAccessibleInterface* notice = ChildFor({ItemKind::Notice});
+    Send(notice, QAccessible::NameChanged);
+    // Shown again for every text: a notification that becomes showing is spoken.
+    Send(notice, QAccessible::ObjectShow);
+}
+
+QAccessibleInterface* TableFactory(const QString&, QObject* object) {
+    if (auto* view = qobject_cast<CMervaneView*>(object)) return new TableAccessible(view);
+    return nullptr;
+}
+
+TableAccessible* TableOf(CMervaneView* view) {
+    if (!view) return nullptr;
+    return dynamic_cast<TableAccessible*>(QAccessible::queryAccessibleInterface(view));
+}
+
+}  // namespace
+
+QString SpokenSuitName(Suit suit) {
+    switch (suit) {
+        case Hearts: return Tr("Hearts");
+        case Diamonds: return Tr("Diamonds");
+        case Clubs: return Tr("Clubs");
+        case Spades: return Tr("Spades");
+        default: return {};
+    }
+}
+
+QString SpokenCardName(Card card) {
+    if (!IsCard(card)) return {};
+    static const char* const ranks[] = {"Ace", "2", "3",  "4",    "5",     "6",   "7",
+                                        "8",   "9", "10", "Jack", "Queen", "King"};
+    return Tr("%1 of %2").arg(Tr(ranks[RankOf(card) - 1]), SpokenSuitName(SuitOf(card)));
+}
+
+void InstallTableAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(&TableFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void SetAccessibleEventSink(AccessibleEventSink sink) {
+    Sink() = std::move(sink);
+}
+
+void UpdateTableAccessibility(CMervaneView* view) {
+    // Nobody listens: no tree is built for nothing. One built later starts from then.
+    if (!QAccessible::isActive() && !Sink()) return;
+    if (view && view->Platform().Quitting()) return;
+    if (TableAccessible* table = TableOf(view)) table->Refresh();
+}
+
+void AnnounceToScreenReader(QWidget* widget, const QString& text) {
+    if (!widget || text.isEmpty()) return;
+    auto* view = qobject_cast<CMervaneView*>(widget);
+    if (!view) view = widget->window()->findChild<CMervaneView*>();
+    if (TableAccessible* table = TableOf(view)) table->Announce(text);
+}
+
+}  // namespace mervane
