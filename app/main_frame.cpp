@@ -17,6 +17,7 @@
 #include "app/mervane_view.h"
 #include "app/move_log_panel.h"
 #include "app/statistics_dlg.h"
+#include "app/table_accessible.h"
 #include "app/vector_icon.h"
 #include "render/bitmap_cache.h"
 #include "render/vector_art.h"
@@ -192,6 +193,9 @@ void CMainFrame::BuildViewMenu() {
     showLog_->setCheckable(true);
     connect(showLog_, &QAction::triggered, this, &CMainFrame::ShowLog);
     connect(logPanel_, &MoveLogPanel::closedByUser, this, [this] { ShowLog(false); });
+    // A screen reader speaks each move as it is logged, with the panel shown or not.
+    connect(logPanel_, &MoveLogPanel::lineAdded, this,
+            [this](const QString& line) { AnnounceToScreenReader(view_, line); });
     // The window's own menu of docks would bypass the remembered choice.
     logPanel_->toggleViewAction()->setVisible(false);
     showPlayable_ = viewMenu_->addAction(QStringLiteral("Show &Playable Cards"));

@@ -45,8 +45,10 @@ void MoveLogPanel::closeEvent(QCloseEvent* event) {
 }
 
 void MoveLogPanel::LineAdded(const std::string& line) {
-    list_->addItem(QString::fromStdString(line));
+    const QString text = QString::fromStdString(line);
+    list_->addItem(text);
     list_->scrollToBottom();
+    emit lineAdded(text);
 }
 
 void MoveLogPanel::Cleared() {

@@ -26,6 +26,8 @@ class MoveLogPanel final : public QDockWidget, private MoveLogListener {
   signals:
     // The panel's own close button hid it.
     void closedByUser();
+    // A new line, shown or not, for whoever else follows the moves.
+    void lineAdded(const QString& line);
 
   protected:
     void closeEvent(QCloseEvent* event) override;

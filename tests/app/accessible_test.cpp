@@ -2,8 +2,10 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QListWidget>
 #include <vector>
 
+#include "app/move_log_panel.h"
 #include "app/table_accessible.h"
 #include "app_test_support.h"
 #include "cards/rules.h"
@@ -253,6 +255,17 @@ TEST(AccessibleTable, ChangesAndAnnouncementsRaiseEvents) {
     EXPECT_TRUE(log.Has(QAccessible::ObjectShow, QAccessible::Notification,
                         "Player2 plays the 9 of Hearts"));
     EXPECT_EQ(Children(app).back()->text(QAccessible::Name), "Player2 plays the 9 of Hearts");
+    // Each line of the move log is spoken as it is written.
+    log.seen.clear();
+    const int before = app.Frame().LogPanel()->List()->count();
+    app.PlayHumanMove();
+    const int after = app.Frame().LogPanel()->List()->count();
+    ASSERT_GT(after, before);
+    for (int i = before; i < after; ++i) {
+        const QString line = app.Frame().LogPanel()->List()->item(i)->text();
+        EXPECT_TRUE(log.Has(QAccessible::ObjectShow, QAccessible::Notification, line))
+            << qPrintable(line);
+    }
     // A repaint with nothing changed says nothing.
     log.seen.clear();
     app.View().PaintNow();
