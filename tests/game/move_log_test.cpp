@@ -404,7 +404,7 @@ TEST(MoveLogGame, EachLineReadsAsTheTraceOfASeededGame) {
                 if (line.find(form) != std::string::npos) ++forms[form];
         }
     }
-    // The seeds are chosen so that every form is met.
+    // These games were picked so that every line form is met.
     for (const char* form : {"refused", " skipped", "counter-clockwise", "(Draw Two)", " passes",
                              " names ", " draws a card", " wins the hand"})
         EXPECT_GT(forms[form], 0) << form;
