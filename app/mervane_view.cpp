@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 #include "app/game_setup_dlg.h"
 #include "app/message_box.h"
@@ -47,6 +48,9 @@ CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, Q
     // Whatever changed the table also changes what a screen reader finds on it.
     InstallTableAccessibility();
     connect(this, &CMervaneView::stateChanged, this, [this] { UpdateTableAccessibility(this); });
+    shakeTimer_.setInterval(ShakeStepMs);
+    connect(&shakeTimer_, &QTimer::timeout, this, &CMervaneView::ShakeStep);
+    game_.AddObserver(this);
 }
 
 void CMervaneView::OnInitialUpdate() {
@@ -186,7 +190,38 @@ void CMervaneView::SetShowPlayable(bool show) {
 }
 
 TableMarks CMervaneView::Marks() const {
-    return keys_.Marks(game_.State(), choice_.showPlayable);
+    TableMarks marks = keys_.Marks(game_.State(), choice_.showPlayable);
+    if (choice_.look != TableLook::Sharp) return marks;
+    marks.showDirection = true;
+    // Found by value: the hand may have changed under a shake still running.
+    const CardList& hand = game_.State().hands[HumanSeat];
+    if (shakeTimer_.isActive()) {
+        for (int i = 0; i < hand.Count(); ++i) {
+            if (hand.At(i) != shakenCard_) continue;
+            marks.shakeCard = i;
+            marks.shakeOffset = ShakeOffsets[shakeStep_];
+        }
+    }
+    return marks;
+}
+
+// --- the refused card's shake ---
+
+void CMervaneView::TapRefused(Card card, Card, Suit) {
+    if (choice_.look != TableLook::Sharp) return;
+    shakenCard_ = card;
+    shakeStep_ = 0;
+    shakeTimer_.start();
+    update();
+}
+
+void CMervaneView::ShakeStep() {
+    constexpr int steps = static_cast<int>(std::size(ShakeOffsets));
+    if (++shakeStep_ >= steps - 1) {
+        shakeStep_ = steps - 1;
+        shakeTimer_.stop();
+    }
+    update();
 }
 
 // --- input ---

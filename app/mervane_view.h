@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 
@@ -10,6 +11,7 @@
 #include "app/settings_store.h"
 #include "app/window_state.h"
 #include "game/mervane_game.h"
+#include "game/observer.h"
 #include "layout/viewport.h"
 #include "render/table_painter.h"
 
@@ -22,7 +24,7 @@ class MessageBoxes;
 // enlarges it by a whole factor; Sharp draws it at the screen's resolution. Taps are
 // mapped back to table pixels. Taps and commands go to the game at once; while a chain
 // of turns runs, the game holds them.
-class CMervaneView : public QWidget {
+class CMervaneView : public QWidget, private GameObserver {
     Q_OBJECT
   public:
     static constexpr int TableWidth = 240;
@@ -80,8 +82,10 @@ class CMervaneView : public QWidget {
     // During the human's move his playable cards are raised, or the pack marked.
     bool ShowPlayable() const { return choice_.showPlayable; }
     void SetShowPlayable(bool show);
-    // What the view paints over the game: the focus ring and the playable cards.
+    // What the view paints over the game: the focus ring, the playable cards and, in
+    // the Sharp look, the direction of play and the shake of a refused card.
     TableMarks Marks() const;
+    bool Shaking() const { return shakeTimer_.isActive(); }
     const KeyboardPlay& Keys() const { return keys_; }
     // The deck the Sharp look draws its faces from; null for the classic faces.
     CardFaceRenderer* ActiveFaces() const { return faces_; }
@@ -113,6 +117,9 @@ class CMervaneView : public QWidget {
     double DialogRoom() const;
     void ApplyGameSetup(const class CGameSetupDlg& dialog);
     GameSettings CurrentSettings() const;
+    // A refused card shakes, in the Sharp look, without touching the game.
+    void TapRefused(Card card, Card topCard, Suit currentSuit) override;
+    void ShakeStep();
 
     const SettingsStore& store_;
     MessageBoxes& messages_;
@@ -129,6 +136,9 @@ class CMervaneView : public QWidget {
     // the title until the first deal, one per look.
     TitleArt classicTitle_;
     TitleArt sharpTitle_;
+    Card shakenCard_ = NoCard;
+    int shakeStep_ = 0;  // index in ShakeOffsets
+    QTimer shakeTimer_;
 };
 
 }  // namespace mervane

@@ -18,13 +18,13 @@ bool IsCardImage(int bitmapId) {
 
 }  // namespace
 
-void CardTableDrawer::DrawCardImage(TablePosition position, int index, int bitmapId,
-                                    int lift) const {
+void CardTableDrawer::DrawCardImage(TablePosition position, int index, int bitmapId, int lift,
+                                    int shift) const {
     if (position == NoPosition || index == -1 || !IsCardImage(bitmapId)) return;
     const ScopedBitmap image(surface_, bitmapId);
     const Point at = table_.CardPos(position, index);
     image.Stretch({0, 0, 29, 41},
-                  RectAt({at.x, at.y - lift}, {table_.cardWidth, table_.cardHeight}));
+                  RectAt({at.x + shift, at.y - lift}, {table_.cardWidth, table_.cardHeight}));
 }
 
 void CardTableDrawer::DrawHand(TablePosition position, const CardList& hand) const {
@@ -32,7 +32,8 @@ void CardTableDrawer::DrawHand(TablePosition position, const CardList& hand) con
 }
 
 void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& hand,
-                                     const std::vector<bool>& raised, int lift) const {
+                                     const std::vector<bool>& raised, int lift, int shiftedCard,
+                                     int shift) const {
     const int n = hand.Count();
     const auto liftOf = [&](int i) {
         return static_cast<std::size_t>(i) < raised.size() && raised[static_cast<std::size_t>(i)]
@@ -40,7 +41,8 @@ void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& han
                    : 0;
     };
     const auto draw = [&](int from, int to) {
-        for (int i = from; i < to; ++i) DrawCardImage(position, i, hand[i], liftOf(i));
+        for (int i = from; i < to; ++i)
+            DrawCardImage(position, i, hand[i], liftOf(i), i == shiftedCard ? shift : 0);
     };
     if (position != Bottom && position != Right) {
         draw(0, n);

@@ -17,12 +17,16 @@ class CardTableDrawer {
   public:
     CardTableDrawer(const CCardTable& table, Surface& surface) : table_(table), surface_(surface) {}
 
-    // `lift` draws the card that many pixels higher; the layout is not changed.
-    void DrawCardImage(TablePosition position, int index, int bitmapId, int lift = 0) const;
+    // `lift` draws the card that many pixels higher, `shift` that many to the right;
+    // the layout is not changed.
+    void DrawCardImage(TablePosition position, int index, int bitmapId, int lift = 0,
+                       int shift = 0) const;
     void DrawHand(TablePosition position, const CardList& hand) const;
-    // As DrawHand, with the cards marked in `raised` drawn `lift` pixels higher.
+    // As DrawHand, with the cards marked in `raised` drawn `lift` pixels higher and card
+    // `shiftedCard` drawn `shift` pixels to the right.
     void DrawHandRaised(TablePosition position, const CardList& hand,
-                        const std::vector<bool>& raised, int lift) const;
+                        const std::vector<bool>& raised, int lift, int shiftedCard = -1,
+                        int shift = 0) const;
     void DrawHandBacks(TablePosition position, const CardList& hand) const;
     void DrawPiles(Card topCard) const;
     void DrawDiscardOnly(Card topCard) const;

@@ -60,4 +60,28 @@ void DrawRing(Surface& surface, Rect around, Color color) {
     surface.FillRect({around.right, around.top, outer.right, around.bottom}, color);
 }
 
+bool ShowsDirection(const GameState& state, const TableMarks& marks) {
+    // The flag outlives a switch to the plain rules, under which play goes clockwise.
+    return marks.showDirection && state.reversed && state.advancedRules != 0;
+}
+
+Rect DirectionArrowRect(const CCardTable& layout, bool packShown) {
+    Point top;
+    Point back;
+    if (packShown) {
+        const StockPiles piles = layout.StockPilePositions();
+        top = piles.discardTop;
+        back = piles.discardBack;
+    } else {
+        const DiscardOnlyPile pile = layout.DiscardOnlyPosition();
+        top = pile.top;
+        back = pile.back;
+    }
+    const Point centre{(back.x + top.x + layout.cardWidth) / 2,
+                       (back.y + top.y + layout.cardHeight) / 2};
+    return RectAt(
+        {centre.x - DirectionArrowSize.width / 2, centre.y - DirectionArrowSize.height / 2},
+        DirectionArrowSize);
+}
+
 }  // namespace mervane

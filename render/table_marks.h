@@ -10,19 +10,33 @@ struct GameState;
 class CCardTable;
 class Surface;
 
-// What the view adds to the table for the player at the keyboard: the focus ring and
-// the playable cards. It belongs to the view, never to the game, and the default
-// marks nothing.
+// What the view adds to the table: the focus ring, the playable cards, the direction
+// of play and the shake of a refused card. It belongs to the view, never to the game,
+// and the default marks nothing.
 struct TableMarks {
     int focusedCard = -1;     // index in the human's hand, -1: no ring on the hand
     int focusedSuitBox = -1;  // 0..3 (Hearts, Diamonds, Clubs, Spades), -1: none
     bool showPlayable = false;
+    // The arrow round the discard pile, drawn while play is reversed.
+    bool showDirection = false;
+    int shakeCard = -1;   // index in the human's hand, -1: none shakes
+    int shakeOffset = 0;  // table pixels, + to the right
     bool operator==(const TableMarks&) const = default;
 };
 
 // How far a playable card is raised, in table pixels.
 inline constexpr int PlayableLift = 4;
 inline constexpr int RingWidth = 2;
+
+// The arrow round the discard pile: a picture that only the Sharp look has, so a
+// surface without it draws nothing.
+inline constexpr int DirectionArrowPicture = 170;
+// Its box, centred on the discard pile with its back card.
+inline constexpr Size DirectionArrowSize{56, 68};
+
+// The shake of a refused card: its offsets, one per step; it ends at rest.
+inline constexpr int ShakeOffsets[] = {-3, 3, -2, 2, -1, 1, 0};
+inline constexpr int ShakeStepMs = 40;
 
 // The ring's colour: light on a dark table, dark on a light one.
 Color RingColor(Color tableColor);
@@ -39,5 +53,10 @@ bool MarksDrawPile(const GameState& state, const TableMarks& marks);
 Rect VisibleStrip(const CCardTable& layout, int index, int cardCount);
 // A `RingWidth` outline just outside `around`.
 void DrawRing(Surface& surface, Rect around, Color color);
+
+// Whether the direction arrow is drawn: asked for and play reversed during a hand.
+bool ShowsDirection(const GameState& state, const TableMarks& marks);
+// Where the arrow goes: round the discard pile, with or without the pack beside it.
+Rect DirectionArrowRect(const CCardTable& layout, bool packShown);
 
 }  // namespace mervane

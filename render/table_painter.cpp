@@ -62,7 +62,8 @@ void DrawWinnerScreen(const GameState& state, Surface& window, const Rect& clien
 }
 
 void DrawHands(const GameState& state, const CardTableDrawer& table, const TableMarks& marks) {
-    table.DrawHandRaised(Bottom, state.hands[HumanSeat], RaisedCards(state, marks), PlayableLift);
+    table.DrawHandRaised(Bottom, state.hands[HumanSeat], RaisedCards(state, marks), PlayableLift,
+                         marks.shakeCard, marks.shakeOffset);
     for (Seat seat : {LeftSeat, TopSeat, RightSeat}) {
         if (state.trainingMode)
             table.DrawHand(PositionOfSeat(seat), state.hands[static_cast<std::size_t>(seat)]);
@@ -114,6 +115,10 @@ void DrawHandMarks(const GameState& state, const CCardTable& layout, Surface& su
         strip.top -= PlayableLift;
         strip.bottom -= PlayableLift;
     }
+    if (marks.focusedCard == marks.shakeCard) {
+        strip.left += marks.shakeOffset;
+        strip.right += marks.shakeOffset;
+    }
     DrawRing(surface, strip, ring);
 }
 
@@ -121,6 +126,14 @@ void DrawSuitBoxRing(const CCardTable& layout, Surface& surface, int box) {
     if (box < 0 || box >= 4) return;
     DrawRing(surface, layout.SuitBoxes()[static_cast<std::size_t>(box)],
              RingColor(layout.tableColor));
+}
+
+// Under the piles, so that only the arcs beside them show.
+void DrawDirection(const GameState& state, const CCardTable& layout, Surface& surface,
+                   const TableMarks& marks, bool packShown) {
+    if (!ShowsDirection(state, marks)) return;
+    const Rect box = DirectionArrowRect(layout, packShown);
+    ScopedBitmap(surface, DirectionArrowPicture).Copy({box.left, box.top}, DirectionArrowSize);
 }
 
 void ComposeTable(const GameState& state, Surface& offscreen, const Rect& client,
@@ -131,7 +144,9 @@ void ComposeTable(const GameState& state, Surface& offscreen, const Rect& client
     const CardTableDrawer table(layout, offscreen);
     offscreen.FillRect(client, layout.tableColor);
     DrawHands(state, table, marks);
-    if (state.deck.DrawPos() < CardsInPack)
+    const bool packShown = state.deck.DrawPos() < CardsInPack;
+    DrawDirection(state, layout, offscreen, marks, packShown);
+    if (packShown)
         table.DrawPiles(state.topCard);
     else
         table.DrawDiscardOnly(state.topCard);

@@ -41,6 +41,7 @@ const char* PictureName(int bitmapId) {
         case 156: return "suit-spades";
         case 164: return "trophy";
         case 166: return "dealer";
+        case 170: return "direction-reversed";
     }
     return nullptr;
 }

@@ -11,10 +11,10 @@ namespace mervane {
 // the number of the bitmap they replace; each SVG is parsed once and its renderer kept
 // for the life of the process, so a repeated rendering never parses again.
 
-// The picture of a bitmap number (54..65 the backs, 140..166 the others) rendered into
-// a premultiplied ARGB image of exactly `pixels`, antialiased, transparent where the
-// picture draws nothing. Null for a number without a vector picture, an empty size or
-// a resource that does not parse.
+// The picture of a bitmap number (54..65 the backs, 140..166 the others, 170 the
+// direction arrow, which has no bitmap) rendered into a premultiplied ARGB image of
+// exactly `pixels`, antialiased, transparent where the picture draws nothing. Null for a number
+// without a vector picture, an empty size or a resource that does not parse.
 QImage RenderVectorPicture(int bitmapId, QSize pixels);
 // The toolbar's Deal picture (bitmap "toolbar128").
 QImage RenderVectorToolbar(QSize pixels);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -450,6 +451,65 @@ TEST(DialogMnemonics, EveryControlHasAnAltLetterOfItsOwn) {
             messages.Show(&owner, QStringLiteral("Note"));
         EXPECT_TRUE(seen);
     }
+}
+
+// Samples the shake's offsets until it ends; false when it never does.
+bool FollowShake(const CMervaneView& view, std::set<int>& offsets) {
+    QElapsedTimer clock;
+    clock.start();
+    while (view.Shaking() && clock.elapsed() < 5000) {
+        offsets.insert(view.Marks().shakeOffset);
+        QTest::qWait(5);
+    }
+    return !view.Shaking();
+}
+
+TEST_F(KeyboardTest, ARefusedCardShakesInTheSharpLookAndTheGameIgnoresIt) {
+    startLook = TableLook::Sharp;
+    StartActive();
+    EXPECT_TRUE(View().Marks().showDirection);
+    Key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(State().humanTurn);
+    Position({"5S", "KC", "3D", "9S"});
+
+    // The King of Clubs does not follow the 9 of Hearts.
+    const GameState before = State();
+    trace.lines.clear();
+    TapTable(HandCardPoint(1));
+    ASSERT_TRUE(View().Shaking());
+    EXPECT_EQ(View().Marks().shakeCard, 1);
+    std::set<int> offsets;
+    ASSERT_TRUE(FollowShake(View(), offsets));
+    EXPECT_TRUE(offsets.count(-3) && offsets.count(3)) << offsets.size();
+    EXPECT_EQ(View().Marks().shakeOffset, 0);
+    EXPECT_EQ(View().Marks().shakeCard, -1);
+    EXPECT_EQ(State().hands, before.hands);
+    EXPECT_EQ(State().topCard, before.topCard);
+    EXPECT_EQ(State().statusText, before.statusText);
+    EXPECT_TRUE(State().humanTurn);
+    EXPECT_TRUE(trace.lines.isEmpty()) << trace.lines.join('\n').toStdString();
+
+    // Enter on a refused card shakes it as well.
+    FocusCard(2);
+    Key(Qt::Key_Return);
+    EXPECT_TRUE(View().Shaking());
+    EXPECT_EQ(View().Marks().shakeCard, 2);
+    ASSERT_TRUE(FollowShake(View(), offsets));
+
+    // A card that may be played does not shake.
+    TapTable(HandCardPoint(3));
+    EXPECT_NE(State().hands, before.hands);
+    EXPECT_FALSE(View().Shaking());
+}
+
+TEST_F(KeyboardTest, TheClassicLookNeitherShakesNorShowsTheDirection) {
+    StartActive();
+    Key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(State().humanTurn);
+    Position({"5S", "KC", "3D", "9S"});
+    TapTable(HandCardPoint(1));
+    EXPECT_FALSE(View().Shaking());
+    EXPECT_EQ(View().Marks(), TableMarks{});
 }
 
 }  // namespace

@@ -213,5 +213,99 @@ TEST_F(Marks, TheSharpLookDrawsTheRingAtItsScale) {
     EXPECT_NE(image.pixel(strip.right * 3 + 6, strip.top * 3 + 20), kYellow);
 }
 
+// The table in the Sharp look at scale 2.
+QImage Sharp(const GameState& state, const TableMarks& marks) {
+    QImage image(ViewWidth * 2, ViewHeight * 2, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    TitleArt title;
+    {
+        SharpSurface surface(image, {ViewWidth, ViewHeight}, QPointF(0, 0), 2, nullptr);
+        OnDraw(state, surface, title, marks);
+    }
+    return image;
+}
+
+GameState Reversed() {
+    GameState state = HumanToMove();
+    state.advancedRules = 1;
+    state.reversed = true;
+    return state;
+}
+
+// How many pixels of `region` differ.
+int Count(const QRegion& region) {
+    int count = 0;
+    for (const QRect& r : region) count += r.width() * r.height();
+    return count;
+}
+
+TEST_F(Marks, TheDirectionArrowShowsOnlyWhileReversedAndOnlyInTheSharpLook) {
+    const GameState reversed = Reversed();
+    GameState clockwise = reversed;
+    clockwise.reversed = false;
+    GameState plainRules = reversed;
+    plainRules.advancedRules = 0;
+    const TableMarks direction{.showDirection = true};
+
+    // The Classic look has no such picture: not one pixel changes.
+    EXPECT_TRUE(Classic(reversed, direction) == Classic(reversed, {}));
+    EXPECT_TRUE(Sharp(reversed, {}) == Sharp(clockwise, {}));
+    EXPECT_TRUE(Sharp(clockwise, direction) == Sharp(clockwise, {}));
+    EXPECT_TRUE(Sharp(plainRules, direction) == Sharp(plainRules, {}));
+
+    // Reversed, the arrow lies round the discard pile and leaves its cards whole.
+    const QRegion arrow = Changed(Sharp(reversed, {}), Sharp(reversed, direction));
+    const Rect box = DirectionArrowRect(reversed.table, true);
+    const QRect inBox(box.left * 2, box.top * 2, box.Width() * 2, box.Height() * 2);
+    EXPECT_GT(Count(arrow), 200);
+    EXPECT_TRUE(Same(arrow - QRegion(inBox), {}));
+    const Point top = reversed.table.StockPilePositions().discardTop;
+    const QRect topCard(top.x * 2, top.y * 2, reversed.table.cardWidth * 2,
+                        reversed.table.cardHeight * 2);
+    EXPECT_TRUE(Same(arrow & QRegion(topCard), {}));
+    const QRect pack = ToQRect(reversed.table.DrawPileRect());
+    EXPECT_TRUE(Same(arrow & QRegion(QRect(pack.topLeft() * 2, pack.size() * 2)), {}));
+
+    // Counter-clockwise: the upper arc ends in its head on the left, the lower one on
+    // the right.
+    const int headTop = (box.top + 16) * 2, headBottom = (box.bottom - 28) * 2;
+    const QRegion leftHead(QRect(box.left * 2, headTop, 20, 22));
+    const QRegion rightHead(QRect(box.right * 2 - 20, headTop, 20, 22));
+    EXPECT_GT(Count(arrow & leftHead), Count(arrow & rightHead) + 20);
+    const QRegion lowerRight(QRect(box.right * 2 - 20, headBottom, 20, 22));
+    const QRegion lowerLeft(QRect(box.left * 2, headBottom, 20, 22));
+    EXPECT_GT(Count(arrow & lowerRight), Count(arrow & lowerLeft) + 20);
+}
+
+TEST_F(Marks, AShakenCardIsDrawnBesideItsPlaceWithItsRing) {
+    const GameState state = HumanToMove();
+    const CCardTable& layout = state.table;
+    const Point at = layout.CardPos(Bottom, 2);
+    const Point next = layout.CardPos(Bottom, 3);
+    const int y = at.y + 10;
+    const QImage plain = Classic(state, {});
+    // The cards beside it keep their places: only the two card widths round it change.
+    const QRegion around(QRect(at.x - 3, at.y, layout.cardWidth + 6, layout.cardHeight));
+    for (int offset : {-3, 3}) {
+        const QImage shaken = Classic(state, {.shakeCard = 2, .shakeOffset = offset});
+        EXPECT_FALSE(Changed(plain, shaken).isEmpty()) << offset;
+        EXPECT_TRUE(Same(Changed(plain, shaken) - around, {})) << offset;
+        // Its own colour now starts `offset` pixels away; the card above still covers it.
+        EXPECT_EQ(shaken.pixel(at.x + offset, y), plain.pixel(at.x, y)) << offset;
+        EXPECT_EQ(shaken.pixel(next.x, y), plain.pixel(next.x, y)) << offset;
+    }
+    // Moved right, it uncovers the card below it.
+    EXPECT_EQ(Classic(state, {.shakeCard = 2, .shakeOffset = 3}).pixel(at.x + 1, y),
+              plain.pixel(at.x - 1, y));
+    // The ring goes with the card.
+    Rect strip = VisibleStrip(layout, 2, 5);
+    strip.left += 3;
+    strip.right += 3;
+    EXPECT_TRUE(AllOf(Classic(state, {.focusedCard = 2, .shakeCard = 2, .shakeOffset = 3}),
+                      Ring(strip), kYellow));
+    // At rest it lies in its place.
+    EXPECT_TRUE(Classic(state, {.shakeCard = 2, .shakeOffset = 0}) == plain);
+}
+
 }  // namespace
 }  // namespace mervane
