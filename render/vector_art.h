@@ -13,8 +13,8 @@ namespace mervane {
 
 // The picture of a bitmap number (54..65 the backs, 140..166 the others, 170 the
 // direction arrow, which has no bitmap) rendered into a premultiplied ARGB image of
-// exactly `pixels`, antialiased, transparent where the picture draws nothing. Null for a number
-// without a vector picture, an empty size or a resource that does not parse.
+// exactly `pixels`, antialiased, transparent where the picture draws nothing. Null for
+// a number without a vector picture, an empty size or a resource that does not parse.
 QImage RenderVectorPicture(int bitmapId, QSize pixels);
 // The toolbar's Deal picture (bitmap "toolbar128").
 QImage RenderVectorToolbar(QSize pixels);
