@@ -89,6 +89,8 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     showLog_->setChecked(choice.showLog);
     view_->SetShowPlayable(choice.showPlayable);
     showPlayable_->setChecked(choice.showPlayable);
+    view_->SetAnimations(choice.animations);
+    animations_->setChecked(choice.animations);
     ShowLook(choice.look);
     RestorePlacement();
     UpdateCommandStates();
@@ -201,6 +203,12 @@ void CMainFrame::BuildViewMenu() {
     showPlayable_ = viewMenu_->addAction(QStringLiteral("Show &Playable Cards"));
     showPlayable_->setCheckable(true);
     connect(showPlayable_, &QAction::toggled, this, &CMainFrame::SetShowPlayable);
+    animations_ = viewMenu_->addAction(QStringLiteral("&Animations"));
+    animations_->setCheckable(true);
+    connect(animations_, &QAction::triggered, this, [this](bool on) {
+        view_->SetAnimations(on);
+        SaveViewChoice();
+    });
     viewMenu_->addSeparator();
     const auto add = [this](const QString& text, QList<QKeySequence> keys, auto run) {
         QAction* action = viewMenu_->addAction(text);
@@ -269,6 +277,7 @@ void CMainFrame::ShowLook(TableLook look) {
     LookAction(look)->setChecked(true);
     // The decks' faces are drawn in the Sharp look only.
     facesMenu_->setEnabled(look == TableLook::Sharp);
+    animations_->setEnabled(look == TableLook::Sharp);
     setWindowIcon(ProgramIcon(look));
     commands_.at(ID_NEW_GAME_TOOLBAR)->setIcon(DealIcon(look));
 }
@@ -298,6 +307,7 @@ void CMainFrame::SaveViewChoice() const {
     choice.faces = view_->Faces();
     choice.showLog = showLog_->isChecked();
     choice.showPlayable = view_->ShowPlayable();
+    choice.animations = view_->Animations();
     windowState_.SaveView(choice);
 }
 

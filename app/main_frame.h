@@ -54,6 +54,7 @@ class CMainFrame : public QMainWindow {
     MoveLogPanel* LogPanel() const { return logPanel_; }
     QAction* ShowLogAction() const { return showLog_; }
     QAction* ShowPlayableAction() const { return showPlayable_; }
+    QAction* AnimationsAction() const { return animations_; }
     void SetShowPlayable(bool show);
     QToolBar* CommandBar() const { return toolBar_; }
     HelpHost& Help() { return help_; }
@@ -124,6 +125,7 @@ class CMainFrame : public QMainWindow {
     MoveLogPanel* logPanel_ = nullptr;
     QAction* showLog_ = nullptr;
     QAction* showPlayable_ = nullptr;
+    QAction* animations_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <iterator>
+#include <utility>
 
 #include "app/game_setup_dlg.h"
 #include "app/message_box.h"
@@ -24,6 +25,8 @@
 
 namespace mervane {
 namespace {
+
+constexpr int SlideFrameMs = 16;  // about one frame of a 60 Hz screen
 
 // For the start-up figure: the wall clock at the first paint, when asked for.
 void StampFirstPaint() {
@@ -50,6 +53,13 @@ CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, Q
     connect(this, &CMervaneView::stateChanged, this, [this] { UpdateTableAccessibility(this); });
     shakeTimer_.setInterval(ShakeStepMs);
     connect(&shakeTimer_, &QTimer::timeout, this, &CMervaneView::ShakeStep);
+    // Precise timers: a slide must land before the pause that follows its move ends.
+    slideFrame_.setTimerType(Qt::PreciseTimer);
+    slideFrame_.setInterval(SlideFrameMs);
+    connect(&slideFrame_, &QTimer::timeout, this, [this] { update(); });
+    slideEnd_.setTimerType(Qt::PreciseTimer);
+    slideEnd_.setSingleShot(true);
+    connect(&slideEnd_, &QTimer::timeout, this, [this] { EndSlide(true); });
     game_.AddObserver(this);
 }
 
@@ -159,6 +169,7 @@ TableViewport CMervaneView::Viewport() const {
 
 void CMervaneView::SetLook(TableLook look) {
     if (look == choice_.look) return;
+    EndSlide(false);
     choice_.look = look;
     classicTitle_ = {};
     sharpTitle_ = {};
@@ -189,6 +200,12 @@ void CMervaneView::SetShowPlayable(bool show) {
     update();
 }
 
+void CMervaneView::SetAnimations(bool on) {
+    if (on == choice_.animations) return;
+    choice_.animations = on;
+    EndSlide(false);
+}
+
 TableMarks CMervaneView::Marks() const {
     TableMarks marks = keys_.Marks(game_.State(), choice_.showPlayable);
     if (choice_.look != TableLook::Sharp) return marks;
@@ -201,6 +218,11 @@ TableMarks CMervaneView::Marks() const {
             marks.shakeCard = i;
             marks.shakeOffset = ShakeOffsets[shakeStep_];
         }
+    }
+    if (slide_) {
+        marks.slide = slide_;
+        marks.slide->t = slidesHeldAt_.value_or(
+            slideMs_ > 0 ? std::min(1.0, double(slideClock_.elapsed()) / slideMs_) : 1.0);
     }
     return marks;
 }
@@ -224,12 +246,103 @@ void CMervaneView::ShakeStep() {
     update();
 }
 
+// --- moving cards ---
+
+bool CMervaneView::ShowsSlides() const {
+    return choice_.look == TableLook::Sharp && choice_.animations && !platform_.Quitting();
+}
+
+CCardTable CMervaneView::PaintedLayout() const {
+    CCardTable layout = game_.State().table;
+    layout.SetTableRect({0, 0, TableWidth, TableHeight});
+    return layout;
+}
+
+void CMervaneView::HandDealt(int, Seat, Card starter) {
+    topSeen_ = starter;
+    EndSlide(false);
+}
+
+void CMervaneView::CardPlayed(Seat seat, Card card) {
+    const Card beneath = std::exchange(topSeen_, card);
+    if (!ShowsSlides()) return;
+    const GameState& state = game_.State();
+    // The hand as it was, the card still in it: a computer's card leaves from the
+    // middle of its fan, the human's from its own place.
+    const int count = state.hands[static_cast<std::size_t>(seat)].Count() + 1;
+    int index = count / 2;
+    if (seat == HumanSeat && handAtInput_.Count() == count) {
+        for (int i = 0; i < count; ++i)
+            if (handAtInput_.At(i) == card) index = i;
+    }
+    const CCardTable layout = PaintedLayout();
+    Slide slide;
+    slide.card = card;
+    slide.played = true;
+    slide.beneath = beneath;
+    slide.from = HandSlot(layout, PositionOfSeat(seat), index, count);
+    slide.to = DiscardSlot(layout, state.deck.DrawPos() < CardsInPack);
+    StartSlide(slide);
+}
+
+void CMervaneView::CardDrawn(Seat seat, Card card) {
+    if (!ShowsSlides()) return;
+    const GameState& state = game_.State();
+    const CardList& hand = state.hands[static_cast<std::size_t>(seat)];
+    Slide slide;
+    slide.card = card;
+    slide.faceUp = seat == HumanSeat || state.trainingMode;
+    slide.hand = PositionOfSeat(seat);
+    for (int i = 0; i < hand.Count(); ++i)
+        if (hand.At(i) == card) slide.handIndex = i;
+    const CCardTable layout = PaintedLayout();
+    slide.from = PackSlot(layout);
+    slide.to = HandSlot(layout, slide.hand, slide.handIndex, hand.Count());
+    StartSlide(slide);
+}
+
+void CMervaneView::StartSlide(const Slide& slide) {
+    EndSlide(false);
+    slideMs_ = SlideDuration(platform_.PauseScale());
+    if (slideMs_ <= 0 && !slidesHeldAt_) return;
+    slide_ = slide;
+    slideClock_.start();
+    if (!slidesHeldAt_) {
+        slideEnd_.start(slideMs_);
+        slideFrame_.start();
+    }
+    update();
+}
+
+void CMervaneView::EndSlide(bool landed) {
+    if (!slide_) return;
+    slide_.reset();
+    slideFrame_.stop();
+    slideEnd_.stop();
+    update();
+    emit slideEnded(landed);
+}
+
+void CMervaneView::HoldSlidesAt(std::optional<double> t) {
+    slidesHeldAt_ = t;
+    if (!t) {
+        EndSlide(true);
+        return;
+    }
+    slideEnd_.stop();
+    slideFrame_.stop();
+    update();
+}
+
 // --- input ---
 
 void CMervaneView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || platform_.Quitting()) return;
     const Point tap = ToTable(event->position());
     if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
+    // A card still on its way lands at once: the tap is never kept waiting.
+    EndSlide(false);
+    handAtInput_ = game_.State().hands[HumanSeat];
     if (keys_.RingShown()) {
         keys_.OnMouseTap();
         update();
@@ -246,6 +359,8 @@ void CMervaneView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    EndSlide(false);
+    handAtInput_ = game_.State().hands[HumanSeat];
     const std::optional<Point> tap =
         keys_.OnKey(event->key(), game_.State(), event->isAutoRepeat());
     update();
@@ -264,6 +379,7 @@ void CMervaneView::Dispatch(std::function<void()> command) {
 
 void CMervaneView::Shutdown() {
     platform_.Quit();
+    EndSlide(false);
 }
 
 // --- commands ---

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "app/card_face_source.h"
 #include "app/keyboard_play.h"
@@ -82,10 +84,18 @@ class CMervaneView : public QWidget, private GameObserver {
     // During the human's move his playable cards are raised, or the pack marked.
     bool ShowPlayable() const { return choice_.showPlayable; }
     void SetShowPlayable(bool show);
+    // In the Sharp look, played and drawn cards slide across the table.
+    bool Animations() const { return choice_.animations; }
+    void SetAnimations(bool on);
     // What the view paints over the game: the focus ring, the playable cards and, in
-    // the Sharp look, the direction of play and the shake of a refused card.
+    // the Sharp look, the direction of play, the shake of a refused card and a card
+    // on its way.
     TableMarks Marks() const;
     bool Shaking() const { return shakeTimer_.isActive(); }
+    bool Sliding() const { return slide_.has_value(); }
+    // For pictures and tests: each slide stops at `t` (0..1) until the next move or
+    // input ends it; nullopt lands the one held and lets slides run again.
+    void HoldSlidesAt(std::optional<double> t);
     const KeyboardPlay& Keys() const { return keys_; }
     // The deck the Sharp look draws its faces from; null for the classic faces.
     CardFaceRenderer* ActiveFaces() const { return faces_; }
@@ -101,6 +111,8 @@ class CMervaneView : public QWidget, private GameObserver {
     void zoomChanged(int zoom);
     // F1 in a setup dialog: help at `anchor`, at once.
     void helpRequested(const QString& anchor);
+    // A slide is over: `landed` when it ran its time, else cut short by a move or an input.
+    void slideEnded(bool landed);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -120,6 +132,16 @@ class CMervaneView : public QWidget, private GameObserver {
     // A refused card shakes, in the Sharp look, without touching the game.
     void TapRefused(Card card, Card topCard, Suit currentSuit) override;
     void ShakeStep();
+    // A move's card slides from where it was to where the game put it.
+    void HandDealt(int handNumber, Seat dealer, Card starter) override;
+    void CardPlayed(Seat seat, Card card) override;
+    void CardDrawn(Seat seat, Card card) override;
+    bool ShowsSlides() const;
+    // The layout the paint uses, at table size.
+    CCardTable PaintedLayout() const;
+    // Any slide under way ends first: one card moves at a time.
+    void StartSlide(const Slide& slide);
+    void EndSlide(bool landed);
 
     const SettingsStore& store_;
     MessageBoxes& messages_;
@@ -139,6 +161,16 @@ class CMervaneView : public QWidget, private GameObserver {
     Card shakenCard_ = NoCard;
     int shakeStep_ = 0;  // index in ShakeOffsets
     QTimer shakeTimer_;
+    std::optional<Slide> slide_;  // its `t` is worked out when painted
+    std::optional<double> slidesHeldAt_;
+    QElapsedTimer slideClock_;
+    int slideMs_ = 0;
+    QTimer slideFrame_;
+    QTimer slideEnd_;
+    // The top of the discard pile before the latest play: what a played card uncovers.
+    Card topSeen_ = NoCard;
+    // The human's hand when his last input came: where a card he plays leaves from.
+    CardList handAtInput_;
 };
 
 }  // namespace mervane

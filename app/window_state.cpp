@@ -106,6 +106,7 @@ ViewChoice WindowStateStore::LoadView() const {
     choice.showLog =
         settings.value(QLatin1String("SHOW_LOG")).toString().trimmed() != QLatin1String("0");
     choice.showPlayable = ReadNumber(settings, "SHOW_PLAYABLE").value_or(0) != 0;
+    choice.animations = ReadNumber(settings, "ANIMATIONS").value_or(1) != 0;
     return choice;
 }
 
@@ -118,6 +119,7 @@ bool WindowStateStore::SaveView(const ViewChoice& choice) const {
     settings.setValue(QLatin1String("FACES"), choice.faces);
     settings.setValue(QLatin1String("SHOW_LOG"), choice.showLog ? 1 : 0);
     settings.setValue(QLatin1String("SHOW_PLAYABLE"), choice.showPlayable ? 1 : 0);
+    settings.setValue(QLatin1String("ANIMATIONS"), choice.animations ? 1 : 0);
     settings.endGroup();
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -32,6 +32,8 @@ struct ViewChoice {
     bool showLog = true;
     // Raise the playable cards during the human's move; off for a new user.
     bool showPlayable = false;
+    // Cards slide to and from the piles (Sharp look only).
+    bool animations = true;
     static inline const QString ClassicFaces = QStringLiteral("classic");
 };
 

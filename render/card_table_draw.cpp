@@ -33,7 +33,7 @@ void CardTableDrawer::DrawHand(TablePosition position, const CardList& hand) con
 
 void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& hand,
                                      const std::vector<bool>& raised, int lift, int shiftedCard,
-                                     int shift) const {
+                                     int shift, int hiddenCard) const {
     const int n = hand.Count();
     const auto liftOf = [&](int i) {
         return static_cast<std::size_t>(i) < raised.size() && raised[static_cast<std::size_t>(i)]
@@ -42,7 +42,8 @@ void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& han
     };
     const auto draw = [&](int from, int to) {
         for (int i = from; i < to; ++i)
-            DrawCardImage(position, i, hand[i], liftOf(i), i == shiftedCard ? shift : 0);
+            if (i != hiddenCard)
+                DrawCardImage(position, i, hand[i], liftOf(i), i == shiftedCard ? shift : 0);
     };
     if (position != Bottom && position != Right) {
         draw(0, n);
@@ -55,9 +56,10 @@ void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& han
     for (int row = lastRowStart - kFanRow; row >= 0; row -= kFanRow) draw(row, row + kFanRow);
 }
 
-void CardTableDrawer::DrawHandBacks(TablePosition position, const CardList& hand) const {
+void CardTableDrawer::DrawHandBacks(TablePosition position, const CardList& hand,
+                                    int hiddenCard) const {
     for (int i = 0; i < hand.Count(); ++i)
-        DrawCardImage(position, i, ShownCardBack(table_.cardBackId));
+        if (i != hiddenCard) DrawCardImage(position, i, ShownCardBack(table_.cardBackId));
 }
 
 void CardTableDrawer::DrawPiles(Card topCard) const {

@@ -23,11 +23,11 @@ class CardTableDrawer {
                        int shift = 0) const;
     void DrawHand(TablePosition position, const CardList& hand) const;
     // As DrawHand, with the cards marked in `raised` drawn `lift` pixels higher and card
-    // `shiftedCard` drawn `shift` pixels to the right.
+    // `shiftedCard` drawn `shift` pixels to the right; card `hiddenCard` is left out.
     void DrawHandRaised(TablePosition position, const CardList& hand,
                         const std::vector<bool>& raised, int lift, int shiftedCard = -1,
-                        int shift = 0) const;
-    void DrawHandBacks(TablePosition position, const CardList& hand) const;
+                        int shift = 0, int hiddenCard = -1) const;
+    void DrawHandBacks(TablePosition position, const CardList& hand, int hiddenCard = -1) const;
     void DrawPiles(Card topCard) const;
     void DrawDiscardOnly(Card topCard) const;
     void DrawStatus(TablePosition position, std::string_view text) const;

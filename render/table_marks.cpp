@@ -1,5 +1,8 @@
 #include "render/table_marks.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "cards/rules.h"
 #include "game/game_state.h"
 #include "layout/card_table.h"
@@ -82,6 +85,43 @@ Rect DirectionArrowRect(const CCardTable& layout, bool packShown) {
     return RectAt(
         {centre.x - DirectionArrowSize.width / 2, centre.y - DirectionArrowSize.height / 2},
         DirectionArrowSize);
+}
+
+int SlideDuration(double pauseScale) {
+    constexpr int shortestPause = 300;
+    const double share = shortestPause * SlideShareOfShortestPause * std::max(0.0, pauseScale);
+    return static_cast<int>(std::min<double>(SlideMs, std::floor(share)));
+}
+
+Point SlidePosition(const Slide& slide) {
+    const double t = std::clamp(slide.t, 0.0, 1.0);
+    const double eased = 1 - (1 - t) * (1 - t) * (1 - t);
+    const auto along = [eased](int from, int to) {
+        return from + static_cast<int>(std::lround((to - from) * eased));
+    };
+    return {along(slide.from.x, slide.to.x), along(slide.from.y, slide.to.y)};
+}
+
+bool SlideShown(const GameState& state, const TableMarks& marks) {
+    if (!marks.slide) return false;
+    const Slide& slide = *marks.slide;
+    if (slide.played) return state.topCard == slide.card;
+    if (slide.hand < Bottom || slide.hand > Right) return false;
+    return state.hands[static_cast<std::size_t>(SeatAtPosition(slide.hand))].At(slide.handIndex) ==
+           slide.card;
+}
+
+Point HandSlot(CCardTable layout, TablePosition position, int index, int count) {
+    layout.SetHandSize(position, count);
+    return layout.CardPos(position, index);
+}
+
+Point PackSlot(const CCardTable& layout) {
+    return layout.StockPilePositions().drawUpper;
+}
+
+Point DiscardSlot(const CCardTable& layout, bool packShown) {
+    return packShown ? layout.StockPilePositions().discardTop : layout.DiscardOnlyPosition().top;
 }
 
 }  // namespace mervane

@@ -1,14 +1,34 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include "cards/card.h"
+#include "layout/card_table.h"
 #include "layout/geometry.h"
 
 namespace mervane {
 
 struct GameState;
-class CCardTable;
 class Surface;
+
+// A card on its way across the table: played from a hand to the discard pile, or
+// drawn from the pack to a hand. The game has already moved it; the paint shows the
+// table as it was until the card lands.
+struct Slide {
+    Card card = NoCard;
+    bool faceUp = true;
+    Point from{};
+    Point to{};
+    double t = 0;  // 0 at `from`, 1 at `to`, in proportion to the time gone by
+    // A played card: the card the discard pile shows until it lands.
+    bool played = false;
+    Card beneath = NoCard;
+    // A drawn card: the hand it joins and its place there, left empty until it lands.
+    TablePosition hand = NoPosition;
+    int handIndex = -1;
+    bool operator==(const Slide&) const = default;
+};
 
 // What the view adds to the table: the focus ring, the playable cards, the direction
 // of play and the shake of a refused card. It belongs to the view, never to the game,
@@ -21,6 +41,7 @@ struct TableMarks {
     bool showDirection = false;
     int shakeCard = -1;   // index in the human's hand, -1: none shakes
     int shakeOffset = 0;  // table pixels, + to the right
+    std::optional<Slide> slide = std::nullopt;
     bool operator==(const TableMarks&) const = default;
 };
 
@@ -37,6 +58,11 @@ inline constexpr Size DirectionArrowSize{56, 68};
 // The shake of a refused card: its offsets, one per step; it ends at rest.
 inline constexpr int ShakeOffsets[] = {-3, 3, -2, 2, -1, 1, 0};
 inline constexpr int ShakeStepMs = 40;
+
+// The longest slide, and the factor of the shortest pause (300 ms) that it may take:
+// a card lands well before the game moves on.
+inline constexpr int SlideMs = 180;
+inline constexpr double SlideShareOfShortestPause = 0.6;
 
 // The ring's colour: light on a dark table, dark on a light one.
 Color RingColor(Color tableColor);
@@ -58,5 +84,18 @@ void DrawRing(Surface& surface, Rect around, Color color);
 bool ShowsDirection(const GameState& state, const TableMarks& marks);
 // Where the arrow goes: round the discard pile, with or without the pack beside it.
 Rect DirectionArrowRect(const CCardTable& layout, bool packShown);
+
+// How long a slide lasts when every pause is scaled by `pauseScale`; 0: none is shown.
+int SlideDuration(double pauseScale);
+// Where the moving card stands: eased out, so that it slows down as it lands.
+Point SlidePosition(const Slide& slide);
+// Whether the game still shows the slide's move: the card on the pile, or in the
+// hand at its place. Otherwise the table has moved on and the slide is not drawn.
+bool SlideShown(const GameState& state, const TableMarks& marks);
+// Card `index` of a hand of `count` at `position`, laid out as `layout` would.
+Point HandSlot(CCardTable layout, TablePosition position, int index, int count);
+// The top card of the pack, and of the discard pile with or without the pack beside it.
+Point PackSlot(const CCardTable& layout);
+Point DiscardSlot(const CCardTable& layout, bool packShown);
 
 }  // namespace mervane

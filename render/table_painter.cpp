@@ -62,14 +62,32 @@ void DrawWinnerScreen(const GameState& state, Surface& window, const Rect& clien
 }
 
 void DrawHands(const GameState& state, const CardTableDrawer& table, const TableMarks& marks) {
+    // A drawn card on its way is not in its hand yet.
+    const bool sliding = SlideShown(state, marks) && !marks.slide->played;
+    const auto hidden = [&](TablePosition position) {
+        return sliding && marks.slide->hand == position ? marks.slide->handIndex : -1;
+    };
     table.DrawHandRaised(Bottom, state.hands[HumanSeat], RaisedCards(state, marks), PlayableLift,
-                         marks.shakeCard, marks.shakeOffset);
+                         marks.shakeCard, marks.shakeOffset, hidden(Bottom));
     for (Seat seat : {LeftSeat, TopSeat, RightSeat}) {
+        const TablePosition position = PositionOfSeat(seat);
+        const CardList& hand = state.hands[static_cast<std::size_t>(seat)];
         if (state.trainingMode)
-            table.DrawHand(PositionOfSeat(seat), state.hands[static_cast<std::size_t>(seat)]);
+            table.DrawHandRaised(position, hand, {}, 0, -1, 0, hidden(position));
         else
-            table.DrawHandBacks(PositionOfSeat(seat), state.hands[static_cast<std::size_t>(seat)]);
+            table.DrawHandBacks(position, hand, hidden(position));
     }
+}
+
+// The moving card, over the hands and the piles.
+void DrawSlide(const GameState& state, const CCardTable& layout, Surface& surface,
+               const TableMarks& marks) {
+    if (!SlideShown(state, marks)) return;
+    const Slide& slide = *marks.slide;
+    const int picture = slide.faceUp ? slide.card : ShownCardBack(layout.cardBackId);
+    ScopedBitmap(surface, picture)
+        .Stretch({0, 0, 29, 41},
+                 RectAt(SlidePosition(slide), {layout.cardWidth, layout.cardHeight}));
 }
 
 void DrawLabels(const GameState& state, const CardTableDrawer& table) {
@@ -146,11 +164,15 @@ void ComposeTable(const GameState& state, Surface& offscreen, const Rect& client
     DrawHands(state, table, marks);
     const bool packShown = state.deck.DrawPos() < CardsInPack;
     DrawDirection(state, layout, offscreen, marks, packShown);
+    // A played card on its way leaves the card beneath it on top of the pile.
+    const Card top =
+        SlideShown(state, marks) && marks.slide->played ? marks.slide->beneath : state.topCard;
     if (packShown)
-        table.DrawPiles(state.topCard);
+        table.DrawPiles(top);
     else
-        table.DrawDiscardOnly(state.topCard);
+        table.DrawDiscardOnly(top);
     DrawLabels(state, table);
+    DrawSlide(state, layout, offscreen, marks);
     DrawHandMarks(state, layout, offscreen, marks);
     if (state.showHandScore)
         DrawScoreSheet(offscreen, {client, true, state.gameInProgress}, state.playerNames,

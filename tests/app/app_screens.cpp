@@ -4,6 +4,9 @@
 // or, for one look and deck at one window size ("full" for full screen, which needs a
 // window manager), the title, a hand, the Score dialog and the winner screen:
 //   app_screens OUTDIR looks Sharp|Classic DECK|classic WIDTHxHEIGHT|full
+// or, in both looks, the window alone (no X server needed) with the move log, the
+// playable cards, play reversed and a card stopped half way:
+//   app_screens OUTDIR follow
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -138,6 +141,38 @@ void RunLook(const QStringList& args) {
     Shot(name + "-4-winner");
 }
 
+// The window alone, as it paints itself.
+void WindowShot(testing::AppFixture& app, const QString& name) {
+    QTest::qWait(100);
+    const QString path = outDir + "/" + name + ".png";
+    const bool saved = app.Frame().grab().save(path);
+    std::printf("%s %s\n", saved ? "shot" : "FAILED", qPrintable(path));
+}
+
+void RunFollow(TableLook look, const QString& name) {
+    testing::AppFixture app;
+    app.startLook = look;
+    app.Start();
+    app.Frame().SetZoom(2);
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    for (int i = 0; i < 3; ++i) app.PlayHumanMove();
+    WindowShot(app, name + "-1-log");
+    app.Frame().SetShowPlayable(true);
+    WindowShot(app, name + "-2-playable");
+    app.Frame().SetShowPlayable(false);
+    GameSettings advanced = app.View().Game().Settings();
+    advanced.advancedRules = true;
+    app.View().Game().ApplySettings(advanced);
+    GameTestAccess::State(app.View().Game()).reversed = true;
+    app.View().update();
+    WindowShot(app, name + "-3-reversed");
+    GameTestAccess::State(app.View().Game()).reversed = false;
+    // The last move of the turns after the human's stays half way.
+    app.View().HoldSlidesAt(0.5);
+    app.PlayHumanMove();
+    WindowShot(app, name + "-4-slide");
+}
+
 }  // namespace
 }  // namespace mervane
 
@@ -146,9 +181,13 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     mervane::outDir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     const QStringList args = QApplication::arguments();
-    if (args.value(2) == u"looks")
+    if (args.value(2) == u"looks") {
         mervane::RunLook(args.mid(3));
-    else
+    } else if (args.value(2) == u"follow") {
+        mervane::RunFollow(mervane::TableLook::Sharp, QStringLiteral("Sharp"));
+        mervane::RunFollow(mervane::TableLook::Classic, QStringLiteral("Classic"));
+    } else {
         mervane::Run();
+    }
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include "cards/card.h"
 #include "game/game_state.h"
+#include "game/timings.h"
 #include "render/bitmap_cache.h"
 #include "render/qt_surface.h"
 #include "render/sharp_surface.h"
@@ -305,6 +306,119 @@ TEST_F(Marks, AShakenCardIsDrawnBesideItsPlaceWithItsRing) {
                       Ring(strip), kYellow));
     // At rest it lies in its place.
     EXPECT_TRUE(Classic(state, {.shakeCard = 2, .shakeOffset = 0}) == plain);
+}
+
+// --- moving cards ---
+
+TEST(SlideTiming, ASlideEndsWellInsideTheShortestPauseAtAnyScale) {
+    constexpr int shortest =
+        std::min({DealtPauseMs, FastDelayMs, DealingPauseMs, SpecialCardPauseMs, HumanPassPauseMs});
+    EXPECT_EQ(SlideDuration(1), SlideMs);
+    EXPECT_EQ(SlideDuration(4), SlideMs) << "never longer at a slow pace";
+    for (double scale : {2.0, 1.0, 0.5, 0.2, 0.05, 0.01}) {
+        EXPECT_GT(SlideDuration(scale), 0) << scale;
+        EXPECT_LT(SlideDuration(scale), shortest * scale) << scale;
+    }
+    EXPECT_EQ(SlideDuration(0), 0);
+    EXPECT_EQ(SlideDuration(-1), 0);
+}
+
+TEST(SlideTiming, TheCardSlowsDownAsItLands) {
+    Slide slide{.from = {10, 200}, .to = {130, 120}};
+    EXPECT_EQ(SlidePosition(slide), slide.from);
+    slide.t = 1;
+    EXPECT_EQ(SlidePosition(slide), slide.to);
+    slide.t = 0.5;
+    EXPECT_EQ(SlidePosition(slide), (Point{115, 130})) << "seven eighths of the way";
+    slide.t = 7;
+    EXPECT_EQ(SlidePosition(slide), slide.to);
+}
+
+// The human has played the 9 of Spades, his first card, on the 9 of Hearts.
+struct Played {
+    GameState before = HumanToMove();
+    GameState after = [this] {
+        GameState state = before;
+        state.hands[0].Remove(ParseCard("9S"));
+        state.table.SetHandSize(Bottom, 4);
+        state.topCard = ParseCard("9S");
+        state.currentSuit = Spades;
+        state.humanTurn = false;
+        return state;
+    }();
+    GameState beneath = [this] {
+        GameState state = after;
+        state.topCard = ParseCard("9H");
+        return state;
+    }();
+    Slide slide{.card = ParseCard("9S"),
+                .from = before.table.CardPos(Bottom, 0),
+                .to = before.table.StockPilePositions().discardTop,
+                .played = true,
+                .beneath = ParseCard("9H")};
+};
+
+TEST_F(Marks, APlayedCardOnItsWayLeavesTheCardBeneathOnThePile) {
+    const Played p;
+    const QImage landed = Classic(p.after, {});
+    Slide slide = p.slide;
+    slide.t = 1;
+    EXPECT_TRUE(Classic(p.after, {.slide = slide}) == landed);
+
+    slide.t = 0.5;
+    const QImage moving = Classic(p.after, {.slide = slide});
+    const QImage under = Classic(p.beneath, {});
+    // The pile's corner that the card has not reached yet shows the 9 of Hearts.
+    const Point top = p.slide.to;
+    const QPoint corner(top.x + p.after.table.cardWidth - 2, top.y + 2);
+    EXPECT_EQ(moving.pixel(corner), under.pixel(corner));
+    EXPECT_NE(moving.pixel(corner), landed.pixel(corner));
+    // The card itself stands where the slide has brought it, whole.
+    const Point at = SlidePosition(slide);
+    EXPECT_NE(at, top);
+    const QRect card(at.x, at.y, p.after.table.cardWidth, p.after.table.cardHeight);
+    EXPECT_TRUE(Same(Changed(moving, under) - QRegion(card), {}));
+    EXPECT_EQ(moving.pixel(at.x + 3, at.y + 5), landed.pixel(top.x + 3, top.y + 5));
+
+    // Once the table has moved on, an old slide draws nothing.
+    GameState later = p.after;
+    later.topCard = ParseCard("KS");
+    EXPECT_TRUE(Classic(later, {.slide = slide}) == Classic(later, {}));
+}
+
+TEST_F(Marks, ADrawnCardOnItsWayIsMissingFromItsHandUntilItLands) {
+    GameState state = HumanToMove();
+    state.humanTurn = false;
+    Give(state.hands[1], {"4C", "4D", "6C", "7D"});
+    state.table.SetHandSize(Left, 4);
+    const Point slot = state.table.CardPos(Left, 3);
+    Slide slide{.card = ParseCard("7D"),
+                .faceUp = false,
+                .from = PackSlot(state.table),
+                .to = slot,
+                .hand = Left,
+                .handIndex = 3};
+    const QImage plain = Classic(state, {});
+    slide.t = 1;
+    EXPECT_TRUE(Classic(state, {.slide = slide}) == plain);
+
+    // Just off the pack, face down: its place in the hand is bare table, and the pack
+    // looks as it did.
+    slide.t = 0;
+    const QImage leaving = Classic(state, {.slide = slide});
+    const QPoint bottomOfSlot(slot.x + 5, slot.y + state.table.cardHeight - 2);
+    EXPECT_EQ(leaving.pixel(bottomOfSlot), 0xFF009B00u);
+    EXPECT_NE(plain.pixel(bottomOfSlot), 0xFF009B00u);
+    const QRect hand(slot.x, slot.y, state.table.cardWidth, state.table.cardHeight);
+    EXPECT_TRUE(Same(Changed(plain, leaving) - QRegion(hand), {}));
+
+    // Face up, it shows its face on the way.
+    slide.faceUp = true;
+    slide.t = 0.5;
+    const Point at = SlidePosition(slide);
+    const int face = ParseCard("7D");
+    EXPECT_EQ(Classic(state, {.slide = slide}).pixel(at.x + 3, at.y + 5),
+              qRgb(face, 255 - face, (face * 37) % 256));
 }
 
 }  // namespace
