@@ -63,19 +63,19 @@ QPixmap SharpTitle(double scale, double pixelRatio) {
 CAboutDlg::CAboutDlg(QWidget* parent) : CAboutDlg(parent, false, 1.0) {}
 
 CAboutDlg::CAboutDlg(QWidget* parent, bool sharp, double scale) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Mervane"));
+    setWindowTitle(tr("About Mervane"));
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("titlePicture"));
     const double pixelRatio = parent ? parent->devicePixelRatioF() : qApp->devicePixelRatio();
     picture->setPixmap(sharp ? SharpTitle(scale, pixelRatio) : ClassicTitle(scale));
     picture->setAlignment(Qt::AlignCenter);
-    auto* version = new QLabel(QStringLiteral("Mervane Version 1.0"), this);
-    auto* credit = new QLabel(QStringLiteral("A card game by Ostrale"), this);
+    auto* version = new QLabel(tr("Mervane Version 1.0"), this);
+    auto* credit = new QLabel(tr("A card game by Ostrale"), this);
     version->setAlignment(Qt::AlignCenter);
     credit->setAlignment(Qt::AlignCenter);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->setCenterButtons(true);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(picture);

@@ -14,7 +14,9 @@
 namespace mervane {
 namespace {
 
-const char* const ComponentLabels[3] = {"&Red:", "&Green:", "&Blue:"};
+const char* const ComponentLabels[3] = {QT_TRANSLATE_NOOP("mervane::CColorDlg", "&Red:"),
+                                        QT_TRANSLATE_NOOP("mervane::CColorDlg", "&Green:"),
+                                        QT_TRANSLATE_NOOP("mervane::CColorDlg", "&Blue:")};
 
 QSlider* MakeSlider(QWidget* parent) {
     auto* slider = new QSlider(Qt::Vertical, parent);
@@ -40,7 +42,7 @@ QLineEdit* MakeValueEdit(QWidget* parent) {
 }  // namespace
 
 CColorDlg::CColorDlg(QWidget* parent) : QDialog(parent), swatch_(new ColorSwatch(this)) {
-    setWindowTitle(QStringLiteral("Edit RGB Color"));
+    setWindowTitle(tr("Edit RGB Color"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto* frame = new QGroupBox(this);
     auto* grid = new QGridLayout(frame);
@@ -50,7 +52,7 @@ CColorDlg::CColorDlg(QWidget* parent) : QDialog(parent), swatch_(new ColorSwatch
         edits_[i] = MakeValueEdit(frame);
         sliders_[i] = MakeSlider(frame);
         grid->addWidget(edits_[i], 1, i, Qt::AlignHCenter);
-        auto* label = new QLabel(QString::fromLatin1(ComponentLabels[i]), frame);
+        auto* label = new QLabel(tr(ComponentLabels[i]), frame);
         label->setBuddy(sliders_[i]);
         grid->addWidget(label, 2, i, Qt::AlignHCenter);
         grid->addWidget(sliders_[i], 3, i, Qt::AlignHCenter);
@@ -58,8 +60,8 @@ CColorDlg::CColorDlg(QWidget* parent) : QDialog(parent), swatch_(new ColorSwatch
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -19,11 +19,16 @@
 namespace mervane {
 namespace {
 
-const char* const SeatLabels[3] = {"&Left:", "&Top:", "&Right:"};
+const char* const SeatLabels[3] = {QT_TRANSLATE_NOOP("mervane::CGameSetupDlg", "&Left:"),
+                                   QT_TRANSLATE_NOOP("mervane::CGameSetupDlg", "&Top:"),
+                                   QT_TRANSLATE_NOOP("mervane::CGameSetupDlg", "&Right:")};
 const char* const TooLong[3] = {
-    "Left Player's Name too Long(Max of 10 characters).",
-    "Top Player's Name too Long(Max of 10 characters).",
-    "Right Player's Name too Long(Max of 10 characters).",
+    QT_TRANSLATE_NOOP("mervane::CGameSetupDlg",
+                      "Left Player's Name too Long(Max of 10 characters)."),
+    QT_TRANSLATE_NOOP("mervane::CGameSetupDlg",
+                      "Top Player's Name too Long(Max of 10 characters)."),
+    QT_TRANSLATE_NOOP("mervane::CGameSetupDlg",
+                      "Right Player's Name too Long(Max of 10 characters)."),
 };
 
 // Characters as a person counts them, not UTF-16 units.
@@ -39,29 +44,28 @@ CGameSetupDlg::CGameSetupDlg(MessageBoxes& messages, QWidget* parent)
       playToField_(new PlayToField(MinPlayTo, MaxPlayTo, this)),
       speedList_(new QComboBox(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
-    setWindowTitle(QStringLiteral("Setup"));
-    auto* players = new QGroupBox(QStringLiteral("Players"), this);
+    setWindowTitle(tr("Setup"));
+    auto* players = new QGroupBox(tr("Players"), this);
     auto* nameRows = new QFormLayout(players);
     for (int i = 0; i < 3; ++i) {
         names_[i] = new QLineEdit(players);
-        nameRows->addRow(QString::fromLatin1(SeatLabels[i]), names_[i]);
+        nameRows->addRow(tr(SeatLabels[i]), names_[i]);
     }
     auto* target = new QFormLayout;
     playToField_->setMinimumWidth(80);
-    target->addRow(QStringLiteral("&Play to:"), playToField_);
-    speedList_->addItems(
-        {QStringLiteral("Slow"), QStringLiteral("Normal"), QStringLiteral("Fast")});
+    target->addRow(tr("&Play to:"), playToField_);
+    speedList_->addItems({tr("Slow"), tr("Normal"), tr("Fast")});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(players);
     layout->addLayout(target);
-    auto* speedLabel = new QLabel(QStringLiteral("Computer's Play &Speed:"), this);
+    auto* speedLabel = new QLabel(tr("Computer's Play &Speed:"), this);
     speedLabel->setBuddy(speedList_);
     layout->addWidget(speedLabel);
     layout->addWidget(speedList_);
     layout->addWidget(buttons_);
     buttons_->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons_->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
-    buttons_->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    buttons_->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+    buttons_->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     connect(buttons_, &QDialogButtonBox::accepted, this, &CGameSetupDlg::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CGameSetupDlg::reject);
     const auto cycle = TabCycle();
@@ -116,11 +120,10 @@ void CGameSetupDlg::showEvent(QShowEvent* event) {
 bool CGameSetupDlg::ReadPlayTo() {
     const auto value = playToField_->Value();
     if (!value) {
-        messages_.Show(this, QStringLiteral("Please enter an integer."));
+        messages_.Show(this, tr("Please enter an integer."));
     } else if (*value < MinPlayTo || *value > MaxPlayTo) {
-        messages_.Show(this, QStringLiteral("Please enter an integer between %1 and %2.")
-                                 .arg(MinPlayTo)
-                                 .arg(MaxPlayTo));
+        messages_.Show(
+            this, tr("Please enter an integer between %1 and %2.").arg(MinPlayTo).arg(MaxPlayTo));
     } else {
         playTo = *value;
         return true;
@@ -132,7 +135,7 @@ bool CGameSetupDlg::ReadPlayTo() {
 bool CGameSetupDlg::NamesFit() {
     for (int i = 0; i < 3; ++i) {
         if (CharacterCount(names_[i]->text()) > MaxNameLength) {
-            messages_.Show(this, QString::fromLatin1(TooLong[i]));
+            messages_.Show(this, tr(TooLong[i]));
             names_[i]->setFocus(Qt::OtherFocusReason);
             return false;
         }

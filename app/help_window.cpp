@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include <QFile>
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
@@ -8,21 +9,25 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/translations.h"
+
 namespace mervane {
-namespace {
 
-const QUrl HelpPage(QStringLiteral("qrc:/help/mervane.htm"));
-
-}  // namespace
+QUrl HelpPageFor(const QString& language) {
+    const QString translated = QStringLiteral(":/help/mervane_%1.htm").arg(language);
+    if (!language.isEmpty() && QFile::exists(translated))
+        return QUrl(QStringLiteral("qrc") + translated);
+    return QUrl(QStringLiteral("qrc:/help/mervane.htm"));
+}
 
 HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
-    setWindowTitle(QStringLiteral("Mervane Help"));
+    setWindowTitle(tr("Mervane Help"));
     setAttribute(Qt::WA_QuitOnClose, false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
-    browser_->setSource(HelpPage);
+    browser_->setSource(HelpPageFor(TranslationLanguage()));
     resize(520, 600);
     // Closes like a dialog; the page itself has no use for Escape.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);

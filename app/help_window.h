@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 #include <memory>
 
 class QTextBrowser;
 
 namespace mervane {
+
+// The help page in `language` ("de") if the resources hold one, else the English page.
+QUrl HelpPageFor(const QString& language);
 
 // The program's own help viewer: the bundled help page in a window of its own, which
 // nobody waits for.

@@ -68,7 +68,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
       statisticsStore_(StatisticsStore::BesideWindowState(windowState_.FilePath())),
       statistics_(std::make_unique<StatisticsKeeper>(view_->Game(), statisticsStore_)) {
     store_.SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
-    setWindowTitle(QStringLiteral("Mervane"));
+    setWindowTitle(QStringLiteral("Mervane"));  // a name, the same in every language
     setCentralWidget(view_);
     logPanel_ = new MoveLogPanel(view_->Game(), this);
     addDockWidget(Qt::RightDockWidgetArea, logPanel_);
@@ -123,29 +123,25 @@ void CMainFrame::RunViewCommand(void (CMervaneView::*handler)()) {
 }
 
 void CMainFrame::BuildMenu() {
-    menu_ = menuBar()->addMenu(QStringLiteral("&Mervane"));
-    menu_->addAction(
-        AddCommand(ID_GAME_SETUP, QStringLiteral("&Game Setup"), &CMervaneView::OnGameSetup));
-    menu_->addAction(
-        AddCommand(ID_TABLE_SETUP, QStringLiteral("&Table Setup "), &CMervaneView::OnTableSetup));
+    menu_ = menuBar()->addMenu(tr("&Mervane"));
+    menu_->addAction(AddCommand(ID_GAME_SETUP, tr("&Game Setup"), &CMervaneView::OnGameSetup));
+    menu_->addAction(AddCommand(ID_TABLE_SETUP, tr("&Table Setup "), &CMervaneView::OnTableSetup));
     menu_->addSeparator();
-    menu_->addAction(
-        AddCommand(ID_NEW_GAME, QStringLiteral("&New Game"), &CMervaneView::OnQuitAndNewGame));
-    menu_->addAction(
-        AddCommand(ID_SHOW_SCORE, QStringLiteral("&Show Score"), &CMervaneView::OnShowScore));
+    menu_->addAction(AddCommand(ID_NEW_GAME, tr("&New Game"), &CMervaneView::OnQuitAndNewGame));
+    menu_->addAction(AddCommand(ID_SHOW_SCORE, tr("&Show Score"), &CMervaneView::OnShowScore));
     menu_->addSeparator();
-    QAction* about = AddCommand(ID_APP_ABOUT, QStringLiteral("&About Mervane..."), nullptr);
+    QAction* about = AddCommand(ID_APP_ABOUT, tr("&About Mervane..."), nullptr);
     connect(about, &QAction::triggered, this,
             [this] { view_->Dispatch([this] { OnAppAbout(); }); });
     menu_->addAction(about);
-    QAction* help = AddCommand(ID_HELP_CONTENTS, QStringLiteral("Help..."), nullptr);
+    QAction* help = AddCommand(ID_HELP_CONTENTS, tr("Help..."), nullptr);
     help->setShortcut(QKeySequence::HelpContents);
     // Like the other commands, help waits for a chain of turns under way.
     connect(help, &QAction::triggered, this,
             [this] { view_->Dispatch([this] { help_.Show(QStringLiteral("Main_Contents")); }); });
     menu_->addAction(help);
     menu_->addSeparator();
-    QAction* exit = AddCommand(ID_APP_EXIT, QStringLiteral("E&xit"), nullptr);
+    QAction* exit = AddCommand(ID_APP_EXIT, tr("E&xit"), nullptr);
     connect(exit, &QAction::triggered, this, &QWidget::close);
     menu_->addAction(exit);
     connect(menu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
@@ -165,33 +161,33 @@ void CMainFrame::AddWindowKeys() {
 }
 
 void CMainFrame::BuildToolBar() {
-    toolBar_ = addToolBar(QStringLiteral("Command Bar"));
+    toolBar_ = addToolBar(tr("Command Bar"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->toggleViewAction()->setEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
-    QAction* deal = AddCommand(ID_NEW_GAME_TOOLBAR, QStringLiteral("New Game"),
-                               &CMervaneView::OnToolbarNewGame);
-    deal->setToolTip(QStringLiteral("New Game"));
+    QAction* deal =
+        AddCommand(ID_NEW_GAME_TOOLBAR, tr("New Game"), &CMervaneView::OnToolbarNewGame);
+    deal->setToolTip(tr("New Game"));
     toolBar_->addAction(deal);
 }
 
 void CMainFrame::BuildViewMenu() {
-    viewMenu_ = menuBar()->addMenu(QStringLiteral("&View"));
+    viewMenu_ = menuBar()->addMenu(tr("&View"));
     looks_ = new QActionGroup(this);
-    for (const auto& [look, text] : {std::pair{TableLook::Classic, QStringLiteral("&Classic")},
-                                     std::pair{TableLook::Sharp, QStringLiteral("&Sharp")}}) {
+    for (const auto& [look, text] : {std::pair{TableLook::Classic, tr("&Classic")},
+                                     std::pair{TableLook::Sharp, tr("&Sharp")}}) {
         QAction* action = viewMenu_->addAction(text);
         action->setCheckable(true);
         action->setActionGroup(looks_);
         connect(action, &QAction::triggered, this, [this, look = look] { SetLook(look); });
     }
-    facesMenu_ = viewMenu_->addMenu(QStringLiteral("Card &Faces"));
+    facesMenu_ = viewMenu_->addMenu(tr("Card &Faces"));
     // The decks are looked for only when someone wants to choose one.
     connect(facesMenu_, &QMenu::aboutToShow, this, &CMainFrame::FillFacesMenu);
     viewMenu_->addSeparator();
-    showLog_ = viewMenu_->addAction(QStringLiteral("Move &Log"));
+    showLog_ = viewMenu_->addAction(tr("Move &Log"));
     showLog_->setCheckable(true);
     connect(showLog_, &QAction::triggered, this, &CMainFrame::ShowLog);
     connect(logPanel_, &MoveLogPanel::closedByUser, this, [this] { ShowLog(false); });
@@ -200,7 +196,7 @@ void CMainFrame::BuildViewMenu() {
             [this](const QString& line) { AnnounceToScreenReader(view_, line); });
     // The window's own menu of docks would bypass the remembered choice.
     logPanel_->toggleViewAction()->setVisible(false);
-    showPlayable_ = viewMenu_->addAction(QStringLiteral("Show &Playable Cards"));
+    showPlayable_ = viewMenu_->addAction(tr("Show &Playable Cards"));
     showPlayable_->setCheckable(true);
     connect(showPlayable_, &QAction::toggled, this, &CMainFrame::SetShowPlayable);
     animations_ = viewMenu_->addAction(QStringLiteral("&Animations"));
@@ -216,16 +212,16 @@ void CMainFrame::BuildViewMenu() {
         connect(action, &QAction::triggered, this, run);
         return action;
     };
-    add(QStringLiteral("Zoom &In"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+    add(tr("Zoom &In"), {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)},
         [this] { StepZoom(+1); });
-    add(QStringLiteral("Zoom &Out"), {QKeySequence::ZoomOut}, [this] { StepZoom(-1); });
-    add(QStringLiteral("&Default Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+    add(tr("Zoom &Out"), {QKeySequence::ZoomOut}, [this] { StepZoom(-1); });
+    add(tr("&Default Size"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
         [this] { SetZoom(StartZoom()); });
-    fullScreen_ = add(QStringLiteral("F&ull Screen"), {QKeySequence(Qt::Key_F11)},
-                      [this] { ToggleFullScreen(); });
+    fullScreen_ =
+        add(tr("F&ull Screen"), {QKeySequence(Qt::Key_F11)}, [this] { ToggleFullScreen(); });
     fullScreen_->setCheckable(true);
     viewMenu_->addSeparator();
-    QAction* statistics = viewMenu_->addAction(QStringLiteral("S&tatistics..."));
+    QAction* statistics = viewMenu_->addAction(tr("S&tatistics..."));
     // Like the other dialogs, it waits for a chain of turns under way.
     connect(statistics, &QAction::triggered, this,
             [this] { view_->Dispatch([this] { OnStatistics(); }); });
@@ -258,7 +254,7 @@ void CMainFrame::FillFacesMenu() {
         add(name.replace(u'&', QStringLiteral("&&")), deck.id, shown && shown->id == deck.id);
     }
     if (!source.Decks().empty()) facesMenu_->addSeparator();
-    add(QStringLiteral("Classic"), ViewChoice::ClassicFaces, !shown);
+    add(tr("Classic"), ViewChoice::ClassicFaces, !shown);
 }
 
 QAction* CMainFrame::LookAction(TableLook look) const {

@@ -5,6 +5,7 @@
 
 #include "app/main_frame.h"
 #include "app/settings_store.h"
+#include "app/translations.h"
 #include "game/settings.h"
 
 namespace mervane {
@@ -23,6 +24,8 @@ bool CMervaneApp::InitInstance() {
     QCoreApplication::setOrganizationName(
         QString::fromLatin1(setting::Company.data(), setting::Company.size()));
     QCoreApplication::setApplicationName(ApplicationName());
+    // Before any window, whose texts are looked up as it is built.
+    InstallTranslations(QLocale::system());
     frame_ = std::make_unique<CMainFrame>();
     QObject::connect(frame_.get(), &CMainFrame::closed, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);

@@ -413,8 +413,9 @@ void CMervaneView::ApplyGameSetup(const CGameSetupDlg& dialog) {
     bool newTarget = dialog.playTo != values.playTo;
     bool restart = false;
     if (newTarget && game_.State().gameInProgress) {
-        restart = platform_.AskYesNo("\"Play To\" points changed, Quit Current Game?");
-        if (!restart) platform_.ShowMessage("Points change not saved.");
+        restart =
+            platform_.AskYesNo(tr("\"Play To\" points changed, Quit Current Game?").toStdString());
+        if (!restart) platform_.ShowMessage(tr("Points change not saved.").toStdString());
         newTarget = restart;
     }
     if (newTarget) {

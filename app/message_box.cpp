@@ -1,6 +1,7 @@
 #include "app/message_box.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <algorithm>
 #include <utility>
@@ -28,10 +29,13 @@ bool MessageBoxes::Run(QWidget* parent, MessageKind kind, const QString& text) {
     box.setDefaultButton(kind == MessageKind::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
     // Each button answers to its Alt+letter, whatever the platform's own texts.
     if (kind == MessageKind::YesNo) {
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Yes"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        box.button(QMessageBox::Yes)
+            ->setText(QCoreApplication::translate("mervane::MessageBoxes", "&Yes"));
+        box.button(QMessageBox::No)
+            ->setText(QCoreApplication::translate("mervane::MessageBoxes", "&No"));
     } else {
-        box.button(QMessageBox::Ok)->setText(QStringLiteral("&OK"));
+        box.button(QMessageBox::Ok)
+            ->setText(QCoreApplication::translate("mervane::MessageBoxes", "&OK"));
     }
     open_.push_back(&box);
     const int answer = box.exec();

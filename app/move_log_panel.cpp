@@ -14,7 +14,7 @@ constexpr int LineChars = 34;
 }  // namespace
 
 MoveLogPanel::MoveLogPanel(MervaneGame& game, QWidget* parent)
-    : QDockWidget(QStringLiteral("Move Log"), parent),
+    : QDockWidget(tr("Move Log"), parent),
       game_(game),
       log_(game.State()),
       list_(new QListWidget(this)) {

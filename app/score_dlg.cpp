@@ -78,9 +78,9 @@ class ScoreSheetArea : public QWidget {
 }  // namespace
 
 CScoreDlg::CScoreDlg(QWidget* parent) : QDialog(parent), sheet_(new ScoreSheetArea(*this, this)) {
-    setWindowTitle(QStringLiteral("Score"));
+    setWindowTitle(tr("Score"));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
+    QPushButton* close = buttons->addButton(tr("&Close"), QDialogButtonBox::AcceptRole);
     close->setDefault(true);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -226,8 +226,9 @@ bool SettingsStore::Finish(std::unique_ptr<QSettings> settings, const Written& w
 void SettingsStore::ReportWriteFailure() const {
     if (failureReported_ || !reportFailure_) return;
     failureReported_ = true;
-    reportFailure_(QStringLiteral("The settings could not be saved to\n%1\n\n"
-                                  "The changes hold until Mervane is closed.")
+    reportFailure_(QCoreApplication::translate("mervane::SettingsStore",
+                                               "The settings could not be saved to\n%1\n\n"
+                                               "The changes hold until Mervane is closed.")
                        .arg(QDir::toNativeSeparators(FilePath())));
 }
 

@@ -1,5 +1,6 @@
 #include "app/statistics.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -33,8 +34,9 @@ int RuleSetIndex(bool advancedRules, bool sevenCards) {
 QString RuleSetTitle(int index) {
     const bool advanced = index >= 2;
     const bool seven = index % 2 == 1;
-    return QStringLiteral("%1\n%2 cards")
-        .arg(advanced ? QStringLiteral("Advanced") : QStringLiteral("Standard"))
+    return QCoreApplication::translate("mervane::CStatisticsDlg", "%1\n%2 cards")
+        .arg(advanced ? QCoreApplication::translate("mervane::CStatisticsDlg", "Advanced")
+                      : QCoreApplication::translate("mervane::CStatisticsDlg", "Standard"))
         .arg(seven ? 7 : 5);
 }
 

@@ -17,7 +17,7 @@ namespace {
 
 // One row: its title and how each rule set's figure reads.
 struct Row {
-    QString title;
+    const char* title;  // marked for translation; none for the seats' rows
     QString (*value)(const RuleSetStatistics&, int seat);
 };
 
@@ -38,14 +38,13 @@ CStatisticsDlg::CStatisticsDlg(StatisticsKeeper& keeper, MessageBoxes& messages,
       messages_(messages),
       seatNames_(seatNames),
       table_(new QTableWidget(this)) {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* reset =
-        buttons->addButton(QStringLiteral("&Reset..."), QDialogButtonBox::ResetRole);
-    QPushButton* close = buttons->addButton(QStringLiteral("&Close"), QDialogButtonBox::AcceptRole);
+    QPushButton* reset = buttons->addButton(tr("&Reset..."), QDialogButtonBox::ResetRole);
+    QPushButton* close = buttons->addButton(tr("&Close"), QDialogButtonBox::AcceptRole);
     close->setDefault(true);
     connect(reset, &QPushButton::clicked, this, &CStatisticsDlg::OnReset);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -57,27 +56,27 @@ CStatisticsDlg::CStatisticsDlg(StatisticsKeeper& keeper, MessageBoxes& messages,
 
 void CStatisticsDlg::Fill() {
     static const Row rows[] = {
-        {QStringLiteral("Games played"),
+        {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Games played"),
          [](const RuleSetStatistics& s, int) { return Count(s.played); }},
-        {QStringLiteral("Games won by you"),
+        {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Games won by you"),
          [](const RuleSetStatistics& s, int) { return Count(s.won); }},
-        {QStringLiteral("Win rate"),
+        {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Win rate"),
          [](const RuleSetStatistics& s, int) {
              return s.finished ? Percent(s.WinRate()) : QStringLiteral("-");
          }},
-        {QStringLiteral("Best final score"),
+        {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Best final score"),
          [](const RuleSetStatistics& s, int) {
              return s.finished ? Count(s.bestScore) : QStringLiteral("-");
          }},
-        {QStringLiteral("Average final score"),
+        {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Average final score"),
          [](const RuleSetStatistics& s, int) {
              return s.finished ? QString::number(s.AverageScore(), 'f', 1) : QStringLiteral("-");
          }},
-        {QStringLiteral("Longest winning streak"),
+        {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Longest winning streak"),
          [](const RuleSetStatistics& s, int) { return Count(s.longestStreak); }},
-        {{}, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
-        {{}, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
-        {{}, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
+        {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
+        {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
+        {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
     };
     constexpr int rowCount = static_cast<int>(std::size(rows));
     constexpr int firstSeatRow = rowCount - 3;
@@ -88,9 +87,8 @@ void CStatisticsDlg::Fill() {
     const Statistics& statistics = keeper_.Current();
     for (int row = 0; row < rowCount; ++row) {
         const int seat = std::max(0, row - firstSeatRow);
-        const QString title = row >= firstSeatRow
-                                  ? QStringLiteral("Games won by %1").arg(seatNames_[seat])
-                                  : rows[row].title;
+        const QString title =
+            row >= firstSeatRow ? tr("Games won by %1").arg(seatNames_[seat]) : tr(rows[row].title);
         table_->setVerticalHeaderItem(row, new QTableWidgetItem(title));
         for (int column = 0; column < RuleSetCount; ++column) {
             auto* item = new QTableWidgetItem(
@@ -112,7 +110,7 @@ void CStatisticsDlg::Fill() {
 }
 
 void CStatisticsDlg::OnReset() {
-    if (!messages_.Ask(this, QStringLiteral("Reset all statistics?"))) return;
+    if (!messages_.Ask(this, tr("Reset all statistics?"))) return;
     keeper_.Reset();
     Fill();
 }

@@ -53,29 +53,29 @@ CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
     : QDialog(parent),
       messages_(messages),
       swatch_(new ColorSwatch(this)),
-      colorButton_(new QPushButton(QStringLiteral("Table Co&lor"), this)),
+      colorButton_(new QPushButton(tr("Table Co&lor"), this)),
       backList_(new QComboBox(this)),
       preview_(new CardBackPreview(this)),
-      training_(new QCheckBox(QStringLiteral("&Training Mode(show all Cards)"), this)),
-      advanced_(new QCheckBox(QStringLiteral("&Advanced Rules"), this)),
-      seven_(new QCheckBox(QStringLiteral("Deal &Seven Cards"), this)) {
-    setWindowTitle(QStringLiteral("Setup Table"));
-    for (const char* name : CardBackNames) backList_->addItem(QString::fromLatin1(name));
+      training_(new QCheckBox(tr("&Training Mode(show all Cards)"), this)),
+      advanced_(new QCheckBox(tr("&Advanced Rules"), this)),
+      seven_(new QCheckBox(tr("Deal &Seven Cards"), this)) {
+    setWindowTitle(tr("Setup Table"));
+    for (const char* name : CardBackNames) backList_->addItem(tr(name));
     swatch_->setFixedSize(24, 20);
     auto* colorRow = new QHBoxLayout;
     colorRow->addWidget(swatch_);
     colorRow->addWidget(colorButton_);
     colorRow->addStretch();
     auto* backGrid = new QGridLayout;
-    auto* backLabel = new QLabel(QStringLiteral("Card &Back:"), this);
+    auto* backLabel = new QLabel(tr("Card &Back:"), this);
     backLabel->setBuddy(backList_);
     backGrid->addWidget(backLabel, 0, 0);
     backGrid->addWidget(backList_, 0, 1);
     backGrid->addWidget(preview_, 1, 1, Qt::AlignLeft);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("&Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(colorRow);
     layout->addLayout(backGrid);

@@ -75,11 +75,21 @@ class CTableSetupDlg : public QDialog {
     bool initialised_ = false;
 };
 
-// The twelve designs in bitmap order, as the list shows them.
+// The twelve designs in bitmap order, as the list shows them (in the dialog's
+// translations).
 inline constexpr const char* CardBackNames[12] = {
-    "Blue",          "Black",          "Purple",          "Smiley",
-    "Dirty Yellow ", "Red Pinstripes", "Blue Pinstripes", "Skull",
-    "Blue Star",     "Purple Star",    "Metal Rivet",     "Wild",
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Blue"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Black"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Purple"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Smiley"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Dirty Yellow "),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Red Pinstripes"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Blue Pinstripes"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Skull"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Blue Star"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Purple Star"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Metal Rivet"),
+    QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Wild"),
 };
 
 }  // namespace mervane
