@@ -199,7 +199,7 @@ void CMainFrame::BuildViewMenu() {
     showPlayable_ = viewMenu_->addAction(tr("Show &Playable Cards"));
     showPlayable_->setCheckable(true);
     connect(showPlayable_, &QAction::toggled, this, &CMainFrame::SetShowPlayable);
-    animations_ = viewMenu_->addAction(QStringLiteral("&Animations"));
+    animations_ = viewMenu_->addAction(tr("&Animations"));
     animations_->setCheckable(true);
     connect(animations_, &QAction::triggered, this, [this](bool on) {
         view_->SetAnimations(on);
