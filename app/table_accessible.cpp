@@ -116,7 +116,9 @@ QString SeatText(const GameState& state, Seat seat) {
     const QString cards =
         count == 1 ? Q(Tr("Accessible", "1 card")) : Q(Tr("Accessible", "%1 cards")).arg(count);
     const std::string& status = state.statusText[static_cast<std::size_t>(seat)];
+    //: A seat and its cards ("Player1: 5 cards"), or a seat and its new status word.
     if (status.empty()) return Q(Tr("Accessible", "%1: %2")).arg(ShownName(state, seat), cards);
+    //: A seat, its cards and its status word: "You: 5 cards, Your Move?".
     return Q(Tr("Accessible", "%1: %2, %3"))
         .arg(ShownName(state, seat), cards, ShownStatus(status));
 }
@@ -125,6 +127,7 @@ QString ScoresText(const GameState& state) {
     QStringList parts;
     for (Seat seat = 0; seat < SeatCount; ++seat)
         // One arg() call: a name holding "%1" must not take the score.
+        //: A seat and its score in the list of scores: "Player1 42".
         parts << Q(Tr("Accessible", "%1 %2"))
                      .arg(ShownName(state, seat),
                           QString::number(state.scores[static_cast<std::size_t>(seat)]));

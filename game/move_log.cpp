@@ -34,6 +34,7 @@ std::string OneOfSuit(Suit suit) {
 // "a 5", "an Ace".
 std::string WithArticle(int rank) {
     if (rank == Ace) return Tr("Cards", "an Ace");
+    //: One card of a rank, as the refused line asks for it: "a 5", "a King".
     return Arg(Tr("Cards", "a %1"), {RankName(rank)});
 }
 

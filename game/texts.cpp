@@ -40,6 +40,7 @@ std::string SuitName(Suit suit) {
 
 std::string CardName(Card card) {
     if (!IsCard(card)) return {};
+    //: A card: its rank and its suit, "9 of Hearts".
     return Arg(Tr("Cards", "%1 of %2"), {RankName(RankOf(card)), SuitName(SuitOf(card))});
 }
 

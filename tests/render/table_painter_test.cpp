@@ -261,7 +261,6 @@ TEST(ScoreSheet, InTheDialogKeepsTheSurfaceColoursAndNeverMoves) {
         EXPECT_EQ(text.find("Tap To Continue"), std::string::npos);
 }
 
-
 // The words of the table in brackets, as a catalogue whose texts are longer than English.
 class BracketingCatalogue {
   public:
@@ -280,7 +279,8 @@ std::vector<std::string> Quoted(const RecordingSurface& surface, std::string_vie
     std::vector<std::string> texts;
     for (const std::string& line : Lines(surface, start)) {
         const std::size_t from = line.find('\''), to = line.rfind('\'');
-        if (from != std::string::npos && to > from) texts.push_back(line.substr(from + 1, to - from - 1));
+        if (from != std::string::npos && to > from)
+            texts.push_back(line.substr(from + 1, to - from - 1));
     }
     return texts;
 }
@@ -294,9 +294,9 @@ TEST(TranslatedPaint, StatusWordsAndSheetWordsAreDrawnAsMeasuredInTheUsersLangua
     RecordingSurface window;
     OnDraw(state, window);
     const std::vector<std::string> drawn = Quoted(window, "off: text ");
-    EXPECT_THAT(drawn, ::testing::IsSupersetOf({"[Your Move?]", "[Hearts]", "12", "[Skip]", "Lea",
-                                                "Tom", "Rik", "[Score]", "[You]",
-                                                "[Tap To Continue]"}));
+    EXPECT_THAT(drawn,
+                ::testing::IsSupersetOf({"[Your Move?]", "[Hearts]", "12", "[Skip]", "Lea", "Tom",
+                                         "Rik", "[Score]", "[You]", "[Tap To Continue]"}));
     // The layout places what it measured: each text drawn was measured as drawn.
     const std::vector<std::string> measured = Quoted(window, "off: measure ");
     for (const std::string& text : drawn)
@@ -308,9 +308,10 @@ TEST(TranslatedPaint, StatusWordsAndSheetWordsAreDrawnAsMeasuredInTheUsersLangua
 
     RecordingSurface won;
     OnDraw(WonGame({120, 30, 0, 99}), won);
-    EXPECT_THAT(won.Calls(), ::testing::IsSupersetOf({"measure '[Winner]'",
-                                                      "text 92,50 '[Winner]' #640000 on #FFFFFF bold",
-                                                      "measure '[You]'"}));
+    EXPECT_THAT(won.Calls(),
+                ::testing::IsSupersetOf({"measure '[Winner]'",
+                                         "text 92,50 '[Winner]' #640000 on #FFFFFF bold",
+                                         "measure '[You]'"}));
 }
 
 }  // namespace
