@@ -216,6 +216,20 @@ TEST(AccessibleTable, WinnerScreenNamesTheWinnerAndPressDealsAnew) {
     EXPECT_GT(Children(app).size(), 2u);
 }
 
+// A name is the user's text: a number sign in it is not a place for the score.
+TEST(AccessibleTable, ScoresKeepANameThatLooksLikeAPlaceholder) {
+    AppFixture app;
+    DealToHumanMove(app);
+    GameState& state = GameTestAccess::State(app.View().Game());
+    state.playerNames[0] = "Lea%1";
+    state.scores = {3, 14, 15, 92};
+    state.showHandScore = true;
+    app.View().PaintNow();
+    EXPECT_NE(
+        Named(app, "Scores: You 3, Lea%1 14, Player2 15, Player3 92. Tap the table to go on."),
+        nullptr);
+}
+
 TEST(AccessibleTable, IllegalCardPressChangesNothing) {
     AppFixture app;
     DealToHumanMove(app);
