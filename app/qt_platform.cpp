@@ -6,6 +6,7 @@
 
 #include "app/mervane_view.h"
 #include "app/message_box.h"
+#include "game/translate.h"
 #include "render/qt_text.h"
 
 namespace mervane {
@@ -43,12 +44,13 @@ void QtGamePlatform::PauseEnded() {
 
 bool QtGamePlatform::AskYesNo(std::string_view text) {
     if (quitting_) return false;
-    return view_.Messages().Ask(&view_, ToQString(text));
+    // The game passes its English source text; the user reads it in their language.
+    return view_.Messages().Ask(&view_, ToQString(Tr("Messages", text)));
 }
 
 void QtGamePlatform::ShowMessage(std::string_view text) {
     if (quitting_) return;
-    view_.Messages().Show(&view_, ToQString(text));
+    view_.Messages().Show(&view_, ToQString(Tr("Messages", text)));
 }
 
 Rect QtGamePlatform::ClientRect() const {

@@ -1,7 +1,6 @@
 #include "app/table_accessible.h"
 
 #include <QAccessibleWidget>
-#include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
 #include <QWindow>
@@ -12,6 +11,8 @@
 
 #include "app/mervane_view.h"
 #include "cards/rules.h"
+#include "game/texts.h"
+#include "game/translate.h"
 
 namespace mervane {
 namespace {
@@ -21,8 +22,17 @@ AccessibleEventSink& Sink() {
     return sink;
 }
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("TableAccessible", text);
+// A text of the catalogue, which answers in UTF-8.
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QString ShownName(const GameState& state, Seat seat) {
+    return Q(text::ShownSeatName(state.SeatName(seat), seat == HumanSeat));
+}
+
+QString ShownStatus(const std::string& status) {
+    return Q(text::ShownStatus(status));
 }
 
 // What a child of the table stands for. `index` tells cards, seats and suit boxes apart.
@@ -103,26 +113,33 @@ Rect DiscardRect(const GameState& state, const CCardTable& layout) {
 
 QString SeatText(const GameState& state, Seat seat) {
     const int count = state.hands[static_cast<std::size_t>(seat)].Count();
-    QString text = Tr("%1: %2").arg(QString::fromStdString(state.SeatName(seat)),
-                                    count == 1 ? Tr("1 card") : Tr("%1 cards").arg(count));
+    const QString cards =
+        count == 1 ? Q(Tr("Accessible", "1 card")) : Q(Tr("Accessible", "%1 cards")).arg(count);
     const std::string& status = state.statusText[static_cast<std::size_t>(seat)];
-    if (!status.empty()) text += QStringLiteral(", ") + QString::fromStdString(status);
-    return text;
+    //: A seat and its cards ("Player1: 5 cards"), or a seat and its new status word.
+    if (status.empty()) return Q(Tr("Accessible", "%1: %2")).arg(ShownName(state, seat), cards);
+    //: A seat, its cards and its status word: "You: 5 cards, Your Move?".
+    return Q(Tr("Accessible", "%1: %2, %3"))
+        .arg(ShownName(state, seat), cards, ShownStatus(status));
 }
 
 QString ScoresText(const GameState& state) {
     QStringList parts;
     for (Seat seat = 0; seat < SeatCount; ++seat)
-        parts << Tr("%1 %2")
-                     .arg(QString::fromStdString(state.SeatName(seat)))
-                     .arg(state.scores[static_cast<std::size_t>(seat)]);
-    return Tr("Scores: %1. Tap the table to go on.").arg(parts.join(QStringLiteral(", ")));
+        // One arg() call: a name holding "%1" must not take the score.
+        //: A seat and its score in the list of scores: "Player1 42".
+        parts << Q(Tr("Accessible", "%1 %2"))
+                     .arg(ShownName(state, seat),
+                          QString::number(state.scores[static_cast<std::size_t>(seat)]));
+    return Q(Tr("Accessible", "Scores: %1. Tap the table to go on."))
+        .arg(parts.join(QStringLiteral(", ")));
 }
 
 QString WinnerText(const GameState& state) {
-    if (state.gameWinner == NoSeat) return Tr("Game over. Tap the table for a new game.");
-    return Tr("Winner: %1. Tap the table for a new game.")
-        .arg(QString::fromStdString(state.SeatName(state.gameWinner)));
+    if (state.gameWinner == NoSeat)
+        return Q(Tr("Accessible", "Game over. Tap the table for a new game."));
+    return Q(Tr("Accessible", "Winner: %1. Tap the table for a new game."))
+        .arg(ShownName(state, state.gameWinner));
 }
 
 bool Playable(const GameState& state, Card card) {
@@ -132,12 +149,14 @@ bool Playable(const GameState& state, Card card) {
 
 QString ItemName(const GameState& state, const Item& item, const QString& notice) {
     switch (item.kind) {
-        case ItemKind::Title: return Tr("Mervane. Choose New Game to deal.");
+        case ItemKind::Title: return Q(Tr("Accessible", "Mervane. Choose New Game to deal."));
         case ItemKind::Winner: return WinnerText(state);
         case ItemKind::Card: return SpokenCardName(state.hands[HumanSeat].At(item.index));
-        case ItemKind::DrawPile: return Tr("Draw pile, %1 cards").arg(state.deck.Remaining());
+        case ItemKind::DrawPile:
+            if (state.deck.Remaining() == 1) return Q(Tr("Accessible", "Draw pile, 1 card"));
+            return Q(Tr("Accessible", "Draw pile, %1 cards")).arg(state.deck.Remaining());
         case ItemKind::Discard:
-            return Tr("Top card: %1; follow %2")
+            return Q(Tr("Accessible", "Top card: %1; follow %2"))
                 .arg(SpokenCardName(state.topCard), SpokenSuitName(state.currentSuit));
         case ItemKind::Seat: return SeatText(state, item.index);
         case ItemKind::SuitBox: return SpokenSuitName(BoxSuits[item.index]);
@@ -149,7 +168,8 @@ QString ItemName(const GameState& state, const Item& item, const QString& notice
 
 QString ItemDescription(const GameState& state, const Item& item) {
     if (item.kind != ItemKind::Card) return {};
-    return Playable(state, state.hands[HumanSeat].At(item.index)) ? Tr("playable") : QString();
+    return Playable(state, state.hands[HumanSeat].At(item.index)) ? Q(Tr("Accessible", "playable"))
+                                                                  : QString();
 }
 
 QAccessible::Role ItemRole(const Item& item) {
@@ -238,7 +258,7 @@ class TableItemAccessible : public QAccessibleInterface, public QAccessibleActio
 class TableAccessible : public QAccessibleWidget {
   public:
     explicit TableAccessible(CMervaneView* view)
-        : QAccessibleWidget(view, QAccessible::Pane, Tr("Card table")) {
+        : QAccessibleWidget(view, QAccessible::Pane, Q(Tr("Accessible", "Card table"))) {
         last_ = Snapshot();
         lastStatus_ = view->State().statusText;
     }
@@ -388,8 +408,7 @@ QString TableAccessible::NewStatusLines() const {
     for (Seat seat = 0; seat < SeatCount; ++seat) {
         const std::string& status = state.statusText[static_cast<std::size_t>(seat)];
         if (status.empty() || status == lastStatus_[static_cast<std::size_t>(seat)]) continue;
-        lines << Tr("%1: %2").arg(QString::fromStdString(state.SeatName(seat)),
-                                  QString::fromStdString(status));
+        lines << Q(Tr("Accessible", "%1: %2")).arg(ShownName(state, seat), ShownStatus(status));
     }
     return lines.join(QStringLiteral(". "));
 }
@@ -449,20 +468,11 @@ TableAccessible* TableOf(CMervaneView* view) {
 }  // namespace
 
 QString SpokenSuitName(Suit suit) {
-    switch (suit) {
-        case Hearts: return Tr("Hearts");
-        case Diamonds: return Tr("Diamonds");
-        case Clubs: return Tr("Clubs");
-        case Spades: return Tr("Spades");
-        default: return {};
-    }
+    return Q(text::SuitName(suit));
 }
 
 QString SpokenCardName(Card card) {
-    if (!IsCard(card)) return {};
-    static const char* const ranks[] = {"Ace", "2", "3",  "4",    "5",     "6",   "7",
-                                        "8",   "9", "10", "Jack", "Queen", "King"};
-    return Tr("%1 of %2").arg(Tr(ranks[RankOf(card) - 1]), SpokenSuitName(SuitOf(card)));
+    return Q(text::CardName(card));
 }
 
 void InstallTableAccessibility() {

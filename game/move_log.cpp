@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "cards/rules.h"
+#include "game/texts.h"
+#include "game/translate.h"
 
 namespace mervane {
 
@@ -10,26 +12,36 @@ namespace logtext {
 
 namespace {
 
-// The subject and its verb: "You play", "Player2 plays".
-std::string Does(const Who& who, std::string_view verb, std::string_view verbS) {
-    return who.name + " " + std::string(who.you ? verb : verbS);
+// Each line is one whole sentence per subject form, so that a translation may order
+// its words freely: the human's sentence takes the values as %1 and %2, another
+// seat's takes the name as %1 and the values after it. Unused values are ignored.
+std::string Say(const Who& who, const std::string& you, const std::string& them,
+                std::string_view first = {}, std::string_view second = {}) {
+    return who.you ? Arg(you, {first, second}) : Arg(them, {who.name, first, second});
+}
+
+// "a Heart", "a Spade": one card of the suit, as the refused line asks for it.
+std::string OneOfSuit(Suit suit) {
+    switch (suit) {
+        case Spades: return Tr("Cards", "a Spade");
+        case Hearts: return Tr("Cards", "a Heart");
+        case Diamonds: return Tr("Cards", "a Diamond");
+        case Clubs: return Tr("Cards", "a Club");
+        default: return {};
+    }
 }
 
 // "a 5", "an Ace".
 std::string WithArticle(int rank) {
-    return (rank == Ace ? "an " : "a ") + RankName(rank);
+    if (rank == Ace) return Tr("Cards", "an Ace");
+    //: One card of a rank, as the refused line asks for it: "a 5", "a King".
+    return Arg(Tr("Cards", "a %1"), {RankName(rank)});
 }
 
 }  // namespace
 
 std::string RankName(int rank) {
-    switch (rank) {
-        case Ace: return "Ace";
-        case 11: return "Jack";
-        case Queen: return "Queen";
-        case King: return "King";
-        default: return std::to_string(rank);
-    }
+    return text::RankName(rank);
 }
 
 std::string_view SuitSingular(Suit suit) {
@@ -43,68 +55,85 @@ std::string_view SuitSingular(Suit suit) {
 }
 
 std::string CardName(Card card) {
-    if (!IsCard(card)) return {};
-    return RankName(RankOf(card)) + " of " + std::string(SuitName(SuitOf(card)));
+    return text::CardName(card);
 }
 
 std::string Deals(const Who& who, Card starter) {
-    return Does(who, "deal", "deals") + "; the starter is the " + CardName(starter);
+    return Say(who, Tr("MoveLog", "You deal; the starter is the %1"),
+               Tr("MoveLog", "%1 deals; the starter is the %2"), CardName(starter));
 }
 
 std::string Plays(const Who& who, Card card) {
-    return Does(who, "play", "plays") + " the " + CardName(card);
+    return Say(who, Tr("MoveLog", "You play the %1"), Tr("MoveLog", "%1 plays the %2"),
+               CardName(card));
 }
 
 std::string PlaysEight(const Who& who, Card card, Suit named) {
-    return Plays(who, card) + (who.you ? " and name " : " and names ") +
-           std::string(SuitName(named));
+    return Say(who, Tr("MoveLog", "You play the %1 and name %2"),
+               Tr("MoveLog", "%1 plays the %2 and names %3"), CardName(card),
+               text::SuitName(named));
 }
 
 std::string DrawsCard(const Who& who) {
-    return Does(who, "draw", "draws") + " a card";
+    return Say(who, Tr("MoveLog", "You draw a card"), Tr("MoveLog", "%1 draws a card"));
 }
 
 std::string DrawsForDrawTwo(const Who& who, int count) {
-    if (count <= 0) return Does(who, "draw", "draws") + " nothing (Draw Two): the pack is used up";
-    const std::string cards = count == 1 ? " 1 card" : " " + std::to_string(count) + " cards";
-    return Does(who, "draw", "draws") + cards + " (Draw Two)";
+    if (count <= 0)
+        return Say(who, Tr("MoveLog", "You draw nothing (Draw Two): the pack is used up"),
+                   Tr("MoveLog", "%1 draws nothing (Draw Two): the pack is used up"));
+    if (count == 1)
+        return Say(who, Tr("MoveLog", "You draw 1 card (Draw Two)"),
+                   Tr("MoveLog", "%1 draws 1 card (Draw Two)"));
+    return Say(who, Tr("MoveLog", "You draw %1 cards (Draw Two)"),
+               Tr("MoveLog", "%1 draws %2 cards (Draw Two)"), std::to_string(count));
 }
 
 std::string Skipped(const Who& who) {
-    return Does(who, "are", "is") + " skipped";
+    return Say(who, Tr("MoveLog", "You are skipped"), Tr("MoveLog", "%1 is skipped"));
 }
 
 std::string Direction(bool reversed) {
-    return reversed ? "Play now goes counter-clockwise" : "Play now goes clockwise";
+    return reversed ? Tr("MoveLog", "Play now goes counter-clockwise")
+                    : Tr("MoveLog", "Play now goes clockwise");
 }
 
 std::string Passes(const Who& who) {
-    return Does(who, "pass", "passes");
+    return Say(who, Tr("MoveLog", "You pass"), Tr("MoveLog", "%1 passes"));
 }
 
 std::string WinsHand(const Who& who, int points) {
-    return Does(who, "win", "wins") + " the hand and " + (who.you ? "score " : "scores ") +
-           std::to_string(points);
+    return Say(who, Tr("MoveLog", "You win the hand and score %1"),
+               Tr("MoveLog", "%1 wins the hand and scores %2"), std::to_string(points));
 }
 
 std::string DeadRound() {
-    return "Dead round: nobody scores";
+    return Tr("MoveLog", "Dead round: nobody scores");
 }
 
 std::string WinsGame(const Who& who) {
-    return Does(who, "win", "wins") + " the game";
+    return Say(who, Tr("MoveLog", "You win the game"), Tr("MoveLog", "%1 wins the game"));
 }
 
 std::string Refused(Card card, Card topCard, Suit currentSuit, bool canDraw) {
     const int rank = RankOf(topCard);
-    std::string line = "The " + CardName(card) + " does not follow " +
-                       std::string(SuitName(currentSuit)) + " or match the " + RankName(rank) +
-                       "; play a " + std::string(SuitSingular(currentSuit));
-    // On an eight, matching the rank is playing an eight.
-    if (rank != Eight) line += ", " + WithArticle(rank);
-    line += " or an eight";
-    if (canDraw) line += ", or draw";
-    return line;
+    // On an eight, matching the rank is playing an eight: the rank is not offered twice.
+    std::string pattern;
+    if (rank != Eight)
+        pattern = canDraw ? Tr("MoveLog",
+                               "The %1 does not follow %2 or match the %3; play %4, %5 or an "
+                               "eight, or draw")
+                          : Tr("MoveLog",
+                               "The %1 does not follow %2 or match the %3; play %4, %5 or an "
+                               "eight");
+    else
+        pattern = canDraw ? Tr("MoveLog",
+                               "The %1 does not follow %2 or match the %3; play %4 or an eight, "
+                               "or draw")
+                          : Tr("MoveLog",
+                               "The %1 does not follow %2 or match the %3; play %4 or an eight");
+    return Arg(pattern, {CardName(card), text::SuitName(currentSuit), RankName(rank),
+                         OneOfSuit(currentSuit), WithArticle(rank)});
 }
 
 }  // namespace logtext

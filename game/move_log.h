@@ -10,10 +10,11 @@
 
 namespace mervane {
 
-// The words of the move log, all in one place so that they can be translated together.
+// The lines of the move log in the user's language, each built from a whole sentence
+// of the catalogue so that translations may order the words freely.
 namespace logtext {
 
-// Who did something: "You" takes the verb without -s ("You draw", "Player3 draws").
+// Who did something: the human has sentences of their own ("You draw", "Player3 draws").
 struct Who {
     std::string name;
     bool you = false;
@@ -21,7 +22,7 @@ struct Who {
 
 // "Ace", "2" .. "10", "Jack", "Queen", "King".
 std::string RankName(int rank);
-// "Heart", "Spade", ...: one card of the suit.
+// "Heart", "Spade", ...: one card of the suit, in English.
 std::string_view SuitSingular(Suit suit);
 // "9 of Hearts", "Ace of Spades".
 std::string CardName(Card card);

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLocale>
 #include <QPainter>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -18,10 +20,27 @@ namespace {
 struct DesktopEntry {
     QString name;
     QString svg;
+    QHash<QString, QString> localNames;  // Name[xx] by its locale, "de", "pt_BR"
 };
 
-// The plain Name and SVG keys of the deck group. A small reader rather than QSettings,
-// whose INI reading turns a comma in a name into a list.
+// The name in the first of `languages` ("de-DE", "de") that the index has, trying the
+// whole locale before its language alone; else the plain Name.
+QString LocalName(const DesktopEntry& entry, const QStringList& languages) {
+    for (QString language : languages) {
+        language.replace(u'-', u'_');
+        if (const auto found = entry.localNames.constFind(language);
+            found != entry.localNames.constEnd())
+            return *found;
+        const QString base = language.section(u'_', 0, 0);
+        if (const auto found = entry.localNames.constFind(base);
+            found != entry.localNames.constEnd())
+            return *found;
+    }
+    return entry.name;
+}
+
+// The Name, Name[xx] and SVG keys of the deck group. A small reader rather than
+// QSettings, whose INI reading turns a comma in a name into a list.
 DesktopEntry ReadIndex(const QString& path) {
     DesktopEntry entry;
     QFile file(path);
@@ -40,6 +59,8 @@ DesktopEntry ReadIndex(const QString& path) {
         const QString key = line.left(eq).trimmed();
         const QString value = line.mid(eq + 1).trimmed();
         if (key == u"Name" && entry.name.isEmpty()) entry.name = value;
+        if (key.startsWith(u"Name[") && key.endsWith(u']') && !value.isEmpty())
+            entry.localNames.insert(key.mid(5, key.size() - 6), value);
         if (key == u"SVG" && entry.svg.isEmpty()) entry.svg = value;
     }
     return entry;
@@ -96,7 +117,7 @@ QStringList DefaultDeckRoots() {
                                      QStringLiteral("carddecks"), QStandardPaths::LocateDirectory);
 }
 
-std::vector<DeckInfo> FindCardDecks(const QStringList& roots) {
+std::vector<DeckInfo> FindCardDecks(const QStringList& roots, const QStringList& languages) {
     std::vector<DeckInfo> decks;
     std::set<QString> seen;
     for (const QString& root : roots) {
@@ -108,7 +129,8 @@ std::vector<DeckInfo> FindCardDecks(const QStringList& roots) {
             const QString svg = DeckSvg(folder, entry.svg);
             if (svg.isEmpty()) continue;
             seen.insert(id);
-            decks.push_back({id, entry.name.isEmpty() ? id : entry.name, svg});
+            const QString name = LocalName(entry, languages);
+            decks.push_back({id, name.isEmpty() ? id : name, svg});
         }
     }
     std::sort(decks.begin(), decks.end(), [](const DeckInfo& a, const DeckInfo& b) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QLocale>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -27,9 +28,11 @@ struct DeckInfo {
 // The "carddecks" folders of the XDG data directories, most important first.
 QStringList DefaultDeckRoots();
 
-// Every usable deck under the roots, sorted by display name. A folder without a
-// readable SVG is left out; when two roots hold the same folder, the earlier wins.
-std::vector<DeckInfo> FindCardDecks(const QStringList& roots = DefaultDeckRoots());
+// Every usable deck under the roots, sorted by display name, named in the first of the
+// user's languages its index has a name for. A folder without a readable SVG is left
+// out; when two roots hold the same folder, the earlier wins.
+std::vector<DeckInfo> FindCardDecks(const QStringList& roots = DefaultDeckRoots(),
+                                    const QStringList& languages = QLocale::system().uiLanguages());
 
 // The deck that reads best at the table's small card size, else the first; empty
 // when there is none.

@@ -1,9 +1,11 @@
 #include "render/score_sheet.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "game/translate.h"
 #include "layout/card_table.h"
 #include "render/surface.h"
 
@@ -11,9 +13,6 @@ namespace mervane {
 
 namespace {
 
-constexpr std::string_view kTitle = "Score";
-constexpr std::string_view kYou = "You";
-constexpr std::string_view kTapToContinue = "Tap To Continue";
 constexpr int kTextInset = 8;   // the first column's text from the box's left edge
 constexpr int kColumnGap = 16;  // from one column's text to the next column's text
 constexpr int kRuleToText = 8;  // a column's rule stands this far left of its text
@@ -23,6 +22,14 @@ constexpr int kScoreClearance = 2;
 constexpr int kWonGameDrop = 20;
 
 using Names = std::array<std::string_view, 3>;
+
+// The sheet's own words in the user's language, translated once per paint so that
+// what is measured is what is drawn.
+struct SheetWords {
+    std::string title = Tr("Table", "Score");
+    std::string you = Tr("Status", "You");
+    std::string tapToContinue = Tr("Table", "Tap To Continue");
+};
 
 Point SheetCentre(const ScoreSheetPlace& place) {
     Point c = place.client.Center();
@@ -110,12 +117,12 @@ struct SheetLayout {
     std::array<int, 4> columns;
 };
 
-SheetLayout LayOut(Measurer& m, const ScoreSheetPlace& place, Point c,
+SheetLayout LayOut(Measurer& m, const ScoreSheetPlace& place, Point c, const SheetWords& words,
                    const std::array<std::string, 3>& names,
                    const std::array<std::string, 4>& scoreTexts) {
     SheetWidths w;
-    w.boldHeadings[0] = m.Width(ScoreTitleFont, kYou);
-    w.headings[0] = m.Width(LabelFont, kYou);
+    w.boldHeadings[0] = m.Width(ScoreTitleFont, words.you);
+    w.headings[0] = m.Width(LabelFont, words.you);
     for (std::size_t i = 0; i < scoreTexts.size(); ++i)
         w.scores[i] = m.Width(LabelFont, scoreTexts[i]);
     const auto widthWith = [&](const Names& shown) {
@@ -150,17 +157,17 @@ SheetLayout LayOut(Measurer& m, const ScoreSheetPlace& place, Point c,
         shown = cutTo(fits);
     }
     const int width = widthWith(shown);
-    const int height = 3 * m.Measure(ScoreTitleFont, kTitle).height + 70;
+    const int height = 3 * m.Measure(ScoreTitleFont, words.title).height + 70;
     const Rect box{c.x - width / 2, c.y - height / 2, c.x + width / 2, c.y + height / 2};
     std::array<int, 4> columns = ColumnOffsets(w);
     for (int& x : columns) x += box.left;
     return {shown, box, columns};
 }
 
-void DrawTapToContinue(Surface& surface, Point c, const Rect& box) {
+void DrawTapToContinue(Surface& surface, Point c, const Rect& box, std::string_view text) {
     const Color previous = surface.SetTextColor(StatusRed);
-    const Size size = surface.MeasureText(kTapToContinue);
-    surface.TextOpaque({c.x - size.width / 2, box.bottom - size.height - 3}, kTapToContinue);
+    const Size size = surface.MeasureText(text);
+    surface.TextOpaque({c.x - size.width / 2, box.bottom - size.height - 3}, text);
     surface.SetTextColor(previous);
 }
 
@@ -175,14 +182,15 @@ void DrawScoreSheet(Surface& surface, const ScoreSheetPlace& place,
     const Point c = SheetCentre(place);
     const FontSpec previousFont = surface.SelectFont(ScoreTitleFont);
     Measurer measurer(surface, ScoreTitleFont);
-    const SheetLayout sheet = LayOut(measurer, place, c, names, scoreTexts);
+    const SheetWords words;
+    const SheetLayout sheet = LayOut(measurer, place, c, words, names, scoreTexts);
     const Rect& box = sheet.box;
     surface.SelectFont(ScoreTitleFont);
     if (place.onTable) surface.SetBackColor(White);
     surface.Rectangle(box, White);
 
-    const Size title = surface.MeasureText(kTitle);
-    surface.TextOpaque({c.x - title.width / 2, box.top + 5}, kTitle);
+    const Size title = surface.MeasureText(words.title);
+    surface.TextOpaque({c.x - title.width / 2, box.top + 5}, words.title);
 
     surface.SelectFont(LabelFont);
     surface.Line({box.left + 5, box.top + title.height + 10},
@@ -193,7 +201,7 @@ void DrawScoreSheet(Surface& surface, const ScoreSheetPlace& place,
     for (std::size_t i = 1; i < x.size(); ++i)
         surface.Line({x[i] - kRuleToText, headerY}, {x[i] - kRuleToText, box.bottom - 5});
 
-    surface.TextOpaque({x[0], headerY}, kYou);
+    surface.TextOpaque({x[0], headerY}, words.you);
     for (std::size_t i = 0; i < sheet.names.size(); ++i)
         surface.TextOpaque({x[i + 1], headerY}, sheet.names[i]);
 
@@ -204,7 +212,7 @@ void DrawScoreSheet(Surface& surface, const ScoreSheetPlace& place,
     const int scoreY = headerY + nameHeight + 13;
     for (std::size_t i = 0; i < x.size(); ++i) surface.TextOpaque({x[i], scoreY}, scoreTexts[i]);
 
-    if (place.onTable) DrawTapToContinue(surface, c, box);
+    if (place.onTable) DrawTapToContinue(surface, c, box, words.tapToContinue);
     surface.SelectFont(previousFont);
 }
 

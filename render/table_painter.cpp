@@ -15,7 +15,6 @@ constexpr Size kSuitButton{24, 22};
 constexpr Size kSuitIndicator{19, 19};
 constexpr Size kTrophy{27, 32};
 constexpr Color kWinnerBlue = MakeColor(0, 0, 100);
-constexpr std::string_view kWinner = "Winner";
 
 // What a paint shows in place of the card table.
 bool ShowsWinnerScreen(const GameState& state) {
@@ -34,8 +33,8 @@ void DrawTitle(const Picture* title, Surface& window, const Rect& client) {
 }
 
 // The seat recorded when the game ended; the scores are not looked at again.
-std::string_view WinnerName(const GameState& state) {
-    if (state.gameWinner == HumanSeat) return text::You;
+std::string WinnerName(const GameState& state) {
+    if (state.gameWinner == HumanSeat) return text::ShownSeatName(text::You, true);
     if (state.gameWinner > HumanSeat && state.gameWinner < SeatCount)
         return state.playerNames[static_cast<std::size_t>(state.gameWinner - 1)];
     return {};
@@ -46,12 +45,13 @@ void DrawWinnerScreen(const GameState& state, Surface& window, const Rect& clien
     const int middle = client.Width() / 2;
     ScopedBitmap(window, bitmap::Trophy).Copy({middle - kTrophy.width / 2, 10}, kTrophy);
 
-    const std::string_view name = WinnerName(state);
+    const std::string name = WinnerName(state);
+    const std::string title = Tr("Table", "Winner");
     const FontSpec previousFont = window.SelectFont(WinnerFont);
     const Color previousText = window.SetTextColor(kWinnerBlue);
     const Color previousBack = window.SetBackColor(White);
-    const Size winner = window.MeasureText(kWinner);
-    window.TextOpaque({middle - winner.width / 2, 50}, kWinner);
+    const Size winner = window.MeasureText(title);
+    window.TextOpaque({middle - winner.width / 2, 50}, title);
     window.SetTextColor(Black);
     window.TextOpaque({middle - window.MeasureText(name).width / 2, 58 + winner.height}, name);
     window.SetTextColor(previousText);
@@ -92,7 +92,8 @@ void DrawSlide(const GameState& state, const CCardTable& layout, Surface& surfac
 
 void DrawLabels(const GameState& state, const CardTableDrawer& table) {
     for (Seat seat = HumanSeat; seat < SeatCount; ++seat)
-        table.DrawStatus(PositionOfSeat(seat), state.statusText[static_cast<std::size_t>(seat)]);
+        table.DrawStatus(PositionOfSeat(seat),
+                         text::ShownStatus(state.statusText[static_cast<std::size_t>(seat)]));
     for (Seat seat : {LeftSeat, TopSeat, RightSeat})
         table.DrawName(PositionOfSeat(seat), state.playerNames[static_cast<std::size_t>(seat - 1)]);
     if (state.dealer == HumanSeat)

@@ -9,6 +9,7 @@
 #include "app/table_accessible.h"
 #include "app_test_support.h"
 #include "cards/rules.h"
+#include "game/translate.h"
 #include "tests/accessibility/arrange_eight.h"
 #include "tests/game/game_test_access.h"
 
@@ -65,6 +66,50 @@ TEST(SpokenNames, NameRankAndSuitInWords) {
     EXPECT_EQ(SpokenCardName(MakeCard(2, Clubs)), "2 of Clubs");
     EXPECT_EQ(SpokenCardName(NoCard), "");
     EXPECT_EQ(SpokenCardName(53), "");
+}
+
+// A catalogue that brackets every text of the table's names, so each one shows where
+// it went through the catalogue.
+class BracketingCatalogue {
+  public:
+    BracketingCatalogue() {
+        SetTranslator([](std::string_view context, std::string_view source) {
+            if (context == "Accessible" || context == "Cards" || context == "Status")
+                return "[" + std::string(source) + "]";
+            return std::string(source);
+        });
+    }
+    ~BracketingCatalogue() { SetTranslator({}); }
+};
+
+TEST(AccessibleTable, NamesAreBuiltFromTranslatedPatternsAndWords) {
+    AppFixture app;
+    DealToHumanMove(app);
+    const BracketingCatalogue catalogue;
+    const GameState& state = app.State();
+    EXPECT_EQ(SpokenCardName(MakeCard(Ace, Spades)), "[[Ace] of [Spades]]");
+    EXPECT_EQ(SpokenCardName(MakeCard(9, Hearts)), "[9 of [Hearts]]");
+    EXPECT_NE(Named(app, QString("[Draw pile, %1 cards]").arg(state.deck.Remaining())), nullptr);
+    const QString top = QString("[Top card: %1; follow %2]")
+                            .arg(SpokenCardName(state.topCard), SpokenSuitName(state.currentSuit));
+    EXPECT_TRUE(top.contains(" of [")) << top.toStdString();
+    EXPECT_NE(Named(app, top), nullptr) << top.toStdString();
+    const CardList& hand = state.hands[HumanSeat];
+    const QString you = QString("[[You]: [%1 cards], [%2]]")
+                            .arg(hand.Count())
+                            .arg(QString::fromStdString(state.statusText[HumanSeat]));
+    EXPECT_EQ(Children(app)[static_cast<std::size_t>(hand.Count() + 2)]->text(QAccessible::Name),
+              you);
+    // Another seat's name is the user's own and stays as it is.
+    const QString left =
+        Children(app)[static_cast<std::size_t>(hand.Count() + 3)]->text(QAccessible::Name);
+    EXPECT_TRUE(left.startsWith("[" + QString::fromStdString(state.playerNames[0]) + ": "))
+        << left.toStdString();
+    for (int i = 0; i < hand.Count(); ++i) {
+        const QString description =
+            Children(app)[static_cast<std::size_t>(i)]->text(QAccessible::Description);
+        EXPECT_TRUE(description.isEmpty() || description == "[playable]") << i;
+    }
 }
 
 TEST(AccessibleTable, TitleScreenSaysWhatIsShown) {
@@ -169,6 +214,20 @@ TEST(AccessibleTable, WinnerScreenNamesTheWinnerAndPressDealsAnew) {
     WaitWhileBusy(app.View());
     EXPECT_TRUE(app.State().gameInProgress);
     EXPECT_GT(Children(app).size(), 2u);
+}
+
+// A name is the user's text: a number sign in it is not a place for the score.
+TEST(AccessibleTable, ScoresKeepANameThatLooksLikeAPlaceholder) {
+    AppFixture app;
+    DealToHumanMove(app);
+    GameState& state = GameTestAccess::State(app.View().Game());
+    state.playerNames[0] = "Lea%1";
+    state.scores = {3, 14, 15, 92};
+    state.showHandScore = true;
+    app.View().PaintNow();
+    EXPECT_NE(
+        Named(app, "Scores: You 3, Lea%1 14, Player2 15, Player3 92. Tap the table to go on."),
+        nullptr);
 }
 
 TEST(AccessibleTable, IllegalCardPressChangesNothing) {

@@ -79,7 +79,8 @@ TEST_F(GeneratedDeck, DiscoveryReadsNamesFallsBackToAnySvgAndSortsByName) {
     Write(other + "/b-deck/index.desktop", Index("Name=Shadowed\nSVG=z.svg"));
     Write(other + "/b-deck/z.svg", GeneratedSvg());
 
-    const std::vector<DeckInfo> decks = FindCardDecks({root, other, dir_.filePath("none")});
+    const std::vector<DeckInfo> decks =
+        FindCardDecks({root, other, dir_.filePath("none")}, {"en-US", "en"});
     QStringList seen;
     for (const DeckInfo& deck : decks) seen << deck.id + ":" + deck.name;
     EXPECT_EQ(seen,
@@ -87,6 +88,23 @@ TEST_F(GeneratedDeck, DiscoveryReadsNamesFallsBackToAnySvgAndSortsByName) {
     ASSERT_EQ(decks.size(), 4u);
     EXPECT_EQ(decks[0].svgPath, QDir(root).absoluteFilePath("a-deck/other.svgz"));
     EXPECT_EQ(decks[3].svgPath, QDir(root).absoluteFilePath("b-deck/z.svg"));
+}
+
+TEST_F(GeneratedDeck, TheNameIsTheUsersLanguagesFirstThenThePlainOne) {
+    const QString root = dir_.filePath("decks");
+    Write(root + "/d/index.desktop",
+          Index("Name=Plain\nName[de]=Deutsch\nName[pt_BR]=Brasil\nName[fr]=\nSVG=d.svg"));
+    Write(root + "/d/d.svg", GeneratedSvg());
+    const auto nameIn = [&](const QStringList& languages) {
+        const std::vector<DeckInfo> decks = FindCardDecks({root}, languages);
+        return decks.size() == 1 ? decks[0].name : QString("(%1 decks)").arg(decks.size());
+    };
+    EXPECT_EQ(nameIn({"de-AT", "de"}), "Deutsch");
+    EXPECT_EQ(nameIn({"pt-BR"}), "Brasil");
+    EXPECT_EQ(nameIn({"pt-PT", "pt"}), "Plain");
+    EXPECT_EQ(nameIn({"es-ES", "de-DE"}), "Deutsch");  // the first language that has one
+    EXPECT_EQ(nameIn({"fr-FR"}), "Plain");             // an empty name is no name
+    EXPECT_EQ(nameIn({}), "Plain");
 }
 
 TEST(DefaultDeck, PrefersALegibleDeckElseTheFirst) {

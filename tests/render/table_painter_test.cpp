@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "game/game_state.h"
+#include "game/translate.h"
 #include "render/score_sheet.h"
 #include "tests/render/recording_surface.h"
 
@@ -258,6 +259,59 @@ TEST(ScoreSheet, InTheDialogKeepsTheSurfaceColoursAndNeverMoves) {
     EXPECT_THAT(Lines(surface, "rectangle "), ElementsAre("-9,99,218x102 #FFFFFF"));
     for (const std::string& text : Lines(surface, "text "))
         EXPECT_EQ(text.find("Tap To Continue"), std::string::npos);
+}
+
+// The words of the table in brackets, as a catalogue whose texts are longer than English.
+class BracketingCatalogue {
+  public:
+    BracketingCatalogue() {
+        SetTranslator([](std::string_view context, std::string_view source) {
+            if (context == "Status" || context == "Table" || context == "Cards")
+                return "[" + std::string(source) + "]";
+            return std::string(source);
+        });
+    }
+    ~BracketingCatalogue() { SetTranslator({}); }
+};
+
+// The text between the quotes of each recorded call that starts with `start`.
+std::vector<std::string> Quoted(const RecordingSurface& surface, std::string_view start) {
+    std::vector<std::string> texts;
+    for (const std::string& line : Lines(surface, start)) {
+        const std::size_t from = line.find('\''), to = line.rfind('\'');
+        if (from != std::string::npos && to > from)
+            texts.push_back(line.substr(from + 1, to - from - 1));
+    }
+    return texts;
+}
+
+TEST(TranslatedPaint, StatusWordsAndSheetWordsAreDrawnAsMeasuredInTheUsersLanguage) {
+    const BracketingCatalogue catalogue;
+    GameState state = MidHand();
+    state.statusText[LeftSeat] = "Hearts";  // the suit an eight named
+    state.statusText[TopSeat] = "12";       // a hand's score
+    state.showHandScore = true;
+    RecordingSurface window;
+    OnDraw(state, window);
+    const std::vector<std::string> drawn = Quoted(window, "off: text ");
+    EXPECT_THAT(drawn,
+                ::testing::IsSupersetOf({"[Your Move?]", "[Hearts]", "12", "[Skip]", "Lea", "Tom",
+                                         "Rik", "[Score]", "[You]", "[Tap To Continue]"}));
+    // The layout places what it measured: each text drawn was measured as drawn.
+    const std::vector<std::string> measured = Quoted(window, "off: measure ");
+    for (const std::string& text : drawn)
+        if (text.front() == '[') {
+            EXPECT_THAT(measured, ::testing::Contains(text));
+        }
+    // The wider bold "[You]" widens the sheet by its two brackets (134 pixels in English).
+    EXPECT_THAT(Lines(window, "off: rectangle "), ElementsAre("46,83,148x102 #FFFFFF"));
+
+    RecordingSurface won;
+    OnDraw(WonGame({120, 30, 0, 99}), won);
+    EXPECT_THAT(won.Calls(),
+                ::testing::IsSupersetOf({"measure '[Winner]'",
+                                         "text 92,50 '[Winner]' #640000 on #FFFFFF bold",
+                                         "measure '[You]'"}));
 }
 
 }  // namespace
