@@ -2,6 +2,321 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>1 card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <extracomment>A seat, its cards and its status word: &quot;You: 5 cards, Your Move?&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A seat and its score in the list of scores: &quot;Player1 42&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scores: %1. Tap the table to go on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Game over. Tap the table for a new game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winner: %1. Tap the table for a new game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mervane. Choose New Game to deal.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw pile, 1 card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw pile, %1 cards</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top card: %1; follow %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>playable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Card table</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Cards</name>
+    <message>
+        <source>a Spade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Heart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Diamond</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Club</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an Ace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a %1</source>
+        <extracomment>One card of a rank, as the refused line asks for it: &quot;a 5&quot;, &quot;a King&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Jack</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>King</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spades</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hearts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Diamonds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clubs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <extracomment>A card: its rank and its suit, &quot;9 of Hearts&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Dead Round, press Ok to start new hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are you sure you want to quit current game?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MoveLog</name>
+    <message>
+        <source>You deal; the starter is the %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 deals; the starter is the %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You play the %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plays the %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You play the %1 and name %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plays the %2 and names %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You draw a card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 draws a card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You draw nothing (Draw Two): the pack is used up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 draws nothing (Draw Two): the pack is used up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You draw 1 card (Draw Two)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 draws 1 card (Draw Two)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You draw %1 cards (Draw Two)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 draws %2 cards (Draw Two)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play now goes counter-clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Play now goes clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 passes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You win the hand and score %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins the hand and scores %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dead round: nobody scores</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You win the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wins the game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight, or draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 does not follow %2 or match the %3; play %4 or an eight, or draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 does not follow %2 or match the %3; play %4 or an eight</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Status</name>
+    <message>
+        <source>You</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thinking...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw One</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Move?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Suit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dealing...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw Two</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Table</name>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tap To Continue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Winner</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>mervane::CAboutDlg</name>
     <message>
         <source>About Mervane</source>
@@ -206,6 +521,10 @@
     </message>
     <message>
         <source>Classic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Animations</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
