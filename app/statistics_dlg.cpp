@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -21,12 +22,14 @@ struct Row {
     QString (*value)(const RuleSetStatistics&, int seat);
 };
 
+// Figures in the user's own number format ("54,0" in German).
 QString Count(std::int64_t value) {
-    return QString::number(value);
+    return QLocale().toString(static_cast<qlonglong>(value));
 }
 
 QString Percent(double rate) {
-    return QStringLiteral("%1 %").arg(std::lround(rate * 100));
+    return QStringLiteral("%1 %").arg(
+        QLocale().toString(static_cast<qlonglong>(std::lround(rate * 100))));
 }
 
 }  // namespace
@@ -70,7 +73,7 @@ void CStatisticsDlg::Fill() {
          }},
         {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Average final score"),
          [](const RuleSetStatistics& s, int) {
-             return s.finished ? QString::number(s.AverageScore(), 'f', 1) : QStringLiteral("-");
+             return s.finished ? QLocale().toString(s.AverageScore(), 'f', 1) : QStringLiteral("-");
          }},
         {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Longest winning streak"),
          [](const RuleSetStatistics& s, int) { return Count(s.longestStreak); }},

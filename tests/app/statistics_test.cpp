@@ -174,5 +174,23 @@ TEST_F(StatisticsAppTest, TheDialogShowsTheCountsAndResetAsksFirst) {
     EXPECT_EQ(file.Load(), Statistics{}) << "the file is cleared too";
 }
 
+TEST_F(StatisticsAppTest, TheDialogWritesFiguresInTheUsersNumberFormat) {
+    Start();
+    const QString file = StatisticsStore::BesideWindowState(Frame().WindowState().FilePath());
+    Frame().close();
+    Statistics statistics;
+    statistics.ruleSets[0].played = 1234;
+    statistics.ruleSets[0].finished = 3;
+    statistics.ruleSets[0].totalScore = 1637;
+    ASSERT_TRUE(StatisticsStore(file).Save(statistics));
+    Start();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    CStatisticsDlg dialog(Frame().Statistics(), Frame().Messages(), {"Ann", "Bo", "Cy"}, &Frame());
+    QLocale::setDefault(before);
+    EXPECT_EQ(dialog.Table()->item(0, 0)->text(), QStringLiteral("1.234"));
+    EXPECT_TRUE(dialog.Table()->findItems(QStringLiteral("545,7"), Qt::MatchExactly).size() == 1);
+}
+
 }  // namespace
 }  // namespace mervane
