@@ -5,330 +5,330 @@
     <name>Accessible</name>
     <message>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Karte</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Karten</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>A seat, its cards and its status word: &quot;You: 5 cards, Your Move?&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A seat and its score in the list of scores: &quot;Player1 42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Scores: %1. Tap the table to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand: %1. Klicken Sie auf den Tisch, um fortzufahren.</translation>
     </message>
     <message>
         <source>Game over. Tap the table for a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei. Klicken Sie auf den Tisch für ein neues Spiel.</translation>
     </message>
     <message>
         <source>Winner: %1. Tap the table for a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieger: %1. Klicken Sie auf den Tisch für ein neues Spiel.</translation>
     </message>
     <message>
         <source>Mervane. Choose New Game to deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane. Wählen Sie „Neues Spiel“, um zu geben.</translation>
     </message>
     <message>
         <source>Draw pile, 1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachziehstapel, 1 Karte</translation>
     </message>
     <message>
         <source>Draw pile, %1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachziehstapel, %1 Karten</translation>
     </message>
     <message>
         <source>Top card: %1; follow %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oberste Karte: %1; %2 bedienen</translation>
     </message>
     <message>
         <source>playable</source>
-        <translation type="unfinished"></translation>
+        <translation>spielbar</translation>
     </message>
     <message>
         <source>Card table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kartentisch</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>a Spade</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Pik</translation>
     </message>
     <message>
         <source>a Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Herz</translation>
     </message>
     <message>
         <source>a Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Karo</translation>
     </message>
     <message>
         <source>a Club</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Kreuz</translation>
     </message>
     <message>
         <source>an Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Ass</translation>
     </message>
     <message>
         <source>a %1</source>
         <extracomment>One card of a rank, as the refused line asks for it: &quot;a 5&quot;, &quot;a King&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>eine Karte vom Wert %1</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ass</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Bube</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>König</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pik</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Herz</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuz</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card: its rank and its suit, &quot;9 of Hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2-%1</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Dead Round, press Ok to start new hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tote Runde. Klicken Sie auf OK, um neu zu geben.</translation>
     </message>
     <message>
         <source>Are you sure you want to quit current game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das laufende Spiel wirklich beenden?</translation>
     </message>
 </context>
 <context>
     <name>MoveLog</name>
     <message>
         <source>You deal; the starter is the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie geben; die Startkarte ist %1</translation>
     </message>
     <message>
         <source>%1 deals; the starter is the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gibt; die Startkarte ist %2</translation>
     </message>
     <message>
         <source>You play the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie spielen %1</translation>
     </message>
     <message>
         <source>%1 plays the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 spielt %2</translation>
     </message>
     <message>
         <source>You play the %1 and name %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie spielen %1 und wählen %2</translation>
     </message>
     <message>
         <source>%1 plays the %2 and names %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 spielt %2 und wählt %3</translation>
     </message>
     <message>
         <source>You draw a card</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ziehen eine Karte</translation>
     </message>
     <message>
         <source>%1 draws a card</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zieht eine Karte</translation>
     </message>
     <message>
         <source>You draw nothing (Draw Two): the pack is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ziehen nichts (Zieh zwei): der Stapel ist aufgebraucht</translation>
     </message>
     <message>
         <source>%1 draws nothing (Draw Two): the pack is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zieht nichts (Zieh zwei): der Stapel ist aufgebraucht</translation>
     </message>
     <message>
         <source>You draw 1 card (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ziehen 1 Karte (Zieh zwei)</translation>
     </message>
     <message>
         <source>%1 draws 1 card (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zieht 1 Karte (Zieh zwei)</translation>
     </message>
     <message>
         <source>You draw %1 cards (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie ziehen %1 Karten (Zieh zwei)</translation>
     </message>
     <message>
         <source>%1 draws %2 cards (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 zieht %2 Karten (Zieh zwei)</translation>
     </message>
     <message>
         <source>You are skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie setzen aus</translation>
     </message>
     <message>
         <source>%1 is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 setzt aus</translation>
     </message>
     <message>
         <source>Play now goes counter-clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird jetzt gegen den Uhrzeigersinn gespielt</translation>
     </message>
     <message>
         <source>Play now goes clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wird jetzt im Uhrzeigersinn gespielt</translation>
     </message>
     <message>
         <source>You pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie passen</translation>
     </message>
     <message>
         <source>%1 passes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt</translation>
     </message>
     <message>
         <source>You win the hand and score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gewinnen die Runde und erhalten %1 Punkte</translation>
     </message>
     <message>
         <source>%1 wins the hand and scores %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewinnt die Runde und erhält %2 Punkte</translation>
     </message>
     <message>
         <source>Dead round: nobody scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Tote Runde: niemand erhält Punkte</translation>
     </message>
     <message>
         <source>You win the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie gewinnen das Spiel</translation>
     </message>
     <message>
         <source>%1 wins the game</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gewinnt das Spiel</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight, or draw</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt weder zur Farbe %2 noch zum Wert %3; spielen Sie %4, %5 oder eine Acht, oder ziehen Sie eine Karte</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt weder zur Farbe %2 noch zum Wert %3; spielen Sie %4, %5 oder eine Acht</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4 or an eight, or draw</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt weder zur Farbe %2 noch zum Wert %3; spielen Sie %4 oder eine Acht, oder ziehen Sie eine Karte</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4 or an eight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passt weder zur Farbe %2 noch zum Wert %3; spielen Sie %4 oder eine Acht</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie</translation>
     </message>
     <message>
         <source>Thinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Denkt...</translation>
     </message>
     <message>
         <source>Draw One</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieht eine</translation>
     </message>
     <message>
         <source>Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe</translation>
     </message>
     <message>
         <source>Your Move?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Zug?</translation>
     </message>
     <message>
         <source>Choose Suit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbwahl?</translation>
     </message>
     <message>
         <source>Dealing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt...</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Umkehr</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Aussetzen</translation>
     </message>
     <message>
         <source>Draw Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Zieh zwei</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand</translation>
     </message>
     <message>
         <source>Tap To Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter mit Klick</translation>
     </message>
     <message>
         <source>Winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieger</translation>
     </message>
 </context>
 <context>
     <name>mervane::CAboutDlg</name>
     <message>
         <source>About Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Mervane</translation>
     </message>
     <message>
         <source>Mervane Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane Version 1.0</translation>
     </message>
     <message>
         <source>A card game by Ostrale</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kartenspiel von Ostrale</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -339,19 +339,19 @@
     <name>mervane::CColorDlg</name>
     <message>
         <source>&amp;Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rot:</translation>
     </message>
     <message>
         <source>&amp;Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grün:</translation>
     </message>
     <message>
         <source>&amp;Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Blau:</translation>
     </message>
     <message>
         <source>Edit RGB Color</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB-Farbe bearbeiten</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -366,55 +366,55 @@
     <name>mervane::CGameSetupDlg</name>
     <message>
         <source>&amp;Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Links:</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;ben:</translation>
     </message>
     <message>
         <source>&amp;Right:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechts:</translation>
     </message>
     <message>
         <source>Left Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des linken Spielers ist zu lang (höchstens 10 Zeichen).</translation>
     </message>
     <message>
         <source>Top Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des oberen Spielers ist zu lang (höchstens 10 Zeichen).</translation>
     </message>
     <message>
         <source>Right Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name des rechten Spielers ist zu lang (höchstens 10 Zeichen).</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieleinstellungen</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>&amp;Play to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spielen bis:</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
     <message>
         <source>Computer&apos;s Play &amp;Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieltempo des &amp;Computers:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -426,54 +426,54 @@
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
     </message>
 </context>
 <context>
     <name>mervane::CMainFrame</name>
     <message>
         <source>&amp;Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mervane</translation>
     </message>
     <message>
         <source>&amp;Game Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spieleinstellungen</translation>
     </message>
     <message>
         <source>&amp;Table Setup </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tischeinstellungen</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;Show Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Punktestand anzeigen</translation>
     </message>
     <message>
         <source>&amp;About Mervane...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Mervane...</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Command Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeugleiste</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -481,23 +481,23 @@
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;lassisch</translation>
     </message>
     <message>
         <source>&amp;Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scharf</translation>
     </message>
     <message>
         <source>Card &amp;Faces</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten&amp;bilder</translation>
     </message>
     <message>
         <source>Move &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zugprotokoll</translation>
     </message>
     <message>
         <source>Show &amp;Playable Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;pielbare Karten zeigen</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
@@ -509,7 +509,7 @@
     </message>
     <message>
         <source>&amp;Default Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Stan&amp;dardgröße</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
@@ -517,33 +517,33 @@
     </message>
     <message>
         <source>S&amp;tatistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tatistik...</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassisch</translation>
     </message>
     <message>
         <source>&amp;Animations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animationen</translation>
     </message>
 </context>
 <context>
     <name>mervane::CMervaneView</name>
     <message>
         <source>&quot;Play To&quot; points changed, Quit Current Game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Punkte für „Spielen bis“ wurden geändert. Laufendes Spiel beenden?</translation>
     </message>
     <message>
         <source>Points change not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung der Punkte wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>mervane::CScoreDlg</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -555,23 +555,24 @@
     <message>
         <source>%1
 %2 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 Karten</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Erweitert</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurücksetzen...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -579,62 +580,62 @@
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Spiele</translation>
     </message>
     <message>
         <source>Games won by you</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Ihnen gewonnene Spiele</translation>
     </message>
     <message>
         <source>Win rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinnquote</translation>
     </message>
     <message>
         <source>Best final score</source>
-        <translation type="unfinished"></translation>
+        <translation>Bester Endstand</translation>
     </message>
     <message>
         <source>Average final score</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnittlicher Endstand</translation>
     </message>
     <message>
         <source>Longest winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Siegesserie</translation>
     </message>
     <message>
         <source>Games won by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Von %1 gewonnene Spiele</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gesamte Statistik zurücksetzen?</translation>
     </message>
 </context>
 <context>
     <name>mervane::CTableSetupDlg</name>
     <message>
         <source>Table Co&amp;lor</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch&amp;farbe</translation>
     </message>
     <message>
         <source>&amp;Training Mode(show all Cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trainingsmodus (alle Karten zeigen)</translation>
     </message>
     <message>
         <source>&amp;Advanced Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Erweiterte Regeln</translation>
     </message>
     <message>
         <source>Deal &amp;Seven Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sieben Karten geben</translation>
     </message>
     <message>
         <source>Setup Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischeinstellungen</translation>
     </message>
     <message>
         <source>Card &amp;Back:</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten&amp;rücken:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -646,58 +647,58 @@
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Lila</translation>
     </message>
     <message>
         <source>Smiley</source>
-        <translation type="unfinished"></translation>
+        <translation>Smiley</translation>
     </message>
     <message>
         <source>Dirty Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>Schmutziggelb</translation>
     </message>
     <message>
         <source>Red Pinstripes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rote Nadelstreifen</translation>
     </message>
     <message>
         <source>Blue Pinstripes</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaue Nadelstreifen</translation>
     </message>
     <message>
         <source>Skull</source>
-        <translation type="unfinished"></translation>
+        <translation>Totenkopf</translation>
     </message>
     <message>
         <source>Blue Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Blauer Stern</translation>
     </message>
     <message>
         <source>Purple Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Lila Stern</translation>
     </message>
     <message>
         <source>Metal Rivet</source>
-        <translation type="unfinished"></translation>
+        <translation>Metallniete</translation>
     </message>
     <message>
         <source>Wild</source>
-        <translation type="unfinished"></translation>
+        <translation>Wild</translation>
     </message>
 </context>
 <context>
     <name>mervane::HelpWindow</name>
     <message>
         <source>Mervane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane-Hilfe</translation>
     </message>
 </context>
 <context>
@@ -719,7 +720,7 @@
     <name>mervane::MoveLogPanel</name>
     <message>
         <source>Move Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugprotokoll</translation>
     </message>
 </context>
 <context>
@@ -729,7 +730,10 @@
 %1
 
 The changes hold until Mervane is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen konnten nicht gespeichert werden in
+%1
+
+Die Änderungen gelten, bis Mervane beendet wird.</translation>
     </message>
 </context>
 </TS>
