@@ -7,6 +7,9 @@
 // or, in both looks, the window alone (no X server needed) with the move log, the
 // playable cards, play reversed and a card stopped half way:
 //   app_screens OUTDIR follow
+// or, in one language (de, fr, es), the window alone in both looks with the move log,
+// a hand over, Game Setup, Table Setup and the help window:
+//   app_screens OUTDIR lang LL
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -20,12 +23,14 @@
 #include "app/about_dlg.h"
 #include "app/color_dlg.h"
 #include "app/game_setup_dlg.h"
+#include "app/help_window.h"
 #include "app/mervane_app.h"
 #include "app/message_box.h"
 #include "app/play_to_field.h"
 #include "app/score_dlg.h"
 #include "app/statistics_dlg.h"
 #include "app/table_setup_dlg.h"
+#include "app/translations.h"
 #include "app_test_support.h"
 #include "tests/game/game_test_access.h"
 
@@ -173,6 +178,56 @@ void RunFollow(TableLook look, const QString& name) {
     WindowShot(app, name + "-4-slide");
 }
 
+// A widget alone, as it paints itself.
+void WidgetShot(QWidget& widget, const QString& name) {
+    QTest::qWait(100);
+    const QString path = outDir + "/" + name + ".png";
+    const bool saved = widget.grab().save(path);
+    std::printf("%s %s\n", saved ? "shot" : "FAILED", qPrintable(path));
+}
+
+// The screens whose texts a translation lengthens, with the language installed before
+// any window is built, as the program does.
+bool RunLanguage(const QString& code) {
+    if (InstallTranslations(QStringList{code}) != code) {
+        std::printf("FAILED no catalogue for %s\n", qPrintable(code));
+        return false;
+    }
+    for (const TableLook look : {TableLook::Sharp, TableLook::Classic}) {
+        const QString name = code + (look == TableLook::Sharp ? "-Sharp" : "-Classic");
+        testing::AppFixture app;
+        app.startLook = look;
+        app.Start();
+        // The Classic look at 1x, where the labels are closest.
+        app.Frame().SetZoom(look == TableLook::Sharp ? 2 : 1);
+        app.Frame().ShowLog(true);
+        GameSettings advanced = app.View().Game().Settings();
+        advanced.advancedRules = true;
+        app.View().Game().ApplySettings(advanced);
+        app.Trigger(ID_NEW_GAME_TOOLBAR);
+        for (int i = 0; i < 3; ++i) app.PlayHumanMove();
+        WidgetShot(app.Frame(), name + "-1-table");
+        app.PlayOutHand();
+        WidgetShot(app.Frame(), name + "-2-hand-over");
+        if (look == TableLook::Classic) continue;
+        testing::WhenShown<CGameSetupDlg>(app.Frame(), [&name](CGameSetupDlg& dialog) {
+            WidgetShot(dialog, name + "-3-game-setup");
+            dialog.reject();
+        });
+        app.Trigger(ID_GAME_SETUP);
+        testing::WhenShown<CTableSetupDlg>(app.Frame(), [&name](CTableSetupDlg& dialog) {
+            WidgetShot(dialog, name + "-4-table-setup");
+            dialog.reject();
+        });
+        app.Trigger(ID_TABLE_SETUP);
+        app.Trigger(ID_HELP_CONTENTS);
+        if (HelpWindow* help = app.Frame().Help().Window()) WidgetShot(*help, name + "-5-help");
+        app.Frame().Help().Close();
+    }
+    RemoveTranslations();
+    return true;
+}
+
 }  // namespace
 }  // namespace mervane
 
@@ -186,6 +241,8 @@ int main(int argc, char* argv[]) {
     } else if (args.value(2) == u"follow") {
         mervane::RunFollow(mervane::TableLook::Sharp, QStringLiteral("Sharp"));
         mervane::RunFollow(mervane::TableLook::Classic, QStringLiteral("Classic"));
+    } else if (args.value(2) == u"lang") {
+        return mervane::RunLanguage(args.value(3)) ? 0 : 1;
     } else {
         mervane::Run();
     }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSlider>
 #include <QTimer>
@@ -22,6 +23,7 @@
 #include "app/keyboard_play.h"
 #include "app/score_dlg.h"
 #include "app/table_setup_dlg.h"
+#include "app/translations.h"
 #include "app_test_support.h"
 #include "cards/rules.h"
 #include "game/texts.h"
@@ -420,7 +422,8 @@ void ExpectMnemonicsWithoutClashes(QWidget& dialog, const char* name) {
     }
 }
 
-TEST(DialogMnemonics, EveryControlHasAnAltLetterOfItsOwn) {
+// Each dialog the player can open, and the message boxes.
+void ExpectDialogMnemonicsWithoutClashes() {
     MessageBoxes messages;
     CGameSetupDlg setup(messages);
     ExpectMnemonicsWithoutClashes(setup, "Game Setup");
@@ -452,6 +455,49 @@ TEST(DialogMnemonics, EveryControlHasAnAltLetterOfItsOwn) {
         EXPECT_TRUE(seen);
     }
 }
+
+// Each menu of the menu bar, and the bar's own titles: no two entries share a letter.
+void ExpectMenuMnemonicsWithoutClashes(QMenuBar& bar) {
+    const auto check = [](const QList<QAction*>& actions, const QString& name, auto& self) -> void {
+        std::map<QChar, QString> taken;
+        for (QAction* action : actions) {
+            if (action->isSeparator() || !action->isVisible()) continue;
+            // An entry without a letter is still reached with the arrows.
+            const QChar letter = MnemonicOf(action->text());
+            if (!letter.isNull()) {
+                const auto [at, fresh] = taken.emplace(letter, action->text());
+                EXPECT_TRUE(fresh) << name.toStdString() << ": '" << action->text().toStdString()
+                                   << "' and '" << at->second.toStdString() << "'";
+            }
+            if (action->menu()) self(action->menu()->actions(), action->text(), self);
+        }
+    };
+    check(bar.actions(), QStringLiteral("menu bar"), check);
+}
+
+TEST(DialogMnemonics, EveryControlHasAnAltLetterOfItsOwn) {
+    ExpectDialogMnemonicsWithoutClashes();
+}
+
+// The translated texts choose their own letters; each language is checked alone.
+class TranslatedMnemonics : public ::testing::TestWithParam<const char*> {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(InstallTranslations(QStringList{QString::fromLatin1(GetParam())}),
+                  QString::fromLatin1(GetParam()));
+    }
+    void TearDown() override { RemoveTranslations(); }
+};
+
+TEST_P(TranslatedMnemonics, EachDialogAndMenuGivesEveryEntryALetterOfItsOwn) {
+    ExpectDialogMnemonicsWithoutClashes();
+    AppFixture app;
+    ExpectMenuMnemonicsWithoutClashes(*app.Start().menuBar());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachLanguage, TranslatedMnemonics,
+                         ::testing::Values("en", "de", "fr", "es"),
+                         [](const auto& info) { return std::string(info.param); });
 
 // Samples the shake's offsets until it ends; false when it never does.
 bool FollowShake(const CMervaneView& view, std::set<int>& offsets) {
