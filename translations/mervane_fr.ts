@@ -390,7 +390,7 @@
     </message>
     <message>
         <source>Setup</source>
-        <translation>Paramètres de la partie</translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Players</source>
