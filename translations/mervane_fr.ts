@@ -5,330 +5,330 @@
     <name>Accessible</name>
     <message>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carte</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartes</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>A seat, its cards and its status word: &quot;You: 5 cards, Your Move?&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A seat and its score in the list of scores: &quot;Player1 42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Scores: %1. Tap the table to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores : %1. Touchez la table pour continuer.</translation>
     </message>
     <message>
         <source>Game over. Tap the table for a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie terminée. Touchez la table pour une nouvelle partie.</translation>
     </message>
     <message>
         <source>Winner: %1. Tap the table for a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagnant : %1. Touchez la table pour une nouvelle partie.</translation>
     </message>
     <message>
         <source>Mervane. Choose New Game to deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane. Choisissez Nouvelle partie pour distribuer.</translation>
     </message>
     <message>
         <source>Draw pile, 1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioche, 1 carte</translation>
     </message>
     <message>
         <source>Draw pile, %1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioche, %1 cartes</translation>
     </message>
     <message>
         <source>Top card: %1; follow %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte du dessus : %1 ; couleur demandée : %2</translation>
     </message>
     <message>
         <source>playable</source>
-        <translation type="unfinished"></translation>
+        <translation>jouable</translation>
     </message>
     <message>
         <source>Card table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table de jeu</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>a Spade</source>
-        <translation type="unfinished"></translation>
+        <translation>Pique</translation>
     </message>
     <message>
         <source>a Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <source>a Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Carreau</translation>
     </message>
     <message>
         <source>a Club</source>
-        <translation type="unfinished"></translation>
+        <translation>Trèfle</translation>
     </message>
     <message>
         <source>an Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>a %1</source>
         <extracomment>One card of a rank, as the refused line asks for it: &quot;a 5&quot;, &quot;a King&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Valet</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Roi</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Pique</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Cœur</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Carreau</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Trèfle</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card: its rank and its suit, &quot;9 of Hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Dead Round, press Ok to start new hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne morte, appuyez sur OK pour une nouvelle donne.</translation>
     </message>
     <message>
         <source>Are you sure you want to quit current game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment abandonner la partie en cours ?</translation>
     </message>
 </context>
 <context>
     <name>MoveLog</name>
     <message>
         <source>You deal; the starter is the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous distribuez ; carte retournée : %1</translation>
     </message>
     <message>
         <source>%1 deals; the starter is the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 distribue ; carte retournée : %2</translation>
     </message>
     <message>
         <source>You play the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous jouez : %1</translation>
     </message>
     <message>
         <source>%1 plays the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 joue : %2</translation>
     </message>
     <message>
         <source>You play the %1 and name %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous jouez le %1 et annoncez %2</translation>
     </message>
     <message>
         <source>%1 plays the %2 and names %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 joue le %2 et annonce %3</translation>
     </message>
     <message>
         <source>You draw a card</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous piochez une carte</translation>
     </message>
     <message>
         <source>%1 draws a card</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pioche une carte</translation>
     </message>
     <message>
         <source>You draw nothing (Draw Two): the pack is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne piochez rien (Pioche 2) : la pioche est vide</translation>
     </message>
     <message>
         <source>%1 draws nothing (Draw Two): the pack is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne pioche rien (Pioche 2) : la pioche est vide</translation>
     </message>
     <message>
         <source>You draw 1 card (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous piochez 1 carte (Pioche 2)</translation>
     </message>
     <message>
         <source>%1 draws 1 card (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pioche 1 carte (Pioche 2)</translation>
     </message>
     <message>
         <source>You draw %1 cards (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous piochez %1 cartes (Pioche 2)</translation>
     </message>
     <message>
         <source>%1 draws %2 cards (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pioche %2 cartes (Pioche 2)</translation>
     </message>
     <message>
         <source>You are skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre tour est sauté</translation>
     </message>
     <message>
         <source>%1 is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tour de %1 est sauté</translation>
     </message>
     <message>
         <source>Play now goes counter-clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu tourne maintenant dans le sens inverse des aiguilles d&apos;une montre</translation>
     </message>
     <message>
         <source>Play now goes clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu tourne maintenant dans le sens des aiguilles d&apos;une montre</translation>
     </message>
     <message>
         <source>You pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous passez</translation>
     </message>
     <message>
         <source>%1 passes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 passe</translation>
     </message>
     <message>
         <source>You win the hand and score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous gagnez la donne et marquez %1</translation>
     </message>
     <message>
         <source>%1 wins the hand and scores %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagne la donne et marque %2</translation>
     </message>
     <message>
         <source>Dead round: nobody scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne morte : personne ne marque</translation>
     </message>
     <message>
         <source>You win the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous gagnez la partie</translation>
     </message>
     <message>
         <source>%1 wins the game</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gagne la partie</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight, or draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte refusée : %1 (ni %2 ni %3) ; jouez %4, %5 ou 8, ou piochez</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte refusée : %1 (ni %2 ni %3) ; jouez %4, %5 ou 8</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4 or an eight, or draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte refusée : %1 (ni %2 ni %3) ; jouez %4 ou 8, ou piochez</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4 or an eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte refusée : %1 (ni %2 ni %3) ; jouez %4 ou 8</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous</translation>
     </message>
     <message>
         <source>Thinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Réflexion...</translation>
     </message>
     <message>
         <source>Draw One</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioche</translation>
     </message>
     <message>
         <source>Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe</translation>
     </message>
     <message>
         <source>Your Move?</source>
-        <translation type="unfinished"></translation>
+        <translation>À vous ?</translation>
     </message>
     <message>
         <source>Choose Suit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur ?</translation>
     </message>
     <message>
         <source>Dealing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Donne...</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Inversion</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Saute</translation>
     </message>
     <message>
         <source>Draw Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Pioche 2</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Tap To Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour continuer</translation>
     </message>
     <message>
         <source>Winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagnant</translation>
     </message>
 </context>
 <context>
     <name>mervane::CAboutDlg</name>
     <message>
         <source>About Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Mervane</translation>
     </message>
     <message>
         <source>Mervane Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane version 1.0</translation>
     </message>
     <message>
         <source>A card game by Ostrale</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu de cartes d&apos;Ostrale</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -339,19 +339,19 @@
     <name>mervane::CColorDlg</name>
     <message>
         <source>&amp;Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rouge :</translation>
     </message>
     <message>
         <source>&amp;Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vert :</translation>
     </message>
     <message>
         <source>&amp;Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bleu :</translation>
     </message>
     <message>
         <source>Edit RGB Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la couleur RVB</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -366,55 +366,55 @@
     <name>mervane::CGameSetupDlg</name>
     <message>
         <source>&amp;Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gauche :</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;En face :</translation>
     </message>
     <message>
         <source>&amp;Right:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Droite :</translation>
     </message>
     <message>
         <source>Left Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur de gauche trop long (10 caractères au plus).</translation>
     </message>
     <message>
         <source>Top Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur d&apos;en face trop long (10 caractères au plus).</translation>
     </message>
     <message>
         <source>Right Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du joueur de droite trop long (10 caractères au plus).</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>&amp;Play to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jouer jusqu&apos;à :</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lente</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Computer&apos;s Play &amp;Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse de jeu de l&apos;ordinateur :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -426,54 +426,54 @@
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
     </message>
 </context>
 <context>
     <name>mervane::CMainFrame</name>
     <message>
         <source>&amp;Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mervane</translation>
     </message>
     <message>
         <source>&amp;Game Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de la &amp;partie</translation>
     </message>
     <message>
         <source>&amp;Table Setup </source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de la &amp;table </translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;Show Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le &amp;score</translation>
     </message>
     <message>
         <source>&amp;About Mervane...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de &amp;Mervane...</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Command Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d&apos;outils</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -481,35 +481,35 @@
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Classique</translation>
     </message>
     <message>
         <source>&amp;Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Net</translation>
     </message>
     <message>
         <source>Card &amp;Faces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Faces des cartes</translation>
     </message>
     <message>
         <source>Move &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Journal des coups</translation>
     </message>
     <message>
         <source>Show &amp;Playable Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Montrer les cartes jouables</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>&amp;Default Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille par défaut</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
@@ -517,33 +517,33 @@
     </message>
     <message>
         <source>S&amp;tatistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Statistiques...</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <source>&amp;Animations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animations</translation>
     </message>
 </context>
 <context>
     <name>mervane::CMervaneView</name>
     <message>
         <source>&quot;Play To&quot; points changed, Quit Current Game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les points de « Jouer jusqu&apos;à » ont changé. Abandonner la partie en cours ?</translation>
     </message>
     <message>
         <source>Points change not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Changement de points non enregistré.</translation>
     </message>
 </context>
 <context>
     <name>mervane::CScoreDlg</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -555,23 +555,24 @@
     <message>
         <source>%1
 %2 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 cartes</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancé</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -579,62 +580,62 @@
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées</translation>
     </message>
     <message>
         <source>Games won by you</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties gagnées par vous</translation>
     </message>
     <message>
         <source>Win rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de victoire</translation>
     </message>
     <message>
         <source>Best final score</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur score final</translation>
     </message>
     <message>
         <source>Average final score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score final moyen</translation>
     </message>
     <message>
         <source>Longest winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus longue série de victoires</translation>
     </message>
     <message>
         <source>Games won by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties gagnées par %1</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser toutes les statistiques ?</translation>
     </message>
 </context>
 <context>
     <name>mervane::CTableSetupDlg</name>
     <message>
         <source>Table Co&amp;lor</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur de la table</translation>
     </message>
     <message>
         <source>&amp;Training Mode(show all Cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode &amp;entraînement (toutes les cartes visibles)</translation>
     </message>
     <message>
         <source>&amp;Advanced Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Règles avancées</translation>
     </message>
     <message>
         <source>Deal &amp;Seven Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Distribuer &amp;sept cartes</translation>
     </message>
     <message>
         <source>Setup Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres de la table</translation>
     </message>
     <message>
         <source>Card &amp;Back:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dos des cartes :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -646,58 +647,58 @@
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Smiley</source>
-        <translation type="unfinished"></translation>
+        <translation>Smiley</translation>
     </message>
     <message>
         <source>Dirty Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune sale </translation>
     </message>
     <message>
         <source>Red Pinstripes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayures rouges</translation>
     </message>
     <message>
         <source>Blue Pinstripes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayures bleues</translation>
     </message>
     <message>
         <source>Skull</source>
-        <translation type="unfinished"></translation>
+        <translation>Tête de mort</translation>
     </message>
     <message>
         <source>Blue Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile bleue</translation>
     </message>
     <message>
         <source>Purple Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile violette</translation>
     </message>
     <message>
         <source>Metal Rivet</source>
-        <translation type="unfinished"></translation>
+        <translation>Rivets métalliques</translation>
     </message>
     <message>
         <source>Wild</source>
-        <translation type="unfinished"></translation>
+        <translation>Fantaisie</translation>
     </message>
 </context>
 <context>
     <name>mervane::HelpWindow</name>
     <message>
         <source>Mervane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Mervane</translation>
     </message>
 </context>
 <context>
@@ -719,7 +720,7 @@
     <name>mervane::MoveLogPanel</name>
     <message>
         <source>Move Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal des coups</translation>
     </message>
 </context>
 <context>
@@ -729,7 +730,10 @@
 %1
 
 The changes hold until Mervane is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans
+%1
+
+Les modifications restent valables jusqu&apos;à la fermeture de Mervane.</translation>
     </message>
 </context>
 </TS>
