@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>Skip</source>
-        <translation>Aussetzen</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Draw Two</source>

@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Thinking...</source>
-        <translation>Réflexion...</translation>
+        <translation>Pense...</translation>
     </message>
     <message>
         <source>Draw One</source>
