@@ -5,330 +5,330 @@
     <name>Accessible</name>
     <message>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 carta</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cartas</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>A seat, its cards and its status word: &quot;You: 5 cards, Your Move?&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A seat and its score in the list of scores: &quot;Player1 42&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Scores: %1. Tap the table to go on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuaciones: %1. Toca la mesa para seguir.</translation>
     </message>
     <message>
         <source>Game over. Tap the table for a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la partida. Toca la mesa para jugar otra.</translation>
     </message>
     <message>
         <source>Winner: %1. Tap the table for a new game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganador: %1. Toca la mesa para jugar otra partida.</translation>
     </message>
     <message>
         <source>Mervane. Choose New Game to deal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane. Elige Nueva partida para repartir.</translation>
     </message>
     <message>
         <source>Draw pile, 1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo, 1 carta</translation>
     </message>
     <message>
         <source>Draw pile, %1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo, %1 cartas</translation>
     </message>
     <message>
         <source>Top card: %1; follow %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta superior: %1; palo a seguir: %2</translation>
     </message>
     <message>
         <source>playable</source>
-        <translation type="unfinished"></translation>
+        <translation>jugable</translation>
     </message>
     <message>
         <source>Card table</source>
-        <translation type="unfinished"></translation>
+        <translation>Mesa de juego</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>a Spade</source>
-        <translation type="unfinished"></translation>
+        <translation>una de Picas</translation>
     </message>
     <message>
         <source>a Heart</source>
-        <translation type="unfinished"></translation>
+        <translation>una de Corazones</translation>
     </message>
     <message>
         <source>a Diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>una de Diamantes</translation>
     </message>
     <message>
         <source>a Club</source>
-        <translation type="unfinished"></translation>
+        <translation>una de Tréboles</translation>
     </message>
     <message>
         <source>an Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>un As</translation>
     </message>
     <message>
         <source>a %1</source>
         <extracomment>One card of a rank, as the refused line asks for it: &quot;a 5&quot;, &quot;a King&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>cualquier %1</translation>
     </message>
     <message>
         <source>Ace</source>
-        <translation type="unfinished"></translation>
+        <translation>As</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Jota</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reina</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>Rey</translation>
     </message>
     <message>
         <source>Spades</source>
-        <translation type="unfinished"></translation>
+        <translation>Picas</translation>
     </message>
     <message>
         <source>Hearts</source>
-        <translation type="unfinished"></translation>
+        <translation>Corazones</translation>
     </message>
     <message>
         <source>Diamonds</source>
-        <translation type="unfinished"></translation>
+        <translation>Diamantes</translation>
     </message>
     <message>
         <source>Clubs</source>
-        <translation type="unfinished"></translation>
+        <translation>Tréboles</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>A card: its rank and its suit, &quot;9 of Hearts&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Dead Round, press Ok to start new hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda muerta: pulsa Aceptar para empezar una nueva mano.</translation>
     </message>
     <message>
         <source>Are you sure you want to quit current game?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que quieres abandonar la partida actual?</translation>
     </message>
 </context>
 <context>
     <name>MoveLog</name>
     <message>
         <source>You deal; the starter is the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartes; carta inicial: %1</translation>
     </message>
     <message>
         <source>%1 deals; the starter is the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 reparte; carta inicial: %2</translation>
     </message>
     <message>
         <source>You play the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juegas %1</translation>
     </message>
     <message>
         <source>%1 plays the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 juega %2</translation>
     </message>
     <message>
         <source>You play the %1 and name %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Juegas %1 y eliges %2</translation>
     </message>
     <message>
         <source>%1 plays the %2 and names %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 juega %2 y elige %3</translation>
     </message>
     <message>
         <source>You draw a card</source>
-        <translation type="unfinished"></translation>
+        <translation>Robas una carta</translation>
     </message>
     <message>
         <source>%1 draws a card</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 roba una carta</translation>
     </message>
     <message>
         <source>You draw nothing (Draw Two): the pack is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>No robas nada (Roba dos): el mazo se ha agotado</translation>
     </message>
     <message>
         <source>%1 draws nothing (Draw Two): the pack is used up</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no roba nada (Roba dos): el mazo se ha agotado</translation>
     </message>
     <message>
         <source>You draw 1 card (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>Robas 1 carta (Roba dos)</translation>
     </message>
     <message>
         <source>%1 draws 1 card (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 roba 1 carta (Roba dos)</translation>
     </message>
     <message>
         <source>You draw %1 cards (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>Robas %1 cartas (Roba dos)</translation>
     </message>
     <message>
         <source>%1 draws %2 cards (Draw Two)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 roba %2 cartas (Roba dos)</translation>
     </message>
     <message>
         <source>You are skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>Pierdes el turno</translation>
     </message>
     <message>
         <source>%1 is skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pierde el turno</translation>
     </message>
     <message>
         <source>Play now goes counter-clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora se juega en sentido antihorario</translation>
     </message>
     <message>
         <source>Play now goes clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora se juega en sentido horario</translation>
     </message>
     <message>
         <source>You pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasas</translation>
     </message>
     <message>
         <source>%1 passes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pasa</translation>
     </message>
     <message>
         <source>You win the hand and score %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganas la mano y sumas %1</translation>
     </message>
     <message>
         <source>%1 wins the hand and scores %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gana la mano y suma %2</translation>
     </message>
     <message>
         <source>Dead round: nobody scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronda muerta: nadie puntúa</translation>
     </message>
     <message>
         <source>You win the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganas la partida</translation>
     </message>
     <message>
         <source>%1 wins the game</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gana la partida</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight, or draw</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es de %2 ni es %3; juega %4, %5 o un ocho, o roba</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es de %2 ni es %3; juega %4, %5 o un ocho</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4 or an eight, or draw</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es de %2 ni es %3; juega %4 o un ocho, o roba</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4 or an eight</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es de %2 ni es %3; juega %4 o un ocho</translation>
     </message>
 </context>
 <context>
     <name>Status</name>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Tú</translation>
     </message>
     <message>
         <source>Thinking...</source>
-        <translation type="unfinished"></translation>
+        <translation>Pensando...</translation>
     </message>
     <message>
         <source>Draw One</source>
-        <translation type="unfinished"></translation>
+        <translation>Roba una</translation>
     </message>
     <message>
         <source>Pass</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso</translation>
     </message>
     <message>
         <source>Your Move?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Tu jugada?</translation>
     </message>
     <message>
         <source>Choose Suit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué palo?</translation>
     </message>
     <message>
         <source>Dealing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Reparte...</translation>
     </message>
     <message>
         <source>Reverse</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Salta</translation>
     </message>
     <message>
         <source>Draw Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Roba dos</translation>
     </message>
 </context>
 <context>
     <name>Table</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos</translation>
     </message>
     <message>
         <source>Tap To Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Toca para seguir</translation>
     </message>
     <message>
         <source>Winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganador</translation>
     </message>
 </context>
 <context>
     <name>mervane::CAboutDlg</name>
     <message>
         <source>About Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Mervane</translation>
     </message>
     <message>
         <source>Mervane Version 1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Mervane versión 1.0</translation>
     </message>
     <message>
         <source>A card game by Ostrale</source>
-        <translation type="unfinished"></translation>
+        <translation>Un juego de cartas de Ostrale</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -339,19 +339,19 @@
     <name>mervane::CColorDlg</name>
     <message>
         <source>&amp;Red:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rojo:</translation>
     </message>
     <message>
         <source>&amp;Green:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verde:</translation>
     </message>
     <message>
         <source>&amp;Blue:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;zul:</translation>
     </message>
     <message>
         <source>Edit RGB Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar color RGB</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -366,55 +366,55 @@
     <name>mervane::CGameSetupDlg</name>
     <message>
         <source>&amp;Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Izquierda:</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enfrente:</translation>
     </message>
     <message>
         <source>&amp;Right:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Derecha:</translation>
     </message>
     <message>
         <source>Left Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del jugador de la izquierda es demasiado largo (máximo 10 caracteres).</translation>
     </message>
     <message>
         <source>Top Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del jugador de enfrente es demasiado largo (máximo 10 caracteres).</translation>
     </message>
     <message>
         <source>Right Player&apos;s Name too Long(Max of 10 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del jugador de la derecha es demasiado largo (máximo 10 caracteres).</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar partida</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadores</translation>
     </message>
     <message>
         <source>&amp;Play to:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar hasta:</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lenta</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápida</translation>
     </message>
     <message>
         <source>Computer&apos;s Play &amp;Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad del ordenador:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -426,54 +426,54 @@
     </message>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce un número entero.</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce un número entero entre %1 y %2.</translation>
     </message>
 </context>
 <context>
     <name>mervane::CMainFrame</name>
     <message>
         <source>&amp;Mervane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mervane</translation>
     </message>
     <message>
         <source>&amp;Game Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar &amp;partida</translation>
     </message>
     <message>
         <source>&amp;Table Setup </source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar &amp;mesa</translation>
     </message>
     <message>
         <source>&amp;New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva partida</translation>
     </message>
     <message>
         <source>&amp;Show Score</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver puntuación</translation>
     </message>
     <message>
         <source>&amp;About Mervane...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Mervane...</translation>
     </message>
     <message>
         <source>Help...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Command Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de órdenes</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -481,35 +481,35 @@
     </message>
     <message>
         <source>&amp;Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clásico</translation>
     </message>
     <message>
         <source>&amp;Sharp</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nítido</translation>
     </message>
     <message>
         <source>Card &amp;Faces</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diseño de cartas</translation>
     </message>
     <message>
         <source>Move &amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de &amp;jugadas</translation>
     </message>
     <message>
         <source>Show &amp;Playable Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar cartas jugables</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampl&amp;iar</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>&amp;Default Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño predeterminado</translation>
     </message>
     <message>
         <source>F&amp;ull Screen</source>
@@ -517,33 +517,33 @@
     </message>
     <message>
         <source>S&amp;tatistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas...</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Clásico</translation>
     </message>
     <message>
         <source>&amp;Animations</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Animaciones</translation>
     </message>
 </context>
 <context>
     <name>mervane::CMervaneView</name>
     <message>
         <source>&quot;Play To&quot; points changed, Quit Current Game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Han cambiado los puntos de «Jugar hasta». ¿Abandonar la partida actual?</translation>
     </message>
     <message>
         <source>Points change not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha guardado el cambio de puntos.</translation>
     </message>
 </context>
 <context>
     <name>mervane::CScoreDlg</name>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -555,23 +555,24 @@
     <message>
         <source>%1
 %2 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2 cartas</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzadas</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas</translation>
     </message>
     <message>
         <source>&amp;Reset...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -579,62 +580,62 @@
     </message>
     <message>
         <source>Games played</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas jugadas</translation>
     </message>
     <message>
         <source>Games won by you</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas ganadas por ti</translation>
     </message>
     <message>
         <source>Win rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de victorias</translation>
     </message>
     <message>
         <source>Best final score</source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor puntuación final</translation>
     </message>
     <message>
         <source>Average final score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación final media</translation>
     </message>
     <message>
         <source>Longest winning streak</source>
-        <translation type="unfinished"></translation>
+        <translation>Racha de victorias más larga</translation>
     </message>
     <message>
         <source>Games won by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas ganadas por %1</translation>
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restablecer todas las estadísticas?</translation>
     </message>
 </context>
 <context>
     <name>mervane::CTableSetupDlg</name>
     <message>
         <source>Table Co&amp;lor</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de la &amp;mesa</translation>
     </message>
     <message>
         <source>&amp;Training Mode(show all Cards)</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de &amp;entrenamiento (ver todas las cartas)</translation>
     </message>
     <message>
         <source>&amp;Advanced Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Reglas a&amp;vanzadas</translation>
     </message>
     <message>
         <source>Deal &amp;Seven Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Repartir &amp;siete cartas</translation>
     </message>
     <message>
         <source>Setup Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar mesa</translation>
     </message>
     <message>
         <source>Card &amp;Back:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dorso de las cartas:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -646,58 +647,58 @@
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>Purple</source>
-        <translation type="unfinished"></translation>
+        <translation>Morado</translation>
     </message>
     <message>
         <source>Smiley</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonriente</translation>
     </message>
     <message>
         <source>Dirty Yellow </source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo sucio</translation>
     </message>
     <message>
         <source>Red Pinstripes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayas finas rojas</translation>
     </message>
     <message>
         <source>Blue Pinstripes</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayas finas azules</translation>
     </message>
     <message>
         <source>Skull</source>
-        <translation type="unfinished"></translation>
+        <translation>Calavera</translation>
     </message>
     <message>
         <source>Blue Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella azul</translation>
     </message>
     <message>
         <source>Purple Star</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrella morada</translation>
     </message>
     <message>
         <source>Metal Rivet</source>
-        <translation type="unfinished"></translation>
+        <translation>Remache metálico</translation>
     </message>
     <message>
         <source>Wild</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvaje</translation>
     </message>
 </context>
 <context>
     <name>mervane::HelpWindow</name>
     <message>
         <source>Mervane Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Mervane</translation>
     </message>
 </context>
 <context>
@@ -719,7 +720,7 @@
     <name>mervane::MoveLogPanel</name>
     <message>
         <source>Move Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro de jugadas</translation>
     </message>
 </context>
 <context>
@@ -729,7 +730,10 @@
 %1
 
 The changes hold until Mervane is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en
+%1
+
+Los cambios se mantienen hasta que cierres Mervane.</translation>
     </message>
 </context>
 </TS>
