@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>Thinking...</source>
-        <translation>Pensando...</translation>
+        <translation>Piensa...</translation>
     </message>
     <message>
         <source>Draw One</source>
