@@ -9,6 +9,7 @@
 #include "app/message_box.h"
 #include "app/qt_platform.h"
 #include "cards/rules.h"
+#include "tests/game/game_test_access.h"
 
 namespace mervane::testing {
 
@@ -59,6 +60,21 @@ void WaitWhileBusy(const CMervaneView& view) {
     waited.start();
     while (view.Busy() && waited.elapsed() < 30000)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void SetHumanToMove(CMervaneView& view, std::initializer_list<const char*> cards) {
+    GameState& state = GameTestAccess::State(view.Game());
+    state.hands[0].Clear();
+    for (const char* card : cards) state.hands[0].Add(ParseCard(card));
+    for (int seat = 1; seat < 4; ++seat) {
+        state.hands[seat].Clear();
+        for (const char* card : {"4C", "4D", "6C"}) state.hands[seat].Add(ParseCard(card));
+    }
+    state.topCard = ParseCard("9H");
+    state.currentSuit = Hearts;
+    state.choosingSuit = false;
+    view.Game().RefreshCardCounts();
+    view.update();
 }
 
 void AppFixture::Trigger(CommandId id) {

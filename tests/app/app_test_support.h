@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "app/main_frame.h"
@@ -72,6 +73,9 @@ class AppFixture {
 
 // Runs the event loop until the view's chain of turns is over.
 void WaitWhileBusy(const CMervaneView& view);
+
+// The human to move with `cards` on the 9 of Hearts; each computer seat holds three.
+void SetHumanToMove(CMervaneView& view, std::initializer_list<const char*> cards);
 
 // Runs `action` once a dialog of type T is shown (from inside its exec()).
 template <class T>

@@ -66,19 +66,8 @@ class MotionTest : public ::testing::Test, public AppFixture {
                          [this](bool landed) { ++(landed ? landed_ : cut_); });
     }
 
-    // The human to move with `cards` on the 9 of Hearts; each computer seat holds three.
     void Position(std::initializer_list<const char*> cards) {
-        GameState& state = GameTestAccess::State(View().Game());
-        state.hands[0].Clear();
-        for (const char* card : cards) state.hands[0].Add(ParseCard(card));
-        for (int seat = 1; seat < 4; ++seat) {
-            state.hands[seat].Clear();
-            for (const char* card : {"4C", "4D", "6C"}) state.hands[seat].Add(ParseCard(card));
-        }
-        state.topCard = ParseCard("9H");
-        state.currentSuit = Hearts;
-        state.choosingSuit = false;
-        View().Game().RefreshCardCounts();
+        testing::SetHumanToMove(View(), cards);
     }
 
     void Key(int key) {
