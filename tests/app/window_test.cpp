@@ -10,7 +10,9 @@
 #include <QSettings>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolBar>
+#include <memory>
 
 #include "app/help_window.h"
 #include "app/mervane_app.h"
@@ -24,6 +26,16 @@ namespace mervane {
 namespace {
 
 using testing::AppFixture;
+
+// Ends a hung exec() with 3 after `ms`. The timer dies with the test, so it can never
+// end an event loop of a later test in the same process.
+std::unique_ptr<QTimer> ExitAfter(int ms) {
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, [] { QCoreApplication::exit(3); });
+    timer->start(ms);
+    return timer;
+}
 
 struct CommandStates {
     bool toolbarNewGame;
@@ -384,7 +396,7 @@ TEST(ProgramTest, ClosingDuringASlowChainEndsPromptly) {
         sinceClose.start();
         frame->close();
     });
-    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(3); });  // a hung chain
+    const auto hungChain = ExitAfter(10000);
     const int result = QApplication::exec();
     EXPECT_EQ(result, 0);
     EXPECT_LT(sinceClose.elapsed(), 1000);
@@ -400,7 +412,7 @@ TEST(ProgramTest, ClosingInsideADialogEndsPromptly) {
     CMainFrame* frame = app.MainFrame();
     QTimer::singleShot(50, frame, [frame] { frame->Command(ID_TABLE_SETUP)->trigger(); });
     QTimer::singleShot(300, frame, [frame] { frame->Command(ID_APP_EXIT)->trigger(); });
-    QTimer::singleShot(10000, qApp, [] { QCoreApplication::exit(3); });
+    const auto hung = ExitAfter(10000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(QSettings(dir.filePath("mervane.ini"), QSettings::IniFormat)
                      .contains("Settings/TABLECOLOR"));
