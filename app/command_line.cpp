@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace mervane {
@@ -12,31 +13,41 @@ QString ProgramName(const QStringList& arguments) {
     return name.isEmpty() ? QStringLiteral("mervane") : name;
 }
 
-// Without a QCoreApplication the parser cannot know the program's name and writes a
-// placeholder in its usage line.
+// The parser's usage line names the program as it was started, or with a placeholder
+// when there is no QCoreApplication; either way it shows the program's plain name.
 QString HelpText(const QCommandLineParser& parser, const QString& program) {
     QString text = parser.helpText();
-    text.replace(QStringLiteral("<executable_name>"), program);
+    const QString started = QCoreApplication::instance() ? QCoreApplication::arguments().value(0)
+                                                         : QStringLiteral("<executable_name>");
+    const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started);
+    if (at >= 0) text.replace(at, started.size(), program);
     return text;
 }
 
+// In the user's language once a catalogue is installed; the parser's own texts
+// ("Usage:", "Unknown option") come from Qt's catalogue.
 QString UnexpectedArguments(const QStringList& positional) {
     if (positional.size() == 1)
-        return QStringLiteral("Unexpected argument '%1'.").arg(positional.constFirst());
-    return QStringLiteral("Unexpected arguments: %1.").arg(positional.join(QStringLiteral(", ")));
+        return QCoreApplication::translate("mervane::CommandLine", "Unexpected argument '%1'.")
+            .arg(positional.constFirst());
+    return QCoreApplication::translate("mervane::CommandLine", "Unexpected arguments: %1.")
+        .arg(positional.join(QStringLiteral(", ")));
 }
 
 }  // namespace
 
 CommandLineOutcome ParseCommandLine(const QStringList& arguments, const QString& version) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Mervane, a four-seat \"eights\" card game against the computer.\n"
-                       "Its settings are kept in ~/.config/Ostrale/mervane.ini."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help and exits."));
-    const QCommandLineOption showVersion({QStringLiteral("v"), QStringLiteral("version")},
-                                         QStringLiteral("Displays the version and exits."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "mervane::CommandLine",
+        "Mervane, a four-seat \"eights\" card game against the computer.\n"
+        "Its settings are kept in ~/.config/Ostrale/mervane.ini."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("mervane::CommandLine", "Displays this help and exits."));
+    const QCommandLineOption showVersion(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("mervane::CommandLine", "Displays the version and exits."));
     // "-platform" and the like read as one unknown word, not as eight unknown letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOption(help);

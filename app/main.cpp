@@ -1,13 +1,29 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <iostream>
 
 #include "app/command_line.h"
 #include "app/mervane_app.h"
+#include "app/translations.h"
+
+namespace {
+
+// Before QApplication: --help and --version must answer without a display. A core
+// application needs none, and lets the answer speak the user's language; it is gone
+// again before the window system's application is made.
+mervane::CommandLineOutcome ReadCommandLine(int& argc, char* argv[]) {
+    const QCoreApplication core(argc, argv);
+    mervane::InstallTranslations(QLocale::system());
+    mervane::CommandLineOutcome outcome = mervane::ParseCommandLine(
+        mervane::RawArguments(argc, argv), QStringLiteral(MERVANE_VERSION));
+    mervane::RemoveTranslations();
+    return outcome;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    // Before QApplication: --help and --version must answer without a display.
-    const mervane::CommandLineOutcome command = mervane::ParseCommandLine(
-        mervane::RawArguments(argc, argv), QStringLiteral(MERVANE_VERSION));
+    const mervane::CommandLineOutcome command = ReadCommandLine(argc, argv);
     if (!command.startGame) {
         std::cout << command.out << std::flush;
         std::cerr << command.err << std::flush;

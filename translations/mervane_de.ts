@@ -695,6 +695,31 @@
     </message>
 </context>
 <context>
+    <name>mervane::CommandLine</name>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>Unexpected arguments: %1.</source>
+        <translation>Unerwartete Argumente: %1.</translation>
+    </message>
+    <message>
+        <source>Mervane, a four-seat &quot;eights&quot; card game against the computer.
+Its settings are kept in ~/.config/Ostrale/mervane.ini.</source>
+        <translation>Mervane, ein Kartenspiel „Achten“ zu viert gegen den Computer.
+Die Einstellungen stehen in ~/.config/Ostrale/mervane.ini.</translation>
+    </message>
+    <message>
+        <source>Displays this help and exits.</source>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Displays the version and exits.</source>
+        <translation>Zeigt die Version an und beendet das Programm.</translation>
+    </message>
+</context>
+<context>
     <name>mervane::HelpWindow</name>
     <message>
         <source>Mervane Help</source>

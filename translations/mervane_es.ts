@@ -695,6 +695,31 @@
     </message>
 </context>
 <context>
+    <name>mervane::CommandLine</name>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected arguments: %1.</source>
+        <translation>Argumentos inesperados: %1.</translation>
+    </message>
+    <message>
+        <source>Mervane, a four-seat &quot;eights&quot; card game against the computer.
+Its settings are kept in ~/.config/Ostrale/mervane.ini.</source>
+        <translation>Mervane, un juego de cartas de «ochos» para cuatro contra el ordenador.
+Sus ajustes se guardan en ~/.config/Ostrale/mervane.ini.</translation>
+    </message>
+    <message>
+        <source>Displays this help and exits.</source>
+        <translation>Muestra esta ayuda y sale.</translation>
+    </message>
+    <message>
+        <source>Displays the version and exits.</source>
+        <translation>Muestra la versión y sale.</translation>
+    </message>
+</context>
+<context>
     <name>mervane::HelpWindow</name>
     <message>
         <source>Mervane Help</source>

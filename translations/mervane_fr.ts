@@ -14,12 +14,12 @@
     <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>A seat, its cards and its status word: &quot;You: 5 cards, Your Move?&quot;.</extracomment>
-        <translation>%1 : %2, %3</translation>
+        <translation>%1&#xa0;: %2, %3</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -28,7 +28,7 @@
     </message>
     <message>
         <source>Scores: %1. Tap the table to go on.</source>
-        <translation>Scores : %1. Touchez la table pour continuer.</translation>
+        <translation>Scores&#xa0;: %1. Touchez la table pour continuer.</translation>
     </message>
     <message>
         <source>Game over. Tap the table for a new game.</source>
@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>Winner: %1. Tap the table for a new game.</source>
-        <translation>Gagnant : %1. Touchez la table pour une nouvelle partie.</translation>
+        <translation>Gagnant&#xa0;: %1. Touchez la table pour une nouvelle partie.</translation>
     </message>
     <message>
         <source>Mervane. Choose New Game to deal.</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Top card: %1; follow %2</source>
-        <translation>Carte du dessus : %1 ; couleur demandée : %2</translation>
+        <translation>Carte du dessus&#xa0;: %1&#xa0;; couleur demandée&#xa0;: %2</translation>
     </message>
     <message>
         <source>playable</source>
@@ -136,26 +136,26 @@
     </message>
     <message>
         <source>Are you sure you want to quit current game?</source>
-        <translation>Voulez-vous vraiment abandonner la partie en cours ?</translation>
+        <translation>Voulez-vous vraiment abandonner la partie en cours&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>MoveLog</name>
     <message>
         <source>You deal; the starter is the %1</source>
-        <translation>Vous distribuez ; carte retournée : %1</translation>
+        <translation>Vous distribuez&#xa0;; carte retournée&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 deals; the starter is the %2</source>
-        <translation>%1 distribue ; carte retournée : %2</translation>
+        <translation>%1 distribue&#xa0;; carte retournée&#xa0;: %2</translation>
     </message>
     <message>
         <source>You play the %1</source>
-        <translation>Vous jouez : %1</translation>
+        <translation>Vous jouez&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 plays the %2</source>
-        <translation>%1 joue : %2</translation>
+        <translation>%1 joue&#xa0;: %2</translation>
     </message>
     <message>
         <source>You play the %1 and name %2</source>
@@ -175,11 +175,11 @@
     </message>
     <message>
         <source>You draw nothing (Draw Two): the pack is used up</source>
-        <translation>Vous ne piochez rien (Pioche 2) : la pioche est vide</translation>
+        <translation>Vous ne piochez rien (Pioche 2)&#xa0;: la pioche est vide</translation>
     </message>
     <message>
         <source>%1 draws nothing (Draw Two): the pack is used up</source>
-        <translation>%1 ne pioche rien (Pioche 2) : la pioche est vide</translation>
+        <translation>%1 ne pioche rien (Pioche 2)&#xa0;: la pioche est vide</translation>
     </message>
     <message>
         <source>You draw 1 card (Draw Two)</source>
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>Dead round: nobody scores</source>
-        <translation>Donne morte : personne ne marque</translation>
+        <translation>Donne morte&#xa0;: personne ne marque</translation>
     </message>
     <message>
         <source>You win the game</source>
@@ -243,19 +243,19 @@
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight, or draw</source>
-        <translation>Carte refusée : %1 (ni %2 ni %3) ; jouez %4, %5 ou 8, ou piochez</translation>
+        <translation>Carte refusée&#xa0;: %1 (ni %2 ni %3)&#xa0;; jouez %4, %5 ou 8, ou piochez</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4, %5 or an eight</source>
-        <translation>Carte refusée : %1 (ni %2 ni %3) ; jouez %4, %5 ou 8</translation>
+        <translation>Carte refusée&#xa0;: %1 (ni %2 ni %3)&#xa0;; jouez %4, %5 ou 8</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4 or an eight, or draw</source>
-        <translation>Carte refusée : %1 (ni %2 ni %3) ; jouez %4 ou 8, ou piochez</translation>
+        <translation>Carte refusée&#xa0;: %1 (ni %2 ni %3)&#xa0;; jouez %4 ou 8, ou piochez</translation>
     </message>
     <message>
         <source>The %1 does not follow %2 or match the %3; play %4 or an eight</source>
-        <translation>Carte refusée : %1 (ni %2 ni %3) ; jouez %4 ou 8</translation>
+        <translation>Carte refusée&#xa0;: %1 (ni %2 ni %3)&#xa0;; jouez %4 ou 8</translation>
     </message>
 </context>
 <context>
@@ -278,11 +278,11 @@
     </message>
     <message>
         <source>Your Move?</source>
-        <translation>À vous ?</translation>
+        <translation>À vous&#xa0;?</translation>
     </message>
     <message>
         <source>Choose Suit?</source>
-        <translation>Couleur ?</translation>
+        <translation>Couleur&#xa0;?</translation>
     </message>
     <message>
         <source>Dealing...</source>
@@ -339,15 +339,15 @@
     <name>mervane::CColorDlg</name>
     <message>
         <source>&amp;Red:</source>
-        <translation>&amp;Rouge :</translation>
+        <translation>&amp;Rouge&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Green:</source>
-        <translation>&amp;Vert :</translation>
+        <translation>&amp;Vert&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Blue:</source>
-        <translation>&amp;Bleu :</translation>
+        <translation>&amp;Bleu&#xa0;:</translation>
     </message>
     <message>
         <source>Edit RGB Color</source>
@@ -366,15 +366,15 @@
     <name>mervane::CGameSetupDlg</name>
     <message>
         <source>&amp;Left:</source>
-        <translation>&amp;Gauche :</translation>
+        <translation>&amp;Gauche&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Top:</source>
-        <translation>&amp;En face :</translation>
+        <translation>&amp;En face&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Right:</source>
-        <translation>&amp;Droite :</translation>
+        <translation>&amp;Droite&#xa0;:</translation>
     </message>
     <message>
         <source>Left Player&apos;s Name too Long(Max of 10 characters).</source>
@@ -398,7 +398,7 @@
     </message>
     <message>
         <source>&amp;Play to:</source>
-        <translation>&amp;Jouer jusqu&apos;à :</translation>
+        <translation>&amp;Jouer jusqu&apos;à&#xa0;:</translation>
     </message>
     <message>
         <source>Slow</source>
@@ -414,7 +414,7 @@
     </message>
     <message>
         <source>Computer&apos;s Play &amp;Speed:</source>
-        <translation>&amp;Vitesse de jeu de l&apos;ordinateur :</translation>
+        <translation>&amp;Vitesse de jeu de l&apos;ordinateur&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -532,7 +532,7 @@
     <name>mervane::CMervaneView</name>
     <message>
         <source>&quot;Play To&quot; points changed, Quit Current Game?</source>
-        <translation>Les points de « Jouer jusqu&apos;à » ont changé. Abandonner la partie en cours ?</translation>
+        <translation>Les points de «&#xa0;Jouer jusqu&apos;à&#xa0;» ont changé. Abandonner la partie en cours&#xa0;?</translation>
     </message>
     <message>
         <source>Points change not saved.</source>
@@ -608,7 +608,7 @@
     </message>
     <message>
         <source>Reset all statistics?</source>
-        <translation>Réinitialiser toutes les statistiques ?</translation>
+        <translation>Réinitialiser toutes les statistiques&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -635,7 +635,7 @@
     </message>
     <message>
         <source>Card &amp;Back:</source>
-        <translation>&amp;Dos des cartes :</translation>
+        <translation>&amp;Dos des cartes&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -692,6 +692,31 @@
     <message>
         <source>Wild</source>
         <translation>Fantaisie</translation>
+    </message>
+</context>
+<context>
+    <name>mervane::CommandLine</name>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Unexpected arguments: %1.</source>
+        <translation>Arguments inattendus&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Mervane, a four-seat &quot;eights&quot; card game against the computer.
+Its settings are kept in ~/.config/Ostrale/mervane.ini.</source>
+        <translation>Mervane, un jeu de cartes «&#xa0;huit&#xa0;» à quatre contre l&apos;ordinateur.
+Ses paramètres sont enregistrés dans ~/.config/Ostrale/mervane.ini.</translation>
+    </message>
+    <message>
+        <source>Displays this help and exits.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Displays the version and exits.</source>
+        <translation>Affiche la version et quitte.</translation>
     </message>
 </context>
 <context>

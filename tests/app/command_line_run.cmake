@@ -14,6 +14,14 @@ function(run expected_code stdout_regex stderr_regex)
   message(STATUS "mervane ${ARGN}: exit ${code}")
 endfunction()
 
+# English first, whatever the machine's locale.
+set(ENV{LANGUAGE} en)
 run(0 "^Usage: mervane \\[options\\]\n.*--help.*--version" "^$" --help)
 run(0 "^mervane [0-9]+\\.[0-9]+\n$" "^$" --version)
 run(2 "^$" "^mervane: Unknown option 'bogus'\\.\nUsage: mervane \\[options\\]\n" --bogus)
+
+# In the user's language: the game's own texts and Qt's parser texts alike.
+set(ENV{LANGUAGE} de)
+run(0 "^Aufruf: mervane \\[Optionen\\]\n.*Zeigt diese Hilfe an und beendet" "^$" --help)
+run(2 "^$" "^mervane: Unbekannte Option 'bogus'\\.\nAufruf: mervane" --bogus)
+unset(ENV{LANGUAGE})
