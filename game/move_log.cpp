@@ -40,24 +40,6 @@ std::string WithArticle(int rank) {
 
 }  // namespace
 
-std::string RankName(int rank) {
-    return text::RankName(rank);
-}
-
-std::string_view SuitSingular(Suit suit) {
-    switch (suit) {
-        case Spades: return "Spade";
-        case Hearts: return "Heart";
-        case Diamonds: return "Diamond";
-        case Clubs: return "Club";
-        default: return {};
-    }
-}
-
-std::string CardName(Card card) {
-    return text::CardName(card);
-}
-
 std::string Deals(const Who& who, Card starter) {
     return Say(who, Tr("MoveLog", "You deal; the starter is the %1"),
                Tr("MoveLog", "%1 deals; the starter is the %2"), CardName(starter));

@@ -7,6 +7,7 @@
 #include "cards/card.h"
 #include "game/game_state.h"
 #include "game/observer.h"
+#include "game/texts.h"
 
 namespace mervane {
 
@@ -20,12 +21,9 @@ struct Who {
     bool you = false;
 };
 
-// "Ace", "2" .. "10", "Jack", "Queen", "King".
-std::string RankName(int rank);
-// "Heart", "Spade", ...: one card of the suit, in English.
-std::string_view SuitSingular(Suit suit);
-// "9 of Hearts", "Ace of Spades".
-std::string CardName(Card card);
+// Card names as the log writes them: "Ace", "9 of Hearts".
+using text::CardName;
+using text::RankName;
 
 std::string Deals(const Who& who, Card starter);
 std::string Plays(const Who& who, Card card);
