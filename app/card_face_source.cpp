@@ -9,7 +9,9 @@ CardFaceSource::CardFaceSource(QStringList roots, QObject* parent)
     worker_.setMaxThreadCount(1);
 }
 
+// Waits for a parse, or for the face being drawn, but draws no other.
 CardFaceSource::~CardFaceSource() {
+    stop_ = true;
     worker_.waitForDone();
 }
 
@@ -41,10 +43,31 @@ void CardFaceSource::PreloadInBackground(const QString& id) {
     CardFaceRenderer* renderer = Renderer(id);
     if (!renderer || renderer->Parsed()) return;
     const QString deckId = Find(id)->id;
+    ++jobs_;
     worker_.start([this, renderer, deckId] {
         renderer->Preload();
+        --jobs_;
         QMetaObject::invokeMethod(
             this, [this, deckId] { emit parsed(deckId); }, Qt::QueuedConnection);
+    });
+}
+
+void CardFaceSource::DrawInBackground(CardFaceRenderer* renderer) {
+    if (!renderer || drawing_ || stop_) return;
+    drawing_ = true;
+    ++jobs_;
+    worker_.start([this, renderer] {
+        renderer->DrawWanted(stop_);
+        --jobs_;
+        // Also when nothing was drawn: a face wanted meanwhile is asked for again by
+        // the paint that follows.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                drawing_ = false;
+                emit drawn();
+            },
+            Qt::QueuedConnection);
     });
 }
 

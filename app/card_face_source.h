@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QStringList>
 #include <QThreadPool>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <optional>
@@ -30,14 +31,24 @@ class CardFaceSource : public QObject {
     CardFaceRenderer* Renderer(const QString& id);
     // Starts parsing the deck on the worker; `parsed` follows on this object's thread.
     void PreloadInBackground(const QString& id);
+    // Draws the faces a paint found missing (CardFaceRenderer::ReadyFace) on the
+    // worker; `drawn` follows on this object's thread.
+    void DrawInBackground(CardFaceRenderer* renderer);
+    // A parse or a drawing is under way or waiting on the worker.
+    bool Busy() const { return jobs_ > 0; }
 
   signals:
     void parsed(const QString& id);
+    void drawn();
 
   private:
     QStringList roots_;
     std::optional<std::vector<DeckInfo>> decks_;
     std::map<QString, std::unique_ptr<CardFaceRenderer>> renderers_;
+    // Set as this goes: the worker draws no further face.
+    std::atomic<bool> stop_ = false;
+    std::atomic<int> jobs_ = 0;
+    bool drawing_ = false;  // a drawing job is queued or running
     // Last, so that it is destroyed first: it waits for a parse under way, whose
     // renderer must outlive it.
     QThreadPool worker_;

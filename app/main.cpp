@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 
 #include "app/command_line.h"
+#include "app/main_frame.h"
 #include "app/mervane_app.h"
+#include "app/mervane_view.h"
 #include "app/translations.h"
 
 namespace {
@@ -35,5 +39,13 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(MERVANE_APP_ID));
     mervane::CMervaneApp app;
     if (!app.InitInstance()) return 1;
-    return QApplication::exec();
+    const int code = QApplication::exec();
+    // All that is kept was written as the window closed. A card deck still parsed or
+    // drawn on the worker would hold the end of the program until it is done, for
+    // seconds with a pathological deck: the process ends without waiting for it.
+    if (app.MainFrame()->View()->FaceSource().Busy()) {
+        std::fflush(nullptr);
+        std::_Exit(code);
+    }
+    return code;
 }

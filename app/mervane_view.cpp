@@ -48,6 +48,7 @@ CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, Q
     setFocusPolicy(Qt::StrongFocus);
     // The faces drawn meanwhile were the classic ones: show the deck's.
     connect(&faceSource_, &CardFaceSource::parsed, this, [this] { update(); });
+    connect(&faceSource_, &CardFaceSource::drawn, this, [this] { update(); });
     // Whatever changed the table also changes what a screen reader finds on it.
     InstallTableAccessibility();
     connect(this, &CMervaneView::stateChanged, this, [this] { UpdateTableAccessibility(this); });
@@ -121,7 +122,11 @@ void CMervaneView::PaintClassic(const TableViewport& viewport) {
 void CMervaneView::PaintSharp(const TableViewport& viewport) {
     SharpSurface surface(*this, {TableWidth, TableHeight}, QPointF(viewport.left, viewport.top),
                          viewport.scale, faces_);
+    // A deck's face takes from a millisecond to seconds to draw: the window never waits
+    // for one, so that it keeps answering (Exit above all) whatever deck is chosen.
+    surface.TakeReadyFacesOnly();
     OnDraw(game_.State(), surface, sharpTitle_, Marks());
+    if (faces_ && faces_->HasWanted()) faceSource_.DrawInBackground(faces_);
 }
 
 void CMervaneView::SetZoom(int zoom) {

@@ -193,13 +193,70 @@ QImage CardFaceRenderer::Face(Card card, QSize pixels) {
     if (!IsCard(card) || pixels.isEmpty()) return {};
     std::lock_guard lock(mutex_);
     const quint64 key = FaceKey(card, pixels);
-    if (auto found = faces_.find(key); found != faces_.end()) {
+    {
+        std::lock_guard cache(cacheMutex_);
+        if (auto found = faces_.find(key); found != faces_.end()) {
+            KeepSizeLocked(pixels);
+            return found->second;
+        }
+    }
+    if (!ParseLocked()) return {};
+    QImage face = RenderLocked(card, pixels);
+    std::lock_guard cache(cacheMutex_);
+    KeepSizeLocked(pixels);
+    return faces_.emplace(key, std::move(face)).first->second;
+}
+
+QImage CardFaceRenderer::ReadyFace(Card card, QSize pixels) {
+    if (!IsCard(card) || pixels.isEmpty() || !ok_) return {};
+    std::lock_guard cache(cacheMutex_);
+    if (auto found = faces_.find(FaceKey(card, pixels)); found != faces_.end()) {
         KeepSizeLocked(pixels);
         return found->second;
     }
-    if (!ParseLocked()) return {};
-    KeepSizeLocked(pixels);
-    return faces_.emplace(key, RenderLocked(card, pixels)).first->second;
+    const std::pair wanted{card, pixels};
+    if (std::find(wanted_.begin(), wanted_.end(), wanted) == wanted_.end())
+        wanted_.push_back(wanted);
+    // Meanwhile the same card at the size most recently used, as during a resize.
+    for (const QSize& size : sizes_)
+        if (auto found = faces_.find(FaceKey(card, size)); found != faces_.end())
+            return found->second.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return {};
+}
+
+bool CardFaceRenderer::HasWanted() const {
+    std::lock_guard cache(cacheMutex_);
+    return !wanted_.empty();
+}
+
+bool CardFaceRenderer::DrawWanted(const std::atomic<bool>& stop) {
+    bool drew = false;
+    while (!stop) {
+        std::pair<Card, QSize> next;
+        {
+            std::lock_guard cache(cacheMutex_);
+            if (wanted_.empty()) break;
+            next = wanted_.front();
+            wanted_.erase(wanted_.begin());
+        }
+        std::lock_guard lock(mutex_);
+        if (!ParseLocked()) {
+            std::lock_guard cache(cacheMutex_);
+            wanted_.clear();
+            break;
+        }
+        const quint64 key = FaceKey(next.first, next.second);
+        {
+            std::lock_guard cache(cacheMutex_);
+            if (faces_.count(key)) continue;
+        }
+        QImage face = RenderLocked(next.first, next.second);
+        std::lock_guard cache(cacheMutex_);
+        KeepSizeLocked(next.second);
+        faces_.emplace(key, std::move(face));
+        drew = true;
+    }
+    return drew;
 }
 
 QImage CardFaceRenderer::RenderLocked(Card card, QSize pixels) {

@@ -44,9 +44,10 @@ QString CardElementId(Card card);
 // Card faces drawn from one deck's SVG, each kept per size once drawn.
 //
 // Constructing costs nothing: the SVG is parsed on the first Face() or by Preload().
-// Thread rule: Preload() may run on any one worker thread while the GUI thread paints;
-// both take the same lock, so a Face() that arrives during the parse waits for it
-// instead of parsing again; a paint that must not wait checks Parsed() first. The
+// Thread rule: Preload() and DrawWanted() may run on any one worker thread while the
+// GUI thread paints; a Face() that arrives during the parse or a drawing waits for it
+// instead of parsing again. A paint that must not wait checks Parsed() first and takes
+// ReadyFace(), which only looks at the faces drawn so far. The
 // parsed document is handed to the thread that constructed this object, and the
 // object must outlive any Preload() running on it.
 //
@@ -72,6 +73,15 @@ class CardFaceRenderer {
     // size or an unusable deck.
     QImage Face(Card card, QSize pixels);
 
+    // For a paint that must not wait: the face at `pixels` if it is drawn, else the
+    // same card drawn at another size, scaled; null when there is neither. Never parses,
+    // draws or waits for either; a face not drawn yet is noted for DrawWanted().
+    QImage ReadyFace(Card card, QSize pixels);
+    bool HasWanted() const;
+    // Draws the faces ReadyFace() missed, on the calling thread (a worker's), until
+    // none is left or `stop` turns true; returns whether it drew any.
+    bool DrawWanted(const std::atomic<bool>& stop);
+
     // Sizes whose faces are kept; older sizes are dropped so that a long resize drag
     // does not hold a set of faces for every size it passed through.
     static constexpr int kKeptSizes = 4;
@@ -87,7 +97,11 @@ class CardFaceRenderer {
 
     const QString svgPath_;
     QThread* const home_;
+    // The document: held through a parse and each drawing. Taken before cacheMutex_.
     mutable std::mutex mutex_;
+    // The faces drawn and wanted: held only briefly, so that a paint never waits.
+    mutable std::mutex cacheMutex_;
+    std::vector<std::pair<Card, QSize>> wanted_;
     std::unique_ptr<QSvgRenderer> svg_;
     std::atomic<bool> parsed_ = false;
     std::atomic<bool> ok_ = true;

@@ -249,7 +249,7 @@ bool SharpSurface::InUse(int id) const {
 // ever copies whole pictures (the 28 x 40 back 57 with a 29 x 41 source included).
 QImage SharpSurface::PictureFor(int id, Rect source, QSize pixels, const Color* transparent) {
     if (IsFace(id) && faces_ && faces_->Parsed() && faces_->Ok()) {
-        QImage face = faces_->Face(id, pixels);
+        QImage face = readyFacesOnly_ ? faces_->ReadyFace(id, pixels) : faces_->Face(id, pixels);
         if (!face.isNull()) return face;
     }
     PictureCache& cache = PictureCache::Shared();
@@ -369,7 +369,10 @@ void SharpSurface::Line(Point from, Point to) {
 
 std::unique_ptr<Surface> SharpSurface::CreateOffscreen(Size size) {
     const QPointF phase(originX_ - std::floor(originX_), originY_ - std::floor(originY_));
-    return std::unique_ptr<Surface>(new SharpSurface(size, scale_, dpr_, faces_, phase));
+    auto offscreen =
+        std::unique_ptr<SharpSurface>(new SharpSurface(size, scale_, dpr_, faces_, phase));
+    offscreen->readyFacesOnly_ = readyFacesOnly_;
+    return offscreen;
 }
 
 void SharpSurface::BlockCopy(Point destination, Size size, Surface& source, Point sourceOrigin) {

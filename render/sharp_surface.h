@@ -36,6 +36,12 @@ class SharpSurface final : public Surface {
     SharpSurface(Size tableSize, double scale, double dpr, CardFaceRenderer* faces);
     ~SharpSurface() override;
 
+    // For a window's paint, which must never wait for a deck: faces not drawn yet at
+    // their size come from another size, or from the classic pictures, and are left
+    // for the deck's worker (CardFaceRenderer::DrawWanted). Its off-screen surfaces
+    // follow it.
+    void TakeReadyFacesOnly() { readyFacesOnly_ = true; }
+
     // The image of an off-screen surface; null for one painting on a device.
     const QImage* OwnImage() const;
     double Scale() const { return scale_; }
@@ -91,6 +97,7 @@ class SharpSurface final : public Surface {
     double originX_ = 0;
     double originY_ = 0;  // in device pixels
     CardFaceRenderer* faces_ = nullptr;
+    bool readyFacesOnly_ = false;
     FontSpec font_ = LabelFont;
     Color textColor_ = Black;
     Color backColor_ = White;

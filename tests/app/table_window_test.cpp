@@ -244,9 +244,13 @@ TEST_F(TableWindowTest, TheDeckIsParsedAfterTheFirstPaintAndThenShown) {
     const int before = faces->RenderCount();
     Trigger(ID_NEW_GAME_TOOLBAR);
     (void)Shown();
+    // Drawn on the worker, after which the window shows them.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !View().FaceSource().Busy() && !faces->HasWanted(); },
+                                10000));
     EXPECT_GT(faces->RenderCount(), before) << "the hand's faces come from the deck";
     const int after = faces->RenderCount();
     (void)Shown();
+    EXPECT_FALSE(faces->HasWanted());
     EXPECT_EQ(faces->RenderCount(), after) << "a repaint renders nothing again";
 }
 

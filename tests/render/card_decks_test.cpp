@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
 #include <set>
 #include <thread>
 
@@ -196,6 +197,41 @@ TEST_F(GeneratedDeck, APreloadOnAWorkerAndAPaintMeetInOneParse) {
     EXPECT_EQ(face.pixel(14, 20), QColor(20, 235, 0).rgb());
     EXPECT_EQ(faces.Face(21, {29, 41}).pixel(14, 20), QColor(21, 234, 0).rgb());
     EXPECT_EQ(faces.ParseCount(), 1);
+}
+
+// The window's paint asks only for what is drawn; the worker draws the rest, once
+// each, and stops when told.
+TEST_F(GeneratedDeck, APaintThatMustNotWaitLeavesTheDrawingToTheWorker) {
+    CardFaceRenderer faces(Deck(GeneratedSvg()));
+    ASSERT_TRUE(faces.Preload());
+    EXPECT_TRUE(faces.ReadyFace(20, {29, 41}).isNull());
+    EXPECT_TRUE(faces.ReadyFace(20, {29, 41}).isNull());
+    EXPECT_TRUE(faces.ReadyFace(21, {29, 41}).isNull());
+    EXPECT_EQ(faces.RenderCount(), 0) << "nothing drawn by the asking thread";
+    ASSERT_TRUE(faces.HasWanted());
+
+    const std::atomic<bool> go = false;
+    std::thread worker([&] { EXPECT_TRUE(faces.DrawWanted(go)); });
+    worker.join();
+    EXPECT_EQ(faces.RenderCount(), 2) << "a face asked for twice is drawn once";
+    EXPECT_FALSE(faces.HasWanted());
+    EXPECT_EQ(faces.ReadyFace(20, {29, 41}).pixel(14, 20), QColor(20, 235, 0).rgb());
+
+    // At a new size the card drawn at another stands in, scaled, until it is drawn.
+    const QImage standIn = faces.ReadyFace(20, {58, 82});
+    ASSERT_EQ(standIn.size(), QSize(58, 82));
+    EXPECT_EQ(standIn.pixel(29, 41), QColor(20, 235, 0).rgb());
+    const std::atomic<bool> stop = true;
+    EXPECT_FALSE(faces.DrawWanted(stop));
+    EXPECT_EQ(faces.RenderCount(), 2);
+    EXPECT_TRUE(faces.HasWanted());
+
+    // A broken deck shows nothing, and the worker gives up on it.
+    CardFaceRenderer broken(Deck("<svg><g id=\"1_club\"><rect width="));
+    EXPECT_TRUE(broken.ReadyFace(1, {29, 41}).isNull());
+    EXPECT_FALSE(broken.DrawWanted(go));
+    EXPECT_FALSE(broken.HasWanted());
+    EXPECT_TRUE(broken.ReadyFace(1, {29, 41}).isNull());
 }
 
 // The installed decks (CI installs them): every card a distinct face, red pips only
