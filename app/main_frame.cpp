@@ -2,12 +2,16 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolBar>
 #include <algorithm>
 #include <utility>
@@ -96,11 +100,14 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     UpdateCommandStates();
     view_->setFocus(Qt::OtherFocusReason);
     closeRequests_ = CloseRequestFilter::ForPlatform(*this);
+    // Menus and dialogs are windows of their own: their closing is seen application-wide.
+    qApp->installEventFilter(this);
 }
 
 // The view refers to the store and the message boxes, so it goes before them rather
 // than with the other child widgets after them.
 CMainFrame::~CMainFrame() {
+    qApp->removeEventFilter(this);
     // The statistics and the log observe the view's game.
     statistics_.reset();
     delete std::exchange(logPanel_, nullptr);
@@ -142,7 +149,7 @@ void CMainFrame::BuildMenu() {
     menu_->addAction(help);
     menu_->addSeparator();
     QAction* exit = AddCommand(ID_APP_EXIT, tr("E&xit"), nullptr);
-    connect(exit, &QAction::triggered, this, &QWidget::close);
+    connect(exit, &QAction::triggered, this, &CMainFrame::Exit);
     menu_->addAction(exit);
     connect(menu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
 }
@@ -233,6 +240,27 @@ void CMainFrame::BuildViewMenu() {
         if (isFullScreen()) ToggleFullScreen();
     });
     addAction(leaveFullScreen_);
+}
+
+// A menu left with Escape would leave the keys with the menu bar, which shows nothing
+// and takes the arrows: the table takes them back as a menu or a dialog of this window
+// closes. Later, when Qt has settled where the focus goes, and only when nothing else
+// is open (a submenu's parent, a dialog's own dialog, the next menu along the bar).
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Hide && watched->isWidgetType() &&
+        (qobject_cast<QMenu*>(watched) || qobject_cast<QDialog*>(watched))) {
+        const QWidget* owner = static_cast<QWidget*>(watched)->parentWidget();
+        if (owner && owner->window() == this)
+            QTimer::singleShot(0, this, &CMainFrame::ReturnKeysToTable);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::ReturnKeysToTable() {
+    if (closing_ || !isVisible() || QApplication::activePopupWidget() ||
+        QApplication::activeModalWidget())
+        return;
+    view_->setFocus(Qt::OtherFocusReason);
 }
 
 void CMainFrame::FillFacesMenu() {
@@ -480,14 +508,22 @@ void CMainFrame::SavePlacement() const {
     windowState_.Save(placement);
 }
 
+void CMainFrame::Exit() {
+    close();
+}
+
+// The one way out, whatever started it. Nothing is asked and nothing waits: a chain
+// under way stops at its pause, and the application's quit ends the loop of any
+// dialog still open.
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // Nothing is asked and nothing waits: a chain under way stops at its pause, and
-    // the application's quit ends the loop of any dialog still open.
+    event->accept();
+    // A second close (a signal during Exit) finds the window hidden: its placement
+    // was saved already and must not be overwritten by one without a position.
+    if (std::exchange(closing_, true)) return;
     SavePlacement();
     view_->Shutdown();
     messages_.CloseDown();
     help_.Close();
-    event->accept();
     emit closed();
 }
 

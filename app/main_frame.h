@@ -62,6 +62,11 @@ class CMainFrame : public QMainWindow {
     const SettingsStore& Store() const { return store_; }
     const WindowStateStore& WindowState() const { return windowState_; }
 
+    // Ends the program: the menu's Exit and Ctrl+Q, the window manager's close
+    // request and a termination signal all come here, and the window's close
+    // button reaches the same closeEvent.
+    void Exit();
+
     // Enabled states follow the game: Show Score during a game, the toolbar's New Game
     // only between games.
     void UpdateCommandStates();
@@ -89,6 +94,7 @@ class CMainFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
@@ -99,6 +105,8 @@ class CMainFrame : public QMainWindow {
     void BuildViewMenu();
     void AddWindowKeys();
     void FillFacesMenu();
+    // Once the last menu or dialog over the window is gone, the table has the keys.
+    void ReturnKeysToTable();
     void ShowLook(TableLook look);
     void SaveViewChoice() const;
     void RestorePlacement();
@@ -132,6 +140,7 @@ class CMainFrame : public QMainWindow {
     StatisticsStore statisticsStore_;
     std::unique_ptr<StatisticsKeeper> statistics_;
     std::unique_ptr<CloseRequestFilter> closeRequests_;
+    bool closing_ = false;
 };
 
 }  // namespace mervane

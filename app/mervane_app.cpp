@@ -5,6 +5,7 @@
 
 #include "app/main_frame.h"
 #include "app/settings_store.h"
+#include "app/termination_signals.h"
 #include "app/translations.h"
 #include "game/settings.h"
 
@@ -30,6 +31,8 @@ bool CMervaneApp::InitInstance() {
     QObject::connect(frame_.get(), &CMainFrame::closed, qApp, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     frame_->show();
+    CMainFrame* frame = frame_.get();
+    signals_ = std::make_unique<TerminationSignals>([frame] { frame->Exit(); });
     return true;
 }
 

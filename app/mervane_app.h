@@ -5,9 +5,10 @@
 namespace mervane {
 
 class CMainFrame;
+class TerminationSignals;
 
 // The application: names the settings' company, makes the main window and ends the
-// program when it closes. Needs a QApplication.
+// program when it closes, also on SIGTERM, SIGINT and SIGHUP. Needs a QApplication.
 class CMervaneApp {
   public:
     CMervaneApp();
@@ -19,6 +20,8 @@ class CMervaneApp {
 
   private:
     std::unique_ptr<CMainFrame> frame_;
+    // Before the frame goes, so that a late signal finds no window.
+    std::unique_ptr<TerminationSignals> signals_;
 };
 
 }  // namespace mervane

@@ -296,6 +296,80 @@ TEST_F(KeyboardTest, CtrlNAsksMidGameLikeTheMenuAndCtrlQExits) {
     EXPECT_FALSE(Frame().isVisible());
 }
 
+// Keys as the keyboard gives them: to the window, which hands them to an open menu,
+// a shortcut or the widget with the focus.
+struct Keystroke {
+    int key;
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+void Press(QWidget& window, std::initializer_list<Keystroke> keys) {
+    for (const Keystroke& stroke : keys) {
+        QWidget* popup = QApplication::activePopupWidget();
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* target = popup ? popup : modal ? modal : &window;
+        QTest::keyClick(target->windowHandle(), Qt::Key(stroke.key), stroke.modifiers);
+        QApplication::processEvents();
+    }
+}
+
+struct MenuPath {
+    const char* name;
+    std::initializer_list<Keystroke> keys;
+};
+
+void PrintTo(const MenuPath& path, std::ostream* out) {
+    *out << path.name;
+}
+
+constexpr Qt::KeyboardModifiers Alt = Qt::AltModifier;
+
+const MenuPath MenuPaths[] = {
+    {"MenuAndViewEscaped",
+     {{Qt::Key_M, Alt}, {Qt::Key_Escape}, {Qt::Key_V, Alt}, {Qt::Key_Escape}}},
+    {"EscapedTwice", {{Qt::Key_M, Alt}, {Qt::Key_Escape}, {Qt::Key_Escape}}},
+    {"MovedAcrossTheBar", {{Qt::Key_M, Alt}, {Qt::Key_Right}, {Qt::Key_Escape}}},
+    {"SubmenuEscaped",
+     {{Qt::Key_V, Alt},
+      {Qt::Key_Down},
+      {Qt::Key_Down},
+      {Qt::Key_Down},
+      {Qt::Key_Right},
+      {Qt::Key_Escape},
+      {Qt::Key_Escape}}},
+    {"AboutClosed", {{Qt::Key_M, Alt}, {Qt::Key_Escape}, {Qt::Key_M, Alt}, {Qt::Key_A}}},
+    {"StatisticsClosed", {{Qt::Key_V, Alt}, {Qt::Key_T}}},
+};
+
+class FocusAfterMenuTest : public ::testing::TestWithParam<MenuPath>, public Player {};
+
+// Whatever menu or dialog was open, once it is gone the arrows move the ring again.
+TEST_P(FocusAfterMenuTest, TheTableHasTheKeysOnceItCloses) {
+    StartActive();
+    Frame().showMaximized();
+    QApplication::processEvents();
+    // A dialog the path opens is closed by its Escape, as a user closes it.
+    testing::WhenShown<QDialog>(Frame(), [](QDialog& dialog) {
+        QTimer::singleShot(0, &dialog,
+                           [&dialog] { QTest::keyClick(dialog.windowHandle(), Qt::Key_Escape); });
+    });
+    Press(Frame(), GetParam().keys);
+    ASSERT_EQ(QApplication::activePopupWidget(), nullptr);
+    ASSERT_EQ(QApplication::activeModalWidget(), nullptr);
+    Frame().activateWindow();  // as the window manager does once a dialog goes
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    Press(Frame(), {{Qt::Key_N, Qt::ControlModifier}});
+    WaitWhileBusy(View());
+    ASSERT_TRUE(State().humanTurn);
+    Press(Frame(), {{Qt::Key_Right}});
+    EXPECT_EQ(QApplication::focusWidget(), &View());
+    EXPECT_TRUE(View().Keys().RingShown());
+    EXPECT_EQ(View().Marks().focusedCard, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EachPath, FocusAfterMenuTest, ::testing::ValuesIn(MenuPaths),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(KeyboardTest, ShowPlayableCardsIsRememberedAndLeavesTapsAlone) {
     StartActive();
     QAction* toggle = Frame().ShowPlayableAction();

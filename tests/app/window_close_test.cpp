@@ -3,13 +3,17 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -138,6 +142,7 @@ class WindowManagerCloseTest : public ::testing::TestWithParam<OpenDialog> {
         CMervaneApp app;
         ASSERT_TRUE(app.InitInstance());
         CMainFrame& frame = *app.MainFrame();
+        const QString statePath = frame.WindowState().FilePath();
         const OpenDialog& dialog = GetParam();
         QElapsedTimer sinceClose;
         bool dialogSeen = false;
@@ -169,6 +174,8 @@ class WindowManagerCloseTest : public ::testing::TestWithParam<OpenDialog> {
         QSettings stored(path, QSettings::IniFormat);
         stored.beginGroup("Settings");
         EXPECT_TRUE(stored.childKeys().isEmpty()) << dialog.name << ": nothing is accepted";
+        EXPECT_TRUE(QSettings(statePath, QSettings::IniFormat).contains("Window/ZOOM"))
+            << dialog.name << ": the window's place is kept as Exit keeps it";
     }
 };
 
@@ -184,6 +191,15 @@ TEST_P(WindowManagerCloseTest, EndsTheProgramAtOnce) {
 TEST_P(WindowManagerCloseTest, EndsTheProgramAtOnceUnderX11) {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "needs an X server";
     RunClosedBy([](CMainFrame& frame) { SendDeleteWindowThroughTheServer(frame); });
+}
+
+// A signal to the process while a dialog is open: the same close from the event loop.
+TEST_P(WindowManagerCloseTest, ATerminationSignalClosesAsExitDoes) {
+    RunClosedBy([](CMainFrame&) { ::raise(SIGTERM); });
+    // Handled once; the default is back for a second signal.
+    struct sigaction now {};
+    ::sigaction(SIGTERM, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachDialog, WindowManagerCloseTest, ::testing::ValuesIn(Dialogs),
@@ -208,6 +224,110 @@ TEST_F(CloseRequestTest, LeavesToQtWhatQtHandles) {
     Trigger(ID_APP_ABOUT);
     EXPECT_TRUE(checked);
     EXPECT_TRUE(frame.isVisible());
+}
+
+// A deck whose every face takes a long while to draw: one heavy picture used by all 52.
+QByteArray SlowDeckSvg() {
+    QByteArray svg = R"(<svg xmlns="http://www.w3.org/2000/svg" )"
+                     R"(xmlns:xlink="http://www.w3.org/1999/xlink" width="300" height="400">)"
+                     "<defs><g id=\"heavy\">";
+    std::uint32_t seed = 7;
+    const auto next = [&seed](int range) {
+        seed = seed * 1664525u + 1013904223u;
+        return int((seed >> 8) % std::uint32_t(range));
+    };
+    for (int path = 0; path < 400; ++path) {
+        svg += "<path fill-opacity=\"0.3\" stroke=\"blue\" stroke-width=\"0.3\" d=\"M150,200";
+        for (int point = 0; point < 60; ++point)
+            svg += " L" + QByteArray::number(next(290)) + "," + QByteArray::number(next(400));
+        svg += " Z\"/>";
+    }
+    svg += "</g></defs>";
+    const char* const suits[] = {"club", "diamond", "heart", "spade"};
+    const char* const ranks[] = {"1", "2", "3",  "4",    "5",     "6",   "7",
+                                 "8", "9", "10", "jack", "queen", "king"};
+    for (const char* suit : suits)
+        for (const char* rank : ranks)
+            svg +=
+                QByteArray("<g id=\"") + rank + "_" + suit + "\"><use xlink:href=\"#heavy\"/></g>";
+    return svg + "</svg>";
+}
+
+// Ctrl+Q in the middle of a game whose deck draws slowly: the window never waited for
+// the deck, so the key is taken at once and the program ends with the faces unfinished.
+TEST(ExitDuringAGame, CtrlQEndsTheProgramWhateverTheDeckIsDoing) {
+    QTemporaryDir dir;
+    const QString deckFolder = dir.filePath("data/carddecks/slow-deck");
+    ASSERT_TRUE(QDir().mkpath(deckFolder));
+    QFile svg(deckFolder + "/slow.svg");
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write(SlowDeckSvg());
+    svg.close();
+    qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+    qputenv("MERVANE_SETTINGS_FILE", dir.filePath("mervane.ini").toUtf8());
+    {
+        CMervaneApp app;
+        ASSERT_TRUE(app.InitInstance());
+        CMainFrame& frame = *app.MainFrame();
+        CMervaneView& view = *frame.View();
+        frame.SetLook(TableLook::Sharp);
+        frame.SetFaces("slow-deck");
+        view.Platform().FixClock(LocalTime{7, 2, 0, 0, 0});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view.ActiveFaces() != nullptr; }, 5000));
+        CardFaceRenderer& faces = *view.ActiveFaces();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return faces.Parsed(); }, 20000));
+        ASSERT_TRUE(faces.Ok());
+        int drawnAtExit = -1;
+        QTimer::singleShot(0, &frame, [&] {
+            QTest::keyClick(frame.windowHandle(), Qt::Key_N, Qt::ControlModifier);
+            ASSERT_TRUE(view.State().gameInProgress);
+            // Within the computer's first pause.
+            QTimer::singleShot(100, &frame, [&] {
+                drawnAtExit = faces.RenderCount();
+                QTest::keyClick(frame.windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+            });
+        });
+        QTimer stuck;  // an Exit that is not taken leaves the program running
+        stuck.setSingleShot(true);
+        QObject::connect(&stuck, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+        stuck.start(60000);
+        EXPECT_EQ(QApplication::exec(), 0);
+        EXPECT_FALSE(frame.isVisible());
+        // The hand and the discard pile show at least six faces.
+        EXPECT_GE(drawnAtExit, 0);
+        EXPECT_LT(drawnAtExit, 6) << "the window drew the deck's faces itself";
+    }
+    qunsetenv("XDG_DATA_HOME");
+    qunsetenv("MERVANE_SETTINGS_FILE");
+}
+
+// The built program as a user runs it, ended by kill, Ctrl+C in its terminal or a
+// logout: it closes as Exit does, keeps its window's place and exits with 0.
+TEST(TerminationSignal, TheRealProgramClosesAsExitDoes) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        QTemporaryDir dir;
+        const QString statePath = dir.filePath("window.ini");
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("MERVANE_SETTINGS_FILE", dir.filePath("mervane.ini"));
+        env.insert("MERVANE_WINDOW_STATE_FILE", statePath);
+        env.insert("MERVANE_PRINT_FIRST_PAINT", "1");  // tells that the event loop runs
+        program.setProcessEnvironment(env);
+        program.start(MERVANE_PROGRAM, {});
+        ASSERT_TRUE(program.waitForStarted());
+        QByteArray out;
+        while (!out.contains("first-paint-ns") && program.waitForReadyRead(10000))
+            out += program.readAllStandardOutput();
+        ASSERT_TRUE(out.contains("first-paint-ns")) << program.readAllStandardError().data();
+        ASSERT_EQ(::kill(pid_t(program.processId()), signal), 0);
+        ASSERT_TRUE(program.waitForFinished(10000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), 0);
+        EXPECT_TRUE(QSettings(statePath, QSettings::IniFormat).contains("Window/ZOOM"));
+        EXPECT_FALSE(QFile::exists(dir.filePath("mervane.ini"))) << "settings are not saved";
+    }
 }
 
 }  // namespace
