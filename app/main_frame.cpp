@@ -517,8 +517,8 @@ void CMainFrame::Exit() {
 // dialog still open.
 void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
-    // A second close (a signal during Exit) finds the window hidden: its placement
-    // was saved already and must not be overwritten by one without a position.
+    // A second close (a signal during Exit) finds the window hidden and its state
+    // saved: nothing is left to do.
     if (std::exchange(closing_, true)) return;
     SavePlacement();
     view_->Shutdown();
