@@ -39,7 +39,8 @@ TerminationSignals::TerminationSignals(std::function<void()> close, QObject* par
     // runs once, and a second signal has its default effect.
     action.sa_flags = SA_RESTART | SA_RESETHAND;
     installed_ = true;
-    for (int signal : Handled) installed_ = ::sigaction(signal, &action, nullptr) == 0 && installed_;
+    for (int signal : Handled)
+        installed_ = ::sigaction(signal, &action, nullptr) == 0 && installed_;
 }
 
 TerminationSignals::~TerminationSignals() {

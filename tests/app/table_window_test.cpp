@@ -245,8 +245,8 @@ TEST_F(TableWindowTest, TheDeckIsParsedAfterTheFirstPaintAndThenShown) {
     Trigger(ID_NEW_GAME_TOOLBAR);
     (void)Shown();
     // Drawn on the worker, after which the window shows them.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !View().FaceSource().Busy() && !faces->HasWanted(); },
-                                10000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !View().FaceSource().Busy() && !faces->HasWanted(); }, 10000));
     EXPECT_GT(faces->RenderCount(), before) << "the hand's faces come from the deck";
     const int after = faces->RenderCount();
     (void)Shown();
