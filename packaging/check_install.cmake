@@ -17,7 +17,8 @@ endif()
 
 set(desktop ${PREFIX}/share/applications/${APP_ID}.desktop)
 set(metainfo ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml)
-set(expected bin/mervane share/man/man6/mervane.6
+set(expected bin/mervane share/man/man6/mervane.6.gz
+             share/doc/mervane/copyright share/doc/mervane/changelog.gz
              share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size 16 24 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)

@@ -3,17 +3,24 @@
 #         [-DSTDOUT_FILE=<file>] [-DBLOCK=<path>] -P run_sim.cmake
 # GOLDEN: stdout must be that trace without its command line. BLOCK: a folder made
 # first, in a fresh parent folder, to stand where the simulator wants to write a file.
+# An empty field is an empty argument ("--snapshot|" ends with one).
 string(REPLACE "|" ";" args "${ARGS}")
 if(BLOCK)
   get_filename_component(parent "${BLOCK}" DIRECTORY)
   file(REMOVE_RECURSE "${parent}")
   file(MAKE_DIRECTORY "${BLOCK}")
 endif()
-set(output_args OUTPUT_VARIABLE out)
+set(output_args "OUTPUT_VARIABLE out")
 if(STDOUT_FILE)
-  set(output_args OUTPUT_FILE "${STDOUT_FILE}")
+  set(output_args "OUTPUT_FILE [==[${STDOUT_FILE}]==]")
 endif()
-execute_process(COMMAND "${SIM}" ${args} ${output_args} ERROR_VARIABLE err RESULT_VARIABLE rc)
+# Each argument quoted on its own: a list expanded unquoted would drop the empty ones.
+set(call "execute_process(COMMAND [==[${SIM}]==]")
+foreach(arg IN LISTS args)
+  string(APPEND call " [==[${arg}]==]")
+endforeach()
+string(APPEND call " ${output_args} ERROR_VARIABLE err RESULT_VARIABLE rc)")
+cmake_language(EVAL CODE "${call}")
 if(NOT rc STREQUAL "${RC}")
   message(FATAL_ERROR "exit status ${rc}, wanted ${RC}; stderr:\n${err}")
 endif()

@@ -139,8 +139,11 @@ std::string Parse(int argc, char** argv, CommandLine& line) {
             if (!policy) return "--human wants first or random:SEED";
             options.human = *policy;
         } else if (arg == "--snapshot") {
+            // An empty name would mean "no snapshot" below and save nothing without a word.
+            if (*value == '\0') return "--snapshot wants a file name";
             line.snapshotFile = value;
         } else if (arg == "--snapshot-every") {
+            if (*value == '\0') return "--snapshot-every wants a folder";
             line.snapshotDir = value;
         } else if (arg == "--seven") {
             options.sevenCards = true;
