@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -273,9 +274,17 @@ TEST(DeckCaps, ABombIsRefusedOnceTheCapIsPassedNotAfterInflatingItAll) {
     EXPECT_GT(bomb.ZerosTaken(), kMaxDeckSvgBytes);
     EXPECT_LT(bomb.ZerosTaken(), 2 * kMaxDeckSvgBytes);  // what the compressor reads ahead
 
-    // Right at the caps is still a deck.
+    // Right at the caps is still a deck; a byte more is not.
     GzipSource full("<svg>", kMaxDeckSvgBytes - 5);
     EXPECT_EQ(ReadDeckSvg(full).size(), kMaxDeckSvgBytes);
+    QByteArray plain(kMaxDeckFileBytes, ' ');
+    QBuffer atCap(&plain);
+    atCap.open(QIODevice::ReadOnly);
+    EXPECT_EQ(ReadDeckSvg(atCap).size(), kMaxDeckFileBytes);
+    plain += ' ';
+    QBuffer pastCap(&plain);
+    pastCap.open(QIODevice::ReadOnly);
+    EXPECT_TRUE(ReadDeckSvg(pastCap).isEmpty());
 }
 
 // Every installed deck, dondorf's 11.5 MB included, is well inside the caps.
