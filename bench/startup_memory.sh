@@ -22,7 +22,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-median() { sort -n | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] / 1024 }'; }
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR) printf "%.1f", v[int((NR + 1) / 2)] / 1024; else printf "?" }'; }
 
 # VmHWM in kB of the command's process at its first viewable window.
 hwm_at_map() {
@@ -49,7 +49,7 @@ fresh() {
 
 # One throw-away start so that no figure pays for a cold disk cache.
 fresh Sharp
-MERVANE_SETTINGS_FILE="$work/settings.ini" MERVANE_PRINT_FIRST_PAINT=quit "$app" >/dev/null 2>&1
+MERVANE_SETTINGS_FILE="$work/settings.ini" MERVANE_PRINT_FIRST_PAINT=quit timeout 10 "$app" >/dev/null 2>&1 || true
 for look in Sharp Classic; do
   : >"$work/mapped"
   : >"$work/painted"
@@ -57,8 +57,8 @@ for look in Sharp Classic; do
     fresh "$look"
     hwm_at_map env MERVANE_SETTINGS_FILE="$work/settings.ini" "$app" >>"$work/mapped"
     fresh "$look"
-    MERVANE_SETTINGS_FILE="$work/settings.ini" MERVANE_PRINT_FIRST_PAINT=quit "$app" 2>/dev/null |
-      awk '/first-paint-hwm-kb/ {print $2}' >>"$work/painted"
+    MERVANE_SETTINGS_FILE="$work/settings.ini" MERVANE_PRINT_FIRST_PAINT=quit timeout 10 "$app" 2>/dev/null |
+      awk '/first-paint-hwm-kb/ {print $2}' >>"$work/painted" || true
   done
   printf '%-9s peak memory to first mapped window: %s MiB (at its first paint: %s MiB)\n' \
     "$look" "$(median <"$work/mapped")" "$(median <"$work/painted")"
