@@ -10,6 +10,8 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <utility>
 
@@ -28,14 +30,25 @@ namespace {
 
 constexpr int SlideFrameMs = 16;  // about one frame of a 60 Hz screen
 
-// For the start-up figure: the wall clock at the first paint, when asked for.
+// For the start-up figures: the wall clock at the first paint and the peak resident
+// memory so far, when asked for. "quit" ends the program there, so that a profiler sees
+// the start alone.
 void StampFirstPaint() {
-    if (qEnvironmentVariableIsEmpty("MERVANE_PRINT_FIRST_PAINT")) return;
+    const QByteArray asked = qgetenv("MERVANE_PRINT_FIRST_PAINT");
+    if (asked.isEmpty()) return;
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     std::printf(
         "first-paint-ns %lld\n",
         static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+    if (std::FILE* status = std::fopen("/proc/self/status", "r")) {
+        char line[128];
+        while (std::fgets(line, sizeof line, status))
+            if (std::strncmp(line, "VmHWM:", 6) == 0)
+                std::printf("first-paint-hwm-kb %ld\n", std::atol(line + 6));
+        std::fclose(status);
+    }
     std::fflush(stdout);
+    if (asked == "quit") std::exit(0);
 }
 
 }  // namespace

@@ -4,6 +4,11 @@ add_custom_target(bench_startup
   DEPENDS mervane
   USES_TERMINAL
   COMMENT "Time to first paint and resident memory of mervane")
+add_custom_target(bench_startup_memory
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/startup_memory.sh $<TARGET_FILE:mervane> 5
+  DEPENDS mervane
+  USES_TERMINAL
+  COMMENT "Peak memory of mervane to its first mapped window")
 
 # The window's pauses: accuracy against the asked length, and CPU used while waiting.
 add_executable(bench_pause bench_pause.cpp)

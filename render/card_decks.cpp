@@ -14,6 +14,8 @@
 #include <cmath>
 #include <set>
 
+#include <zlib.h>
+
 namespace mervane {
 namespace {
 
@@ -105,6 +107,70 @@ QRectF FaceRect(QRectF element, QSize pixels) {
     return rect;
 }
 
+constexpr qint64 kReadChunk = 64 * 1024;
+
+bool IsGzip(const QByteArray& head) {
+    return head.size() >= 2 && quint8(head[0]) == 0x1f && quint8(head[1]) == 0x8b;
+}
+
+// Streams the rest of `file` through zlib's gzip reader (concatenated members too),
+// giving up as soon as the output would pass the cap. `read` holds the bytes read so
+// far, which the caller has counted against the file's cap.
+QByteArray InflateCapped(QIODevice& file, QByteArray read) {
+    z_stream stream{};
+    if (inflateInit2(&stream, 16 + MAX_WBITS) != Z_OK) return {};
+    QByteArray out;
+    qint64 consumed = read.size();
+    bool ended = false;
+    bool failed = false;
+    for (;;) {
+        if (read.isEmpty()) {
+            if (consumed >= kMaxDeckFileBytes) {
+                failed = !file.atEnd();
+                break;
+            }
+            read = file.read(std::min(kReadChunk, kMaxDeckFileBytes - consumed));
+            consumed += read.size();
+            if (read.isEmpty()) break;
+        }
+        // A member ended with bytes left: they start the next member.
+        if (ended && inflateReset(&stream) != Z_OK) {
+            failed = true;
+            break;
+        }
+        ended = false;
+        stream.next_in = reinterpret_cast<Bytef*>(read.data());
+        stream.avail_in = uInt(read.size());
+        while (stream.avail_in > 0 && !ended && !failed) {
+            // The next step may write at most a chunk: room for one byte past the cap
+            // tells an oversized text without inflating more of it.
+            const qint64 room = std::min(kReadChunk, kMaxDeckSvgBytes + 1 - qint64(out.size()));
+            if (room <= 0) {
+                failed = true;
+                break;
+            }
+            const qsizetype before = out.size();
+            out.resize(before + room);
+            stream.next_out = reinterpret_cast<Bytef*>(out.data() + before);
+            stream.avail_out = uInt(room);
+            const int status = inflate(&stream, Z_NO_FLUSH);
+            out.resize(before + room - qsizetype(stream.avail_out));
+            // With input and room given, anything else (Z_BUF_ERROR too) is a fault.
+            if (status == Z_STREAM_END)
+                ended = true;
+            else if (status != Z_OK)
+                failed = true;
+        }
+        if (failed) break;
+        read = read.right(qsizetype(stream.avail_in));
+    }
+    inflateEnd(&stream);
+    if (failed || !ended || out.size() > kMaxDeckSvgBytes) return {};
+    // Qt would inflate a second layer itself, without a cap: no deck needs one.
+    if (IsGzip(out.left(2))) return {};
+    return out;
+}
+
 quint64 FaceKey(Card card, QSize pixels) {
     return (quint64(quint32(card)) << 40) | (quint64(quint32(pixels.width()) & 0xFFFFF) << 20) |
            quint64(quint32(pixels.height()) & 0xFFFFF);
@@ -151,6 +217,28 @@ QString DefaultDeckId(const std::vector<DeckInfo>& decks) {
     return decks.empty() ? QString() : decks.front().id;
 }
 
+QByteArray ReadDeckSvg(QIODevice& file) {
+    if (!file.isReadable()) return {};
+    // A byte past the cap tells an oversized file without reading the rest of it.
+    QByteArray head = file.read(std::min(kReadChunk, kMaxDeckFileBytes + 1));
+    if (IsGzip(head)) return InflateCapped(file, std::move(head));
+    QByteArray text = std::move(head);
+    while (text.size() <= kMaxDeckFileBytes) {
+        const QByteArray more =
+            file.read(std::min(kReadChunk, kMaxDeckFileBytes + 1 - text.size()));
+        if (more.isEmpty()) break;
+        text += more;
+    }
+    if (text.size() > kMaxDeckFileBytes) return {};
+    return text;
+}
+
+QByteArray ReadDeckSvg(const QString& path) {
+    QFile file(path);
+    if (file.size() > kMaxDeckFileBytes || !file.open(QIODevice::ReadOnly)) return {};
+    return ReadDeckSvg(file);
+}
+
 QString CardElementId(Card card) {
     static const std::array<const char*, 14> kRanks = {
         "", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "jack", "queen", "king"};
@@ -175,8 +263,12 @@ bool CardFaceRenderer::Preload() {
 bool CardFaceRenderer::ParseLocked() {
     if (parsed_ || !ok_) return ok_;
     ++parses_;
-    auto svg = std::make_unique<QSvgRenderer>(svgPath_);
-    bool usable = svg->isValid();
+    // The renderer sees only text that passed the caps; it keeps the parsed document,
+    // not the text.
+    auto svg = std::make_unique<QSvgRenderer>();
+    bool usable = false;
+    if (const QByteArray text = ReadDeckSvg(svgPath_); !text.isEmpty())
+        usable = svg->load(text) && svg->isValid();
     for (Card card = 1; usable && card <= CardsInPack; ++card)
         usable = svg->elementExists(CardElementId(card));
     if (usable) {

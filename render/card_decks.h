@@ -14,6 +14,7 @@
 
 #include "cards/card.h"
 
+class QIODevice;
 class QSvgRenderer;
 
 namespace mervane {
@@ -38,6 +39,20 @@ std::vector<DeckInfo> FindCardDecks(const QStringList& roots = DefaultDeckRoots(
 // when there is none.
 QString DefaultDeckId(const std::vector<DeckInfo>& decks);
 
+// A deck's file is refused past these caps, so that a planted file cannot take the
+// memory: the largest installed deck (dondorf) is 3.3 MB on disk and 11.5 MB inflated,
+// and its parse peaks near ten times its text. Twice or more that leaves room for
+// richer decks while keeping a refused deck's cost to a few tens of megabytes.
+inline constexpr qint64 kMaxDeckFileBytes = qint64(16) << 20;
+inline constexpr qint64 kMaxDeckSvgBytes = qint64(32) << 20;
+
+// The SVG text of a deck file, inflated when it is gzip-compressed (.svgz, told by its
+// first bytes, not its name); empty when it cannot be read or passes a cap. Inflating
+// stops as soon as the cap is passed, never after inflating it all. The device is read
+// from its current position.
+QByteArray ReadDeckSvg(QIODevice& file);
+QByteArray ReadDeckSvg(const QString& path);
+
 // The deck's element for a card, "1_club" .. "king_spade"; empty for a non-card.
 QString CardElementId(Card card);
 
@@ -51,9 +66,9 @@ QString CardElementId(Card card);
 // parsed document is handed to the thread that constructed this object, and the
 // object must outlive any Preload() running on it.
 //
-// A deck that cannot be read, or lacks any of the 52 faces, is refused whole (so the
-// table never mixes two styles): Ok() turns false and Face() returns a null image,
-// for the caller to fall back to the classic pictures.
+// A deck that cannot be read, passes the caps above, or lacks any of the 52 faces, is
+// refused whole (so the table never mixes two styles): Ok() turns false and Face()
+// returns a null image, for the caller to fall back to the classic pictures.
 class CardFaceRenderer {
   public:
     explicit CardFaceRenderer(QString svgPath);

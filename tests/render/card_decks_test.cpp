@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <atomic>
 #include <set>
 #include <thread>
+#include <vector>
+
+#include <zlib.h>
 
 #include "render/card_decks.h"
 
@@ -50,6 +55,51 @@ void Write(const QString& path, const QByteArray& data) {
 
 QByteArray Index(const QString& body) {
     return ("[KDE Backdeck]\n" + body + "\n").toUtf8();
+}
+
+// A gzip stream of `head` followed by `zeros` zero bytes, compressed only as far as it
+// is read, so that a test can offer a gigabyte and see how much of it was taken.
+class GzipSource : public QIODevice {
+  public:
+    GzipSource(QByteArray head, qint64 zeros) : head_(std::move(head)), left_(zeros) {
+        deflateInit2(&z_, 1, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+        z_.next_in = reinterpret_cast<Bytef*>(head_.data());
+        z_.avail_in = uInt(head_.size());
+        open(ReadOnly | Unbuffered);
+    }
+    ~GzipSource() override { deflateEnd(&z_); }
+    qint64 ZerosTaken() const { return taken_; }
+
+  protected:
+    qint64 readData(char* data, qint64 max) override {
+        static const std::vector<Bytef> zeros(1 << 16);
+        z_.next_out = reinterpret_cast<Bytef*>(data);
+        z_.avail_out = uInt(max);
+        while (z_.avail_out > 0 && !done_) {
+            if (z_.avail_in == 0 && left_ > 0) {
+                const qint64 n = std::min(left_, qint64(zeros.size()));
+                z_.next_in = const_cast<Bytef*>(zeros.data());
+                z_.avail_in = uInt(n);
+                left_ -= n;
+                taken_ += n;
+            }
+            done_ = deflate(&z_, left_ == 0 ? Z_FINISH : Z_NO_FLUSH) == Z_STREAM_END;
+        }
+        return max - z_.avail_out;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+  private:
+    QByteArray head_;
+    qint64 left_;
+    qint64 taken_ = 0;
+    bool done_ = false;
+    z_stream z_{};
+};
+
+QByteArray Gzip(const QByteArray& data, qint64 zeros = 0) {
+    GzipSource source(data, zeros);
+    return source.readAll();
 }
 
 class GeneratedDeck : public ::testing::Test {
@@ -187,6 +237,64 @@ TEST_F(GeneratedDeck, AMissingBrokenOrIncompleteDeckGivesNoFacesAndNeverReparses
     EXPECT_FALSE(incomplete.Preload());
     EXPECT_TRUE(incomplete.Face(1, {29, 41}).isNull());
     EXPECT_FALSE(incomplete.Ok());
+}
+
+// What is read is capped before the renderer sees it, inflated by the game itself.
+TEST_F(GeneratedDeck, CompressedDecksLoadAndTooLargeOrOddOnesAreRefusedWhole) {
+    const QByteArray svg = GeneratedSvg();
+    const QByteArray gzip = Gzip(svg);
+    const qsizetype half = svg.size() / 2;
+    // Valid SVG all through, so that only its size refuses it.
+    const QByteArray head = svg.chopped(6) + "<!--";
+    QByteArray oversized = head;
+    oversized.resize(kMaxDeckFileBytes + 1 - 9, ' ');
+    oversized += "--></svg>";
+    const struct {
+        const char* name;
+        QByteArray file;
+        bool loads;
+    } cases[] = {
+        {"gzip", gzip, true},
+        {"two gzip members", Gzip(svg.left(half)) + Gzip(svg.mid(half)), true},
+        {"gzip bomb", Gzip(head, kMaxDeckSvgBytes), false},
+        {"plain file past the cap", oversized, false},
+        {"gzip inside gzip", Gzip(gzip), false},
+        {"truncated gzip", gzip.chopped(12), false},
+        {"gzip with trailing garbage", gzip + "garbage", false},
+    };
+    for (const auto& c : cases) {
+        CardFaceRenderer faces(Deck(c.file));
+        EXPECT_EQ(faces.Preload(), c.loads) << c.name;
+        EXPECT_EQ(faces.Face(20, {29, 41}).isNull(), !c.loads) << c.name;
+    }
+}
+
+TEST(DeckCaps, ABombIsRefusedOnceTheCapIsPassedNotAfterInflatingItAll) {
+    GzipSource bomb("<svg>", qint64(1) << 30);
+    EXPECT_TRUE(ReadDeckSvg(bomb).isEmpty());
+    EXPECT_GT(bomb.ZerosTaken(), kMaxDeckSvgBytes);
+    EXPECT_LT(bomb.ZerosTaken(), 2 * kMaxDeckSvgBytes);  // what the compressor reads ahead
+
+    // Right at the caps is still a deck; a byte more is not.
+    GzipSource full("<svg>", kMaxDeckSvgBytes - 5);
+    EXPECT_EQ(ReadDeckSvg(full).size(), kMaxDeckSvgBytes);
+    QByteArray plain(kMaxDeckFileBytes, ' ');
+    QBuffer atCap(&plain);
+    atCap.open(QIODevice::ReadOnly);
+    EXPECT_EQ(ReadDeckSvg(atCap).size(), kMaxDeckFileBytes);
+    plain += ' ';
+    QBuffer pastCap(&plain);
+    pastCap.open(QIODevice::ReadOnly);
+    EXPECT_TRUE(ReadDeckSvg(pastCap).isEmpty());
+}
+
+// Every installed deck, dondorf's 11.5 MB included, is well inside the caps.
+TEST(InstalledDeck, EveryOneReadsWithinTheCaps) {
+    for (const DeckInfo& deck : FindCardDecks()) {
+        const QByteArray text = ReadDeckSvg(deck.svgPath);
+        EXPECT_TRUE(text.contains("<svg")) << deck.svgPath.toStdString();
+        EXPECT_LT(text.size(), kMaxDeckSvgBytes / 2) << deck.svgPath.toStdString();
+    }
 }
 
 TEST_F(GeneratedDeck, APreloadOnAWorkerAndAPaintMeetInOneParse) {
