@@ -139,9 +139,9 @@ double CScoreDlg::FittingScale(QSize units, QSize room) const {
 }
 
 // The sheet as large as it stands over the table, or as large as the screen has room
-// for; the dialog is the sheet's size, centred on the window. Done before the window
-// exists: a window manager takes a position given then for the frame's, one given
-// later (from showEvent) for the client area's, leaving the frame a title bar too high.
+// for; the dialog is the sheet's size, centred on the window. Done before showing: a
+// position given then places the frame, one given from showEvent places the client
+// area under X11, which left the frame a title bar too high.
 void CScoreDlg::setVisible(bool visible) {
     if (visible && !isVisible()) {
         ensurePolished();

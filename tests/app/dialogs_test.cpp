@@ -780,6 +780,9 @@ struct Language {
     const char* code;
     const char* firstSeat;
 };
+void PrintTo(const Language& language, std::ostream* out) {
+    *out << language.code;
+}
 
 class TranslatedDialogs : public ::testing::TestWithParam<Language>, public AppFixture {
   protected:
