@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFontDatabase>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -11,25 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/window_fit.h"
 #include "layout/card_table.h"
 #include "render/bitmap_cache.h"
 #include "render/vector_art.h"
 
 namespace mervane {
 namespace {
-
-// Room for the whole title in the window manager's title bar: the title in the title
-// font (set bold, as most frames draw it), beside the frame's icon and its minimise,
-// maximise and close buttons, each about as wide as the bar is high.
-int TitleBarWidth(const QString& title) {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
-    font.setBold(true);
-    const QFontMetrics metrics(font);
-    const int button = metrics.height() + 8;
-    constexpr int FrameButtons = 4;
-    constexpr int TitleMargins = 2;  // free space on either side of the title
-    return metrics.horizontalAdvance(title) + (FrameButtons + TitleMargins) * button;
-}
 
 double PictureScale(double scale) {
     return std::isfinite(scale) ? std::clamp(scale, 1.0, CAboutDlg::kMaxPictureScale) : 1.0;
@@ -82,7 +68,7 @@ CAboutDlg::CAboutDlg(QWidget* parent, bool sharp, double scale) : QDialog(parent
     layout->addWidget(version);
     layout->addWidget(credit);
     layout->addWidget(buttons);
-    setMinimumWidth(TitleBarWidth(windowTitle()));
+    FitTitleBar(*this);
 }
 
 }  // namespace mervane

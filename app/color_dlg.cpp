@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/color_swatch.h"
+#include "app/window_fit.h"
 
 namespace mervane {
 namespace {
@@ -70,6 +71,7 @@ CColorDlg::CColorDlg(QWidget* parent) : QDialog(parent), swatch_(new ColorSwatch
     for (int i = 0; i < 2; ++i) setTabOrder(edits_[i], edits_[i + 1]);
     setTabOrder(edits_[2], sliders_[0]);
     for (int i = 0; i < 2; ++i) setTabOrder(sliders_[i], sliders_[i + 1]);
+    FitTitleBar(*this);
 }
 
 void CColorDlg::OnInitDialog() {

@@ -14,6 +14,7 @@
 
 #include "app/message_box.h"
 #include "app/play_to_field.h"
+#include "app/window_fit.h"
 #include "game/settings.h"
 
 namespace mervane {
@@ -73,6 +74,7 @@ CGameSetupDlg::CGameSetupDlg(MessageBoxes& messages, QWidget* parent)
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this,
             [this] { emit helpRequested(QStringLiteral("game_setup")); });
+    FitTitleBar(*this);
 }
 
 // Names, the buttons, then target and speed.

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/translations.h"
+#include "app/window_fit.h"
 
 namespace mervane {
 
@@ -28,7 +29,6 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
     layout->addWidget(browser_);
     browser_->setOpenExternalLinks(true);
     browser_->setSource(HelpPageFor(TranslationLanguage()));
-    resize(520, 600);
     // Closes like a dialog; the page itself has no use for Escape.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -48,26 +48,27 @@ void HelpHost::Show(const QString& anchor) {
     if (!window_) {
         window_ = std::make_unique<HelpWindow>();
         window_->setWindowIcon(table_.windowIcon());
-        PlaceBesideTable();
+        PlaceOverWindow();
     }
     window_->ShowAnchor(anchor);
 }
 
-// Right of the table if the screen has room there, else left of it; failing
-// both, wherever the window system puts it.
-void HelpHost::PlaceBesideTable() {
-    const QScreen* screen = table_.screen();
+// Centred on the main window, about 60 % of its width and 80 % of its height (enough
+// to read at a small window's size), all within the screen's available area.
+QRect HelpFrameFor(const QRect& window, const QRect& room) {
+    constexpr QSize Smallest(420, 360);
+    const QSize share(window.width() * 6 / 10, window.height() * 8 / 10);
+    return CentredFrame(window, share.expandedTo(Smallest), room);
+}
+
+void HelpHost::PlaceOverWindow() {
+    const QWidget& main = *table_.window();
+    const QScreen* screen = main.screen();
     if (!screen) return;
-    const QRect room = screen->availableGeometry();
-    const QRect table = table_.frameGeometry();
-    const QSize size = window_->size();
-    constexpr int Gap = 8;
-    const QRect right(table.topRight() + QPoint(Gap, 0), size);
-    const QRect left(table.topLeft() - QPoint(Gap + size.width(), 0), size);
-    if (room.contains(right))
-        window_->move(right.topLeft());
-    else if (room.contains(left))
-        window_->move(left.topLeft());
+    const QSize decoration = main.frameGeometry().size() - main.geometry().size();
+    window_->resize(HelpFrameFor(main.frameGeometry(), screen->availableGeometry()).size() -
+                    decoration);
+    PlaceCentred(*window_, main);
 }
 
 void HelpHost::Close() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -11,6 +12,10 @@ namespace mervane {
 
 // The help page in `language` ("de") if the resources hold one, else the English page.
 QUrl HelpPageFor(const QString& language);
+
+// Where the help window's frame opens over the main window's frame `window`, within
+// the screen's available area `room`.
+QRect HelpFrameFor(const QRect& window, const QRect& room);
 
 // The program's own help viewer: the bundled help page in a window of its own, which
 // nobody waits for.
@@ -31,7 +36,7 @@ class HelpWindow : public QWidget {
 // so that a modal dialog does not hold it still).
 class HelpHost {
   public:
-    // The help window first opens beside `table`, so that the table stays in view.
+    // The help window first opens over the window of `table`, centred on it.
     explicit HelpHost(const QWidget& table) : table_(table) {}
     HelpHost(const HelpHost&) = delete;
     HelpHost& operator=(const HelpHost&) = delete;
@@ -42,7 +47,7 @@ class HelpHost {
     HelpWindow* Window() const { return window_.get(); }
 
   private:
-    void PlaceBesideTable();
+    void PlaceOverWindow();
 
     const QWidget& table_;
     std::unique_ptr<HelpWindow> window_;

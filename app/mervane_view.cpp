@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
-#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
@@ -479,15 +478,6 @@ void CMervaneView::OnToolbarNewGame() {
     if (game_.CanUseToolbarNewGame()) game_.NewGame();
 }
 
-double CMervaneView::DialogRoom() const {
-    const QScreen* shownOn = screen();
-    if (!shownOn) return Viewport().scale;
-    constexpr QSize FrameAllowance(16, 40);
-    const QSize room = shownOn->availableSize() - FrameAllowance;
-    return std::max(
-        1.0, std::min(double(room.width()) / TableWidth, double(room.height()) / TableHeight));
-}
-
 void CMervaneView::OnShowScore() {
     if (!game_.CanShowScore()) return;
     const GameState& state = game_.State();
@@ -497,12 +487,10 @@ void CMervaneView::OnShowScore() {
     dialog.scoreTop = state.scores[2];
     dialog.scoreRight = state.scores[3];
     dialog.scoreYou = state.scores[0];
-    // As large as the table, as far as a dialog of that size and its title bar fit the
-    // screen: a full-screen table leaves no room for one.
-    const double room = DialogRoom();
-    dialog.zoom = std::min(zoom_, std::max(MinZoom, static_cast<int>(room)));
+    // As large as the sheet over the table; the dialog keeps itself within the screen.
+    dialog.zoom = zoom_;
     dialog.sharp = choice_.look == TableLook::Sharp;
-    dialog.scale = std::min(Viewport().scale, room);
+    dialog.scale = Viewport().scale;
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }

@@ -125,8 +125,6 @@ class CMervaneView : public QWidget, private GameObserver {
     void PaintClassic(const TableViewport& viewport);
     void PaintSharp(const TableViewport& viewport);
     void PreloadFaces();
-    // The largest scale at which a dialog of the table's size fits the screen.
-    double DialogRoom() const;
     void ApplyGameSetup(const class CGameSetupDlg& dialog);
     GameSettings CurrentSettings() const;
     // A refused card shakes, in the Sharp look, without touching the game.

@@ -4,11 +4,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
 #include "app/mervane_view.h"
+#include "app/window_fit.h"
 #include "render/qt_surface.h"
 #include "render/score_sheet.h"
 #include "render/sharp_surface.h"
@@ -16,8 +18,21 @@
 namespace mervane {
 namespace {
 
-// The whole client area: the sheet is drawn in table pixels, centred, and enlarged by
-// the table's zoom as the table is, each pixel a crisp block.
+// Table units kept free round the sheet's box.
+constexpr int kSheetMargin = 6;
+// What a window manager's frame adds round a dialog.
+constexpr QSize kFrameAllowance(16, 40);
+
+std::array<std::string, 3> SheetNames(const CScoreDlg& dialog) {
+    return {dialog.seatNames[0].toStdString(), dialog.seatNames[1].toStdString(),
+            dialog.seatNames[2].toStdString()};
+}
+std::array<std::int32_t, 4> SheetScores(const CScoreDlg& dialog) {
+    return {dialog.scoreYou, dialog.scoreLeft, dialog.scoreTop, dialog.scoreRight};
+}
+
+// The sheet with its margin: drawn in table pixels, centred, and enlarged by the
+// table's zoom as the table is, each pixel a crisp block.
 class ScoreSheetArea : public QWidget {
   public:
     explicit ScoreSheetArea(const CScoreDlg& dialog, QWidget* parent)
@@ -32,19 +47,14 @@ class ScoreSheetArea : public QWidget {
     }
 
   private:
-    std::array<std::string, 3> Names() const {
-        return {dialog_.seatNames[0].toStdString(), dialog_.seatNames[1].toStdString(),
-                dialog_.seatNames[2].toStdString()};
-    }
-    std::array<std::int32_t, 4> Scores() const {
-        return {dialog_.scoreYou, dialog_.scoreLeft, dialog_.scoreTop, dialog_.scoreRight};
-    }
+    std::array<std::string, 3> Names() const { return SheetNames(dialog_); }
+    std::array<std::int32_t, 4> Scores() const { return SheetScores(dialog_); }
 
     // The table's area at the dialog's scale, centred, drawn in table units straight
     // on the widget at its device pixel ratio.
     void PaintSharp() {
         QPainter(this).fillRect(rect(), palette().color(QPalette::Window));
-        const double scale = dialog_.SharpScale();
+        const double scale = dialog_.ShownScale();
         const QPointF origin((width() - TableSize().width * scale) / 2,
                              (height() - TableSize().height * scale) / 2);
         SharpSurface surface(*this, TableSize(), origin, scale, nullptr);
@@ -54,7 +64,7 @@ class ScoreSheetArea : public QWidget {
     static Size TableSize() { return {CMervaneView::TableWidth, CMervaneView::TableHeight}; }
 
     void PaintClassic() {
-        const int zoom = dialog_.Zoom();
+        const int zoom = static_cast<int>(dialog_.ShownScale());
         const QSize tableSize((width() + zoom - 1) / zoom, (height() + zoom - 1) / zoom);
         QImage sheet(tableSize, QImage::Format_RGB32);
         sheet.fill(palette().color(QPalette::Window));
@@ -84,11 +94,12 @@ CScoreDlg::CScoreDlg(QWidget* parent) : QDialog(parent), sheet_(new ScoreSheetAr
     close->setDefault(true);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    // The sheet lies under the button, over the whole client area.
     auto* layout = new QVBoxLayout(this);
-    layout->addStretch(1);
+    layout->addWidget(sheet_, 0, Qt::AlignHCenter);
     layout->addWidget(buttons);
-    sheet_->lower();
+    // The sheet's size is set when the dialog opens, and the dialog follows it.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FitTitleBar(*this);
 }
 
 int CScoreDlg::Zoom() const {
@@ -99,20 +110,54 @@ double CScoreDlg::SharpScale() const {
     return std::isfinite(scale) ? std::max(scale, 1.0) : 1.0;
 }
 
-// The size of the table at its zoom, so that the sheet stands as large as it does over
-// the table; a wider sheet is cut off as it is on the table.
-void CScoreDlg::showEvent(QShowEvent* event) {
-    if (sharp)
-        setFixedSize(static_cast<int>(std::lround(CMervaneView::TableWidth * SharpScale())),
-                     static_cast<int>(std::lround(CMervaneView::TableHeight * SharpScale())));
-    else
-        setFixedSize(CMervaneView::TableWidth * Zoom(), CMervaneView::TableHeight * Zoom());
-    QDialog::showEvent(event);
+QSize CScoreDlg::SheetUnits(double shownScale) const {
+    const ScoreSheetPlace place{
+        {0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight}, false, true};
+    Rect box;
+    if (sharp) {
+        SharpSurface surface({1, 1}, shownScale, devicePixelRatioF(), nullptr);
+        box = ScoreSheetBox(surface, place, SheetNames(*this), SheetScores(*this));
+    } else {
+        QtSurface surface(Size{1, 1});
+        box = ScoreSheetBox(surface, place, SheetNames(*this), SheetScores(*this));
+    }
+    return {box.Width() + 2 * kSheetMargin, box.Height() + 2 * kSheetMargin};
 }
 
-void CScoreDlg::resizeEvent(QResizeEvent* event) {
-    sheet_->setGeometry(rect());
-    QDialog::resizeEvent(event);
+// The table's zoom or scale, or the largest smaller one with which the sheet, the
+// button row and a frame fit in `room`; never below 1.
+double CScoreDlg::FittingScale(QSize units, QSize room) const {
+    const QMargins margins = layout()->contentsMargins();
+    const QSize around(margins.left() + margins.right(),
+                       margins.top() + margins.bottom() + layout()->spacing() +
+                           findChild<QDialogButtonBox*>()->sizeHint().height());
+    const QSize free = room - kFrameAllowance - around;
+    const double fits =
+        std::min(double(free.width()) / units.width(), double(free.height()) / units.height());
+    if (sharp) return std::max(1.0, std::min(SharpScale(), fits));
+    return std::max(CMervaneView::MinZoom, std::min(Zoom(), static_cast<int>(std::floor(fits))));
+}
+
+// The sheet as large as it stands over the table, or as large as the screen has room
+// for; the dialog is the sheet's size, centred on the window. Done before showing: a
+// position given then places the frame, one given from showEvent places the client
+// area under X11, which left the frame a title bar too high.
+void CScoreDlg::setVisible(bool visible) {
+    if (visible && !isVisible()) {
+        ensurePolished();
+        const QScreen* shownOn = parentWidget() ? parentWidget()->screen() : screen();
+        const QSize room = shownOn ? shownOn->availableSize() : QSize(1 << 20, 1 << 20);
+        shownScale_ = sharp ? SharpScale() : Zoom();
+        QSize units = SheetUnits(shownScale_);
+        shownScale_ = FittingScale(units, room);
+        // Text measured at a lower scale may be a unit wider or narrower.
+        if (sharp && shownScale_ != SharpScale()) units = SheetUnits(shownScale_);
+        sheet_->setFixedSize(static_cast<int>(std::ceil(units.width() * shownScale_)),
+                             static_cast<int>(std::ceil(units.height() * shownScale_)));
+        layout()->activate();
+        if (parentWidget()) PlaceCentred(*this, *parentWidget());
+    }
+    QDialog::setVisible(visible);
 }
 
 }  // namespace mervane

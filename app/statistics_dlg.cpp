@@ -12,6 +12,7 @@
 
 #include "app/message_box.h"
 #include "app/statistics.h"
+#include "app/window_fit.h"
 
 namespace mervane {
 namespace {
@@ -55,6 +56,7 @@ CStatisticsDlg::CStatisticsDlg(StatisticsKeeper& keeper, MessageBoxes& messages,
     layout->addWidget(table_);
     layout->addWidget(buttons);
     Fill();
+    FitTitleBar(*this);
 }
 
 void CStatisticsDlg::Fill() {

@@ -15,6 +15,7 @@
 #include "app/color_dlg.h"
 #include "app/color_swatch.h"
 #include "app/message_box.h"
+#include "app/window_fit.h"
 #include "layout/card_table.h"
 #include "render/bitmap_cache.h"
 
@@ -98,6 +99,7 @@ CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
     connect(help, &QShortcut::activated, this,
             [this] { emit helpRequested(QStringLiteral("table_setup")); });
+    FitTitleBar(*this);
 }
 
 void CTableSetupDlg::OnInitDialog() {

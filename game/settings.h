@@ -9,9 +9,13 @@
 
 namespace mervane {
 
+// The computer seats' names where the settings hold none: "Player1" .. "Player3" in
+// the user's language (Left, Top, Right).
+std::array<std::string, 3> DefaultPlayerNames();
+
 // The ten stored settings with their defaults, as the store holds them.
 struct GameSettings {
-    std::array<std::string, 3> playerNames{"Player1", "Player2", "Player3"};  // Left, Top, Right
+    std::array<std::string, 3> playerNames = DefaultPlayerNames();  // Left, Top, Right
     std::int32_t playTo = 200;
     std::int32_t playSpeed = 1;  // index: 0 Slow, 1 Normal, 2 Fast
     std::int32_t tableColor = static_cast<std::int32_t>(DefaultTableColor);

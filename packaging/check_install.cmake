@@ -43,6 +43,22 @@ if(code OR NOT out MATCHES "^[^\n]*Validation was successful\\.$")
   message(FATAL_ERROR "appstreamcli validate (exit ${code}):\n${out}")
 endif()
 
+# The launcher and the metainfo speak the languages the game does.
+file(READ ${desktop} desktop_text)
+file(READ ${metainfo} metainfo_text)
+foreach(language de fr es)
+  foreach(key GenericName Comment Keywords)
+    if(NOT desktop_text MATCHES "\n${key}\\[${language}\\]=[^\n]")
+      message(FATAL_ERROR "the launcher has no ${key}[${language}]")
+    endif()
+  endforeach()
+  foreach(element summary p)
+    if(NOT metainfo_text MATCHES "<${element} xml:lang=\"${language}\">[^<]")
+      message(FATAL_ERROR "the metainfo has no ${element} in ${language}")
+    endif()
+  endforeach()
+endforeach()
+
 # The launcher starts the installed program under the installed icon's name.
 file(STRINGS ${desktop} icon REGEX "^Icon=")
 file(STRINGS ${desktop} exec REGEX "^Exec=")

@@ -171,13 +171,29 @@ void DrawTapToContinue(Surface& surface, Point c, const Rect& box, std::string_v
     surface.SetTextColor(previous);
 }
 
+std::array<std::string, 4> ScoreTexts(const std::array<std::int32_t, 4>& scores) {
+    std::array<std::string, 4> texts;
+    for (std::size_t i = 0; i < scores.size(); ++i) texts[i] = std::to_string(scores[i]);
+    return texts;
+}
+
 }  // namespace
+
+Rect ScoreSheetBox(Surface& surface, const ScoreSheetPlace& place,
+                   const std::array<std::string, 3>& names,
+                   const std::array<std::int32_t, 4>& scores) {
+    const FontSpec previousFont = surface.SelectFont(ScoreTitleFont);
+    Measurer measurer(surface, ScoreTitleFont);
+    const Rect box =
+        LayOut(measurer, place, SheetCentre(place), SheetWords{}, names, ScoreTexts(scores)).box;
+    surface.SelectFont(previousFont);
+    return box;
+}
 
 void DrawScoreSheet(Surface& surface, const ScoreSheetPlace& place,
                     const std::array<std::string, 3>& names,
                     const std::array<std::int32_t, 4>& scores) {
-    std::array<std::string, 4> scoreTexts;
-    for (std::size_t i = 0; i < scores.size(); ++i) scoreTexts[i] = std::to_string(scores[i]);
+    const std::array<std::string, 4> scoreTexts = ScoreTexts(scores);
 
     const Point c = SheetCentre(place);
     const FontSpec previousFont = surface.SelectFont(ScoreTitleFont);

@@ -26,4 +26,10 @@ void DrawScoreSheet(Surface& surface, const ScoreSheetPlace& place,
                     const std::array<std::string, 3>& names,
                     const std::array<std::int32_t, 4>& scores);
 
+// The box DrawScoreSheet draws with the same arguments, outline included, measured
+// with the surface's fonts; the surface's selected font is left as it was.
+Rect ScoreSheetBox(Surface& surface, const ScoreSheetPlace& place,
+                   const std::array<std::string, 3>& names,
+                   const std::array<std::int32_t, 4>& scores);
+
 }  // namespace mervane

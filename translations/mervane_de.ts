@@ -259,6 +259,22 @@
     </message>
 </context>
 <context>
+    <name>Settings</name>
+    <message>
+        <source>Player1</source>
+        <extracomment>The computer seats&apos; names until the user gives others in Game Setup; at most 10 characters.</extracomment>
+        <translation>Spieler1</translation>
+    </message>
+    <message>
+        <source>Player2</source>
+        <translation>Spieler2</translation>
+    </message>
+    <message>
+        <source>Player3</source>
+        <translation>Spieler3</translation>
+    </message>
+</context>
+<context>
     <name>Status</name>
     <message>
         <source>You</source>

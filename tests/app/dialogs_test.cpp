@@ -7,11 +7,15 @@
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSlider>
+#include <QTableWidget>
 #include <QTest>
 #include <cmath>
 #include <cstdlib>
@@ -22,10 +26,13 @@
 #include "app/color_dlg.h"
 #include "app/color_swatch.h"
 #include "app/game_setup_dlg.h"
+#include "app/help_window.h"
 #include "app/message_box.h"
 #include "app/play_to_field.h"
 #include "app/score_dlg.h"
+#include "app/statistics_dlg.h"
 #include "app/table_setup_dlg.h"
+#include "app/translations.h"
 #include "app_test_support.h"
 #include "render/bitmap_cache.h"
 #include "tests/game/game_test_access.h"
@@ -482,43 +489,106 @@ QRect OutlineOf(const QImage& image) {
     return outline;
 }
 
-// The sheet stands in the middle of the whole client area, and at 2x it is the 1x
-// sheet with every pixel a 2 x 2 block, as on the table. The test screen is 800 x 600:
-// at 3x the dialog would not fit it, and stays at 2x.
-TEST_F(DialogTest, ScoreDialogCentresTheSheetAtTheTablesZoom) {
+// What a Score dialog showed: its frame, the sheet's area and picture, and the scale.
+struct ScoreShown {
+    QRect frame;
+    QImage sheet;
+    double scale = 0;
+};
+
+ScoreShown Record(CScoreDlg& dialog) {
+    return {dialog.frameGeometry(),
+            dialog.Sheet()->grab().toImage().convertToFormat(QImage::Format_RGB32),
+            dialog.ShownScale()};
+}
+
+// The dialog is the sheet (its outline and a thin margin) and the Close button, at the
+// table's zoom, and opens centred on the window. At 2x the sheet is the 1x sheet with
+// every pixel a 2 x 2 block, as on the table.
+TEST_F(DialogTest, ScoreDialogIsTheSheetAtTheTablesZoomCentredOnTheWindow) {
     Start();
     Trigger(ID_NEW_GAME_TOOLBAR);
     Position().scores = {125, 40, 0, 9};
-    std::map<int, QImage> client;
+    std::map<int, ScoreShown> shown;
     for (int zoom : {1, 2, 3}) {
         Frame().SetZoom(zoom);
         WhenShown<CScoreDlg>(Frame(), [&](CScoreDlg& dialog) {
-            EXPECT_EQ(dialog.Sheet()->geometry(), dialog.rect()) << "the whole client area";
-            client[zoom] = dialog.Sheet()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            shown[zoom] = Record(dialog);
+            const QRect area = dialog.Sheet()->geometry();
+            const int buttonRow = dialog.findChild<QPushButton*>()->height();
+            EXPECT_LE(dialog.height() - area.height(), buttonRow + 40) << zoom;
+            EXPECT_LE(dialog.width() - area.width(), 40) << zoom;
             dialog.accept();
         });
         Trigger(ID_SHOW_SCORE);
-        ASSERT_FALSE(client[zoom].isNull()) << zoom;
-    }
-    EXPECT_EQ(client[2].size(), client[1].size() * 2) << "the dialog grows with the zoom";
-    EXPECT_EQ(client[3].size(), client[2].size()) << "as far as the screen has room";
-    for (int zoom : {1, 2}) {
-        const QRect box = OutlineOf(client[zoom]);
-        ASSERT_FALSE(box.isEmpty());
-        EXPECT_LE(std::abs(box.left() + box.right() + 1 - client[zoom].width()), 2 * zoom)
+        const ScoreShown& at = shown[zoom];
+        ASSERT_FALSE(at.sheet.isNull()) << zoom;
+        const QRect box = OutlineOf(at.sheet);
+        ASSERT_FALSE(box.isEmpty()) << zoom;
+        EXPECT_EQ(at.scale, zoom);
+        // The margin round the outline is a few table pixels on each side.
+        EXPECT_LE(at.sheet.width() - box.width(), 16 * zoom) << zoom;
+        EXPECT_LE(at.sheet.height() - box.height(), 16 * zoom) << zoom;
+        EXPECT_LE(std::abs(box.left() + box.right() + 1 - at.sheet.width()), 2 * zoom)
             << "centred across at " << zoom << "x";
-        EXPECT_LE(std::abs(box.top() + box.bottom() + 1 - client[zoom].height()), 2 * zoom)
+        EXPECT_LE(std::abs(box.top() + box.bottom() + 1 - at.sheet.height()), 2 * zoom)
             << "centred down at " << zoom << "x";
+        const QPoint off = at.frame.center() - Frame().frameGeometry().center();
+        EXPECT_LE(off.manhattanLength(), 2) << "centred on the window at " << zoom << "x";
     }
-    const QRect small = OutlineOf(client[1]);
-    const QRect large = OutlineOf(client[2]);
+    EXPECT_EQ(shown[2].sheet.size(), shown[1].sheet.size() * 2);
+    const QRect small = OutlineOf(shown[1].sheet);
+    const QRect large = OutlineOf(shown[2].sheet);
     ASSERT_EQ(large.size(), small.size() * 2);
     int wrong = 0;
     for (int y = 0; y < large.height(); ++y)
         for (int x = 0; x < large.width(); ++x)
-            wrong += client[2].pixel(large.left() + x, large.top() + y) !=
-                     client[1].pixel(small.left() + x / 2, small.top() + y / 2);
+            wrong += shown[2].sheet.pixel(large.left() + x, large.top() + y) !=
+                     shown[1].sheet.pixel(small.left() + x / 2, small.top() + y / 2);
     EXPECT_EQ(wrong, 0) << "nearest-neighbour enlargement of the 1x sheet";
+}
+
+// A maximised window in either look: the dialog is no larger than the sheet needs;
+// and a sheet of the longest names, too wide for the screen at the table's zoom, comes
+// smaller but whole, on the screen (the test screen is 800 x 600).
+TEST(ScoreDialogSize, SmallInALargeWindowAndWithinTheScreen) {
+    for (const TableLook look : {TableLook::Classic, TableLook::Sharp}) {
+        AppFixture app;
+        app.startLook = look;
+        app.Start();
+        app.Trigger(ID_NEW_GAME_TOOLBAR);
+        const QRect screen = app.Frame().screen()->availableGeometry();
+        app.Frame().showMaximized();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.Frame().frameGeometry() == screen; }));
+        const auto showScore = [&app] {
+            ScoreShown shown;
+            WhenShown<CScoreDlg>(app.Frame(), [&](CScoreDlg& dialog) {
+                shown = Record(dialog);
+                dialog.accept();
+            });
+            app.Trigger(ID_SHOW_SCORE);
+            return shown;
+        };
+        const ScoreShown plain = showScore();
+        ASSERT_FALSE(plain.sheet.isNull());
+        const QRect window = app.Frame().frameGeometry();
+        EXPECT_LT(plain.frame.width(), window.width() * 3 / 4) << plain.frame.width();
+        EXPECT_LT(plain.frame.height(), window.height() / 2) << plain.frame.height();
+        EXPECT_LE((plain.frame.center() - window.center()).manhattanLength(), 2);
+
+        GameSettings wide = app.View().Game().Settings();
+        wide.playerNames = {"WWWWWWWWWW", "WWWWWWWWWW", "WWWWWWWWWW"};
+        app.View().Game().ApplySettings(wide);
+        if (look == TableLook::Classic) app.Frame().SetZoom(3);
+        const ScoreShown longNames = showScore();
+        ASSERT_FALSE(longNames.sheet.isNull());
+        EXPECT_TRUE(screen.contains(longNames.frame)) << longNames.frame.width();
+        EXPECT_LT(longNames.scale, look == TableLook::Classic ? 3 : plain.scale);
+        EXPECT_GE(longNames.scale, 1);
+        const QRect box = OutlineOf(longNames.sheet);
+        EXPECT_GT(box.left(), 0) << "the whole outline shows";
+        EXPECT_LT(box.right(), longNames.sheet.width() - 1);
+    }
 }
 
 TEST_F(DialogTest, AboutBoxShowsPictureVersionAndCredit) {
@@ -565,22 +635,23 @@ QImage ScoreSheetShown(QWidget& parent, bool sharp, double scale, int zoom, QSiz
     return dialog.Sheet()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Sharp: the table's size at any scale, the sheet centred in it, its text smooth where
+// Sharp: the sheet at the table's scale, centred in its area, its text smooth where
 // the classic sheet, however enlarged, has only black and white.
-TEST_F(DialogTest, SharpScoreDialogIsTheTableAtItsScaleWithSmoothText) {
+TEST_F(DialogTest, SharpScoreSheetFollowsTheTablesScaleWithSmoothText) {
     Start();
     QSize size;
     const QImage classic = ScoreSheetShown(Frame(), false, 1, 2, &size);
     const QRect classicBox = OutlineOf(classic);
     ASSERT_FALSE(classicBox.isEmpty());
     EXPECT_LE(DistinctColours(classic, classicBox), 3);
-    for (double scale : {1.5, 2.25, 3.7}) {
+    const QSize atOne = OutlineOf(ScoreSheetShown(Frame(), true, 1, 1, &size)).size();
+    for (double scale : {1.5, 2.25}) {
         const QImage sharp = ScoreSheetShown(Frame(), true, scale, 1, &size);
-        EXPECT_EQ(size, QSize(static_cast<int>(std::lround(240 * scale)),
-                              static_cast<int>(std::lround(268 * scale))))
-            << scale;
         const QRect box = OutlineOf(sharp);
         ASSERT_FALSE(box.isEmpty()) << scale;
+        EXPECT_NEAR(box.width(), atOne.width() * scale, 2 * scale + 1) << scale;
+        EXPECT_NEAR(box.height(), atOne.height() * scale, 2 * scale + 1) << scale;
+        EXPECT_LE(sharp.width() - box.width(), 16 * scale) << scale;
         EXPECT_LE(std::abs(box.left() + box.right() + 1 - sharp.width()), 2 * scale + 1) << scale;
         EXPECT_LE(std::abs(box.top() + box.bottom() + 1 - sharp.height()), 2 * scale + 1) << scale;
         EXPECT_GE(DistinctColours(sharp, box), 16) << scale;
@@ -703,6 +774,134 @@ TEST(MessageBoxesTest, ClosingDownDismissesOnlyItsOwnBoxes) {
     EXPECT_FALSE(closing.Ask(nullptr, QStringLiteral("Later?")));
     EXPECT_LT(clock.elapsed(), 1000) << "a box after closing down answers at once";
 }
+
+// Each language with the name its catalogue gives the left computer seat.
+struct Language {
+    const char* code;
+    const char* firstSeat;
+};
+void PrintTo(const Language& language, std::ostream* out) {
+    *out << language.code;
+}
+
+class TranslatedDialogs : public ::testing::TestWithParam<Language>, public AppFixture {
+  protected:
+    void SetUp() override {
+        const QString code = QString::fromLatin1(GetParam().code);
+        ASSERT_EQ(InstallTranslations(QStringList{code}), code);
+    }
+    void TearDown() override { RemoveTranslations(); }
+
+    // Opens a dialog of type T with `command` and checks it while it is open.
+    template <class T>
+    void Check(CommandId command, const char* name, std::function<void(T&)> more = {});
+    void WithGameSetup(std::function<void(CGameSetupDlg&)> body) {
+        WhenShown<CGameSetupDlg>(Frame(), body);
+        Trigger(ID_GAME_SETUP);
+    }
+};
+
+// The whole title in the frame's title bar (the title font, bold, beside an icon and
+// three buttons), and every text inside at its full width within the window.
+void ExpectEverythingFits(QWidget& window, const char* name) {
+    QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    titleFont.setBold(true);
+    const QFontMetrics title(titleFont);
+    EXPECT_GE(window.width(), title.horizontalAdvance(window.windowTitle()) + 4 * title.height())
+        << name << ": title bar cut short for '" << window.windowTitle().toStdString() << "'";
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(&window)) continue;
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(child))
+            text = label->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(child))
+            text = button->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(child))
+            text = group->title();
+        else if (auto* list = qobject_cast<QComboBox*>(child))
+            text = list->currentText();
+        if (text.isEmpty()) continue;
+        EXPECT_GE(child->width(), child->sizeHint().width())
+            << name << ": '" << text.toStdString() << "' cut short";
+        EXPECT_TRUE(window.rect().contains(QRect(child->mapTo(&window, QPoint()), child->size())))
+            << name << ": '" << text.toStdString() << "' outside the window";
+    }
+    for (QTableWidget* table : window.findChildren<QTableWidget*>()) {
+        EXPECT_GE(table->verticalHeader()->width(), table->verticalHeader()->sizeHint().width())
+            << name << ": row titles cut short";
+        EXPECT_GE(table->viewport()->width(), table->horizontalHeader()->length()) << name;
+    }
+}
+
+template <class T>
+void TranslatedDialogs::Check(CommandId command, const char* name, std::function<void(T&)> more) {
+    bool opened = false;
+    WhenShown<T>(Frame(), [&](T& dialog) {
+        opened = true;
+        ExpectEverythingFits(dialog, name);
+        if (more) more(dialog);
+        dialog.reject();
+    });
+    Trigger(command);
+    EXPECT_TRUE(opened) << name;
+}
+
+// Every dialog as the menu opens it, in each language.
+TEST_P(TranslatedDialogs, EveryTitleAndTextFits) {
+    Start();
+    Check<CGameSetupDlg>(ID_GAME_SETUP, "Game Setup");
+    Check<CTableSetupDlg>(ID_TABLE_SETUP, "Table Setup", [](CTableSetupDlg& table) {
+        bool opened = false;
+        WhenShown<CColorDlg>(table, [&](CColorDlg& picker) {
+            opened = true;
+            ExpectEverythingFits(picker, "Colour");
+            picker.reject();
+        });
+        table.ColorButton()->click();
+        EXPECT_TRUE(opened) << "Colour";
+    });
+    Check<CAboutDlg>(ID_APP_ABOUT, "About");
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    Check<CScoreDlg>(ID_SHOW_SCORE, "Score");
+    bool statistics = false;
+    WhenShown<CStatisticsDlg>(Frame(), [&](CStatisticsDlg& dialog) {
+        statistics = true;
+        ExpectEverythingFits(dialog, "Statistics");
+        dialog.reject();
+    });
+    Frame().OnStatistics();
+    EXPECT_TRUE(statistics);
+    Trigger(ID_HELP_CONTENTS);
+    ASSERT_NE(Frame().Help().Window(), nullptr);
+    ExpectEverythingFits(*Frame().Help().Window(), "Help");
+    Frame().Help().Close();
+}
+
+// The computer seats are named in the user's language where the settings hold no
+// name; a stored name, even an empty one, stays; the default is stored only once the
+// user accepts Game Setup.
+TEST_P(TranslatedDialogs, ComputerSeatsDefaultToNamesInTheLanguage) {
+    const QString firstSeat = QString::fromUtf8(GetParam().firstSeat);
+    WriteSettingsFile(QStringLiteral("[Settings]\nPLAYER2=Anna\nPLAYER3=\n"));
+    Start();
+    EXPECT_EQ(State().playerNames,
+              (std::array<std::string, 3>{firstSeat.toStdString(), "Anna", ""}));
+    WithGameSetup([&](CGameSetupDlg& dialog) {
+        EXPECT_EQ(dialog.NameEdit(0)->text(), firstSeat);
+        ClickCancel(dialog);
+    });
+    EXPECT_FALSE(HasSetting("Settings/PLAYER1")) << "not stored unless accepted";
+    WithGameSetup([](CGameSetupDlg& dialog) { ClickOk(dialog); });
+    EXPECT_EQ(ReadSetting("Settings/PLAYER1"), firstSeat);
+    EXPECT_EQ(ReadSetting("Settings/PLAYER2"), "Anna");
+    EXPECT_TRUE(HasSetting("Settings/PLAYER3"));
+    EXPECT_EQ(ReadSetting("Settings/PLAYER3"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(EachLanguage, TranslatedDialogs,
+                         ::testing::Values(Language{"en", "Player1"}, Language{"de", "Spieler1"},
+                                           Language{"fr", "Joueur1"}, Language{"es", "Jugador1"}),
+                         [](const auto& info) { return std::string(info.param.code); });
 
 }  // namespace
 }  // namespace mervane

@@ -22,6 +22,10 @@
 #include "game/texts.h"
 #include "tests/game/game_test_access.h"
 
+inline void PrintTo(const QRect& r, std::ostream* out) {
+    *out << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << " x " << r.height() << ")";
+}
+
 namespace mervane {
 namespace {
 
@@ -353,17 +357,43 @@ TEST_F(WindowTest, HelpWindowCarriesTheIconAndClosesOnEscape) {
     frame.Help().Close();
 }
 
-TEST_F(WindowTest, HelpOpensBesideTheTableWhereTheScreenHasRoom) {
+// The help window opens centred on the main window, about 60 % as wide and 80 % as
+// high, on the screen (the test screen is 800 x 600).
+TEST_F(WindowTest, HelpOpensCentredOnTheWindowAtItsShare) {
     CMainFrame& frame = Start();
-    frame.ShowLog(false);  // the small test screen has no room beside the table and the log
+    frame.ShowLog(true);
     frame.SetZoom(1);
     const QRect room = frame.screen()->availableGeometry();
-    frame.move(room.topLeft());
+    frame.showMaximized();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.frameGeometry() == room; }));
     Trigger(ID_HELP_CONTENTS);
+    const QRect window = frame.frameGeometry();
     const QRect help = frame.Help().Window()->frameGeometry();
-    EXPECT_FALSE(help.intersects(frame.frameGeometry())) << "right of the table";
+    EXPECT_LE((help.center() - window.center()).manhattanLength(), 2);
+    EXPECT_NEAR(help.width(), window.width() * 0.6, 2);
+    EXPECT_NEAR(help.height(), window.height() * 0.8, 2);
     EXPECT_TRUE(room.contains(help));
     frame.Help().Close();
+}
+
+// Where the frame goes for a main window's frame: centred, at its share, never
+// smaller than a page can be read in nor beyond the screen's available area.
+TEST(HelpPlacement, CentredAtItsShareWithinTheScreen) {
+    const QRect room(0, 30, 1280, 994);  // a panel across the top
+    struct Case {
+        const char* what;
+        QRect window;
+        QRect help;
+    };
+    const Case cases[] = {
+        {"maximised", room, {256, 129, 768, 795}},
+        {"in the middle", {240, 212, 800, 600}, {400, 272, 480, 480}},
+        {"small: the least size", {100, 100, 400, 300}, {90, 70, 420, 360}},
+        {"half off the left edge", {-300, 200, 800, 600}, {0, 260, 480, 480}},
+        {"below the bottom", {200, 800, 800, 600}, {360, 544, 480, 480}},
+        {"larger than the screen", {-100, -100, 2000, 1500}, {80, 30, 1200, 994}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(HelpFrameFor(c.window, room), c.help) << c.what;
 }
 
 TEST_F(WindowTest, ExitClosesWithoutAsking) {
