@@ -7,6 +7,7 @@
 #include "app_test_support.h"
 #include "cards/rules.h"
 #include "game/timings.h"
+#include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
 namespace mervane {
