@@ -34,7 +34,6 @@ class KeyboardPlay {
     bool RingShown() const { return visible_; }
     // The ring's card, kept inside the hand as it is now.
     int FocusedCard(const GameState& state) const;
-    int FocusedSuitBox() const { return box_; }
     // The marks the view paints: the ring where it is shown, the playable cards when
     // `showPlayable` is on.
     TableMarks Marks(const GameState& state, bool showPlayable) const;

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "app/help_window.h"
-#include "app/mervane_doc.h"
 #include "app/message_box.h"
 #include "app/settings_store.h"
 #include "app/statistics.h"
@@ -122,7 +121,6 @@ class CMainFrame : public QMainWindow {
     MessageBoxes messages_;
     SettingsStore store_;
     WindowStateStore windowState_;
-    CMervaneDoc document_;
     CMervaneView* view_;
     QMenu* menu_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -159,7 +159,6 @@ void CMervaneView::resizeEvent(QResizeEvent*) {
     const int fits = std::max(MinZoom, std::min(width() / TableWidth, height() / TableHeight));
     if (fits == zoom_) return;
     zoom_ = fits;
-    emit zoomChanged(zoom_);
 }
 
 // A point stands for the device pixel under it, and that pixel shows the table pixel

@@ -108,7 +108,6 @@ class CMervaneView : public QWidget, private GameObserver {
   signals:
     // Something the command states depend on may have changed.
     void stateChanged();
-    void zoomChanged(int zoom);
     // F1 in a setup dialog: help at `anchor`, at once.
     void helpRequested(const QString& anchor);
     // A slide is over: `landed` when it ran its time, else cut short by a move or an input.

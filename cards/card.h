@@ -52,10 +52,4 @@ inline constexpr Card MakeCard(int rank, Suit suit) {
 // "Spades", "Hearts", "Diamonds", "Clubs"; empty for anything else.
 std::string_view SuitName(std::int32_t suit);
 
-// Short readable form for traces and test messages: "10H", "8S", "AC"; "--" for NoCard.
-std::string CardText(Card card);
-
-// Reads the short form back ("QD", "10c"); NoCard for anything else.
-Card ParseCard(std::string_view text);
-
 }  // namespace mervane

@@ -39,11 +39,6 @@ void CardList::Sort(bool ascending, bool byValue) {
     }
 }
 
-std::int32_t CardList::CountSuit(Suit suit) const {
-    return static_cast<std::int32_t>(
-        std::count_if(begin(), end(), [suit](Card card) { return SuitOf(card) == suit; }));
-}
-
 bool CardList::Contains(Card card) const {
     return std::find(begin(), end(), card) != end();
 }

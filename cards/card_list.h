@@ -24,7 +24,6 @@ class CardList {
     bool Remove(Card card);
     // Stable exchange sort by rank or by value.
     void Sort(bool ascending, bool byValue);
-    std::int32_t CountSuit(Suit suit) const;
 
     std::int32_t Count() const { return count_; }
     std::int32_t Capacity() const { return capacity_; }

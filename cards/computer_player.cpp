@@ -12,7 +12,7 @@ bool HoldsNonEight(const CardList& hand, auto predicate) {
                        [&](Card card) { return !IsEight(card) && predicate(card); });
 }
 
-// The four CountSuit answers in one pass over the hand.
+// How many cards of each suit the hand holds, in one pass.
 std::array<int, 5> SuitCounts(const CardList& hand) {
     std::array<int, 5> counts{};
     for (Card card : hand) ++counts[static_cast<std::size_t>(SuitOf(card))];

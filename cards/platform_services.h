@@ -33,7 +33,6 @@ class FixedClock final : public Clock {
   public:
     explicit FixedClock(LocalTime time) : time_(time) {}
     LocalTime LocalNow() const override { return time_; }
-    void Set(LocalTime time) { time_ = time; }
 
   private:
     LocalTime time_;

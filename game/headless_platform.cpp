@@ -31,7 +31,6 @@ void HeadlessPlatform::Redraw() {
 }
 
 bool HeadlessPlatform::Sleep(int ms, std::function<void()> resume) {
-    totalPauseMs_ += ms;
     if (Tracing()) Emit("pause " + Number(ms));
     if (!holdPauses_) return false;
     heldPause_ = std::move(resume);

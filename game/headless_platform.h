@@ -29,8 +29,6 @@ class HeadlessPlatform final : public GamePlatform, public GameObserver {
     // Connects the game whose queued taps a pump delivers, and observes it.
     void Attach(MervaneGame& game);
     void SetLineSink(LineSink sink) { sink_ = std::move(sink); }
-    void SetClock(LocalTime now) { clock_.Set(now); }
-    void SetClientRect(Rect rect) { client_ = rect; }
     void AnswerQuestionsWith(bool yes) { answerYes_ = yes; }
     // A tap made while the computer plays: it reaches the game at the next pump.
     void QueueTap(int x, int y) { queuedTaps_.push_back({x, y}); }
@@ -40,7 +38,6 @@ class HeadlessPlatform final : public GamePlatform, public GameObserver {
     bool InPause() const { return static_cast<bool>(heldPause_); }
     void EndPause();
 
-    long long TotalPauseMs() const { return totalPauseMs_; }
     int Redraws() const { return redraws_; }
     // Hands that ended, won or dead, and games that ended.
     int HandsEnded() const { return handsEnded_; }
@@ -79,7 +76,6 @@ class HeadlessPlatform final : public GamePlatform, public GameObserver {
     bool holdPauses_ = false;
     std::function<void()> heldPause_;
     std::deque<Point> queuedTaps_;
-    long long totalPauseMs_ = 0;
     int redraws_ = 0;
     int handsEnded_ = 0;
     int gamesEnded_ = 0;

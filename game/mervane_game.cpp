@@ -207,12 +207,6 @@ MervaneGame::Next MervaneGame::TurnOf(Seat seat) {
 void MervaneGame::StartHand() {
     StartChain(Next{Step::NewHand, 0});
 }
-void MervaneGame::ComputerTurn(Seat seat) {
-    StartChain(TurnOf(seat));
-}
-void MervaneGame::HumanTurn() {
-    StartChain(Next{Step::Human, HumanSeat});
-}
 
 Task<MervaneGame::Next> MervaneGame::StartHandStep() {
     state_.showSplash = false;

@@ -64,8 +64,6 @@ class MervaneGame {
     // human must tap or the hand is over, pausing where the platform waits.
     void StartHand();
     void DealHand();
-    void ComputerTurn(Seat seat);
-    void HumanTurn();
     // False, after the message, when five passes in a row abandon the hand.
     bool CheckDeadRound();
     void EndHand(Seat winner);
@@ -91,8 +89,6 @@ class MervaneGame {
     bool Busy() const { return !chain_.Done(); }
     // Taps and commands waiting for the chain's end.
     std::size_t HeldInputs() const { return held_.size(); }
-    // The seat that won the last game, NoSeat while none has.
-    Seat GameWinner() const { return state_.gameWinner; }
     int HandsDealt() const { return handsDealt_; }
 
   private:
@@ -135,7 +131,6 @@ class MervaneGame {
     Task<Next> Skip(Seat seat);
     Task<> DrawTwo(Seat seat, PlayStyle style);
     Task<Next> HumanPasses();
-    Next SuitChosen(Suit suit);
     void SetStatus(Seat seat, std::string_view text);
     void SetCurrentSuit(Suit suit);
     void Play(Seat seat, Card card);

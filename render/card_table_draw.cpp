@@ -27,10 +27,6 @@ void CardTableDrawer::DrawCardImage(TablePosition position, int index, int bitma
                   RectAt({at.x + shift, at.y - lift}, {table_.cardWidth, table_.cardHeight}));
 }
 
-void CardTableDrawer::DrawHand(TablePosition position, const CardList& hand) const {
-    DrawHandRaised(position, hand, {}, 0);
-}
-
 void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& hand,
                                      const std::vector<bool>& raised, int lift, int shiftedCard,
                                      int shift, int hiddenCard) const {

@@ -21,8 +21,7 @@ class CardTableDrawer {
     // the layout is not changed.
     void DrawCardImage(TablePosition position, int index, int bitmapId, int lift = 0,
                        int shift = 0) const;
-    void DrawHand(TablePosition position, const CardList& hand) const;
-    // As DrawHand, with the cards marked in `raised` drawn `lift` pixels higher and card
+    // A hand face up, with the cards marked in `raised` drawn `lift` pixels higher and card
     // `shiftedCard` drawn `shift` pixels to the right; card `hiddenCard` is left out.
     void DrawHandRaised(TablePosition position, const CardList& hand,
                         const std::vector<bool>& raised, int lift, int shiftedCard = -1,

@@ -45,7 +45,6 @@ class SharpSurface final : public Surface {
     // The image of an off-screen surface; null for one painting on a device.
     const QImage* OwnImage() const;
     double Scale() const { return scale_; }
-    double PixelRatio() const { return dpr_; }
     // The device pixels a table rectangle covers.
     QRect DeviceRect(Rect rect) const;
 

@@ -2,10 +2,8 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <cmath>
 
 #include "render/qt_surface.h"
-#include "render/sharp_surface.h"
 #include "render/table_painter.h"
 
 namespace mervane {
@@ -23,21 +21,6 @@ QImage RenderTableImage(const GameState& state, TitleArt& title) {
 QImage RenderTableImage(const GameState& state) {
     TitleArt title;
     return RenderTableImage(state, title);
-}
-
-QImage RenderSharpTableImage(const GameState& state, TitleArt& title, double scale, double dpr,
-                             CardFaceRenderer* faces) {
-    const auto pixels = [&](int units) {
-        return static_cast<int>(std::lround(units * scale * dpr));
-    };
-    QImage image(pixels(ViewWidth), pixels(ViewHeight), QImage::Format_RGB32);
-    image.fill(Qt::black);
-    image.setDevicePixelRatio(dpr);
-    {
-        SharpSurface window(image, {ViewWidth, ViewHeight}, QPointF(0, 0), scale, faces);
-        OnDraw(state, window, title);
-    }
-    return image;
 }
 
 bool SaveSnapshot(const GameState& state, const QString& pngPath, QString* error) {

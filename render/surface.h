@@ -87,7 +87,6 @@ class ScopedBitmap {
     ScopedBitmap(const ScopedBitmap&) = delete;
     ScopedBitmap& operator=(const ScopedBitmap&) = delete;
 
-    bool Loaded() const { return loaded_; }
     void Stretch(Rect source, Rect destination) const {
         if (loaded_) surface_.StretchBitmap(id_, source, destination);
     }

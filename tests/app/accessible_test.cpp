@@ -270,6 +270,33 @@ TEST(AccessibleTable, SuitChoiceShowsFourBoxesAndPressPicksOne) {
                 !IsEight(app.State().topCard));
 }
 
+// While the suit is asked for, a card cannot be played, so none is called playable.
+TEST(AccessibleTable, NoCardIsPlayableWhileASuitIsAskedFor) {
+    AppFixture app;
+    DealToHumanMove(app);
+    GameState& state = GameTestAccess::State(app.View().Game());
+    const int eight = GiveHumanAnEight(state);
+    ASSERT_GE(eight, 0);
+    Press(Children(app)[static_cast<std::size_t>(eight)]);
+    WaitWhileBusy(app.View());
+    ASSERT_TRUE(app.State().choosingSuit);
+    ASSERT_TRUE(app.State().humanTurn);
+    // The other eights, which match anything at any other moment.
+    CardList& hand = state.hands[HumanSeat];
+    hand.Clear();
+    for (const Suit suit : {Hearts, Diamonds, Clubs, Spades})
+        if (MakeCard(Eight, suit) != state.topCard) hand.Add(MakeCard(Eight, suit));
+    app.View().Game().RefreshCardCounts();
+    const auto children = Children(app);
+    ASSERT_GE(children.size(), static_cast<std::size_t>(hand.Count()));
+    for (int i = 0; i < hand.Count(); ++i) {
+        ASSERT_TRUE(IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) << i;
+        QAccessibleInterface* card = children[static_cast<std::size_t>(i)];
+        EXPECT_EQ(card->text(QAccessible::Name), SpokenCardName(hand.At(i)));
+        EXPECT_EQ(card->text(QAccessible::Description), "") << i;
+    }
+}
+
 // Events as a screen reader receives them, recorded instead of sent.
 struct EventLog {
     struct Seen {

@@ -9,6 +9,7 @@
 #include "app/message_box.h"
 #include "app/qt_platform.h"
 #include "cards/rules.h"
+#include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
 namespace mervane::testing {

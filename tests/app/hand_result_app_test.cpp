@@ -6,6 +6,7 @@
 #include "app_test_support.h"
 #include "cards/card.h"
 #include "game/texts.h"
+#include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
 namespace mervane {
@@ -79,7 +80,7 @@ TEST_F(HandResultInTheWindow, ATapDuringTheLastPauseLeavesTheWinnerScreenUp) {
     TapTable(HandCardPoint(0));
     ASSERT_TRUE(tapped_);
     EXPECT_TRUE(State().handOver && State().betweenGames && !State().gameInProgress);
-    EXPECT_EQ(View().Game().GameWinner(), LeftSeat);
+    EXPECT_EQ(View().State().gameWinner, LeftSeat);
     EXPECT_EQ(View().Game().HandsDealt(), 1);
 }
 

@@ -27,6 +27,7 @@
 #include "app_test_support.h"
 #include "cards/rules.h"
 #include "game/texts.h"
+#include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
 namespace mervane {

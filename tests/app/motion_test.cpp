@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 #include <QTest>
 
 #include "app_test_support.h"
 #include "cards/rules.h"
 #include "game/timings.h"
+#include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
 namespace mervane {
@@ -113,6 +115,22 @@ TEST_F(MotionTest, AnimationsIsOnByDefaultRememberedAndForTheSharpLookOnly) {
     EXPECT_FALSE(again.Frame().AnimationsAction()->isChecked());
     EXPECT_FALSE(again.Frame().AnimationsAction()->isEnabled());
     EXPECT_FALSE(again.View().Animations());
+}
+
+// A state file written before the choice existed has no ANIMATIONS: it reads as on.
+TEST_F(MotionTest, AnimationsIsOnWhenTheStateFileDoesNotMentionIt) {
+    QString state = SettingsPath();
+    state.replace(QStringLiteral(".ini"), QStringLiteral("-window.ini"));
+    QFile file(state);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[View]\nLOOK=Sharp\nSHOW_PLAYABLE=1\n");
+    file.close();
+    storedLook = true;
+    Start();
+    ASSERT_EQ(Frame().WindowState().FilePath(), state);
+    ASSERT_TRUE(Frame().ShowPlayableAction()->isChecked()) << "the file was read";
+    EXPECT_TRUE(Frame().AnimationsAction()->isChecked());
+    EXPECT_TRUE(View().Animations());
 }
 
 TEST_F(MotionTest, APlayedCardSlidesToThePileOverTheCardBeneath) {

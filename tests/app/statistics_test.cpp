@@ -113,10 +113,10 @@ class StatisticsAppTest : public ::testing::Test, public AppFixture {
 TEST_F(StatisticsAppTest, GamesAreCountedWhenDealtAndWhenWon) {
     Start();
     PlayOneHandGame();
-    const Seat first = View().Game().GameWinner();
+    const Seat first = View().State().gameWinner;
     TapTable({10, 10});  // from the winner screen
     PlayOneHandGame();
-    const Seat second = View().Game().GameWinner();
+    const Seat second = View().State().gameWinner;
     const RuleSetStatistics standard = Counted(false, false);
     EXPECT_EQ(standard.played, 2);
     EXPECT_EQ(standard.finished, 2);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cards/card_list.h"
+#include "tests/cards/card_text.h"
 
 namespace mervane {
 namespace {
@@ -115,14 +116,6 @@ TEST(CardListCopy, IsIndependentOfItsSource) {
     copy.Remove(16);
     copy.Add(42);
     EXPECT_EQ(CardsOf(source), (std::vector<Card>{3, 16, 29}));
-}
-
-TEST(CardListCountSuit, CountsOnlyHeldCards) {
-    const CardList list = ListOf({1, 2, 14, 40, 52});
-    EXPECT_EQ(list.CountSuit(Clubs), 2);
-    EXPECT_EQ(list.CountSuit(Spades), 2);
-    EXPECT_EQ(list.CountSuit(Hearts), 0);
-    EXPECT_EQ(list.CountSuit(NoSuit), 0);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "cards/computer_player.h"
 #include "cards/rules.h"
+#include "tests/cards/card_text.h"
 
 namespace mervane {
 namespace {

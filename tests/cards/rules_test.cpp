@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cards/rules.h"
+#include "tests/cards/card_text.h"
 
 namespace mervane {
 namespace {

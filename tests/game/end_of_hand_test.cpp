@@ -31,7 +31,7 @@ TEST_F(EndOfHand, GameEndsExactlyAtTheTarget) {
         EXPECT_EQ(State().gameInProgress, !over) << before;
         EXPECT_EQ(State().betweenGames, over) << before;
         EXPECT_EQ(Has("gameover 0"), over) << before;
-        EXPECT_EQ(game.GameWinner(), over ? 0 : -1);
+        EXPECT_EQ(game.State().gameWinner, over ? 0 : -1);
     }
 }
 

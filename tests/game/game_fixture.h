@@ -10,6 +10,7 @@
 #include "game/headless_platform.h"
 #include "game/mervane_game.h"
 #include "game/timings.h"
+#include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
 namespace mervane {
@@ -103,7 +104,7 @@ class GameTest : public ::testing::Test {
 
     // Makes it the human's turn without running anything else.
     void HumansTurn() {
-        game.HumanTurn();
+        GameTestAccess::HumanTurn(game);
         trace.clear();
     }
 

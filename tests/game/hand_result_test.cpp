@@ -34,20 +34,20 @@ TEST_F(HandResult, TheGameRecordsTheSeatWhoseHandEndedIt) {
     LeftGoesOutWithAQueen(0);
     TapCard(0);
     ASSERT_TRUE(State().betweenGames);
-    EXPECT_EQ(game.GameWinner(), LeftSeat);
+    EXPECT_EQ(game.State().gameWinner, LeftSeat);
     EXPECT_TRUE(Has("gameover 1"));
     for (int target : {100, 300}) {
         SetPlayTo(target);
-        EXPECT_EQ(game.GameWinner(), LeftSeat) << target;
+        EXPECT_EQ(game.State().gameWinner, LeftSeat) << target;
     }
 }
 
 TEST_F(HandResult, ANewGameForgetsTheLastWinner) {
     LeftGoesOutWithAQueen(200, {0, 190, 0, 0});
     TapCard(0);
-    ASSERT_EQ(game.GameWinner(), LeftSeat);
+    ASSERT_EQ(game.State().gameWinner, LeftSeat);
     Tap({3, 3});
-    EXPECT_EQ(game.GameWinner(), NoSeat);
+    EXPECT_EQ(game.State().gameWinner, NoSeat);
     EXPECT_TRUE(State().gameInProgress);
 }
 
@@ -55,7 +55,7 @@ TEST_F(HandResult, AHandThatGoesOnHasNoGameWinner) {
     LeftGoesOutWithAQueen(200);
     TapCard(0);
     ASSERT_TRUE(State().handOver);
-    EXPECT_EQ(game.GameWinner(), NoSeat);
+    EXPECT_EQ(game.State().gameWinner, NoSeat);
 }
 
 TEST_F(HandResult, ATapMadeDuringTheLastPauseDoesNotSkipTheSheet) {

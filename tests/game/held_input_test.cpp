@@ -97,7 +97,7 @@ TEST_F(HeldInput, NoChainStartsInsideAnother) {
     HumanPlaysTheThree();
     const int dealt = game.HandsDealt();
     game.StartHand();
-    game.ComputerTurn(TopSeat);
+    GameTestAccess::ComputerTurn(game, TopSeat);
     EXPECT_EQ(game.HandsDealt(), dealt);
     platform.EndPause();
     EXPECT_EQ(Lines("play"), (Lines_{"play 0 29", "play 1 30"})) << "only Left has played";

@@ -173,7 +173,7 @@ TEST_F(HumanMoves, AutomaticPassWhenThePackIsGoneAndNothingPlays) {
               .top = C("5H"),
               .draws = {},
               .spare = 0});
-    game.HumanTurn();
+    GameTestAccess::HumanTurn(game);
     EXPECT_EQ(Head(5),
               (Lines_{"status 0 Pass", "redraw", "pause 700", "status 1 Thinking...", "redraw"}));
 }

@@ -89,7 +89,7 @@ TEST_F(HumanTurnStart, FifthPassBeforeTheHumansTurnAbandonsTheHand) {
               .top = C("KH"),
               .draws = {},
               .spare = 0});
-    game.ComputerTurn(RightSeat);
+    GameTestAccess::ComputerTurn(game, RightSeat);
     const long dead = Index(DeadRoundLine);
     ASSERT_GE(dead, 5);
     EXPECT_EQ(Slice(dead - 5, 7), (Lines_{"status 3 Thinking...", "redraw", "pause 1000", "pump",
@@ -110,7 +110,7 @@ TEST_F(HumanTurnStart, WithoutALegalCardOnAnEmptyPackTheHumanPassesTowardsRightW
               .top = C("5H"),
               .draws = {},
               .spare = 0});
-    game.HumanTurn();
+    GameTestAccess::HumanTurn(game);
     EXPECT_EQ(Head(4), (Lines_{"status 0 Pass", "redraw", "pause 700", "status 3 Thinking..."}));
 }
 

@@ -5,6 +5,7 @@
 
 #include "game/headless_platform.h"
 #include "game/mervane_game.h"
+#include "tests/cards/card_text.h"
 
 namespace mervane {
 namespace {

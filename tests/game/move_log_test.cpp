@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cards/rules.h"
+#include "tests/cards/card_text.h"
 #include "tests/game/game_fixture.h"
 #include "tools/sim/sim_driver.h"
 
@@ -49,7 +50,7 @@ TEST_F(MoveLogTest, ComputerPlaysDrawsAndNamesASuit) {
                         {C("KD"), C("JD")}},
               .top = C("5H"),
               .draws = {C("9D")}});
-    game.ComputerTurn(TopSeat);
+    GameTestAccess::ComputerTurn(game, TopSeat);
     const std::vector<std::string> expected{"Player2 plays the 9 of Hearts", "Player3 draws a card",
                                             "Player3 plays the 9 of Diamonds"};
     EXPECT_EQ(Written(), expected);
@@ -59,7 +60,7 @@ TEST_F(MoveLogTest, ComputerPlaysDrawsAndNamesASuit) {
                         {C("JS"), C("6D")},
                         {C("7D"), C("6S")}},
               .top = C("5H")});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     ASSERT_FALSE(Written().empty());
     EXPECT_EQ(Written()[0], "Player1 plays the 8 of Spades and names " +
                                 std::string(SuitName(Suit(std::stoi(First("suit").substr(5))))));
@@ -87,7 +88,7 @@ TEST_F(MoveLogTest, DrawTwoIsOneLineNotOnePerCard) {
     SetAdvancedRules(true);
     SetTable(
         {.hands = {{C("3C"), C("4C")}, {C("JS")}, {C("JD")}, {C("2H"), C("KC")}}, .top = C("5H")});
-    game.ComputerTurn(RightSeat);
+    GameTestAccess::ComputerTurn(game, RightSeat);
     std::vector<std::string> expected{"Player3 plays the 2 of Hearts",
                                       "You draw 2 cards (Draw Two)"};
     EXPECT_EQ(Written(), expected);
@@ -131,14 +132,14 @@ TEST_F(MoveLogTest, SkipAndReverseNameTheSeatAndTheDirection) {
 
     // A Queen that ends the hand passes over nobody.
     SetTable({.hands = {{C("3C")}, {C("KC")}, {C("QH")}, {C("4C")}}, .top = C("5H")});
-    game.ComputerTurn(TopSeat);
+    GameTestAccess::ComputerTurn(game, TopSeat);
     ASSERT_EQ(Written().size(), 2U);
     EXPECT_EQ(Written()[1], "Player2 wins the hand and scores 17");
 }
 
 TEST_F(MoveLogTest, PassesWinsAndDeadRounds) {
     SetTable({.hands = {{C("3C")}, {C("KC")}, {C("KD")}, {C("QD")}}, .top = C("5H"), .spare = 0});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     const std::vector<std::string> passes{"Player1 passes", "Player2 passes", "Player3 passes",
                                           "You pass"};
     const std::vector<std::string> written = Written();
@@ -152,7 +153,7 @@ TEST_F(MoveLogTest, PassesWinsAndDeadRounds) {
     SetTable(
         {.hands = {{C("3C")}, {C("KC"), C("5D")}, {C("JS"), C("KS")}, {C("9H")}}, .top = C("5H")});
     Position().playTo = 30;
-    game.ComputerTurn(RightSeat);
+    GameTestAccess::ComputerTurn(game, RightSeat);
     const std::vector<std::string> won{"Player3 plays the 9 of Hearts",
                                        "Player3 wins the hand and scores 38",
                                        "Player3 wins the game"};

@@ -79,7 +79,7 @@ TEST_F(TranslatedLog, LinesAreTranslatedSentencesAroundTranslatedCardNames) {
                         {C("KD"), C("JD")}},
               .top = C("5H"),
               .draws = {C("9D")}});
-    game.ComputerTurn(TopSeat);
+    GameTestAccess::ComputerTurn(game, TopSeat);
     // "Diamonds" is missing from the catalogue, so it stays English inside the pattern.
     const std::vector<std::string> computer{"Player2 spielt Herz-9", "Player3 zieht eine Karte",
                                             "Player3 spielt Diamonds-9"};

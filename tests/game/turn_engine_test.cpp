@@ -65,7 +65,7 @@ TEST_F(TurnEngine, WorkedSequenceDrawOneThenDrawTwo) {
     SetTable({.hands = {{C("KS")}, {C("KD")}, {C("3C"), C("4D")}, {C("6S"), C("7S")}},
               .top = C("5H"),
               .draws = {C("2H"), C("9S"), C("10S")}});
-    game.ComputerTurn(TopSeat);
+    GameTestAccess::ComputerTurn(game, TopSeat);
     ASSERT_GE(trace.size(), 23u);
     EXPECT_EQ(Head(23), (Lines_{"status 2 Thinking...",
                                 "redraw",
@@ -98,7 +98,7 @@ TEST_F(TurnEngine, ThreeDrawsShowDrawOneThreeTimesAndSevenSpeedPauses) {
     SetTable({.hands = {{C("KS")}, {C("3C"), C("4D")}, {C("KD")}, {C("6S")}},
               .top = C("5H"),
               .draws = {C("2C"), C("9D"), C("7H")}});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     const long played = Index("play 1 33");
     ASSERT_GT(played, 0);
     const Lines_ turn(trace.begin(), trace.begin() + played);
@@ -111,7 +111,7 @@ TEST_F(TurnEngine, AceReversesForComputerSeats) {
     SetAdvancedRules(true);
     SetTable(
         {.hands = {{C("KS"), C("3S")}, {C("AH"), C("3C")}, {C("KD")}, {C("6S")}}, .top = C("5H")});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     EXPECT_TRUE(State().reversed);
     const long reverse = Index("status 1 Reverse");
     ASSERT_GT(reverse, 0);
@@ -127,7 +127,7 @@ TEST_F(TurnEngine, SecondAceSendsTheTurnOnwardAgain) {
               .top = C("5H"),
               .draws = {},
               .spare = 0});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     EXPECT_FALSE(State().reversed);
     EXPECT_EQ(Line(Index("status 1 Reverse") + 4), "status 2 Thinking...");
 }
@@ -137,7 +137,7 @@ TEST_F(TurnEngine, QueenSkipsToTheOppositeSeatAndClearsEveryLine) {
     SetTable(
         {.hands = {{C("KS")}, {C("QH"), C("3C")}, {C("KD")}, {C("6S"), C("6H")}}, .top = C("5H")});
     Position().statusText = {"Pass", "", "Hearts", "Pass"};
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     const long skip = Index("status 1 Skip");
     ASSERT_GT(skip, 0);
     EXPECT_TRUE(Has("status 0 "));
@@ -150,7 +150,7 @@ TEST_F(TurnEngine, QueenSkipsToTheOppositeSeatAndClearsEveryLine) {
 TEST_F(TurnEngine, QueenAsLastCardEndsTheHandAtOnce) {
     SetAdvancedRules(true);
     SetTable({.hands = {{C("KS")}, {C("QH")}, {C("KD")}, {C("6S")}}, .top = C("5H")});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     const long skip = Index("status 1 Skip");
     ASSERT_GT(skip, 0);
     EXPECT_EQ(Line(skip + 2), "pause 500");
@@ -162,7 +162,7 @@ TEST_F(TurnEngine, QueenAsLastCardEndsTheHandAtOnce) {
 TEST_F(TurnEngine, TwoAsLastCardPausesButNobodyDraws) {
     SetAdvancedRules(true);
     SetTable({.hands = {{C("KS")}, {C("KD")}, {C("2H")}, {C("6S")}}, .top = C("5H")});
-    game.ComputerTurn(TopSeat);
+    GameTestAccess::ComputerTurn(game, TopSeat);
     EXPECT_TRUE(Has("status 2 Draw Two"));
     EXPECT_TRUE(Has("pause 500"));
     EXPECT_TRUE(Lines("draw").empty());
@@ -176,7 +176,7 @@ TEST_F(TurnEngine, TwoWithOneCardLeftGivesOneAndCountsNoPass) {
               .draws = {C("9S")},
               .spare = 0});
     Position().passCount = 3;
-    game.ComputerTurn(TopSeat);
+    GameTestAccess::ComputerTurn(game, TopSeat);
     const long rightPlays = Index("play 3 32");
     ASSERT_GT(rightPlays, 0) << "Right then plays its 6 of Hearts";
     EXPECT_EQ(First("draw"), "draw 3 48");
@@ -195,7 +195,7 @@ TEST_F(TurnEngine, TwoInReverseMakesTheSeatBeforeDraw) {
     SetTable({.hands = {{C("KS")}, {C("KD"), C("3D")}, {C("2H"), C("3C")}, {C("6S")}},
               .top = C("5H"),
               .draws = {C("9S"), C("10S")}});
-    game.ComputerTurn(TopSeat);
+    GameTestAccess::ComputerTurn(game, TopSeat);
     const auto draws = Lines("draw");
     ASSERT_GE(draws.size(), 2u);
     EXPECT_EQ(draws[0], "draw 1 48");
@@ -205,7 +205,7 @@ TEST_F(TurnEngine, TwoInReverseMakesTheSeatBeforeDraw) {
 
 TEST_F(TurnEngine, WithoutAdvancedRulesSpecialRanksAreOrdinary) {
     SetTable({.hands = {{C("KS")}, {C("AH"), C("3C")}, {C("KD")}, {C("6S")}}, .top = C("5H")});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     EXPECT_FALSE(State().reversed);
     EXPECT_FALSE(Has("pause 500"));
     EXPECT_TRUE(Has("status 2 Thinking..."));
@@ -222,7 +222,7 @@ TEST_F(TurnEngine, TurningAdvancedRulesOffRestoresTheNormalDirection) {
 TEST_F(TurnEngine, ComputerEightNamesTheLongestSuit) {
     SetTable(
         {.hands = {{C("KS")}, {C("8S"), C("2H"), C("5H")}, {C("KD")}, {C("6S")}}, .top = C("9C")});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     EXPECT_EQ(Head(7), (Lines_{"status 1 Thinking...", "redraw", "pause 1000", "pump", "play 1 47",
                                "suit 1", "status 1 Hearts"}));
     EXPECT_EQ(Line(7), "redraw");
@@ -237,7 +237,7 @@ TEST_F(TurnEngine, FivePassesMakeADeadRound) {
               .draws = {},
               .spare = 0});
     const auto scoresBefore = State().scores;
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     const long dead = Index("message Dead Round, press Ok to start new hand.");
     ASSERT_GT(dead, 0);
     const Lines_ before(trace.begin(), trace.begin() + dead);
@@ -259,7 +259,7 @@ TEST_F(TurnEngine, APlayInBetweenStartsThePassCountAgain) {
               .draws = {},
               .spare = 0});
     Position().passCount = 4;
-    game.ComputerTurn(TopSeat);  // Top plays its King; Right passes: count 1
+    GameTestAccess::ComputerTurn(game, TopSeat);  // Top plays its King; Right passes: count 1
     EXPECT_TRUE(Has("play 2 13"));
     EXPECT_FALSE(Has("dead"));
 }
@@ -269,7 +269,7 @@ TEST_F(TurnEngine, PassRedrawsComeWhenTheChainIsDone) {
               .top = C("KS"),
               .draws = {},
               .spare = 0});
-    game.ComputerTurn(LeftSeat);
+    GameTestAccess::ComputerTurn(game, LeftSeat);
     // Three passes then the human's move; each pass redraws on the way back.
     EXPECT_EQ(Slice(-5, 5),
               (Lines_{"status 0 Your Move?", "redraw", "redraw", "redraw", "redraw"}));

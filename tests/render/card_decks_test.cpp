@@ -297,6 +297,17 @@ TEST(InstalledDeck, EveryOneReadsWithinTheCaps) {
     }
 }
 
+TEST_F(GeneratedDeck, EachOfThe52FacesMissingRefusesTheDeck) {
+    for (const char* suit : kSuitNames)
+        for (const char* rank : kRankNames) {
+            const QString id = QStringLiteral("%1_%2").arg(rank, suit);
+            CardFaceRenderer faces(Deck(GeneratedSvg(id)));
+            EXPECT_FALSE(faces.Preload()) << id.toStdString();
+            EXPECT_FALSE(faces.Ok()) << id.toStdString();
+        }
+    EXPECT_TRUE(CardFaceRenderer(Deck(GeneratedSvg())).Preload()) << "the whole deck is taken";
+}
+
 TEST_F(GeneratedDeck, APreloadOnAWorkerAndAPaintMeetInOneParse) {
     CardFaceRenderer faces(Deck(GeneratedSvg()));
     std::thread worker([&] { faces.Preload(); });

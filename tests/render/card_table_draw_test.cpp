@@ -82,21 +82,21 @@ TEST_F(DrawTest, MissingBitmapIsNeitherCopiedNorReleased) {
 // Bottom and Right hands put their first ten cards on top by drawing later rows first.
 TEST_F(DrawTest, LongBottomAndRightHandsDrawTheirLaterRowsFirst) {
     Layout(12, 12, 12, 12);
-    Drawer().DrawHand(Bottom, HandOf(12));
+    Drawer().DrawHandRaised(Bottom, HandOf(12), {}, 0);
     EXPECT_THAT(CopiedIds(), ElementsAre(11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
     surface.ClearCalls();
-    Drawer().DrawHand(Right, HandOf(12));
+    Drawer().DrawHandRaised(Right, HandOf(12), {}, 0);
     EXPECT_THAT(CopiedIds(), ElementsAre(11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10));
     surface.ClearCalls();
-    Drawer().DrawHand(Top, HandOf(12));
-    Drawer().DrawHand(Left, HandOf(12));
+    Drawer().DrawHandRaised(Top, HandOf(12), {}, 0);
+    Drawer().DrawHandRaised(Left, HandOf(12), {}, 0);
     EXPECT_THAT(CopiedIds(), ElementsAreArray({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,  //
                                                1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 
 TEST_F(DrawTest, RowsBeyondTheThirdShareTheFourthAndAreDrawnFirst) {
     Layout(35, 5, 5, 5);
-    Drawer().DrawHand(Bottom, HandOf(35));
+    Drawer().DrawHandRaised(Bottom, HandOf(35), {}, 0);
     std::vector<int> expected;
     for (int from : {30, 20, 10, 0})
         for (int i = from; i < (from == 30 ? 35 : from + 10); ++i) expected.push_back(i + 1);

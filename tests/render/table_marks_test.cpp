@@ -12,6 +12,7 @@
 #include "render/snapshot.h"
 #include "render/table_marks.h"
 #include "render/table_painter.h"
+#include "tests/cards/card_text.h"
 
 namespace mervane {
 namespace {
