@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -38,8 +39,10 @@ class SettingsStore {
     using Written = std::vector<std::pair<QString, QString>>;
 
     std::unique_ptr<QSettings> Open() const;
-    std::unique_ptr<QSettings> OpenForWriting() const;
-    bool Finish(std::unique_ptr<QSettings> settings, const Written& written) const;
+    // `notes`: the comment lines at the head of the file, to keep through the write.
+    std::unique_ptr<QSettings> OpenForWriting(QByteArray& notes) const;
+    bool Finish(std::unique_ptr<QSettings> settings, const Written& written,
+                const QByteArray& notes) const;
     void ReportWriteFailure() const;
 
     QString filePath_;  // empty: the platform's place for this application
