@@ -105,6 +105,11 @@ bool DropByteOrderMark(const QString& path) {
     return cleaned.commit();
 }
 
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 // The comment lines (and blank lines among them) at the head of the file, which
 // QSettings drops when it writes; empty when the file starts with a value or a group.
 QByteArray LeadingNotes(const QString& path) {
@@ -175,7 +180,7 @@ std::unique_ptr<QSettings> SettingsStore::Open() const {
 // back. Only a malformed file from which no setting could be read is kept aside under
 // another name, for the settings to start afresh. A file whose only fault is a
 // byte-order mark that cannot be removed is kept: the write then fails and says so.
-std::unique_ptr<QSettings> SettingsStore::OpenForWriting(QByteArray& notes) const {
+std::unique_ptr<QSettings> SettingsStore::OpenForWriting(Found& found) const {
     const QString path = FilePath();
     const bool markGone = DropByteOrderMark(path);
     auto settings = Open();
@@ -185,7 +190,8 @@ std::unique_ptr<QSettings> SettingsStore::OpenForWriting(QByteArray& notes) cons
     settings->endGroup();
     if (!markGone || !nothingRead || settings->status() != QSettings::FormatError) {
         KeepLatin1Names(path, *settings);
-        notes = LeadingNotes(path);
+        found.notes = LeadingNotes(path);
+        if (settings->status() == QSettings::FormatError) found.malformed = ReadAll(path);
         return settings;
     }
     settings.reset();
@@ -222,20 +228,20 @@ GameSettings SettingsStore::Load() const {
 }
 
 bool SettingsStore::SaveGameSetup(const GameSettings& values, bool withPlayTo) const {
-    QByteArray notes;
-    auto settings = OpenForWriting(notes);
+    Found found;
+    auto settings = OpenForWriting(found);
     Written written;
     settings->beginGroup(Key(setting::Section));
     for (int i = 0; i < 3; ++i)
         WriteString(*settings, setting::Players[i], values.playerNames[i], written);
     WriteInt(*settings, setting::PlaySpeed, values.playSpeed, written);
     if (withPlayTo) WriteInt(*settings, setting::PlayTo, values.playTo, written);
-    return Finish(std::move(settings), written, notes);
+    return Finish(std::move(settings), written, found);
 }
 
 bool SettingsStore::SaveTableSetup(const GameSettings& values) const {
-    QByteArray notes;
-    auto settings = OpenForWriting(notes);
+    Found found;
+    auto settings = OpenForWriting(found);
     Written written;
     settings->beginGroup(Key(setting::Section));
     WriteInt(*settings, setting::TableColor, values.tableColor, written);
@@ -243,20 +249,22 @@ bool SettingsStore::SaveTableSetup(const GameSettings& values) const {
     WriteInt(*settings, setting::Training, values.trainingMode, written);
     WriteInt(*settings, setting::SevenCards, values.sevenCards, written);
     WriteInt(*settings, setting::Advanced, values.advancedRules, written);
-    return Finish(std::move(settings), written, notes);
+    return Finish(std::move(settings), written, found);
 }
 
 // A write counts only when the file, read again, holds every value: sync() alone
 // says nothing about a file that vanished or was never there, and the status of a
-// file with a note in it stays FormatError whether the write succeeded or not.
+// malformed file stays FormatError whether the write succeeded or not.
 bool SettingsStore::Finish(std::unique_ptr<QSettings> settings, const Written& written,
-                           const QByteArray& notes) const {
+                           const Found& found) const {
     settings->endGroup();
     settings->sync();
-    bool stored = settings->status() != QSettings::AccessError;
+    // Qt never writes a malformed file as it found it, so it was written when it changed.
+    bool stored = found.malformed ? ReadAll(FilePath()) != *found.malformed
+                                  : settings->status() == QSettings::NoError;
     settings.reset();
     if (stored) {
-        RestoreNotes(FilePath(), notes);
+        RestoreNotes(FilePath(), found.notes);
         const auto check = Open();
         for (const auto& [key, text] : written)
             stored = stored && TextOf(check->value(key)) == text;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -39,10 +40,14 @@ class SettingsStore {
     using Written = std::vector<std::pair<QString, QString>>;
 
     std::unique_ptr<QSettings> Open() const;
-    // `notes`: the comment lines at the head of the file, to keep through the write.
-    std::unique_ptr<QSettings> OpenForWriting(QByteArray& notes) const;
+    // The file as a save found it.
+    struct Found {
+        QByteArray notes;  // the comment lines at its head, kept through the write
+        std::optional<QByteArray> malformed;  // its bytes, when Qt calls it malformed
+    };
+    std::unique_ptr<QSettings> OpenForWriting(Found& found) const;
     bool Finish(std::unique_ptr<QSettings> settings, const Written& written,
-                const QByteArray& notes) const;
+                const Found& found) const;
     void ReportWriteFailure() const;
 
     QString filePath_;  // empty: the platform's place for this application
