@@ -72,6 +72,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
       statisticsStore_(StatisticsStore::BesideWindowState(windowState_.FilePath())),
       statistics_(std::make_unique<StatisticsKeeper>(view_->Game(), statisticsStore_)) {
     store_.SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
+    statistics_->SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     setWindowTitle(QStringLiteral("Mervane"));  // a name, the same in every language
     setCentralWidget(view_);
     logPanel_ = new MoveLogPanel(view_->Game(), this);

@@ -105,6 +105,46 @@ bool DropByteOrderMark(const QString& path) {
     return cleaned.commit();
 }
 
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The comment lines (and blank lines among them) at the head of the file, which
+// QSettings drops when it writes; empty when the file starts with a value or a group.
+QByteArray LeadingNotes(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QByteArray text = file.readAll();
+    if (text.startsWith(ByteOrderMark)) text.remove(0, 3);
+    qsizetype end = 0;  // just past the last comment line
+    for (qsizetype at = 0; at < text.size();) {
+        qsizetype next = text.indexOf('\n', at);
+        next = next < 0 ? text.size() : next + 1;
+        const QByteArray line = text.sliced(at, next - at).trimmed();
+        if (!line.isEmpty() && !line.startsWith('#') && !line.startsWith(';')) break;
+        if (!line.isEmpty()) end = next;
+        at = next;
+    }
+    QByteArray notes = text.first(end);
+    if (!notes.isEmpty() && !notes.endsWith('\n')) notes += '\n';
+    return notes;
+}
+
+// Puts the notes back at the head of the file QSettings has just written.
+void RestoreNotes(const QString& path, const QByteArray& notes) {
+    if (notes.isEmpty()) return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    const QByteArray text = file.readAll();
+    file.close();
+    if (text.startsWith(notes)) return;
+    QSaveFile noted(path);
+    if (!noted.open(QIODevice::WriteOnly)) return;
+    noted.write(notes + text);
+    noted.commit();
+}
+
 // Each value written, with the text it must read back as.
 void WriteInt(QSettings& settings, std::string_view name, std::int32_t value,
               std::vector<std::pair<QString, QString>>& written) {
@@ -135,17 +175,23 @@ std::unique_ptr<QSettings> SettingsStore::Open() const {
                                        Key(setting::Company), ApplicationName());
 }
 
-// QSettings never writes over a file it could not parse. Such a file read as all
-// defaults; it is kept aside under another name and the settings start afresh.
-// A file whose only fault is a byte-order mark that cannot be removed is kept: the
-// write then fails and says so.
-std::unique_ptr<QSettings> SettingsStore::OpenForWriting() const {
+// A note ("# my table"), a line without "=" or a group without its "]" makes QSettings
+// call the file malformed, yet it reads every value around them and writes them all
+// back. Only a malformed file from which no setting could be read is kept aside under
+// another name, for the settings to start afresh. A file whose only fault is a
+// byte-order mark that cannot be removed is kept: the write then fails and says so.
+std::unique_ptr<QSettings> SettingsStore::OpenForWriting(Found& found) const {
     const QString path = FilePath();
     const bool markGone = DropByteOrderMark(path);
     auto settings = Open();
     (void)settings->childGroups();  // reading is lazy: this makes status() tell
-    if (!markGone || settings->status() != QSettings::FormatError) {
+    settings->beginGroup(Key(setting::Section));
+    const bool nothingRead = settings->childKeys().isEmpty();
+    settings->endGroup();
+    if (!markGone || !nothingRead || settings->status() != QSettings::FormatError) {
         KeepLatin1Names(path, *settings);
+        found.notes = LeadingNotes(path);
+        if (settings->status() == QSettings::FormatError) found.malformed = ReadAll(path);
         return settings;
     }
     settings.reset();
@@ -182,18 +228,20 @@ GameSettings SettingsStore::Load() const {
 }
 
 bool SettingsStore::SaveGameSetup(const GameSettings& values, bool withPlayTo) const {
-    auto settings = OpenForWriting();
+    Found found;
+    auto settings = OpenForWriting(found);
     Written written;
     settings->beginGroup(Key(setting::Section));
     for (int i = 0; i < 3; ++i)
         WriteString(*settings, setting::Players[i], values.playerNames[i], written);
     WriteInt(*settings, setting::PlaySpeed, values.playSpeed, written);
     if (withPlayTo) WriteInt(*settings, setting::PlayTo, values.playTo, written);
-    return Finish(std::move(settings), written);
+    return Finish(std::move(settings), written, found);
 }
 
 bool SettingsStore::SaveTableSetup(const GameSettings& values) const {
-    auto settings = OpenForWriting();
+    Found found;
+    auto settings = OpenForWriting(found);
     Written written;
     settings->beginGroup(Key(setting::Section));
     WriteInt(*settings, setting::TableColor, values.tableColor, written);
@@ -201,17 +249,22 @@ bool SettingsStore::SaveTableSetup(const GameSettings& values) const {
     WriteInt(*settings, setting::Training, values.trainingMode, written);
     WriteInt(*settings, setting::SevenCards, values.sevenCards, written);
     WriteInt(*settings, setting::Advanced, values.advancedRules, written);
-    return Finish(std::move(settings), written);
+    return Finish(std::move(settings), written, found);
 }
 
 // A write counts only when the file, read again, holds every value: sync() alone
-// says nothing about a file that vanished or was never there.
-bool SettingsStore::Finish(std::unique_ptr<QSettings> settings, const Written& written) const {
+// says nothing about a file that vanished or was never there, and the status of a
+// malformed file stays FormatError whether the write succeeded or not.
+bool SettingsStore::Finish(std::unique_ptr<QSettings> settings, const Written& written,
+                           const Found& found) const {
     settings->endGroup();
     settings->sync();
-    bool stored = settings->status() == QSettings::NoError;
+    // Qt never writes a malformed file as it found it, so it was written when it changed.
+    bool stored = found.malformed ? ReadAll(FilePath()) != *found.malformed
+                                  : settings->status() == QSettings::NoError;
     settings.reset();
     if (stored) {
+        RestoreNotes(FilePath(), found.notes);
         const auto check = Open();
         for (const auto& [key, text] : written)
             stored = stored && TextOf(check->value(key)) == text;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -38,8 +40,14 @@ class SettingsStore {
     using Written = std::vector<std::pair<QString, QString>>;
 
     std::unique_ptr<QSettings> Open() const;
-    std::unique_ptr<QSettings> OpenForWriting() const;
-    bool Finish(std::unique_ptr<QSettings> settings, const Written& written) const;
+    // The file as a save found it.
+    struct Found {
+        QByteArray notes;  // the comment lines at its head, kept through the write
+        std::optional<QByteArray> malformed;  // its bytes, when Qt calls it malformed
+    };
+    std::unique_ptr<QSettings> OpenForWriting(Found& found) const;
+    bool Finish(std::unique_ptr<QSettings> settings, const Written& written,
+                const Found& found) const;
     void ReportWriteFailure() const;
 
     QString filePath_;  // empty: the platform's place for this application

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QSaveFile>
 #include <QSettings>
 #include <algorithm>
 
@@ -14,15 +17,55 @@ namespace {
 
 constexpr const char* Groups[RuleSetCount] = {"Standard5", "Standard7", "Advanced5", "Advanced7"};
 
-// Never negative: a hand-edited "-5" is as unreadable as "five".
+// How long a save waits for another copy's save before it gives up (and tries again
+// with the next game).
+constexpr int LockWaitMs = 5000;
+
+// Never negative: a hand-edited "-5" is as unreadable as "five", and so is a count
+// too large to add to.
 std::int64_t ReadCount(const QSettings& settings, const char* key) {
     bool ok = false;
     const qlonglong value = settings.value(QLatin1String(key)).toString().trimmed().toLongLong(&ok);
-    return ok && value > 0 ? value : 0;
+    return ok && value > 0 && value <= MaxCount ? value : 0;
 }
 
-void Write(QSettings& settings, const char* key, std::int64_t value) {
-    settings.setValue(QLatin1String(key), QString::number(value));
+// Both at most MaxCount, so the sum cannot overflow.
+std::int64_t Sum(std::int64_t a, std::int64_t b) {
+    return std::min(a + b, MaxCount);
+}
+
+// The same groups and keys that QSettings reads.
+QByteArray IniText(const Statistics& statistics) {
+    QByteArray text;
+    const auto line = [&text](const char* key, std::int64_t value) {
+        text += key;
+        text += '=';
+        text += QByteArray::number(static_cast<qlonglong>(value));
+        text += '\n';
+    };
+    for (int i = 0; i < RuleSetCount; ++i) {
+        const RuleSetStatistics& set = statistics.ruleSets[static_cast<std::size_t>(i)];
+        if (i > 0) text += '\n';
+        text += '[' + QByteArray(Groups[i]) + "]\n";
+        line("PLAYED", set.played);
+        line("FINISHED", set.finished);
+        line("WON", set.won);
+        line("BEST_SCORE", set.bestScore);
+        line("TOTAL_SCORE", set.totalScore);
+        line("LONGEST_STREAK", set.longestStreak);
+        line("CURRENT_STREAK", set.currentStreak);
+        line("WINS_LEFT", set.computerWins[0]);
+        line("WINS_TOP", set.computerWins[1]);
+        line("WINS_RIGHT", set.computerWins[2]);
+    }
+    return text;
+}
+
+// The lock QSettings itself takes to write a file, so older versions wait for it too.
+// It cannot be taken where the folder cannot be made or written.
+bool Lock(QLockFile& lock, const QString& path, int waitMs) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+    return lock.tryLock(waitMs);
 }
 
 }  // namespace
@@ -51,7 +94,7 @@ QString StatisticsStore::BesideWindowState(const QString& windowStatePath) {
 
 Statistics StatisticsStore::Load() const {
     Statistics statistics;
-    if (!QFileInfo::exists(filePath_)) return statistics;
+    if (!QFileInfo(filePath_).isFile()) return statistics;
     QSettings settings(filePath_, QSettings::IniFormat);
     for (int i = 0; i < RuleSetCount; ++i) {
         settings.beginGroup(QLatin1String(Groups[i]));
@@ -71,28 +114,67 @@ Statistics StatisticsStore::Load() const {
 }
 
 bool StatisticsStore::Save(const Statistics& statistics) const {
-    QSettings settings(filePath_, QSettings::IniFormat);
-    for (int i = 0; i < RuleSetCount; ++i) {
-        const RuleSetStatistics& set = statistics.ruleSets[static_cast<std::size_t>(i)];
-        settings.beginGroup(QLatin1String(Groups[i]));
-        Write(settings, "PLAYED", set.played);
-        Write(settings, "FINISHED", set.finished);
-        Write(settings, "WON", set.won);
-        Write(settings, "BEST_SCORE", set.bestScore);
-        Write(settings, "TOTAL_SCORE", set.totalScore);
-        Write(settings, "LONGEST_STREAK", set.longestStreak);
-        Write(settings, "CURRENT_STREAK", set.currentStreak);
-        Write(settings, "WINS_LEFT", set.computerWins[0]);
-        Write(settings, "WINS_TOP", set.computerWins[1]);
-        Write(settings, "WINS_RIGHT", set.computerWins[2]);
-        settings.endGroup();
+    return Update([&statistics](const Statistics&) { return statistics; }).has_value();
+}
+
+std::optional<Statistics> StatisticsStore::Update(const Change& change) const {
+    QLockFile lock(filePath_ + QStringLiteral(".lock"));
+    if (!Lock(lock, filePath_, LockWaitMs)) return std::nullopt;
+    const Statistics result = change(Load());
+    // Written whole under another name and renamed over the file: a kill half-way
+    // leaves the old counts.
+    QSaveFile file(filePath_);
+    if (!file.open(QIODevice::WriteOnly)) return std::nullopt;
+    file.write(IniText(result));
+    if (!file.commit()) return std::nullopt;
+    return result;
+}
+
+// A save killed half-way may leave its lock and QSaveFile's "file.XXXXXX" (six random
+// letters) beside the file. Under the lock no copy is saving, so any such file is
+// stale; taking the lock also removes a lock whose process has gone.
+void StatisticsStore::RemoveLeftovers() const {
+    const QFileInfo file(filePath_);
+    if (!file.dir().exists()) return;
+    QLockFile lock(filePath_ + QStringLiteral(".lock"));
+    if (!lock.tryLock(0)) return;  // a copy is saving; its own files are in use
+    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    for (const QString& name : file.dir().entryList(QDir::Files | QDir::Hidden)) {
+        if (temporary.match(name).hasMatch()) QFile::remove(file.dir().filePath(name));
     }
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+}
+
+// The counts of one rule set in the file, with what this copy added since it last saw
+// them: its games, its best score, and its wins on the file's streak (when this copy
+// ended the streak, the file's streak ended there too).
+RuleSetStatistics StatisticsKeeper::WithChange(const RuleSetStatistics& file,
+                                               const RuleSetStatistics& before,
+                                               const RuleSetStatistics& after,
+                                               const SinceSave& since) {
+    const auto add = [](std::int64_t inFile, std::int64_t was, std::int64_t now) {
+        return Sum(inFile, std::max<std::int64_t>(now - was, 0));
+    };
+    RuleSetStatistics merged;
+    merged.played = add(file.played, before.played, after.played);
+    merged.finished = add(file.finished, before.finished, after.finished);
+    merged.won = add(file.won, before.won, after.won);
+    merged.totalScore = add(file.totalScore, before.totalScore, after.totalScore);
+    for (std::size_t seat = 0; seat < merged.computerWins.size(); ++seat) {
+        merged.computerWins[seat] =
+            add(file.computerWins[seat], before.computerWins[seat], after.computerWins[seat]);
+    }
+    merged.bestScore = std::max(file.bestScore, since.bestScore);
+    const std::int64_t continued = Sum(file.currentStreak, since.winsBeforeEnd);
+    merged.currentStreak = since.streakEnded ? after.currentStreak : continued;
+    merged.longestStreak = std::max({file.longestStreak, continued, since.longestAfterEnd});
+    return merged;
 }
 
 StatisticsKeeper::StatisticsKeeper(MervaneGame& game, const StatisticsStore& store)
-    : game_(game), store_(store), statistics_(store.Load()) {
+    : game_(game), store_(store) {
+    store_.RemoveLeftovers();
+    statistics_ = saved_ = store_.Load();
     game_.AddObserver(this);
 }
 
@@ -102,13 +184,20 @@ StatisticsKeeper::~StatisticsKeeper() {
 
 void StatisticsKeeper::Reset() {
     statistics_ = {};
+    sinceSave_ = {};
+    resetPending_ = true;
     ruleSet_ = -1;
     Save();
 }
 
+void StatisticsKeeper::EndStreak(int ruleSet) {
+    statistics_.ruleSets[static_cast<std::size_t>(ruleSet)].currentStreak = 0;
+    sinceSave_[static_cast<std::size_t>(ruleSet)].streakEnded = true;
+}
+
 void StatisticsKeeper::GameStarted() {
     // The game under way, if any, was given up.
-    if (ruleSet_ >= 0) statistics_.ruleSets[static_cast<std::size_t>(ruleSet_)].currentStreak = 0;
+    if (ruleSet_ >= 0) EndStreak(ruleSet_);
     ruleSet_ = -1;
     startPending_ = true;
 }
@@ -118,31 +207,72 @@ void StatisticsKeeper::HandDealt(int, Seat, Card) {
     startPending_ = false;
     const GameState& state = game_.State();
     ruleSet_ = RuleSetIndex(state.advancedRules != 0, state.sevenCards != 0);
-    ++statistics_.ruleSets[static_cast<std::size_t>(ruleSet_)].played;
+    RuleSetStatistics& set = statistics_.ruleSets[static_cast<std::size_t>(ruleSet_)];
+    set.played = Sum(set.played, 1);
     Save();
 }
 
 void StatisticsKeeper::GameOver(Seat winner) {
     if (ruleSet_ < 0) return;
     RuleSetStatistics& set = statistics_.ruleSets[static_cast<std::size_t>(ruleSet_)];
-    const std::int64_t yourScore = game_.State().scores[HumanSeat];
-    ++set.finished;
-    set.totalScore += std::max<std::int64_t>(yourScore, 0);
+    SinceSave& since = sinceSave_[static_cast<std::size_t>(ruleSet_)];
+    const std::int64_t yourScore = std::max<std::int64_t>(game_.State().scores[HumanSeat], 0);
+    set.finished = Sum(set.finished, 1);
+    set.totalScore = Sum(set.totalScore, yourScore);
     set.bestScore = std::max(set.bestScore, yourScore);
+    since.bestScore = std::max(since.bestScore, yourScore);
     if (winner == HumanSeat) {
-        ++set.won;
-        set.longestStreak = std::max(set.longestStreak, ++set.currentStreak);
+        set.won = Sum(set.won, 1);
+        set.currentStreak = Sum(set.currentStreak, 1);
+        set.longestStreak = std::max(set.longestStreak, set.currentStreak);
+        if (since.streakEnded)
+            since.longestAfterEnd = std::max(since.longestAfterEnd, set.currentStreak);
+        else
+            since.winsBeforeEnd = Sum(since.winsBeforeEnd, 1);
     } else {
-        set.currentStreak = 0;
-        if (winner > HumanSeat && winner < SeatCount)
-            ++set.computerWins[static_cast<std::size_t>(winner - 1)];
+        EndStreak(ruleSet_);
+        if (winner > HumanSeat && winner < SeatCount) {
+            std::int64_t& wins = set.computerWins[static_cast<std::size_t>(winner - 1)];
+            wins = Sum(wins, 1);
+        }
     }
     ruleSet_ = -1;
     Save();
 }
 
+// This copy's games since its last save go on top of whatever other copies saved
+// meanwhile. A save that fails keeps them for the next one and is told once a run.
 void StatisticsKeeper::Save() {
-    store_.Save(statistics_);
+    std::optional<Statistics> stored;
+    if (resetPending_) {
+        if (store_.Save(statistics_)) stored = statistics_;
+    } else {
+        stored = store_.Update([this](const Statistics& inFile) {
+            Statistics merged;
+            for (std::size_t i = 0; i < merged.ruleSets.size(); ++i) {
+                merged.ruleSets[i] = WithChange(inFile.ruleSets[i], saved_.ruleSets[i],
+                                                statistics_.ruleSets[i], sinceSave_[i]);
+            }
+            return merged;
+        });
+    }
+    if (!stored) {
+        ReportSaveFailure();
+        return;
+    }
+    statistics_ = saved_ = *stored;
+    sinceSave_ = {};
+    resetPending_ = false;
+}
+
+void StatisticsKeeper::ReportSaveFailure() {
+    if (failureReported_ || !reportFailure_) return;
+    failureReported_ = true;
+    reportFailure_(
+        QCoreApplication::translate("mervane::StatisticsKeeper",
+                                    "The statistics could not be saved to\n%1\n\n"
+                                    "The games of this run are kept and saved with the next one.")
+            .arg(QDir::toNativeSeparators(store_.FilePath())));
 }
 
 }  // namespace mervane

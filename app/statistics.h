@@ -3,12 +3,18 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include "game/observer.h"
 
 namespace mervane {
 
 class MervaneGame;
+
+// The largest count kept: every count up to it is exact in a double, and a count that
+// reaches it stays there instead of overflowing.
+inline constexpr std::int64_t MaxCount = std::int64_t{1} << 53;
 
 // The counts of one rule set: "Advanced Rules" on or off, five or seven cards.
 struct RuleSetStatistics {
@@ -38,8 +44,9 @@ struct Statistics {
 };
 
 // Statistics live in the state folder beside the window state, never in the settings.
-// A value that cannot be read (a corrupt or hand-edited file) reads as 0, and a file
-// that cannot be read at all as no games; neither stops the game.
+// A value that cannot be read (a corrupt or hand-edited file, a count above MaxCount)
+// reads as 0, and a file that cannot be read at all as no games; neither stops the game.
+// Every write happens under a lock file shared by all running copies of the program.
 class StatisticsStore {
   public:
     explicit StatisticsStore(QString filePath) : filePath_(std::move(filePath)) {}
@@ -48,7 +55,15 @@ class StatisticsStore {
 
     QString FilePath() const { return filePath_; }
     Statistics Load() const;
+    // Writes exactly these counts.
     bool Save(const Statistics& statistics) const;
+    // Reads the file, writes what `change` makes of its counts and returns that; all
+    // under the lock, so that no other copy writes in between. Nothing when the file
+    // could not be written.
+    using Change = std::function<Statistics(const Statistics& inFile)>;
+    std::optional<Statistics> Update(const Change& change) const;
+    // Removes what a save cut short (by a kill or a crash) left beside the file.
+    void RemoveLeftovers() const;
 
   private:
     QString filePath_;
@@ -56,7 +71,8 @@ class StatisticsStore {
 
 // Counts games as the game reports them: played once dealt, under the rules of that
 // deal; finished once a winner is declared. A game given up for a new one ends the
-// current winning streak.
+// current winning streak. Each save adds this copy's games since its last save to the
+// counts in the file, so that copies running side by side each keep their games.
 class StatisticsKeeper final : public GameObserver {
   public:
     StatisticsKeeper(MervaneGame& game, const StatisticsStore& store);
@@ -64,6 +80,11 @@ class StatisticsKeeper final : public GameObserver {
     StatisticsKeeper(const StatisticsKeeper&) = delete;
     StatisticsKeeper& operator=(const StatisticsKeeper&) = delete;
 
+    // Takes the message for the user about the first failed save of a run.
+    using FailureReporter = std::function<void(const QString& message)>;
+    void SetFailureReporter(FailureReporter reporter) { reportFailure_ = std::move(reporter); }
+
+    // The file's counts as of the last save, with this copy's games since then.
     const Statistics& Current() const { return statistics_; }
     void Reset();
 
@@ -72,11 +93,30 @@ class StatisticsKeeper final : public GameObserver {
     void GameOver(Seat winner) override;
 
   private:
+    struct SinceSave;
+    static RuleSetStatistics WithChange(const RuleSetStatistics& file,
+                                        const RuleSetStatistics& before,
+                                        const RuleSetStatistics& after, const SinceSave& since);
     void Save();
+    void ReportSaveFailure();
+    void EndStreak(int ruleSet);
 
     MervaneGame& game_;
     const StatisticsStore& store_;
     Statistics statistics_;
+    // The counts as last read or written; the difference is what the next save adds.
+    Statistics saved_;
+    // What a difference of counts cannot tell, per rule set, since the last save.
+    struct SinceSave {
+        bool streakEnded = false;
+        std::int64_t winsBeforeEnd = 0;    // go on the streak in the file
+        std::int64_t longestAfterEnd = 0;  // this copy's own streaks after it ended
+        std::int64_t bestScore = 0;
+    };
+    std::array<SinceSave, RuleSetCount> sinceSave_{};
+    bool resetPending_ = false;
+    FailureReporter reportFailure_;
+    bool failureReported_ = false;
     bool startPending_ = false;
     int ruleSet_ = -1;  // the rule set of the game under way, -1 when none counts
 };

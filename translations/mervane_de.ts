@@ -777,4 +777,17 @@ The changes hold until Mervane is closed.</source>
 Die Änderungen gelten, bis Mervane beendet wird.</translation>
     </message>
 </context>
+<context>
+    <name>mervane::StatisticsKeeper</name>
+    <message>
+        <source>The statistics could not be saved to
+%1
+
+The games of this run are kept and saved with the next one.</source>
+        <translation>Die Statistik konnte nicht gespeichert werden in
+%1
+
+Die Spiele dieser Sitzung bleiben erhalten und werden mit dem nächsten gespeichert.</translation>
+    </message>
+</context>
 </TS>

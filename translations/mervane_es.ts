@@ -777,4 +777,17 @@ The changes hold until Mervane is closed.</source>
 Los cambios se mantienen hasta que cierres Mervane.</translation>
     </message>
 </context>
+<context>
+    <name>mervane::StatisticsKeeper</name>
+    <message>
+        <source>The statistics could not be saved to
+%1
+
+The games of this run are kept and saved with the next one.</source>
+        <translation>No se han podido guardar las estadísticas en
+%1
+
+Las partidas de esta sesión se conservan y se guardarán con la siguiente.</translation>
+    </message>
+</context>
 </TS>

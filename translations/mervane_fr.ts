@@ -777,4 +777,17 @@ The changes hold until Mervane is closed.</source>
 Les modifications restent valables jusqu&apos;à la fermeture de Mervane.</translation>
     </message>
 </context>
+<context>
+    <name>mervane::StatisticsKeeper</name>
+    <message>
+        <source>The statistics could not be saved to
+%1
+
+The games of this run are kept and saved with the next one.</source>
+        <translation>Les statistiques n&apos;ont pas pu être enregistrées dans
+%1
+
+Les parties de cette session sont conservées et seront enregistrées avec la suivante.</translation>
+    </message>
+</context>
 </TS>

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSettings>
 
+#include "app/game_setup_dlg.h"
 #include "app/table_setup_dlg.h"
 #include "app_test_support.h"
 
@@ -116,6 +117,49 @@ TEST_F(SettingsFileTest, AFileWithAByteOrderMarkKeepsEverySetting) {
     Start();
     expectAll();
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(" | ").toStdString();
+}
+
+// Qt calls each of these files malformed, yet reads every value in it.
+TEST_F(SettingsFileTest, ANoteOrAStrayLineNeverCostsASettingThroughBothSetups) {
+    const QByteArray values =
+        "PLAYER1=Ann\nPLAYER2=Bea\nPLAYER3=Cy\nPLAYTO=300\nPLAYSPEED=2\nTABLECOLOR=255\n"
+        "CARDBACK=60\nTRAINING=1\nSEVENCARDS=1\nADVANCED=1\n";
+    const struct {
+        const char* what;
+        QByteArray text;
+        QByteArray keptHead;
+    } files[] = {
+        {"a note first", "# my table\n\n; by hand\n[Settings]\n" + values,
+         "# my table\n\n; by hand\n[Settings]\n"},
+        {"a line without =", "[Settings]\nmy table\n" + values, "[Settings]\n"},
+        {"a group without ]", "[Notes\nsome=thing\n[Settings]\n" + values, ""},
+    };
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.what);
+        WriteBytes(file.text);
+        Start();
+        WhenShown<CGameSetupDlg>(Frame(), [](CGameSetupDlg& dialog) {
+            dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        Trigger(ID_GAME_SETUP);
+        AcceptTableSetup([](CTableSetupDlg&) {});
+        Frame().close();
+        const QByteArray saved = Bytes();
+        EXPECT_FALSE(QFile::exists(SettingsPath() + ".unreadable")) << "never put aside";
+        EXPECT_TRUE(saved.startsWith(file.keptHead)) << saved.toStdString();
+        for (const QByteArray& line : values.split('\n'))
+            EXPECT_TRUE(saved.contains(line)) << line.toStdString() << " in\n"
+                                              << saved.toStdString();
+        Start();
+        EXPECT_EQ(State().playerNames, (std::array<std::string, 3>{"Ann", "Bea", "Cy"}));
+        EXPECT_EQ(State().playTo, 300);
+        EXPECT_EQ(State().computerDelayMs, 300);
+        EXPECT_EQ(State().table.tableColor, 255u);
+        EXPECT_EQ(State().table.cardBackId, 60);
+        EXPECT_EQ(State().trainingMode + State().sevenCards + State().advancedRules, 3);
+        EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(" | ").toStdString();
+        Frame().close();
+    }
 }
 
 // --- a save that fails says so, once a run ---

@@ -2,9 +2,13 @@
 // file beside the window state, read safely whatever the file holds.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QThread>
+#include <set>
 
 #include "app/statistics.h"
 #include "app/statistics_dlg.h"
@@ -16,6 +20,12 @@ namespace mervane {
 namespace {
 
 using testing::AppFixture;
+
+void WriteFile(const QString& path, const QByteArray& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
 
 TEST(StatisticsStore, KeepsEveryCountPerRuleSet) {
     QTemporaryDir dir;
@@ -87,6 +97,47 @@ TEST(StatisticsKeeper, CountsStreaksScoresAndSeatsAsTheEventsCome) {
     EXPECT_EQ(keeper.Current().ruleSets[RuleSetIndex(true, false)].played, 1)
         << "counted under the rules of its deal";
     EXPECT_EQ(store.Load(), keeper.Current()) << "saved as it goes";
+}
+
+// Two copies over one file, each with its own game; every game each finishes counts.
+TEST(StatisticsKeeper, CopiesSideBySideAddTheirGamesStreaksAndBests) {
+    QTemporaryDir dir;
+    const StatisticsStore store(dir.filePath("s.ini"));
+    HeadlessPlatform platformA, platformB;
+    MervaneGame gameA(platformA), gameB(platformB);
+    StatisticsKeeper a(gameA, store);
+    StatisticsKeeper b(gameB, store);
+    MervaneGame* games[2] = {&gameA, &gameB};
+    const auto play = [](MervaneGame& game, StatisticsKeeper& keeper, Seat winner, int score) {
+        keeper.GameStarted();
+        keeper.HandDealt(1, LeftSeat, 0);
+        GameTestAccess::State(game).scores[HumanSeat] = score;
+        keeper.GameOver(winner);
+    };
+    const struct {
+        int copy;
+        Seat winner;
+        int score;
+        std::int64_t won, current, longest, best;
+    } steps[] = {
+        {0, HumanSeat, 100, 1, 1, 1, 100}, {1, HumanSeat, 50, 2, 2, 2, 100},
+        {0, HumanSeat, 80, 3, 3, 3, 100},  {1, TopSeat, 120, 3, 0, 3, 120},
+        {0, HumanSeat, 90, 4, 1, 3, 120},  {1, HumanSeat, 10, 5, 2, 3, 120},
+    };
+    StatisticsKeeper* keepers[2] = {&a, &b};
+    int step = 0;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(++step);
+        play(*games[s.copy], *keepers[s.copy], s.winner, s.score);
+        const RuleSetStatistics file = store.Load().ruleSets[0];
+        EXPECT_EQ(file.played, step);
+        EXPECT_EQ(file.finished, step);
+        EXPECT_EQ(file.won, s.won);
+        EXPECT_EQ(file.currentStreak, s.current);
+        EXPECT_EQ(file.longestStreak, s.longest);
+        EXPECT_EQ(file.bestScore, s.best);
+        EXPECT_EQ(keepers[s.copy]->Current().ruleSets[0], file) << "the copy shows the file";
+    }
 }
 
 class StatisticsAppTest : public ::testing::Test, public AppFixture {
@@ -190,6 +241,120 @@ TEST_F(StatisticsAppTest, TheDialogWritesFiguresInTheUsersNumberFormat) {
     QLocale::setDefault(before);
     EXPECT_EQ(dialog.Table()->item(0, 0)->text(), QStringLiteral("1.234"));
     EXPECT_TRUE(dialog.Table()->findItems(QStringLiteral("545,7"), Qt::MatchExactly).size() == 1);
+}
+
+// Counts above 2^53 cannot be added to exactly: they read as unreadable, and a count
+// that reaches 2^53 stays there.
+TEST_F(StatisticsAppTest, HugeCountsReadAsUnreadableAndAdditionsStopAtTheTop) {
+    Start();
+    const QString file = StatisticsStore::BesideWindowState(Frame().WindowState().FilePath());
+    Frame().close();
+    WriteFile(file,
+              "[Standard5]\nPLAYED=9007199254740992\nFINISHED=9007199254740991\n"
+              "WON=9223372036854775807\nTOTAL_SCORE=9007199254740992\n"
+              "CURRENT_STREAK=9007199254740992\nLONGEST_STREAK=9007199254740992\n"
+              "WINS_LEFT=9007199254740993\nWINS_TOP=9223372036854775807\n"
+              "WINS_RIGHT=9223372036854775807\n");
+    Start();
+    EXPECT_EQ(Counted(false, false).played, MaxCount);
+    EXPECT_EQ(Counted(false, false).won, 0) << "above 2^53";
+    EXPECT_EQ(Counted(false, false).computerWins, (std::array<std::int64_t, 3>{}));
+    PlayOneHandGame();
+    const RuleSetStatistics counted = Counted(false, false);
+    EXPECT_EQ(counted.played, MaxCount);
+    EXPECT_EQ(counted.finished, MaxCount);
+    EXPECT_EQ(counted.totalScore, MaxCount);
+    EXPECT_EQ(counted.longestStreak, MaxCount);
+    EXPECT_LE(counted.won, 1);
+    EXPECT_EQ(StatisticsStore(file).Load().ruleSets[0], counted);
+}
+
+// The statistics' folder is a regular file until the third game.
+TEST_F(StatisticsAppTest, AFailedSaveIsToldOnceAndItsGamesAreWrittenByTheNextSave) {
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("state");
+    WriteFile(folder, "not a folder");
+    qputenv("MERVANE_WINDOW_STATE_FILE", (folder + "/mervane-window.ini").toUtf8());
+    Start();
+    qunsetenv("MERVANE_WINDOW_STATE_FILE");
+    const QString file = folder + "/mervane-statistics.ini";
+    PlayOneHandGame();
+    TapTable({10, 10});
+    PlayOneHandGame();
+    ASSERT_EQ(messages.shown.size(), 1) << messages.shown.join(" | ").toStdString();
+    EXPECT_TRUE(messages.shown[0].startsWith("The statistics could not be saved to\n" + file))
+        << messages.shown[0].toStdString();
+    EXPECT_EQ(Counted(false, false).finished, 2) << "kept for the run";
+    ASSERT_TRUE(QFile::remove(folder) && QDir().mkpath(folder));
+    TapTable({10, 10});
+    PlayOneHandGame();
+    EXPECT_EQ(StatisticsStore(file).Load().ruleSets[0].finished, 3);
+    EXPECT_EQ(StatisticsStore(file).Load().ruleSets[0].played, 3);
+    EXPECT_EQ(messages.shown.size(), 1);
+}
+
+// Two copies of the game, each a process of its own, finish games at the same time
+// over one statistics file that already holds some.
+TEST(StatisticsCopies, TwoCopiesPlayingAtOnceKeepEveryGame) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("mervane-statistics.ini");
+    WriteFile(file, "[Standard5]\nPLAYED=4\nFINISHED=3\nWON=2\nWINS_LEFT=1\n");
+    constexpr int Games = 5;
+    QProcess copies[2];
+    for (QProcess& copy : copies) {
+        copy.start(MERVANE_STATISTICS_COPY,
+                   {"play", dir.filePath("mervane.ini"), QString::number(Games)});
+        ASSERT_TRUE(copy.waitForReadyRead(60000));
+        ASSERT_EQ(copy.readLine(), "ready\n") << "both have read the file";
+    }
+    for (QProcess& copy : copies) copy.write("go\n");
+    std::int64_t won = 2;
+    for (QProcess& copy : copies) {
+        ASSERT_TRUE(copy.waitForFinished(240000));
+        ASSERT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
+        int played = 0;
+        int copyWon = 0;
+        ASSERT_EQ(std::sscanf(copy.readAllStandardOutput().constData(), "played %d won %d", &played,
+                              &copyWon),
+                  2);
+        won += copyWon;
+    }
+    const RuleSetStatistics counted = StatisticsStore(file).Load().ruleSets[0];
+    EXPECT_EQ(counted.played, 4 + 2 * Games);
+    EXPECT_EQ(counted.finished, 3 + 2 * Games);
+    EXPECT_EQ(counted.won, won);
+    EXPECT_EQ(counted.computerWins[0] + counted.computerWins[1] + counted.computerWins[2],
+              1 + 2 * Games - (won - 2));
+}
+
+// A copy killed while it saves over and over, then a start: the file holds one whole
+// save and nothing of ours is left beside it.
+TEST_F(StatisticsAppTest, ASaveKilledHalfWayLeavesNothingBehindAfterTheNextStart) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("mervane-statistics.ini");
+    QProcess saver;
+    saver.start(MERVANE_STATISTICS_COPY, {"save", file});
+    ASSERT_TRUE(saver.waitForReadyRead(60000));
+    QThread::msleep(300);
+    saver.kill();  // SIGKILL
+    ASSERT_TRUE(saver.waitForFinished(10000));
+    // What a kill between QSaveFile's write and its rename leaves, and files not ours.
+    for (const char* name :
+         {"mervane-statistics.ini.QdtsDK", "mervane-statistics.ini.old", "notes.txt"})
+        WriteFile(dir.filePath(name), "[Standard5]\nPLAYED=1\n");
+    Start(dir.filePath("mervane.ini"));
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList({"mervane-statistics*", "notes.txt"}, QDir::Files | QDir::Hidden,
+                             QDir::Name),
+              (QStringList{"mervane-statistics.ini", "mervane-statistics.ini.old", "notes.txt"}));
+    std::set<std::int64_t> values;
+    for (const RuleSetStatistics& set : Frame().Statistics().Current().ruleSets) {
+        values.insert({set.played, set.finished, set.won, set.bestScore, set.totalScore,
+                       set.longestStreak, set.currentStreak});
+        values.insert(set.computerWins.begin(), set.computerWins.end());
+    }
+    EXPECT_EQ(values.size(), 1u) << "one save, whole";
+    EXPECT_GT(*values.begin(), 0);
 }
 
 }  // namespace
