@@ -132,14 +132,16 @@ std::optional<Statistics> StatisticsStore::Update(const Change& change) const {
 
 // A save killed half-way may leave its lock and QSaveFile's "file.XXXXXX" (six random
 // letters) beside the file. Under the lock no copy is saving, so any such file is
-// stale; taking the lock also removes a lock whose process has gone.
+// stale; taking the lock also removes a lock whose process has gone. A suffix without
+// a capital is left alone: it may be a word, such as a user's own ".backup".
 void StatisticsStore::RemoveLeftovers() const {
     const QFileInfo file(filePath_);
     if (!file.dir().exists()) return;
     QLockFile lock(filePath_ + QStringLiteral(".lock"));
     if (!lock.tryLock(0)) return;  // a copy is saving; its own files are in use
-    const QRegularExpression temporary(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(file.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    const QRegularExpression temporary(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(file.fileName()) +
+                                            QStringLiteral("\\.(?=[a-z]*[A-Z])[A-Za-z]{6}")));
     for (const QString& name : file.dir().entryList(QDir::Files | QDir::Hidden)) {
         if (temporary.match(name).hasMatch()) QFile::remove(file.dir().filePath(name));
     }

@@ -339,14 +339,15 @@ TEST_F(StatisticsAppTest, ASaveKilledHalfWayLeavesNothingBehindAfterTheNextStart
     saver.kill();  // SIGKILL
     ASSERT_TRUE(saver.waitForFinished(10000));
     // What a kill between QSaveFile's write and its rename leaves, and files not ours.
-    for (const char* name :
-         {"mervane-statistics.ini.QdtsDK", "mervane-statistics.ini.old", "notes.txt"})
+    for (const char* name : {"mervane-statistics.ini.QdtsDK", "mervane-statistics.ini.old",
+                             "mervane-statistics.ini.backup", "notes.txt"})
         WriteFile(dir.filePath(name), "[Standard5]\nPLAYED=1\n");
     Start(dir.filePath("mervane.ini"));
     EXPECT_EQ(QDir(dir.path())
                   .entryList({"mervane-statistics*", "notes.txt"}, QDir::Files | QDir::Hidden,
                              QDir::Name),
-              (QStringList{"mervane-statistics.ini", "mervane-statistics.ini.old", "notes.txt"}));
+              (QStringList{"mervane-statistics.ini", "mervane-statistics.ini.backup",
+                           "mervane-statistics.ini.old", "notes.txt"}));
     std::set<std::int64_t> values;
     for (const RuleSetStatistics& set : Frame().Statistics().Current().ruleSets) {
         values.insert({set.played, set.finished, set.won, set.bestScore, set.totalScore,
