@@ -368,7 +368,8 @@ IntentAnswer MervaneGame::Judge(Seat seat, SeatMove move) const {
 IntentAnswer MervaneGame::Vet(SeatMove move) {
     const IntentAnswer answer = Judge(HumanSeat, move);
     if (answer == IntentAnswer::IllegalCard)
-        Notify([&](GameObserver& o) { o.TapRefused(move.card, state_.topCard, state_.currentSuit); });
+        Notify(
+            [&](GameObserver& o) { o.TapRefused(move.card, state_.topCard, state_.currentSuit); });
     return answer;
 }
 
@@ -554,8 +555,7 @@ IntentAnswer MervaneGame::DrawCard() {
 IntentAnswer MervaneGame::ChooseSuit(Suit suit) {
     return HoldOr([this, suit] {
         if (!person_.WaitingForSuit())
-            return person_.WaitingForMove() ? IntentAnswer::NoSuitAsked
-                                            : IntentAnswer::NotYourTurn;
+            return person_.WaitingForMove() ? IntentAnswer::NoSuitAsked : IntentAnswer::NotYourTurn;
         if (suit < Spades || suit > Clubs) return IntentAnswer::NoSuchSuit;
         ResumeChain(person_.Deliver(suit));
         return IntentAnswer::Taken;

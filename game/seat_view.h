@@ -23,8 +23,8 @@ struct TableEvent {
     enum class Kind : std::uint8_t { Play, Draw, Pass };
     Kind kind = Kind::Play;
     Seat seat = NoSeat;
-    Card card = NoCard;    // Play only
-    Suit named = NoSuit;   // the suit an eight named, else NoSuit
+    Card card = NoCard;   // Play only
+    Suit named = NoSuit;  // the suit an eight named, else NoSuit
     bool operator==(const TableEvent&) const = default;
 };
 

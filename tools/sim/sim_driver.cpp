@@ -97,9 +97,7 @@ Decision<Suit> HumanSeatPolicy::ChooseSuit(const SeatView& view) {
 }
 
 Driver::Driver(const Options& options)
-    : options_(options),
-      platform_(options.clock),
-      human_(options.human, options.maxTapsPerHand) {
+    : options_(options), platform_(options.clock), human_(options.human, options.maxTapsPerHand) {
     platform_.Attach(game_);
     game_.SetPlayer(HumanSeat, &human_);
     GameSettings settings;
