@@ -580,6 +580,16 @@ void MervaneGame::UpdateLayoutRect() {
     state_.table.SetTableRect(platform_.ClientRect());
 }
 
+IntentAnswer MervaneGame::Act(const TableIntent& intent) {
+    switch (intent.kind) {
+        case TableIntent::Kind::PlayCard: return PlayHandCard(intent.index);
+        case TableIntent::Kind::Draw: return DrawCard();
+        case TableIntent::Kind::ChooseSuit: return ChooseSuit(intent.suit);
+        case TableIntent::Kind::Continue: return Continue();
+    }
+    return IntentAnswer::NothingToContinue;
+}
+
 void MervaneGame::OnTableTap(int x, int y) {
     if (Busy()) {
         held_.emplace_back(Point{x, y});

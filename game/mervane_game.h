@@ -44,6 +44,20 @@ enum class IntentAnswer {
     NothingToContinue,
 };
 
+// One of the person's moves as a value, for the inputs that name a target rather than
+// tap a point (the keyboard, the screen reader).
+struct TableIntent {
+    enum class Kind { PlayCard, Draw, ChooseSuit, Continue };
+    Kind kind = Kind::Continue;
+    int index = -1;      // PlayCard: the card's place in the hand
+    Suit suit = NoSuit;  // ChooseSuit
+    static constexpr TableIntent Play(int index) { return {Kind::PlayCard, index, NoSuit}; }
+    static constexpr TableIntent Draw() { return {Kind::Draw, -1, NoSuit}; }
+    static constexpr TableIntent Name(Suit suit) { return {Kind::ChooseSuit, -1, suit}; }
+    static constexpr TableIntent GoOn() { return {Kind::Continue, -1, NoSuit}; }
+    bool operator==(const TableIntent&) const = default;
+};
+
 // The game flow of the table view: deals, plays the computer seats, takes the human's
 // taps and scores. It never draws: every visible step goes through the platform.
 class MervaneGame {
@@ -94,6 +108,7 @@ class MervaneGame {
     IntentAnswer ChooseSuit(Suit suit);
     // Leaves a hand's sheet or the winner screen: the next hand, or a new game.
     IntentAnswer Continue();
+    IntentAnswer Act(const TableIntent& intent);
     // A tap in client coordinates of the view, hit-tested into one of the intents.
     void OnTableTap(int x, int y);
 
