@@ -1,9 +1,9 @@
 #include "game/mervane_game.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
-#include "cards/computer_player.h"
 #include "cards/rules.h"
 #include "game/texts.h"
 #include "game/timings.h"
@@ -80,6 +80,7 @@ bool MervaneGame::DrawForSeat(Seat seat) {
     const Card card = state_.deck.Draw();
     if (card == NoCard) return false;
     state_.hands[static_cast<std::size_t>(seat)].Add(card);
+    Record({.kind = TableEvent::Kind::Draw, .seat = seat});
     Notify([&](GameObserver& o) { o.CardDrawn(seat, card); });
     RefreshCardCounts();
     return true;
@@ -126,6 +127,8 @@ void MervaneGame::StartChain(Task<Next> first) {
 
 void MervaneGame::StartChain(Task<Next> firstStep, Next first) {
     if (Busy()) return;
+    // A chain waiting for the person is replaced: its frames go with it.
+    person_.Forget();
     chain_ = RunChain(std::move(firstStep), first);
     ResumeChain({});
 }
@@ -148,7 +151,7 @@ Task<> MervaneGame::RunChain(Task<Next> firstStep, Next next) {
             case Step::Done: break;
         }
     }
-    for (; pendingPassRedraws_ > 0; --pendingPassRedraws_) Redraw();
+    FlushPassRedraws();
 }
 
 // `paused` is the innermost step waiting on a pause; empty to start the chain.
@@ -157,7 +160,10 @@ void MervaneGame::ResumeChain(std::coroutine_handle<> paused) {
         paused.resume();
     else
         chain_.Start();
-    if (chain_.Done()) ChainEnded();
+    if (chain_.Done())
+        ChainEnded();
+    else if (person_.Waiting())
+        TakeHeldInput();
 }
 
 void MervaneGame::ChainEnded() {
@@ -174,6 +180,8 @@ void MervaneGame::TakeHeldInput() {
         held_.pop_front();
         if (const Point* tap = std::get_if<Point>(&input))
             OnTableTap(tap->x, tap->y);
+        else if (const HeldIntent* intent = std::get_if<HeldIntent>(&input))
+            intent->intent();
         else
             std::get<std::function<void()>>(input)();
     }
@@ -195,8 +203,9 @@ void MervaneGame::PumpViewMessages() {
 
 void MervaneGame::DropHeldTaps() {
     if (held_.empty()) return;  // nearly always, and then cheaper than a pass
-    std::erase_if(held_,
-                  [](const HeldInput& input) { return std::holds_alternative<Point>(input); });
+    std::erase_if(held_, [](const HeldInput& input) {
+        return !std::holds_alternative<std::function<void()>>(input);
+    });
 }
 
 MervaneGame::Next MervaneGame::TurnOf(Seat seat) {
@@ -213,6 +222,7 @@ Task<MervaneGame::Next> MervaneGame::StartHandStep() {
     state_.passCount = 0;
     state_.choosingSuit = false;
     state_.reversed = false;
+    history_.clear();
     state_.deck.Shuffle(platform_, random_, platform_);
     ClearHands();
     DealHand();
@@ -238,6 +248,7 @@ void MervaneGame::DealHand() {
     }
     for (auto& hand : state_.hands) hand.Sort(true, false);
     state_.topCard = state_.deck.Draw();
+    starter_ = state_.topCard;
     state_.currentSuit = SuitOf(state_.topCard);
     RefreshCardCounts();
     ++handsDealt_;
@@ -258,11 +269,11 @@ Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
     SetSeatStatus(position, text::Thinking);
     co_await Sleep(state_.computerDelayMs);
     PumpViewMessages();
-    Suit named = state_.currentSuit;
-    Card card = ChooseComputerPlay(hand, RankOf(state_.topCard), state_.currentSuit, named);
-    while (card == NoCard) {
+    SeatMove move = co_await PlayerOf(seat).ChooseMove(ViewFor(seat));
+    while (move.IsDraw()) {
         if (!DrawForSeat(seat)) {
             ++state_.passCount;
+            Record({.kind = TableEvent::Kind::Pass, .seat = seat});
             SetStatus(seat, text::Pass);
             Notify([&](GameObserver& o) { o.SeatPassed(seat); });
             ++pendingPassRedraws_;
@@ -273,15 +284,19 @@ Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
         SetStatus(seat, text::Thinking);
         Redraw();
         co_await Sleep(state_.computerDelayMs);
-        card = ChooseComputerPlay(hand, RankOf(state_.topCard), state_.currentSuit, named);
+        move = co_await PlayerOf(seat).ChooseMove(ViewFor(seat));
     }
-    co_return co_await PlayCard(seat, card, named);
+    if (Judge(seat, move) != IntentAnswer::Taken)
+        throw std::logic_error("a computer seat chose a card it may not play");
+    hand.Remove(move.card);
+    co_return co_await PlayCard(seat, move.card, move.named);
 }
 
 void MervaneGame::Play(Seat seat, Card card) {
     state_.passCount = 0;
     state_.topCard = card;
     RefreshCardCounts();
+    Record({.kind = TableEvent::Kind::Play, .seat = seat, .card = card});
     Notify([&](GameObserver& o) { o.CardPlayed(seat, card); });
 }
 
@@ -300,11 +315,63 @@ const CardList& MervaneGame::HandOf(Seat seat) const {
     return state_.hands[static_cast<std::size_t>(seat)];
 }
 
+SeatPlayer& MervaneGame::PlayerOf(Seat seat) const {
+    return *players_[static_cast<std::size_t>(seat)];
+}
+
+void MervaneGame::SetPlayer(Seat seat, SeatPlayer* player) {
+    if (seat < 0 || seat >= SeatCount) return;
+    SeatPlayer* own = seat == HumanSeat ? static_cast<SeatPlayer*>(&person_) : &normal_;
+    players_[static_cast<std::size_t>(seat)] = player ? player : own;
+}
+
+SeatView MervaneGame::ViewFor(Seat seat) const {
+    SeatView view;
+    view.seat = seat;
+    view.hand = HandOf(seat);
+    view.starter = starter_;
+    view.topCard = state_.topCard;
+    view.currentSuit = state_.currentSuit;
+    for (Seat s = 0; s < SeatCount; ++s)
+        view.handCounts[static_cast<std::size_t>(s)] = HandOf(s).Count();
+    view.packCount = state_.deck.Remaining();
+    view.scores = state_.scores;
+    view.playTo = state_.playTo;
+    view.rules = {.advanced = state_.advancedRules != 0, .sevenCards = state_.sevenCards != 0};
+    view.reversed = state_.reversed;
+    view.dealer = state_.dealer;
+    view.passCount = state_.passCount;
+    view.history = history_;
+    return view;
+}
+
+void MervaneGame::Record(TableEvent event) {
+    history_.push_back(event);
+}
+
+// Whether the seat may make the move now; changes nothing.
+IntentAnswer MervaneGame::Judge(Seat seat, SeatMove move) const {
+    if (move.IsDraw()) return state_.deck.Empty() ? IntentAnswer::PackEmpty : IntentAnswer::Taken;
+    if (!HandOf(seat).Contains(move.card)) return IntentAnswer::NoSuchCard;
+    if (!IsLegalPlay(move.card, state_.topCard, state_.currentSuit))
+        return IntentAnswer::IllegalCard;
+    return IntentAnswer::Taken;
+}
+
+// Judges the person's move; a card that may not be played is told to the observers.
+IntentAnswer MervaneGame::Vet(SeatMove move) {
+    const IntentAnswer answer = Judge(HumanSeat, move);
+    if (answer == IntentAnswer::IllegalCard)
+        Notify(
+            [&](GameObserver& o) { o.TapRefused(move.card, state_.topCard, state_.currentSuit); });
+    return answer;
+}
+
 // The card has left the seat's hand; it becomes the top card and takes effect.
 Task<MervaneGame::Next> MervaneGame::PlayCard(Seat seat, Card card, Suit named) {
     const PlayStyle style = StyleOf(seat);
     Play(seat, card);
-    if (IsEight(card)) co_return PlayEight(seat, named, style);
+    if (IsEight(card)) co_return co_await PlayEight(seat, named, style);
     state_.currentSuit = SuitOf(card);
     SetStatus(seat, "");
     if (state_.advancedRules) {
@@ -324,19 +391,23 @@ MervaneGame::Next MervaneGame::AfterPlay(Seat seat) const {
     return TurnOf(NextSeat(seat));
 }
 
-// An eight that empties the hand wins it before any suit is named.
-MervaneGame::Next MervaneGame::PlayEight(Seat seat, Suit named, const PlayStyle& style) {
+// An eight that empties the hand wins it before any suit is named. The person's seat
+// shows the suit boxes while it chooses.
+Task<MervaneGame::Next> MervaneGame::PlayEight(Seat seat, Suit named, PlayStyle style) {
     if (style.choosesSuitByTap) {
-        if (HandOf(seat).Empty()) return {Step::HandEnd, seat};
+        if (HandOf(seat).Empty()) co_return Next{Step::HandEnd, seat};
         state_.choosingSuit = true;
         SetStatus(seat, text::ChooseSuit);
         Redraw();
-        return {};
+        FlushPassRedraws();
     }
+    if (named == NoSuit) named = co_await PlayerOf(seat).ChooseSuit(ViewFor(seat));
+    state_.choosingSuit = false;
+    history_.back().named = named;
     SetCurrentSuit(named);
     SetStatus(seat, SuitName(named));
     Redraw();
-    return AfterPlay(seat);
+    co_return AfterPlay(seat);
 }
 
 Task<> MervaneGame::Reverse(Seat seat, PlayStyle style) {
@@ -384,11 +455,31 @@ Task<MervaneGame::Next> MervaneGame::HumanTurnStep() {
     state_.humanTurn = true;
     SetStatus(HumanSeat, text::YourMove);
     Redraw();
-    co_return Next{};
+    FlushPassRedraws();
+    for (;;) {
+        const SeatMove move = co_await PlayerOf(HumanSeat).ChooseMove(ViewFor(HumanSeat));
+        if (Vet(move) != IntentAnswer::Taken) continue;
+        if (!move.IsDraw()) {
+            state_.hands[0].Remove(move.card);
+            co_return co_await PlayCard(HumanSeat, move.card, move.named);
+        }
+        // A draw keeps the turn open while there is more to draw or a card to play.
+        DrawForSeat(HumanSeat);
+        if (state_.deck.Empty() &&
+            !HasLegalPlay(state_.hands[0], RankOf(state_.topCard), state_.currentSuit))
+            co_return co_await HumanPasses();
+        Redraw();
+    }
+}
+
+// A computer seat's pass is painted once the person is asked, or the chain is done.
+void MervaneGame::FlushPassRedraws() {
+    for (; pendingPassRedraws_ > 0; --pendingPassRedraws_) Redraw();
 }
 
 Task<MervaneGame::Next> MervaneGame::HumanPasses() {
     ++state_.passCount;
+    Record({.kind = TableEvent::Kind::Pass, .seat = HumanSeat});
     SetStatus(HumanSeat, text::Pass);
     Notify([&](GameObserver& o) { o.SeatPassed(HumanSeat); });
     Redraw();
@@ -419,10 +510,78 @@ void MervaneGame::EndHand(Seat winner) {
     DropHeldTaps();
 }
 
-// --- the human's taps ---
+// --- the person's intents ---
+
+// Holds the intent while a chain runs; else answers it now.
+IntentAnswer MervaneGame::HoldOr(std::function<IntentAnswer()> intent) {
+    if (Busy()) {
+        held_.emplace_back(HeldIntent{std::move(intent)});
+        return IntentAnswer::Held;
+    }
+    return intent();
+}
+
+IntentAnswer MervaneGame::NotAskedForMove() const {
+    return person_.WaitingForSuit() ? IntentAnswer::SuitAsked : IntentAnswer::NotYourTurn;
+}
+
+IntentAnswer MervaneGame::Deliver(SeatMove move) {
+    if (!person_.WaitingForMove()) return NotAskedForMove();
+    const IntentAnswer answer = Vet(move);
+    if (answer != IntentAnswer::Taken) return answer;
+    ResumeChain(person_.Deliver(move));
+    return IntentAnswer::Taken;
+}
+
+IntentAnswer MervaneGame::PlayHandCard(int index) {
+    return HoldOr([this, index] {
+        const CardList& hand = HandOf(HumanSeat);
+        if (person_.WaitingForMove() && (index < 0 || index >= hand.Count()))
+            return IntentAnswer::NoSuchCard;
+        return Deliver(SeatMove::Play(hand.At(index)));
+    });
+}
+
+IntentAnswer MervaneGame::DrawCard() {
+    return HoldOr([this] { return Deliver(SeatMove::Draw()); });
+}
+
+IntentAnswer MervaneGame::ChooseSuit(Suit suit) {
+    return HoldOr([this, suit] {
+        if (!person_.WaitingForSuit())
+            return person_.WaitingForMove() ? IntentAnswer::NoSuitAsked : IntentAnswer::NotYourTurn;
+        if (suit < Spades || suit > Clubs) return IntentAnswer::NoSuchSuit;
+        ResumeChain(person_.Deliver(suit));
+        return IntentAnswer::Taken;
+    });
+}
+
+IntentAnswer MervaneGame::Continue() {
+    return HoldOr([this] {
+        if (!state_.handOver) return IntentAnswer::NothingToContinue;
+        state_.handOver = false;
+        state_.showHandScore = false;
+        if (state_.gameInProgress) {
+            StartHand();
+        } else {
+            NewGame();
+        }
+        return IntentAnswer::Taken;
+    });
+}
 
 void MervaneGame::UpdateLayoutRect() {
     state_.table.SetTableRect(platform_.ClientRect());
+}
+
+IntentAnswer MervaneGame::Act(const TableIntent& intent) {
+    switch (intent.kind) {
+        case TableIntent::Kind::PlayCard: return PlayHandCard(intent.index);
+        case TableIntent::Kind::Draw: return DrawCard();
+        case TableIntent::Kind::ChooseSuit: return ChooseSuit(intent.suit);
+        case TableIntent::Kind::Continue: return Continue();
+    }
+    return IntentAnswer::NothingToContinue;
 }
 
 void MervaneGame::OnTableTap(int x, int y) {
@@ -431,60 +590,27 @@ void MervaneGame::OnTableTap(int x, int y) {
         return;
     }
     if (state_.handOver) {
-        state_.handOver = false;
-        state_.showHandScore = false;
-        if (state_.gameInProgress) {
-            StartHand();
-        } else {
-            NewGame();
-        }
+        Continue();
         return;
     }
     HumanTableTap(x, y);
 }
 
+// The suit boxes while a suit is asked for; else the pack, then the hand.
 void MervaneGame::HumanTableTap(int x, int y) {
     if (!state_.humanTurn) return;
+    UpdateLayoutRect();
     if (state_.choosingSuit) {
-        ChooseSuitTap(x, y);
+        const int box = state_.table.HitSuitBox({x, y});
+        if (box >= 0) ChooseSuit(SuitBoxOrder[static_cast<std::size_t>(box)]);
         return;
     }
-    UpdateLayoutRect();
-    auto& hand = state_.hands[0];
     if (state_.table.HitDrawPile({x, y}) && !state_.deck.Empty()) {
-        DrawForSeat(HumanSeat);
-        if (!state_.deck.Empty() ||
-            HasLegalPlay(hand, RankOf(state_.topCard), state_.currentSuit)) {
-            Redraw();
-            return;
-        }
-        StartChain(HumanPasses());
+        DrawCard();
         return;
     }
-    const int index = state_.table.HitHandCard({x, y}, hand.Count());
-    if (index < 0 || index >= hand.Count()) return;
-    const Card card = hand.At(index);
-    if (!IsLegalPlay(card, state_.topCard, state_.currentSuit)) {
-        Notify([&](GameObserver& o) { o.TapRefused(card, state_.topCard, state_.currentSuit); });
-        return;
-    }
-    hand.Remove(card);
-    StartChain(PlayCard(HumanSeat, card, NoSuit));
-}
-
-void MervaneGame::ChooseSuitTap(int x, int y) {
-    UpdateLayoutRect();
-    constexpr Suit boxSuits[] = {Hearts, Diamonds, Clubs, Spades};
-    const auto boxes = state_.table.SuitBoxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (!boxes[i].Contains({x, y})) continue;
-        state_.choosingSuit = false;
-        SetCurrentSuit(boxSuits[i]);
-        SetStatus(HumanSeat, SuitName(boxSuits[i]));
-        Redraw();
-        StartChain(TurnOf(NextSeat(HumanSeat)));
-        return;
-    }
+    const int index = state_.table.HitHandCard({x, y}, HandOf(HumanSeat).Count());
+    if (index >= 0) PlayHandCard(index);
 }
 
 // --- commands ---

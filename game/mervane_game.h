@@ -11,6 +11,8 @@
 #include "game/game_state.h"
 #include "game/observer.h"
 #include "game/platform.h"
+#include "game/seat_player.h"
+#include "game/seat_view.h"
 #include "game/settings.h"
 #include "game/task.h"
 
@@ -26,6 +28,35 @@ struct PlayStyle {
 };
 inline constexpr PlayStyle ComputerStyle{.announcesSpecials = true, .choosesSuitByTap = false};
 inline constexpr PlayStyle HumanStyle{.announcesSpecials = false, .choosesSuitByTap = true};
+
+// What became of a person's intent. Anything but Taken and Held leaves the game as it
+// was; IllegalCard is also told to the observers, with the card, as the move log's reason.
+enum class IntentAnswer {
+    Taken,
+    Held,  // a chain of turns runs: the intent waits for its end or falls at its next pump
+    NotYourTurn,
+    NoSuchCard,
+    IllegalCard,
+    PackEmpty,
+    NoSuchSuit,
+    SuitAsked,    // a suit must be named first
+    NoSuitAsked,  // no eight waits for its suit
+    NothingToContinue,
+};
+
+// One of the person's moves as a value, for the inputs that name a target rather than
+// tap a point (the keyboard, the screen reader).
+struct TableIntent {
+    enum class Kind { PlayCard, Draw, ChooseSuit, Continue };
+    Kind kind = Kind::Continue;
+    int index = -1;      // PlayCard: the card's place in the hand
+    Suit suit = NoSuit;  // ChooseSuit
+    static constexpr TableIntent Play(int index) { return {Kind::PlayCard, index, NoSuit}; }
+    static constexpr TableIntent Draw() { return {Kind::Draw, -1, NoSuit}; }
+    static constexpr TableIntent Name(Suit suit) { return {Kind::ChooseSuit, -1, suit}; }
+    static constexpr TableIntent GoOn() { return {Kind::Continue, -1, NoSuit}; }
+    bool operator==(const TableIntent&) const = default;
+};
 
 // The game flow of the table view: deals, plays the computer seats, takes the human's
 // taps and scores. It never draws: every visible step goes through the platform.
@@ -68,11 +99,23 @@ class MervaneGame {
     bool CheckDeadRound();
     void EndHand(Seat winner);
 
-    // Taps, in client coordinates of the view. One made while a chain of turns runs
-    // is held: the chain's next pump lets it fall, or it is taken once the chain ends.
+    // The person's moves. One made while a chain of turns runs is held: the chain's
+    // next pump lets it fall, or it is taken once the chain ends.
+    IntentAnswer PlayHandCard(int index);
+    IntentAnswer DrawCard();
+    IntentAnswer ChooseSuit(Suit suit);
+    // Leaves a hand's sheet or the winner screen: the next hand, or a new game.
+    IntentAnswer Continue();
+    IntentAnswer Act(const TableIntent& intent);
+    // A tap in client coordinates of the view, hit-tested into one of the intents.
     void OnTableTap(int x, int y);
-    void HumanTableTap(int x, int y);
-    void ChooseSuitTap(int x, int y);
+
+    // Who decides for a seat: the person at seat 0 and NormalPolicy elsewhere unless
+    // replaced. A replacement must outlive the game or be replaced in turn; nullptr
+    // brings back the seat's own player.
+    void SetPlayer(Seat seat, SeatPlayer* player);
+    // What the seat may know now: its hand, the table, the counts and the hand so far.
+    SeatView ViewFor(Seat seat) const;
 
     // Commands.
     void NewGame();
@@ -85,8 +128,9 @@ class MervaneGame {
     // and commands that came before it.
     void WhenIdle(std::function<void()> command);
 
-    // A chain of turns is under way (paused, or inside a message).
-    bool Busy() const { return !chain_.Done(); }
+    // A chain of turns is under way (paused, or inside a message), not waiting for
+    // the person.
+    bool Busy() const { return !chain_.Done() && !person_.Waiting(); }
     // Taps and commands waiting for the chain's end.
     std::size_t HeldInputs() const { return held_.size(); }
     int HandsDealt() const { return handsDealt_; }
@@ -100,8 +144,11 @@ class MervaneGame {
         Step step = Step::Done;
         Seat seat = 0;
     };
-    // What came while a chain ran: a tap, or a command.
-    using HeldInput = std::variant<Point, std::function<void()>>;
+    // What came while a chain ran: a tap, an intent, or a command.
+    struct HeldIntent {
+        std::function<IntentAnswer()> intent;
+    };
+    using HeldInput = std::variant<Point, HeldIntent, std::function<void()>>;
     struct Pause;
 
     // The chain of turns: started now, resumed by the platform after each pause.
@@ -121,12 +168,22 @@ class MervaneGame {
     Task<Next> StartHandStep();
     Task<Next> ComputerTurnStep(Seat seat);
     Task<Next> HumanTurnStep();
+    Task<Next> HumanDraws();
     static const PlayStyle& StyleOf(Seat seat);
+    SeatPlayer& PlayerOf(Seat seat) const;
+    IntentAnswer Judge(Seat seat, SeatMove move) const;
+    IntentAnswer Vet(SeatMove move);
+    IntentAnswer HoldOr(std::function<IntentAnswer()> intent);
+    IntentAnswer NotAskedForMove() const;
+    IntentAnswer Deliver(SeatMove move);
+    void FlushPassRedraws();
+    void HumanTableTap(int x, int y);
+    void Record(TableEvent event);
     const CardList& HandOf(Seat seat) const;
     // `named` is the suit a computer seat names with an eight; the human taps a box.
     Task<Next> PlayCard(Seat seat, Card card, Suit named);
     Next AfterPlay(Seat seat) const;
-    Next PlayEight(Seat seat, Suit named, const PlayStyle& style);
+    Task<Next> PlayEight(Seat seat, Suit named, PlayStyle style);
     Task<> Reverse(Seat seat, PlayStyle style);
     Task<Next> Skip(Seat seat);
     Task<> DrawTwo(Seat seat, PlayStyle style);
@@ -147,6 +204,12 @@ class MervaneGame {
     int pendingPassRedraws_ = 0;
     int handsDealt_ = 0;
     std::deque<HeldInput> held_;
+    PersonPlayer person_;
+    NormalPolicy normal_;
+    std::array<SeatPlayer*, SeatCount> players_{&person_, &normal_, &normal_, &normal_};
+    // The hand under way as every seat saw it.
+    std::vector<TableEvent> history_;
+    Card starter_ = NoCard;
     // Last, so that a chain abandoned mid-pause is destroyed before what it uses.
     Task<> chain_;
 };

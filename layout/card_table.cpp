@@ -124,6 +124,14 @@ std::array<Rect, 4> CCardTable::SuitBoxes() const {
     return boxes;
 }
 
+int CCardTable::HitSuitBox(Point tap) const {
+    const auto boxes = SuitBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        if (boxes[i].Contains(tap)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
 Point CCardTable::SuitIndicatorPos() const {
     return {1, tableRect.bottom - 21};
 }

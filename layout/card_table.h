@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "cards/card.h"
 #include "layout/geometry.h"
 
 namespace mervane {
@@ -15,6 +16,8 @@ inline constexpr Color StatusRed = MakeColor(200, 0, 0);
 inline constexpr std::int32_t FirstCardBackId = 54;
 inline constexpr std::int32_t LastCardBackId = 65;
 inline constexpr Size DealerMarkerSize{8, 7};
+// The suits of the four suit boxes, left to right.
+inline constexpr std::array<Suit, 4> SuitBoxOrder{Hearts, Diamonds, Clubs, Spades};
 
 // The back design that face-down cards show. A stored number is not checked when the
 // settings are read; one that names no design shows the first, so that face-down
@@ -59,8 +62,10 @@ class CCardTable {
     Point NamePos(TablePosition position, Size text) const;
     Point StatusPos(TablePosition position, Size text) const;
     Point DealerMarkerPos(TablePosition position, Size nameText) const;
-    // Hearts, Diamonds, Clubs, Spades.
+    // In SuitBoxOrder.
     std::array<Rect, 4> SuitBoxes() const;
+    // The suit box under the tap (an index into SuitBoxOrder), or -1.
+    int HitSuitBox(Point tap) const;
     Point SuitIndicatorPos() const;
     Rect DrawPileRect() const;
     bool HitDrawPile(Point tap) const;

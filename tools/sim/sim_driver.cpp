@@ -1,8 +1,6 @@
 #include "tools/sim/sim_driver.h"
 
-#include <algorithm>
-#include <array>
-#include <numeric>
+#include <string>
 
 #include "cards/computer_player.h"
 #include "cards/rules.h"
@@ -66,9 +64,42 @@ std::uint64_t SplitMix64::Next() {
     return z ^ (z >> 31);
 }
 
+void HumanSeatPolicy::Count(const SeatView& view) {
+    if (++decisions_ <= maxDecisions_) return;
+    throw StuckGame("a hand still runs after " + std::to_string(maxDecisions_) +
+                    " decisions of the human (" + std::to_string(view.history.size()) +
+                    " moves at the table)");
+}
+
+// first: the first legal card in hand order, else the pack. random: any card, legal or
+// not, or the pack, even an empty one, so that every move a person could try is tried.
+Decision<SeatMove> HumanSeatPolicy::ChooseMove(const SeatView& view) {
+    Count(view);
+    const CardList& hand = view.hand;
+    if (policy_.kind == HumanPolicy::Kind::Random) {
+        const auto n = static_cast<std::uint64_t>(hand.Count());
+        const std::uint64_t k = random_.Next() % (n + 1);
+        if (k < n) return SeatMove::Play(hand.At(static_cast<int>(k)));
+        return SeatMove::Draw();
+    }
+    for (const Card card : hand) {
+        if (IsLegalPlay(card, view.topCard, view.currentSuit)) return SeatMove::Play(card);
+    }
+    return SeatMove::Draw();
+}
+
+// first: the suit the hand holds most of. random: any of the four boxes.
+Decision<Suit> HumanSeatPolicy::ChooseSuit(const SeatView& view) {
+    Count(view);
+    if (policy_.kind == HumanPolicy::Kind::Random)
+        return SuitBoxOrder[static_cast<std::size_t>(random_.Next() % 4)];
+    return LongestSuit(view.hand);
+}
+
 Driver::Driver(const Options& options)
-    : options_(options), platform_(options.clock), random_(options.human.seed) {
+    : options_(options), platform_(options.clock), human_(options.human, options.maxTapsPerHand) {
     platform_.Attach(game_);
+    game_.SetPlayer(HumanSeat, &human_);
     GameSettings settings;
     settings.playTo = options.playTo;
     settings.sevenCards = options.sevenCards ? 1 : 0;
@@ -97,98 +128,17 @@ bool Driver::Finished() const {
     return platform_.GamesEnded() > 0 && game_.State().handOver;
 }
 
+// The human decides inside the game's own chain, so each call below plays on until a
+// hand is over.
 int Driver::Run() {
+    human_.NewHand();
     game_.NewGame();
-    int handsEnded = platform_.HandsEnded();
-    int taps = 0;
     while (!Finished()) {
-        const GameState& state = game_.State();
-        if (state.handOver) {
-            game_.OnTableTap(0, 0);
-        } else if (state.humanTurn) {
-            if (++taps > options_.maxTapsPerHand) {
-                throw StuckGame("hand " + std::to_string(game_.HandsDealt()) +
-                                " still runs after " + std::to_string(options_.maxTapsPerHand) +
-                                " taps of the human");
-            }
-            HumanMove();
-        } else {
-            throw std::logic_error("the game waits for nobody");
-        }
-        if (platform_.HandsEnded() != handsEnded) {
-            handsEnded = platform_.HandsEnded();
-            taps = 0;
-        }
+        if (!game_.State().handOver) throw std::logic_error("the game waits for nobody");
+        human_.NewHand();
+        game_.Continue();
     }
     return platform_.HandsEnded();
-}
-
-void Driver::HumanMove() {
-    if (options_.human.kind == HumanPolicy::Kind::Random) {
-        RandomPolicyMove();
-    } else {
-        FirstPolicyMove();
-    }
-}
-
-void Driver::TapCard(int index) {
-    // One pixel inside the card's visible strip: its left and top edges are outside.
-    const Point corner = game_.State().table.CardPos(Bottom, index);
-    game_.OnTableTap(corner.x + 1, corner.y + 1);
-}
-
-void Driver::TapPack() {
-    const Rect pile = game_.State().table.DrawPileRect();
-    game_.OnTableTap(pile.left + 1, pile.top + 1);
-}
-
-void Driver::TapSuitBox(std::size_t box) {
-    const Rect r = game_.State().table.SuitBoxes()[box];
-    game_.OnTableTap(r.left + 1, r.top + 1);
-}
-
-// The first legal card in hand order; else the pack; after an eight the suit the hand
-// holds most of.
-void Driver::FirstPolicyMove() {
-    const GameState& state = game_.State();
-    const CardList& hand = state.hands[0];
-    if (state.choosingSuit) {
-        constexpr Suit boxSuits[] = {Hearts, Diamonds, Clubs, Spades};
-        const Suit wanted = LongestSuit(hand);
-        for (std::size_t box = 0; box < 4; ++box) {
-            if (boxSuits[box] == wanted) TapSuitBox(box);
-        }
-        return;
-    }
-    for (int i = 0; i < hand.Count(); ++i) {
-        if (!IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) continue;
-        TapCard(i);
-        return;
-    }
-    TapPack();
-}
-
-// Any card, legal or not, or the pack, even an empty one: every tap a person could make
-// on the hand is taken sooner or later.
-void Driver::RandomPolicyMove() {
-    const GameState& state = game_.State();
-    if (state.choosingSuit) {
-        const auto boxes = state.table.SuitBoxes();
-        std::array<std::size_t, 4> leftToRight{};
-        std::iota(leftToRight.begin(), leftToRight.end(), std::size_t{0});
-        std::stable_sort(leftToRight.begin(), leftToRight.end(), [&](std::size_t a, std::size_t b) {
-            return boxes[a].left < boxes[b].left;
-        });
-        TapSuitBox(leftToRight[random_.Next() % 4]);
-        return;
-    }
-    const auto n = static_cast<std::uint64_t>(state.hands[0].Count());
-    const std::uint64_t k = random_.Next() % (n + 1);
-    if (k < n) {
-        TapCard(static_cast<int>(k));
-    } else {
-        TapPack();
-    }
 }
 
 }  // namespace mervane::sim

@@ -30,8 +30,8 @@ struct Options {
     bool trace = false;
     bool bench = false;
     HumanPolicy human;
-    // A hand in which the human taps this often without it ending is reported as stuck:
-    // even the random policy finishes a hand in a few hundred taps.
+    // A hand in which the human decides this often without it ending is reported as
+    // stuck: even the random policy finishes a hand in a few hundred decisions.
     int maxTapsPerHand = 100'000;
 };
 
@@ -59,8 +59,29 @@ class StuckGame : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-// Plays through the real game flow, the human seat driven by taps at the layout's
-// coordinates with the chosen policy (see --help).
+// The human seat's policy as a seat of the game: every decision is made at once. It
+// counts its decisions so that a hand that never ends is caught.
+class HumanSeatPolicy final : public SeatPlayer {
+  public:
+    HumanSeatPolicy(const HumanPolicy& policy, int maxDecisions)
+        : policy_(policy), random_(policy.seed), maxDecisions_(maxDecisions) {}
+
+    Decision<SeatMove> ChooseMove(const SeatView& view) override;
+    Decision<Suit> ChooseSuit(const SeatView& view) override;
+    // A new hand: the count of decisions starts again.
+    void NewHand() { decisions_ = 0; }
+
+  private:
+    void Count(const SeatView& view);
+
+    HumanPolicy policy_;
+    SplitMix64 random_;
+    int maxDecisions_;
+    int decisions_ = 0;
+};
+
+// Plays through the real game flow, the human seat decided by the chosen policy
+// (see --help).
 class Driver {
   public:
     explicit Driver(const Options& options);
@@ -71,7 +92,7 @@ class Driver {
     void SetAfterRedraw(std::function<void(const GameState&)> hook);
 
     // Returns the number of hands played (won or dead). Throws StuckGame when a hand
-    // takes more than maxTapsPerHand of the human's taps.
+    // takes more than maxTapsPerHand of the human's decisions.
     int Run();
 
     MervaneGame& Game() { return game_; }
@@ -79,18 +100,12 @@ class Driver {
 
   private:
     bool Finished() const;
-    void HumanMove();
-    void FirstPolicyMove();
-    void RandomPolicyMove();
-    void TapCard(int index);
-    void TapPack();
-    void TapSuitBox(std::size_t box);
     void OnLine(std::string_view line);
 
     Options options_;
     HeadlessPlatform platform_;
     MervaneGame game_{platform_};
-    SplitMix64 random_;
+    HumanSeatPolicy human_;
     HeadlessPlatform::LineSink sink_;
     std::function<void(const GameState&)> afterRedraw_;
 };
