@@ -61,10 +61,16 @@ QByteArray IniText(const Statistics& statistics) {
     return text;
 }
 
+// A save holds the lock for milliseconds. A lock older than this is left over: a copy
+// killed between making the lock file and writing its owner into it leaves one that
+// names no process, which Qt judges by its age alone (30 s by default).
+constexpr int StaleLockMs = 2000;
+
 // The lock QSettings itself takes to write a file, so older versions wait for it too.
 // It cannot be taken where the folder cannot be made or written.
 bool Lock(QLockFile& lock, const QString& path, int waitMs) {
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+    lock.setStaleLockTime(StaleLockMs);
     return lock.tryLock(waitMs);
 }
 
@@ -138,6 +144,7 @@ void StatisticsStore::RemoveLeftovers() const {
     const QFileInfo file(filePath_);
     if (!file.dir().exists()) return;
     QLockFile lock(filePath_ + QStringLiteral(".lock"));
+    lock.setStaleLockTime(StaleLockMs);
     if (!lock.tryLock(0)) return;  // a copy is saving; its own files are in use
     const QRegularExpression temporary(
         QRegularExpression::anchoredPattern(QRegularExpression::escape(file.fileName()) +
