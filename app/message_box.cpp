@@ -26,6 +26,34 @@ bool MessageBoxes::Run(QWidget* parent, MessageKind kind, const QString& text) {
     const auto buttons =
         kind == MessageKind::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Mervane"), text, buttons, parent);
+    Prepare(box, kind);
+    open_.push_back(&box);
+    const int answer = box.exec();
+    std::erase(open_, &box);
+    return !closing_ && answer == QMessageBox::Yes;
+}
+
+bool MessageBoxes::Open(QWidget* parent, const QString& text, std::function<void()> answered) {
+    if (closing_) return false;
+    if (answerer_) {
+        answerer_(MessageKind::Ok, text);
+        return false;
+    }
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mervane"), text,
+                                QMessageBox::Ok, parent);
+    Prepare(*box, MessageKind::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    open_.push_back(box);
+    QObject::connect(box, &QDialog::finished, box, [this, box, answered = std::move(answered)] {
+        std::erase(open_, box);
+        if (!closing_) answered();
+    });
+    // Modal to its window, yet no loop of its own: the caller's chain stays suspended.
+    box->open();
+    return true;
+}
+
+void MessageBoxes::Prepare(QMessageBox& box, MessageKind kind) {
     box.setDefaultButton(kind == MessageKind::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
     // Each button answers to its Alt+letter, whatever the platform's own texts.
     if (kind == MessageKind::YesNo) {
@@ -37,15 +65,11 @@ bool MessageBoxes::Run(QWidget* parent, MessageKind kind, const QString& text) {
         box.button(QMessageBox::Ok)
             ->setText(QCoreApplication::translate("mervane::MessageBoxes", "&OK"));
     }
-    open_.push_back(&box);
-    const int answer = box.exec();
-    std::erase(open_, &box);
-    return !closing_ && answer == QMessageBox::Yes;
 }
 
 void MessageBoxes::CloseDown() {
     closing_ = true;
-    // Innermost first, so that each exec() returns in turn.
+    // Innermost first, so that each exec() returns in turn; an open box just goes.
     const auto open = open_;
     std::for_each(open.rbegin(), open.rend(), [](QMessageBox* box) { box->reject(); });
 }

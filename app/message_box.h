@@ -27,6 +27,11 @@ class MessageBoxes {
     void SetAnswerer(MessageAnswerer answerer);
 
     void Show(QWidget* parent, const QString& text);
+    // The same message without waiting here: the box opens modal to its window and
+    // `answered` is called once from the event loop when OK closes it. False when it
+    // is answered at once (by the answerer, or while closing down); `answered` is then
+    // not called, nor ever after CloseDown.
+    bool Open(QWidget* parent, const QString& text, std::function<void()> answered);
     // True for Yes.
     bool Ask(QWidget* parent, const QString& text);
 
@@ -37,10 +42,12 @@ class MessageBoxes {
 
   private:
     bool Run(QWidget* parent, MessageKind kind, const QString& text);
+    static void Prepare(QMessageBox& box, MessageKind kind);
 
     MessageAnswerer answerer_;
     bool closing_ = false;
-    // Innermost last: a box may open while another waits.
+    // Innermost last: a box may open while another waits. Boxes that wait in exec()
+    // and those opened without it alike.
     std::vector<QMessageBox*> open_;
 };
 
