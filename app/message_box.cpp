@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <algorithm>
 #include <utility>
 
 namespace mervane {
@@ -27,9 +26,7 @@ bool MessageBoxes::Run(QWidget* parent, MessageKind kind, const QString& text) {
         kind == MessageKind::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Mervane"), text, buttons, parent);
     Prepare(box, kind);
-    open_.push_back(&box);
     const int answer = box.exec();
-    std::erase(open_, &box);
     return !closing_ && answer == QMessageBox::Yes;
 }
 
@@ -43,9 +40,7 @@ bool MessageBoxes::Open(QWidget* parent, const QString& text, std::function<void
                                 QMessageBox::Ok, parent);
     Prepare(*box, MessageKind::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    open_.push_back(box);
-    QObject::connect(box, &QDialog::finished, box, [this, box, answered = std::move(answered)] {
-        std::erase(open_, box);
+    QObject::connect(box, &QDialog::finished, box, [this, answered = std::move(answered)] {
         if (!closing_) answered();
     });
     // Modal to its window, yet no loop of its own: the caller's chain stays suspended.
@@ -67,11 +62,10 @@ void MessageBoxes::Prepare(QMessageBox& box, MessageKind kind) {
     }
 }
 
+// The application's quit ends the loop of any box still in exec(), and the boxes go
+// with their hidden window; what is left is to answer later ones at once.
 void MessageBoxes::CloseDown() {
     closing_ = true;
-    // Innermost first, so that each exec() returns in turn; an open box just goes.
-    const auto open = open_;
-    std::for_each(open.rbegin(), open.rend(), [](QMessageBox* box) { box->reject(); });
 }
 
 }  // namespace mervane

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <functional>
-#include <vector>
 
 class QMessageBox;
 class QWidget;
@@ -35,8 +34,9 @@ class MessageBoxes {
     // True for Yes.
     bool Ask(QWidget* parent, const QString& text);
 
-    // The window closes: open boxes are dismissed and later ones answer OK or No at
-    // once, so that nothing waits for a person who has left.
+    // The window closes: a box still open answers OK or No, and so do later ones at
+    // once, so that nothing waits for a person who has left; an opened one stays
+    // unanswered.
     void CloseDown();
     bool ClosingDown() const { return closing_; }
 
@@ -46,9 +46,6 @@ class MessageBoxes {
 
     MessageAnswerer answerer_;
     bool closing_ = false;
-    // Innermost last: a box may open while another waits. Boxes that wait in exec()
-    // and those opened without it alike.
-    std::vector<QMessageBox*> open_;
 };
 
 }  // namespace mervane
