@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <algorithm>
 #include <utility>
 
 namespace mervane {
@@ -26,6 +25,30 @@ bool MessageBoxes::Run(QWidget* parent, MessageKind kind, const QString& text) {
     const auto buttons =
         kind == MessageKind::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Mervane"), text, buttons, parent);
+    Prepare(box, kind);
+    const int answer = box.exec();
+    return !closing_ && answer == QMessageBox::Yes;
+}
+
+bool MessageBoxes::Open(QWidget* parent, const QString& text, std::function<void()> answered) {
+    if (closing_) return false;
+    if (answerer_) {
+        answerer_(MessageKind::Ok, text);
+        return false;
+    }
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Mervane"), text,
+                                QMessageBox::Ok, parent);
+    Prepare(*box, MessageKind::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, box, [this, answered = std::move(answered)] {
+        if (!closing_) answered();
+    });
+    // Modal to its window, yet no loop of its own: the caller's chain stays suspended.
+    box->open();
+    return true;
+}
+
+void MessageBoxes::Prepare(QMessageBox& box, MessageKind kind) {
     box.setDefaultButton(kind == MessageKind::YesNo ? QMessageBox::Yes : QMessageBox::Ok);
     // Each button answers to its Alt+letter, whatever the platform's own texts.
     if (kind == MessageKind::YesNo) {
@@ -37,17 +60,12 @@ bool MessageBoxes::Run(QWidget* parent, MessageKind kind, const QString& text) {
         box.button(QMessageBox::Ok)
             ->setText(QCoreApplication::translate("mervane::MessageBoxes", "&OK"));
     }
-    open_.push_back(&box);
-    const int answer = box.exec();
-    std::erase(open_, &box);
-    return !closing_ && answer == QMessageBox::Yes;
 }
 
+// The application's quit ends the loop of any box still in exec(), and the boxes go
+// with their hidden window; what is left is to answer later ones at once.
 void MessageBoxes::CloseDown() {
     closing_ = true;
-    // Innermost first, so that each exec() returns in turn.
-    const auto open = open_;
-    std::for_each(open.rbegin(), open.rend(), [](QMessageBox* box) { box->reject(); });
 }
 
 }  // namespace mervane

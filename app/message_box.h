@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <functional>
-#include <vector>
 
 class QMessageBox;
 class QWidget;
@@ -27,21 +26,26 @@ class MessageBoxes {
     void SetAnswerer(MessageAnswerer answerer);
 
     void Show(QWidget* parent, const QString& text);
+    // The same message without waiting here: the box opens modal to its window and
+    // `answered` is called once from the event loop when OK closes it. False when it
+    // is answered at once (by the answerer, or while closing down); `answered` is then
+    // not called, nor ever after CloseDown.
+    bool Open(QWidget* parent, const QString& text, std::function<void()> answered);
     // True for Yes.
     bool Ask(QWidget* parent, const QString& text);
 
-    // The window closes: open boxes are dismissed and later ones answer OK or No at
-    // once, so that nothing waits for a person who has left.
+    // The window closes: a box still open answers OK or No, and so do later ones at
+    // once, so that nothing waits for a person who has left; an opened one stays
+    // unanswered.
     void CloseDown();
     bool ClosingDown() const { return closing_; }
 
   private:
     bool Run(QWidget* parent, MessageKind kind, const QString& text);
+    static void Prepare(QMessageBox& box, MessageKind kind);
 
     MessageAnswerer answerer_;
     bool closing_ = false;
-    // Innermost last: a box may open while another waits.
-    std::vector<QMessageBox*> open_;
 };
 
 }  // namespace mervane

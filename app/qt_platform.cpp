@@ -15,7 +15,7 @@ QtGamePlatform::QtGamePlatform(CMervaneView& view) : view_(view) {
     // The default coarse timer is off by up to a tenth of a second at these lengths.
     pause_.setTimerType(Qt::PreciseTimer);
     pause_.setSingleShot(true);
-    QObject::connect(&pause_, &QTimer::timeout, [this] { PauseEnded(); });
+    QObject::connect(&pause_, &QTimer::timeout, [this] { Resume(); });
 }
 
 void QtGamePlatform::SetPauseScale(double scale) {
@@ -38,7 +38,7 @@ bool QtGamePlatform::Sleep(int ms, std::function<void()> resume) {
     return true;
 }
 
-void QtGamePlatform::PauseEnded() {
+void QtGamePlatform::Resume() {
     if (auto resume = std::exchange(resume_, {})) resume();
 }
 
@@ -51,6 +51,15 @@ bool QtGamePlatform::AskYesNo(std::string_view text) {
 void QtGamePlatform::ShowMessage(std::string_view text) {
     if (quitting_) return;
     view_.Messages().Show(&view_, ToQString(Tr("Messages", text)));
+}
+
+bool QtGamePlatform::ShowMessage(std::string_view text, std::function<void()> resume) {
+    if (quitting_) return true;  // the chain stays where it is until the window goes
+    resume_ = std::move(resume);
+    if (view_.Messages().Open(&view_, ToQString(Tr("Messages", text)), [this] { Resume(); }))
+        return true;
+    resume_ = {};
+    return false;
 }
 
 Rect QtGamePlatform::ClientRect() const {

@@ -21,6 +21,8 @@ class QtGamePlatform final : public GamePlatform {
     bool Sleep(int ms, std::function<void()> resume) override;
     bool AskYesNo(std::string_view text) override;
     void ShowMessage(std::string_view text) override;
+    // The box opens without a loop of its own; its OK resumes the chain.
+    bool ShowMessage(std::string_view text, std::function<void()> resume) override;
     // Qt hands every tap to the game as it comes: nothing is left to pump or drop.
     void PumpViewMessages() override {}
     void DropQueuedTaps() override {}
@@ -40,11 +42,12 @@ class QtGamePlatform final : public GamePlatform {
     void FixClock(std::optional<LocalTime> time) { fixedTime_ = time; }
 
   private:
-    void PauseEnded();
+    void Resume();
 
     CMervaneView& view_;
     SystemClock clock_;
     QTimer pause_;
+    // What resumes the chain, waiting on a pause or a message.
     std::function<void()> resume_;
     double pauseScale_ = 1.0;
     std::optional<LocalTime> fixedTime_;

@@ -45,6 +45,11 @@ void HeadlessPlatform::ShowMessage(std::string_view text) {
     if (Tracing()) Emit("message " + std::string(text));
 }
 
+bool HeadlessPlatform::ShowMessage(std::string_view text, std::function<void()> /*resume*/) {
+    ShowMessage(text);
+    return false;
+}
+
 bool HeadlessPlatform::AskYesNo(std::string_view text) {
     if (Tracing()) Emit("ask " + std::string(text));
     return answerYes_;

@@ -48,6 +48,8 @@ class HeadlessPlatform final : public GamePlatform, public GameObserver {
     // Recorded and over at once, unless pauses are held.
     bool Sleep(int ms, std::function<void()> resume) override;
     void ShowMessage(std::string_view text) override;
+    // Recorded and answered at once, as the other message is.
+    bool ShowMessage(std::string_view text, std::function<void()> resume) override;
     bool AskYesNo(std::string_view text) override;
     void PumpViewMessages() override;
     void DropQueuedTaps() override { queuedTaps_.clear(); }

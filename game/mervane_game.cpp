@@ -117,6 +117,23 @@ MervaneGame::Pause MervaneGame::Sleep(int ms) {
     return {*this, ms};
 }
 
+// A message is waited on as a pause is: no event loop runs inside the chain.
+struct MervaneGame::Message {
+    MervaneGame& game;
+    std::string_view text;
+
+    bool await_ready() const noexcept { return false; }
+    bool await_suspend(std::coroutine_handle<> paused) {
+        return game.platform_.ShowMessage(text,
+                                          [&game = game, paused] { game.ResumeChain(paused); });
+    }
+    void await_resume() const noexcept {}
+};
+
+MervaneGame::Message MervaneGame::ShowMessage(std::string_view text) {
+    return {*this, text};
+}
+
 // A chain never starts inside another: taps and commands that come meanwhile are held.
 void MervaneGame::StartChain(Next first) {
     StartChain(Task<Next>{}, first);
@@ -254,18 +271,18 @@ void MervaneGame::DealHand() {
     ++handsDealt_;
 }
 
-bool MervaneGame::CheckDeadRound() {
-    if (state_.passCount < 5) return true;
-    platform_.ShowMessage(text::DeadRound);
+Task<bool> MervaneGame::CheckDeadRound() {
+    if (state_.passCount < 5) co_return true;
+    co_await ShowMessage(text::DeadRound);
     Notify([&](GameObserver& o) { o.DeadRound(); });
-    return false;
+    co_return false;
 }
 
 Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
     const TablePosition position = PositionOfSeat(seat);
     auto& hand = state_.hands[static_cast<std::size_t>(seat)];
     state_.humanTurn = false;
-    if (!CheckDeadRound()) co_return Next{Step::NewHand, 0};
+    if (!co_await CheckDeadRound()) co_return Next{Step::NewHand, 0};
     SetSeatStatus(position, text::Thinking);
     co_await Sleep(state_.computerDelayMs);
     PumpViewMessages();
@@ -449,7 +466,7 @@ Task<> MervaneGame::DrawTwo(Seat seat, PlayStyle style) {
 }
 
 Task<MervaneGame::Next> MervaneGame::HumanTurnStep() {
-    if (!CheckDeadRound()) co_return Next{Step::NewHand, 0};
+    if (!co_await CheckDeadRound()) co_return Next{Step::NewHand, 0};
     const bool canPlay = HasLegalPlay(state_.hands[0], RankOf(state_.topCard), state_.currentSuit);
     if (state_.deck.Empty() && !canPlay) co_return co_await HumanPasses();
     state_.humanTurn = true;

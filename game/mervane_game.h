@@ -96,7 +96,7 @@ class MervaneGame {
     void StartHand();
     void DealHand();
     // False, after the message, when five passes in a row abandon the hand.
-    bool CheckDeadRound();
+    Task<bool> CheckDeadRound();
     void EndHand(Seat winner);
 
     // The person's moves. One made while a chain of turns runs is held: the chain's
@@ -150,6 +150,7 @@ class MervaneGame {
     };
     using HeldInput = std::variant<Point, HeldIntent, std::function<void()>>;
     struct Pause;
+    struct Message;
 
     // The chain of turns: started now, resumed by the platform after each pause.
     void StartChain(Next first);
@@ -159,6 +160,7 @@ class MervaneGame {
     void ResumeChain(std::coroutine_handle<> paused);
     void ChainEnded();
     Pause Sleep(int ms);
+    Message ShowMessage(std::string_view text);
     void PumpViewMessages();
     void DropHeldTaps();
     void TakeHeldInput();

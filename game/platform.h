@@ -18,6 +18,13 @@ class GamePlatform : public Clock, public Alerts {
     // wait); otherwise true, and `resume` is called once, from the event loop, when it
     // ends, while the window keeps answering. A closing window never calls it.
     virtual bool Sleep(int ms, std::function<void()> resume) = 0;
+    // A message the chain of turns waits on, as on a pause: false when it is already
+    // answered; otherwise true, and `resume` is called once, from the event loop, when
+    // the person answers it. A closing window never calls it.
+    virtual bool ShowMessage(std::string_view text, std::function<void()> resume) = 0;
+    // The message that waits for its answer before returning (Alerts), for callers
+    // outside the chain.
+    using Alerts::ShowMessage;
     // A question with Yes and No; true for Yes.
     virtual bool AskYesNo(std::string_view text) = 0;
     // Hand the game the taps the window system still holds for the view; the game

@@ -25,6 +25,7 @@
 #include "app/qt_platform.h"
 #include "app/table_setup_dlg.h"
 #include "app_test_support.h"
+#include "tests/game/game_test_access.h"
 
 namespace mervane {
 namespace {
@@ -128,6 +129,17 @@ const OpenDialog Dialogs[] = {
              Later(frame, [&setup] { setup.accept(); });
          });
          frame.Command(ID_GAME_SETUP)->trigger();
+     }},
+    // The dead-round message, which the chain of turns waits on without a loop of its own.
+    {"DeadRound", "QMessageBox",
+     [](CMainFrame& frame) {
+         QtGamePlatform& platform = frame.View()->Platform();
+         platform.SetPauseScale(0);
+         frame.Command(ID_NEW_GAME_TOOLBAR)->trigger();
+         testing::WaitWhileBusy(*frame.View());
+         MervaneGame& game = frame.View()->Game();
+         GameTestAccess::State(game).passCount = 5;
+         GameTestAccess::ComputerTurn(game, 1);
      }},
 };
 

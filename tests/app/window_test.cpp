@@ -6,19 +6,25 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/help_window.h"
 #include "app/mervane_app.h"
 #include "app/qt_platform.h"
 #include "app_test_support.h"
 #include "cards/rules.h"
+#include "game/headless_platform.h"
 #include "game/texts.h"
 #include "tests/game/game_test_access.h"
 
@@ -287,6 +293,62 @@ TEST_F(WindowTest, CommandsDuringAChainWaitForItsEnd) {
     EXPECT_FALSE(askedInsideChain);
     EXPECT_EQ(messages.shown, QStringList{"Are you sure you want to quit current game?"});
     EXPECT_EQ(View().Game().HandsDealt(), 1);
+}
+
+// The dead-round box is waited on as a pause is: the chain is suspended while it is
+// open (no loop of the box's own runs inside it), the window paints and timers fire,
+// and its OK resumes the chain with the next hand; nothing is traced meanwhile.
+TEST_F(WindowTest, DeadRoundBoxSuspendsTheChainUntilAnswered) {
+    Start();
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    ASSERT_TRUE(State().humanTurn);
+    MervaneGame& game = View().Game();
+    const int handsBefore = game.HandsDealt();
+    View().Messages().SetAnswerer({});  // the real box
+    std::vector<std::string> trace;
+    HeadlessPlatform observer;
+    observer.SetLineSink([&trace](std::string_view line) { trace.emplace_back(line); });
+    game.AddObserver(&observer);
+
+    // Answers a box that blocks the start of the chain, so that a fault fails, not hangs.
+    bool answeredInsideChain = false;
+    bool chainStarted = false;
+    testing::WhenShown<QMessageBox>(Frame(), [&](QMessageBox& box) {
+        answeredInsideChain = !chainStarted;
+        if (answeredInsideChain) box.button(QMessageBox::Ok)->click();
+    });
+    GameTestAccess::State(game).passCount = 5;
+    GameTestAccess::ComputerTurn(game, 1);
+    chainStarted = true;
+    EXPECT_FALSE(answeredInsideChain) << "the box ran a loop of its own inside the chain";
+
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        for (QMessageBox* shown : Frame().findChildren<QMessageBox*>())
+            if (shown->isVisible()) box = shown;
+        return box != nullptr;
+    }));
+    EXPECT_EQ(box->text(), QString::fromUtf8(text::DeadRound.data(),
+                                             static_cast<qsizetype>(text::DeadRound.size())));
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    EXPECT_TRUE(game.Busy());
+    const int paints = View().PaintCount();
+    View().update();
+    bool timerFired = false;
+    QTimer::singleShot(20, &Frame(), [&timerFired] { timerFired = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timerFired && View().PaintCount() > paints; }));
+    EXPECT_TRUE(trace.empty()) << trace.front();
+    EXPECT_EQ(game.HandsDealt(), handsBefore);
+
+    box->button(QMessageBox::Ok)->click();
+    testing::WaitWhileBusy(View());
+    game.RemoveObserver(&observer);
+    EXPECT_EQ(game.HandsDealt(), handsBefore + 1);
+    ASSERT_FALSE(trace.empty());
+    EXPECT_EQ(trace[0], "dead");
+    EXPECT_TRUE(std::any_of(trace.begin(), trace.end(),
+                            [](const std::string& line) { return line.starts_with("hand "); }));
+    EXPECT_TRUE(State().humanTurn) << "the next hand plays to the human's turn";
 }
 
 TEST_F(WindowTest, HelpAndF1OpenTheContents) {
