@@ -162,15 +162,16 @@ void Monkey::Act() {
         EndStretch();
         return;
     }
-    if (roll < 50)
+    // Dialogs are few: each is built, laid out and shaped anew, the dearest action.
+    if (roll < 52)
         Tap();
-    else if (roll < 76)
+    else if (roll < 80)
         Key();
-    else if (roll < 82)
-        Press();
     else if (roll < 86)
+        Press();
+    else if (roll < 90)
         ResizeWindow();
-    else if (roll < 89)
+    else if (roll < 93)
         ChangeLook();
     else if (roll < 97)
         MenuCommand();
