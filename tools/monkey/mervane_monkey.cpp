@@ -75,6 +75,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", dir.path().toLocal8Bit());
     qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toLocal8Bit());
     qputenv("MERVANE_WINDOW_STATE_FILE", dir.filePath(QStringLiteral("window.ini")).toLocal8Bit());
     options.settingsPath = dir.filePath(QStringLiteral("mervane.ini"));

@@ -103,7 +103,7 @@ void Monkey::Start() {
     // updates running as they would for one.
     SetAccessibleEventSink([](QAccessibleEvent*) {});
     frame_->SetLook(Chance(50) ? TableLook::Sharp : TableLook::Classic);
-    frame_->resize(480 + Below(200), 560 + Below(200));
+    frame_->resize(300 + Below(200), 340 + Below(200));
     frame_->show();
     frame_->activateWindow();
     (void)QTest::qWaitForWindowExposed(frame_.get());
@@ -276,7 +276,7 @@ void Monkey::ResizeWindow() {
         return;
     }
     // Mostly small: every chain step repaints the whole window.
-    const QSize size(200 + Below(roll < 90 ? 500 : 1400), 200 + Below(roll < 90 ? 500 : 1000));
+    const QSize size(200 + Below(roll < 90 ? 300 : 1000), 200 + Below(roll < 90 ? 340 : 800));
     Note("resize to " + std::to_string(size.width()) + "x" + std::to_string(size.height()));
     BeginStretch(action_);
     if (frame_->isFullScreen()) frame_->showNormal();
@@ -350,7 +350,7 @@ void Monkey::Settle() {
         for (int turns = Below(8); turns > 0; --turns) RunEvents();
         return;
     }
-    for (int turns = 0; View().Busy() || turns < 2; ++turns) {
+    for (int turns = 0; View().Busy() || turns < 1; ++turns) {
         if (turns > 100000) Fail("the chain of turns never ended");
         RunEvents();
     }
