@@ -269,9 +269,7 @@ bool CMervaneView::ShowsSlides() const {
 }
 
 CCardTable CMervaneView::PaintedLayout() const {
-    CCardTable layout = game_.State().table;
-    layout.SetTableRect({0, 0, TableWidth, TableHeight});
-    return layout;
+    return FittedToTable(game_.State().table);
 }
 
 void CMervaneView::HandDealt(int, Seat, Card starter) {

@@ -29,8 +29,6 @@ class MessageBoxes;
 class CMervaneView : public QWidget, private GameObserver {
     Q_OBJECT
   public:
-    static constexpr int TableWidth = 240;
-    static constexpr int TableHeight = 268;
     static constexpr int MinZoom = 1;
     // The zoom keys' limit, far beyond any screen of today; the screen limits first.
     static constexpr int MaxZoom = 16;

@@ -54,7 +54,7 @@ void QtGamePlatform::ShowMessage(std::string_view text) {
 }
 
 Rect QtGamePlatform::ClientRect() const {
-    return {0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
+    return {0, 0, TableWidth, TableHeight};
 }
 
 void QtGamePlatform::Quit() {

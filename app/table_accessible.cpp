@@ -78,21 +78,6 @@ std::vector<Item> ItemsOf(const GameState& state) {
 // The boxes' order on the table.
 
 // The game's layout fitted to the table, as each paint fits its own copy.
-CCardTable LayoutOf(const GameState& state) {
-    CCardTable layout = state.table;
-    layout.SetTableRect({0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight});
-    return layout;
-}
-
-// The part of a hand card that shows, and answers a tap, as the hit test sees it.
-Rect CardStrip(const CCardTable& layout, int index, int count) {
-    constexpr int FanRow = 10;
-    const Point p = layout.CardPos(Bottom, index);
-    const int width = index == count - 1 ? layout.cardWidth : layout.stepX;
-    const int height = index < FanRow ? layout.cardHeight : layout.cardHeight / 2;
-    return RectAt(p, {width, height});
-}
-
 Rect HandArea(const CCardTable& layout, TablePosition position, int count) {
     const Size card{layout.cardWidth, layout.cardHeight};
     Rect area = RectAt(layout.CardPos(position, 0), card);
@@ -184,10 +169,11 @@ QAccessible::Role ItemRole(const Item& item) {
 
 // In table pixels; the whole table for what covers it.
 Rect ItemRect(const GameState& state, const Item& item) {
-    const CCardTable layout = LayoutOf(state);
-    const Rect table{0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
+    const CCardTable layout = FittedToTable(state.table);
+    const Rect table{0, 0, TableWidth, TableHeight};
     switch (item.kind) {
-        case ItemKind::Card: return CardStrip(layout, item.index, state.hands[HumanSeat].Count());
+        case ItemKind::Card:
+            return layout.HandCardStrip(item.index, state.hands[HumanSeat].Count());
         case ItemKind::DrawPile: return layout.DrawPileRect();
         case ItemKind::Discard: return DiscardRect(state, layout);
         case ItemKind::Seat: {
