@@ -35,7 +35,7 @@ int Play(const QString& settingsPath, int games) {
             if (copy.State().gameInProgress) copy.TapTable({10, 10});
         }
         if (copy.State().gameInProgress) return 1;
-        won += copy.View().Game().GameWinner() == HumanSeat;
+        won += copy.View().State().gameWinner == HumanSeat;
     }
     copy.Frame().close();
     std::printf("played %d won %d\n", games, won);
