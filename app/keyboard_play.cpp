@@ -11,15 +11,20 @@ namespace {
 
 constexpr int kBoxes = 4;
 
-// The boxes' order: Hearts, Diamonds, Clubs, Spades.
-int BoxOfLetter(int key) {
+Suit SuitOfLetter(int key) {
     switch (key) {
-        case Qt::Key_H: return 0;
-        case Qt::Key_D: return 1;
-        case Qt::Key_C: return 2;
-        case Qt::Key_S: return 3;
-        default: return -1;
+        case Qt::Key_H: return Hearts;
+        case Qt::Key_D: return Diamonds;
+        case Qt::Key_C: return Clubs;
+        case Qt::Key_S: return Spades;
+        default: return NoSuit;
     }
+}
+
+// The box of a suit's letter, an index into SuitBoxOrder; -1 for other keys.
+int BoxOfLetter(int key) {
+    const auto box = std::find(SuitBoxOrder.begin(), SuitBoxOrder.end(), SuitOfLetter(key));
+    return box == SuitBoxOrder.end() ? -1 : static_cast<int>(box - SuitBoxOrder.begin());
 }
 
 bool IsActivate(int key) {
@@ -30,38 +35,7 @@ bool IsMove(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Home || key == Qt::Key_End;
 }
 
-bool Hits(const CCardTable& layout, Point p, int index, int cardCount) {
-    return layout.HitHandCard(p, cardCount) == index && !layout.HitDrawPile(p);
-}
-
 }  // namespace
-
-// The strip's centre, or failing that any point of the strip the hit test accepts.
-std::optional<Point> HandCardTapPoint(const CCardTable& layout, int index, int cardCount) {
-    if (index < 0 || index >= cardCount) return std::nullopt;
-    const Point corner = layout.CardPos(Bottom, index);
-    const int width = index == cardCount - 1 ? layout.cardWidth : layout.stepX;
-    const int height = index < 10 ? layout.cardHeight : layout.cardHeight / 2;
-    const Point centre{corner.x + width / 2, corner.y + height / 2};
-    if (Hits(layout, centre, index, cardCount)) return centre;
-    for (int y = corner.y + 1; y < corner.y + height; ++y)
-        for (int x = corner.x + 1; x < corner.x + width; ++x)
-            if (Hits(layout, {x, y}, index, cardCount)) return Point{x, y};
-    return std::nullopt;
-}
-
-Point DrawPileTapPoint(const CCardTable& layout) {
-    return layout.DrawPileRect().Center();
-}
-
-Point SuitBoxTapPoint(const CCardTable& layout, int box) {
-    return layout.SuitBoxes()[static_cast<std::size_t>(std::clamp(box, 0, kBoxes - 1))].Center();
-}
-
-// The table's top-left corner lies above every hand and beside the top seat's fan.
-Point NeutralTapPoint(const CCardTable& layout) {
-    return {layout.tableRect.left + 1, layout.tableRect.top + 1};
-}
 
 bool KeyboardPlay::Handles(int key) {
     return IsActivate(key) || IsMove(key) || BoxOfLetter(key) >= 0;
@@ -72,7 +46,7 @@ int KeyboardPlay::FocusedCard(const GameState& state) const {
     return count == 0 ? -1 : std::clamp(card_, 0, count - 1);
 }
 
-std::optional<Point> KeyboardPlay::OnKey(int key, const GameState& state, bool autoRepeat) {
+std::optional<TableIntent> KeyboardPlay::OnKey(int key, const GameState& state, bool autoRepeat) {
     if (!Handles(key)) return std::nullopt;
     const bool wasShown = visible_;
     visible_ = true;
@@ -86,26 +60,24 @@ std::optional<Point> KeyboardPlay::OnKey(int key, const GameState& state, bool a
         return std::nullopt;
     }
     if (autoRepeat) return std::nullopt;
-    const CCardTable& layout = state.table;
     if (state.choosingSuit && BoxOfLetter(key) >= 0) {
         box_ = BoxOfLetter(key);
-        return SuitBoxTapPoint(layout, box_);
+        return TableIntent::Name(SuitBoxOrder[static_cast<std::size_t>(box_)]);
     }
-    if (key == Qt::Key_D) return DrawPileTapPoint(layout);
+    if (key == Qt::Key_D) return TableIntent::Draw();
     if (!IsActivate(key)) return std::nullopt;
     // Continuing needs no ring; a card or a box is only taken once the ring shows it.
-    if (state.handOver) return NeutralTapPoint(layout);
+    if (state.handOver) return TableIntent::GoOn();
     if (!wasShown) return std::nullopt;
     return Activate(state);
 }
 
-std::optional<Point> KeyboardPlay::Activate(const GameState& state) {
-    const CCardTable& layout = state.table;
-    if (state.choosingSuit) return SuitBoxTapPoint(layout, box_);
-    const int count = state.hands[HumanSeat].Count();
+std::optional<TableIntent> KeyboardPlay::Activate(const GameState& state) {
+    if (state.choosingSuit)
+        return TableIntent::Name(SuitBoxOrder[static_cast<std::size_t>(std::clamp(box_, 0, 3))]);
     card_ = FocusedCard(state);
-    if (card_ < 0) return NeutralTapPoint(layout);
-    return HandCardTapPoint(layout, card_, count);
+    if (card_ < 0) return std::nullopt;
+    return TableIntent::Play(card_);
 }
 
 void KeyboardPlay::Move(int key, int count, int& focus) {

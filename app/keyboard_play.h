@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "game/mervane_game.h"
 #include "layout/card_table.h"
 #include "render/table_marks.h"
 
@@ -9,25 +10,17 @@ namespace mervane {
 
 struct GameState;
 
-// Points that the layout's hit tests give to one target: a card of the bottom hand
-// (inside its visible strip, clear of the pack), the pack, a suit box, or nothing.
-std::optional<Point> HandCardTapPoint(const CCardTable& layout, int index, int cardCount);
-Point DrawPileTapPoint(const CCardTable& layout);
-Point SuitBoxTapPoint(const CCardTable& layout, int box);
-// A point that hits no card, no pack and no box: enough to continue after a hand.
-Point NeutralTapPoint(const CCardTable& layout);
-
-// Keyboard play. A key never reaches the game by a way of its own: it becomes a tap at a
-// point that hits what the key means, so a game played by keys is the same game as
-// one played by taps, held or let fall like one while the computer seats play.
+// Keyboard play. A key becomes the intent a tap on its target would be, so a game played
+// by keys is the same game as one played by taps, held or let fall like one while the
+// computer seats play.
 class KeyboardPlay {
   public:
     // The keys it knows (Qt::Key values); the view passes on any other.
     static bool Handles(int key);
 
-    // What `key` does in `state`: the tap it makes, if any. The ring moves and shows.
-    // An auto-repeated key moves the ring but taps nothing.
-    std::optional<Point> OnKey(int key, const GameState& state, bool autoRepeat = false);
+    // What `key` does in `state`: the intent it makes, if any. The ring moves and shows.
+    // An auto-repeated key moves the ring but makes no move.
+    std::optional<TableIntent> OnKey(int key, const GameState& state, bool autoRepeat = false);
     // A mouse tap hides the ring until the next key.
     void OnMouseTap() { visible_ = false; }
 
@@ -39,7 +32,7 @@ class KeyboardPlay {
     TableMarks Marks(const GameState& state, bool showPlayable) const;
 
   private:
-    std::optional<Point> Activate(const GameState& state);
+    std::optional<TableIntent> Activate(const GameState& state);
     void Move(int key, int count, int& focus);
 
     int card_ = 0;

@@ -414,23 +414,22 @@ int CMainFrame::StartZoom() const {
     // Leave room for the title bar, the menu and the toolbar, and some desk around.
     const QSize room = screen->availableSize() * 0.9 - QSize(0, 70);
     int zoom = CMervaneView::MaxZoom;
-    while (zoom > CMervaneView::MinZoom && (CMervaneView::TableWidth * zoom > room.width() ||
-                                            CMervaneView::TableHeight * zoom > room.height()))
+    while (zoom > CMervaneView::MinZoom &&
+           (TableWidth * zoom > room.width() || TableHeight * zoom > room.height()))
         --zoom;
     return zoom;
 }
 
 int CMainFrame::FittingZoom(int zoom, QSize around, QSize room) {
-    while (zoom > CMervaneView::MinZoom &&
-           (CMervaneView::TableWidth * zoom + around.width() > room.width() ||
-            CMervaneView::TableHeight * zoom + around.height() > room.height()))
+    while (zoom > CMervaneView::MinZoom && (TableWidth * zoom + around.width() > room.width() ||
+                                            TableHeight * zoom + around.height() > room.height()))
         --zoom;
     return zoom;
 }
 
 QSize CMainFrame::WindowSizeAt(int zoom) const {
     // The menu and the toolbar around the table stay the same at every zoom.
-    return Chrome() + QSize(CMervaneView::TableWidth * zoom, CMervaneView::TableHeight * zoom);
+    return Chrome() + QSize(TableWidth * zoom, TableHeight * zoom);
 }
 
 // What the window manager's frame added around the window when it was last closed.
@@ -448,7 +447,7 @@ namespace {
 
 // The table area as stored, or at the stored (or the screen's) whole factor.
 QSize StoredViewSize(const WindowPlacement& placement, int startZoom) {
-    const QSize table(CMervaneView::TableWidth, CMervaneView::TableHeight);
+    const QSize table(TableWidth, TableHeight);
     if (placement.viewSize && placement.viewSize->width() >= table.width() &&
         placement.viewSize->height() >= table.height())
         return *placement.viewSize;
@@ -459,7 +458,7 @@ QSize StoredViewSize(const WindowPlacement& placement, int startZoom) {
 
 // A size within `room`, never below the table at 1x. A whole factor stays one.
 QSize FitViewSize(QSize view, QSize around, QSize room) {
-    const QSize table(CMervaneView::TableWidth, CMervaneView::TableHeight);
+    const QSize table(TableWidth, TableHeight);
     if (view.width() % table.width() == 0 && view.height() % table.height() == 0 &&
         view.width() / table.width() == view.height() / table.height())
         return table * CMainFrame::FittingZoom(view.width() / table.width(), around, room);
@@ -480,8 +479,7 @@ void CMainFrame::RestorePlacement() {
     const QScreen* screen = titleScreen ? titleScreen : CurrentScreen();
     // The whole window, frame and all, must fit the free area of its screen.
     if (screen) view = FitViewSize(view, Chrome() + frameExtra, screen->availableSize());
-    view_->SetZoom(std::min(view.width() / CMervaneView::TableWidth,
-                            view.height() / CMervaneView::TableHeight));
+    view_->SetZoom(std::min(view.width() / TableWidth, view.height() / TableHeight));
     ResizeViewTo(view);
     // The size is settled before the move: were the layout to resize the window later,
     // the window system would take the position as the client area's, below the title

@@ -269,9 +269,7 @@ bool CMervaneView::ShowsSlides() const {
 }
 
 CCardTable CMervaneView::PaintedLayout() const {
-    CCardTable layout = game_.State().table;
-    layout.SetTableRect({0, 0, TableWidth, TableHeight});
-    return layout;
+    return FittedToTable(game_.State().table);
 }
 
 void CMervaneView::HandDealt(int, Seat, Card starter) {
@@ -287,10 +285,7 @@ void CMervaneView::CardPlayed(Seat seat, Card card) {
     // middle of its fan, the human's from its own place.
     const int count = state.hands[static_cast<std::size_t>(seat)].Count() + 1;
     int index = count / 2;
-    if (seat == HumanSeat && handAtInput_.Count() == count) {
-        for (int i = 0; i < count; ++i)
-            if (handAtInput_.At(i) == card) index = i;
-    }
+    if (seat == HumanSeat && leftHand_.card == card) index = leftHand_.index;
     const CCardTable layout = PaintedLayout();
     Slide slide;
     slide.card = card;
@@ -299,6 +294,10 @@ void CMervaneView::CardPlayed(Seat seat, Card card) {
     slide.from = HandSlot(layout, PositionOfSeat(seat), index, count);
     slide.to = DiscardSlot(layout, state.deck.DrawPos() < CardsInPack);
     StartSlide(slide);
+}
+
+void CMervaneView::CardLeftHand(Seat seat, Card card, int index) {
+    if (seat == HumanSeat) leftHand_ = {card, index};
 }
 
 void CMervaneView::CardDrawn(Seat seat, Card card) {
@@ -358,7 +357,6 @@ void CMervaneView::mousePressEvent(QMouseEvent* event) {
     if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
     // A card still on its way lands at once: the tap is never kept waiting.
     EndSlide(false);
-    handAtInput_ = game_.State().hands[HumanSeat];
     if (keys_.RingShown()) {
         keys_.OnMouseTap();
         update();
@@ -367,7 +365,7 @@ void CMervaneView::mousePressEvent(QMouseEvent* event) {
     emit stateChanged();
 }
 
-// A key is a tap where the layout puts its target; the game cannot tell them apart.
+// A key is the intent a tap on its target would be; the game cannot tell them apart.
 void CMervaneView::keyPressEvent(QKeyEvent* event) {
     constexpr auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
     if (platform_.Quitting() || (event->modifiers() & chords) ||
@@ -376,12 +374,11 @@ void CMervaneView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     EndSlide(false);
-    handAtInput_ = game_.State().hands[HumanSeat];
-    const std::optional<Point> tap =
+    const std::optional<TableIntent> intent =
         keys_.OnKey(event->key(), game_.State(), event->isAutoRepeat());
     update();
-    if (!tap) return;
-    game_.OnTableTap(tap->x, tap->y);
+    if (!intent) return;
+    game_.Act(*intent);
     emit stateChanged();
 }
 

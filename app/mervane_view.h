@@ -29,8 +29,6 @@ class MessageBoxes;
 class CMervaneView : public QWidget, private GameObserver {
     Q_OBJECT
   public:
-    static constexpr int TableWidth = 240;
-    static constexpr int TableHeight = 268;
     static constexpr int MinZoom = 1;
     // The zoom keys' limit, far beyond any screen of today; the screen limits first.
     static constexpr int MaxZoom = 16;
@@ -131,6 +129,7 @@ class CMervaneView : public QWidget, private GameObserver {
     void ShakeStep();
     // A move's card slides from where it was to where the game put it.
     void HandDealt(int handNumber, Seat dealer, Card starter) override;
+    void CardLeftHand(Seat seat, Card card, int index) override;
     void CardPlayed(Seat seat, Card card) override;
     void CardDrawn(Seat seat, Card card) override;
     bool ShowsSlides() const;
@@ -166,8 +165,11 @@ class CMervaneView : public QWidget, private GameObserver {
     QTimer slideEnd_;
     // The top of the discard pile before the latest play: what a played card uncovers.
     Card topSeen_ = NoCard;
-    // The human's hand when his last input came: where a card he plays leaves from.
-    CardList handAtInput_;
+    // The human's card that last left his hand, and its place there: where it slides from.
+    struct LeftHand {
+        Card card = NoCard;
+        int index = 0;
+    } leftHand_;
 };
 
 }  // namespace mervane

@@ -63,7 +63,7 @@ bool QtGamePlatform::ShowMessage(std::string_view text, std::function<void()> re
 }
 
 Rect QtGamePlatform::ClientRect() const {
-    return {0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
+    return {0, 0, TableWidth, TableHeight};
 }
 
 void QtGamePlatform::Quit() {

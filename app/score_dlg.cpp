@@ -61,7 +61,7 @@ class ScoreSheetArea : public QWidget {
         surface.SetBackColor(MakeColor(255, 255, 255));
         DrawScoreSheet(surface, {surface.Bounds(), false, true}, Names(), Scores());
     }
-    static Size TableSize() { return {CMervaneView::TableWidth, CMervaneView::TableHeight}; }
+    static Size TableSize() { return {TableWidth, TableHeight}; }
 
     void PaintClassic() {
         const int zoom = static_cast<int>(dialog_.ShownScale());
@@ -111,8 +111,7 @@ double CScoreDlg::SharpScale() const {
 }
 
 QSize CScoreDlg::SheetUnits(double shownScale) const {
-    const ScoreSheetPlace place{
-        {0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight}, false, true};
+    const ScoreSheetPlace place{{0, 0, TableWidth, TableHeight}, false, true};
     Rect box;
     if (sharp) {
         SharpSurface surface({1, 1}, shownScale, devicePixelRatioF(), nullptr);

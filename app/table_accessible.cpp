@@ -76,24 +76,8 @@ std::vector<Item> ItemsOf(const GameState& state) {
 }
 
 // The boxes' order on the table.
-constexpr Suit BoxSuits[] = {Hearts, Diamonds, Clubs, Spades};
 
 // The game's layout fitted to the table, as each paint fits its own copy.
-CCardTable LayoutOf(const GameState& state) {
-    CCardTable layout = state.table;
-    layout.SetTableRect({0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight});
-    return layout;
-}
-
-// The part of a hand card that shows, and answers a tap, as the hit test sees it.
-Rect CardStrip(const CCardTable& layout, int index, int count) {
-    constexpr int FanRow = 10;
-    const Point p = layout.CardPos(Bottom, index);
-    const int width = index == count - 1 ? layout.cardWidth : layout.stepX;
-    const int height = index < FanRow ? layout.cardHeight : layout.cardHeight / 2;
-    return RectAt(p, {width, height});
-}
-
 Rect HandArea(const CCardTable& layout, TablePosition position, int count) {
     const Size card{layout.cardWidth, layout.cardHeight};
     Rect area = RectAt(layout.CardPos(position, 0), card);
@@ -159,7 +143,8 @@ QString ItemName(const GameState& state, const Item& item, const QString& notice
             return Q(Tr("Accessible", "Top card: %1; follow %2"))
                 .arg(SpokenCardName(state.topCard), SpokenSuitName(state.currentSuit));
         case ItemKind::Seat: return SeatText(state, item.index);
-        case ItemKind::SuitBox: return SpokenSuitName(BoxSuits[item.index]);
+        case ItemKind::SuitBox:
+            return SpokenSuitName(SuitBoxOrder[static_cast<std::size_t>(item.index)]);
         case ItemKind::Scores: return ScoresText(state);
         case ItemKind::Notice: return notice;
     }
@@ -184,10 +169,11 @@ QAccessible::Role ItemRole(const Item& item) {
 
 // In table pixels; the whole table for what covers it.
 Rect ItemRect(const GameState& state, const Item& item) {
-    const CCardTable layout = LayoutOf(state);
-    const Rect table{0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight};
+    const CCardTable layout = FittedToTable(state.table);
+    const Rect table{0, 0, TableWidth, TableHeight};
     switch (item.kind) {
-        case ItemKind::Card: return CardStrip(layout, item.index, state.hands[HumanSeat].Count());
+        case ItemKind::Card:
+            return layout.HandCardStrip(item.index, state.hands[HumanSeat].Count());
         case ItemKind::DrawPile: return layout.DrawPileRect();
         case ItemKind::Discard: return DiscardRect(state, layout);
         case ItemKind::Seat: {
@@ -200,15 +186,16 @@ Rect ItemRect(const GameState& state, const Item& item) {
     }
 }
 
-// Where a press of the item taps, or nothing for an item that takes no press.
-std::optional<Point> PressPoint(const GameState& state, const Item& item) {
+// What a press of the item asks of the game, or nothing for an item that takes no press.
+std::optional<TableIntent> PressIntent(const Item& item) {
     switch (item.kind) {
-        case ItemKind::Card:
-        case ItemKind::DrawPile:
-        case ItemKind::SuitBox: return ItemRect(state, item).Center();
-        // Anywhere on the table goes on after a hand or a game.
+        case ItemKind::Card: return TableIntent::Play(item.index);
+        case ItemKind::DrawPile: return TableIntent::Draw();
+        case ItemKind::SuitBox:
+            return TableIntent::Name(SuitBoxOrder[static_cast<std::size_t>(item.index)]);
+        // Pressing the winner or the scores goes on after a hand or a game.
         case ItemKind::Winner:
-        case ItemKind::Scores: return Point{1, 1};
+        case ItemKind::Scores: return TableIntent::GoOn();
         default: return std::nullopt;
     }
 }
@@ -335,18 +322,18 @@ QAccessible::State TableItemAccessible::state() const {
 }
 
 QStringList TableItemAccessible::actionNames() const {
-    if (!Present() || !PressPoint(view_->State(), item_)) return {};
+    if (!Present() || !PressIntent(item_)) return {};
     return {pressAction()};
 }
 
-// The press is the tap on the item, through the same path as a mouse tap.
+// The press is the intent a tap on the item would be.
 void TableItemAccessible::doAction(const QString& actionName) {
     if (actionName != pressAction() || !Present() || view_->Platform().Quitting()) return;
-    const std::optional<Point> at = PressPoint(view_->State(), item_);
-    if (!at) return;
-    // The tap runs the game's turns and events; only a guarded view is used after it.
+    const std::optional<TableIntent> intent = PressIntent(item_);
+    if (!intent) return;
+    // The intent runs the game's turns and events; only a guarded view is used after it.
     const QPointer<CMervaneView> view = view_;
-    view->Game().OnTableTap(at->x, at->y);
+    view->Game().Act(*intent);
     if (view) emit view->stateChanged();
 }
 

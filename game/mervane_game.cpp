@@ -280,7 +280,6 @@ Task<bool> MervaneGame::CheckDeadRound() {
 
 Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
     const TablePosition position = PositionOfSeat(seat);
-    auto& hand = state_.hands[static_cast<std::size_t>(seat)];
     state_.humanTurn = false;
     if (!co_await CheckDeadRound()) co_return Next{Step::NewHand, 0};
     SetSeatStatus(position, text::Thinking);
@@ -305,8 +304,16 @@ Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
     }
     if (Judge(seat, move) != IntentAnswer::Taken)
         throw std::logic_error("a computer seat chose a card it may not play");
-    hand.Remove(move.card);
+    TakeFromHand(seat, move.card);
     co_return co_await PlayCard(seat, move.card, move.named);
+}
+
+void MervaneGame::TakeFromHand(Seat seat, Card card) {
+    auto& hand = state_.hands[static_cast<std::size_t>(seat)];
+    const auto at = std::find(hand.begin(), hand.end(), card);
+    const auto index = static_cast<int>(at - hand.begin());
+    Notify([&](GameObserver& o) { o.CardLeftHand(seat, card, index); });
+    hand.Remove(card);
 }
 
 void MervaneGame::Play(Seat seat, Card card) {
@@ -477,7 +484,7 @@ Task<MervaneGame::Next> MervaneGame::HumanTurnStep() {
         const SeatMove move = co_await PlayerOf(HumanSeat).ChooseMove(ViewFor(HumanSeat));
         if (Vet(move) != IntentAnswer::Taken) continue;
         if (!move.IsDraw()) {
-            state_.hands[0].Remove(move.card);
+            TakeFromHand(HumanSeat, move.card);
             co_return co_await PlayCard(HumanSeat, move.card, move.named);
         }
         // A draw keeps the turn open while there is more to draw or a card to play.

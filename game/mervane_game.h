@@ -192,6 +192,7 @@ class MervaneGame {
     Task<Next> HumanPasses();
     void SetStatus(Seat seat, std::string_view text);
     void SetCurrentSuit(Suit suit);
+    void TakeFromHand(Seat seat, Card card);
     void Play(Seat seat, Card card);
     void UpdateLayoutRect();
     template <class Event>

@@ -37,6 +37,9 @@ class GameObserver {
     virtual void DrawTwoTaken(Seat /*seat*/, int /*count*/) {}
     // The seat could neither play nor draw.
     virtual void SeatPassed(Seat /*seat*/) {}
+    // A card leaves a seat's hand for the pile, from its place `index` there; its
+    // CardPlayed follows.
+    virtual void CardLeftHand(Seat /*seat*/, Card /*card*/, int /*index*/) {}
     // The human tapped a card that may not be played; the game ignores the tap.
     virtual void TapRefused(Card /*card*/, Card /*topCard*/, Suit /*currentSuit*/) {}
 

@@ -156,13 +156,24 @@ int CCardTable::HitHandCard(Point tap, int cardCount) const {
                     p0.y + cardHeight};
     if (!area.Contains(tap)) return -1;
     for (int i = 0; i < cardCount; ++i) {
-        const Point p = CardPos(Bottom, i);
         // Only the strip that the drawing leaves visible answers; edges are strict.
-        const int width = i == cardCount - 1 ? cardWidth : stepX;
-        const int height = i < kFanRow ? cardHeight : cardHeight / 2;
-        if (p.x < tap.x && tap.x < p.x + width && p.y < tap.y && tap.y < p.y + height) return i;
+        const Rect strip = HandCardStrip(i, cardCount);
+        if (strip.left < tap.x && tap.x < strip.right && strip.top < tap.y && tap.y < strip.bottom)
+            return i;
     }
     return -1;
+}
+
+Rect CCardTable::HandCardStrip(int index, int cardCount) const {
+    const Point p = CardPos(Bottom, index);
+    const int width = index == cardCount - 1 ? cardWidth : stepX;
+    const int height = index < kFanRow ? cardHeight : cardHeight / 2;
+    return {p.x, p.y, p.x + width, p.y + height};
+}
+
+CCardTable FittedToTable(CCardTable layout) {
+    layout.SetTableRect({0, 0, TableWidth, TableHeight});
+    return layout;
 }
 
 }  // namespace mervane

@@ -8,6 +8,10 @@
 
 namespace mervane {
 
+// The table's own size in pixels: the layout's coordinates, and the Classic picture.
+inline constexpr int TableWidth = 240;
+inline constexpr int TableHeight = 268;
+
 // The layout's code for a place at the table.
 enum TablePosition : std::int32_t { NoPosition = -1, Bottom = 1, Top = 2, Left = 3, Right = 4 };
 
@@ -71,6 +75,8 @@ class CCardTable {
     bool HitDrawPile(Point tap) const;
     // The card of the bottom hand under the tap, or -1.
     int HitHandCard(Point tap, int cardCount) const;
+    // The part of bottom hand card `index` that shows, and answers a tap.
+    Rect HandCardStrip(int index, int cardCount) const;
 
     std::int32_t HandSize(TablePosition position) const;
     void SetHandSize(TablePosition position, std::int32_t count);
@@ -87,5 +93,9 @@ class CCardTable {
   private:
     Point FanPos(TablePosition position, int index, int count) const;
 };
+
+// The layout fitted to the whole table: what painting, hit tests, the keyboard ring and
+// the screen reader all read.
+CCardTable FittedToTable(CCardTable layout);
 
 }  // namespace mervane

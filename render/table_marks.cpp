@@ -12,7 +12,6 @@ namespace mervane {
 
 namespace {
 
-constexpr int kFanRow = 10;
 constexpr Color kLightRing = MakeColor(255, 255, 0);
 constexpr Color kDarkRing = MakeColor(0, 0, 128);
 
@@ -45,13 +44,6 @@ std::vector<bool> RaisedCards(const GameState& state, const TableMarks& marks) {
 bool MarksDrawPile(const GameState& state, const TableMarks& marks) {
     return marks.showPlayable && HumanChooses(state) && !state.deck.Empty() &&
            RaisedCards(state, marks).empty();
-}
-
-Rect VisibleStrip(const CCardTable& layout, int index, int cardCount) {
-    const Point p = layout.CardPos(Bottom, index);
-    const int width = index == cardCount - 1 ? layout.cardWidth : layout.stepX;
-    const int height = index < kFanRow ? layout.cardHeight : layout.cardHeight / 2;
-    return RectAt(p, {width, height});
 }
 
 void DrawRing(Surface& surface, Rect around, Color color) {

@@ -35,7 +35,7 @@ struct Slide {
 // and the default marks nothing.
 struct TableMarks {
     int focusedCard = -1;     // index in the human's hand, -1: no ring on the hand
-    int focusedSuitBox = -1;  // 0..3 (Hearts, Diamonds, Clubs, Spades), -1: none
+    int focusedSuitBox = -1;  // an index into SuitBoxOrder, -1: none
     bool showPlayable = false;
     // The arrow round the discard pile, drawn while play is reversed.
     bool showDirection = false;

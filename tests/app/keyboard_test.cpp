@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -126,6 +127,32 @@ class Player : public AppFixture {
             case Move::Continue: Key(Qt::Key_Space); break;
             case Move::None: break;
         }
+    }
+
+    // The screen reader's press on the table's child for the move.
+    void MoveByReader(const Move& move) {
+        const bool idle = !View().Busy();
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&View());
+        const auto named = [&](const QString& prefix) -> QAccessibleInterface* {
+            for (int i = 0; i < table->childCount(); ++i)
+                if (table->child(i)->text(QAccessible::Name).startsWith(prefix))
+                    return table->child(i);
+            return nullptr;
+        };
+        QAccessibleInterface* child = nullptr;
+        switch (move.kind) {
+            case Move::Card: child = table->child(move.index); break;
+            case Move::Draw: child = named("Draw pile"); break;
+            case Move::Suit: child = named("Clubs"); break;
+            case Move::Continue:
+                child = named("Scores:") ? named("Scores:") : table->child(0);
+                break;
+            case Move::None: return;
+        }
+        ASSERT_NE(child, nullptr);
+        ASSERT_NE(child->actionInterface(), nullptr);
+        child->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        if (idle) WaitWhileBusy(View());
     }
 
     void MoveByTaps(const Move& move) {
@@ -257,7 +284,7 @@ TEST_F(KeyboardTest, AKeyDuringTheComputersTurnsIsHeldLikeATap) {
     EXPECT_EQ(View().QueuedInputs(), 0u);
 }
 
-TEST_F(KeyboardTest, KeysAndTapsPlayTheSameGame) {
+TEST_F(KeyboardTest, KeysTapsAndTheScreenReaderPlayTheSameGame) {
     StartActive();
     Trigger(ID_NEW_GAME_TOOLBAR);
     PlayHands(3, [this](const Move& move) { MoveByTaps(move); });
@@ -269,6 +296,12 @@ TEST_F(KeyboardTest, KeysAndTapsPlayTheSameGame) {
     byKeys.PlayHands(3, [&byKeys](const Move& move) { byKeys.MoveByKeys(move); });
     ASSERT_GT(tapped.size(), 30);
     EXPECT_EQ(byKeys.trace.lines, tapped);
+
+    Player byReader;
+    byReader.StartActive();
+    byReader.Trigger(ID_NEW_GAME_TOOLBAR);
+    byReader.PlayHands(3, [&byReader](const Move& move) { byReader.MoveByReader(move); });
+    EXPECT_EQ(byReader.trace.lines, tapped);
 }
 
 TEST_F(KeyboardTest, CtrlNAsksMidGameLikeTheMenuAndCtrlQExits) {
@@ -396,45 +429,36 @@ TEST_F(KeyboardTest, ShowPlayableCardsIsRememberedAndLeavesTapsAlone) {
     EXPECT_TRUE(again.View().ShowPlayable());
 }
 
-// --- the points keys tap ---
+// --- the intents keys make ---
 
-TEST(KeyTapPoints, EachCardOfAnyHandIsHitWhereTheKeyTaps) {
-    CCardTable layout;
-    layout.SetTableRect({0, 0, 240, 268});
-    for (int count = 1; count <= 40; ++count) {
-        layout.SetHandSize(Bottom, count);
-        for (int i = 0; i < count; ++i) {
-            const std::optional<Point> p = HandCardTapPoint(layout, i, count);
-            ASSERT_TRUE(p) << count << " cards, card " << i;
-            EXPECT_EQ(layout.HitHandCard(*p, count), i) << count << " cards";
-            EXPECT_FALSE(layout.HitDrawPile(*p));
-        }
-        EXPECT_FALSE(HandCardTapPoint(layout, count, count));
-    }
-    EXPECT_TRUE(layout.HitDrawPile(DrawPileTapPoint(layout)));
-    const Point neutral = NeutralTapPoint(layout);
-    EXPECT_EQ(layout.HitHandCard(neutral, 40), -1);
-    EXPECT_FALSE(layout.HitDrawPile(neutral));
-    for (int box = 0; box < 4; ++box) {
-        EXPECT_TRUE(layout.SuitBoxes()[static_cast<std::size_t>(box)].Contains(
-            SuitBoxTapPoint(layout, box)));
-        EXPECT_FALSE(layout.SuitBoxes()[static_cast<std::size_t>(box)].Contains(neutral));
-    }
-}
-
-TEST(KeyTapPoints, DMeansDiamondsOnlyWhileASuitIsAsked) {
+TEST(KeyIntents, DMeansDiamondsOnlyWhileASuitIsAsked) {
     GameState state;
     state.table.SetTableRect({0, 0, 240, 268});
     state.humanTurn = true;
     KeyboardPlay keys;
-    EXPECT_EQ(keys.OnKey(Qt::Key_D, state), DrawPileTapPoint(state.table));
+    EXPECT_EQ(keys.OnKey(Qt::Key_D, state), TableIntent::Draw());
     EXPECT_FALSE(keys.OnKey(Qt::Key_H, state)) << "no suit is asked for";
     state.choosingSuit = true;
-    EXPECT_EQ(keys.OnKey(Qt::Key_D, state), SuitBoxTapPoint(state.table, 1));
-    EXPECT_EQ(keys.OnKey(Qt::Key_H, state), SuitBoxTapPoint(state.table, 0));
-    // A held-down key repeats the ring's moves, never a tap.
+    EXPECT_EQ(keys.OnKey(Qt::Key_D, state), TableIntent::Name(Diamonds));
+    EXPECT_EQ(keys.OnKey(Qt::Key_H, state), TableIntent::Name(Hearts));
+    EXPECT_EQ(keys.OnKey(Qt::Key_Return, state), TableIntent::Name(Hearts)) << "the ring's box";
+    // A held-down key repeats the ring's moves, never a move of the game.
     EXPECT_FALSE(keys.OnKey(Qt::Key_S, state, true));
     EXPECT_FALSE(keys.OnKey(Qt::Key_A, state));
+}
+
+TEST(KeyIntents, EnterPlaysTheRingsCardOnceTheRingShowsAndContinuesAfterAHand) {
+    GameState state;
+    state.humanTurn = true;
+    for (const Card card : {1, 2, 3}) state.hands[HumanSeat].Add(card);
+    KeyboardPlay keys;
+    EXPECT_FALSE(keys.OnKey(Qt::Key_Return, state)) << "the first key only shows the ring";
+    EXPECT_FALSE(keys.OnKey(Qt::Key_End, state));
+    EXPECT_EQ(keys.OnKey(Qt::Key_Return, state), TableIntent::Play(2));
+    state.hands[HumanSeat].Remove(3);
+    EXPECT_EQ(keys.OnKey(Qt::Key_Space, state), TableIntent::Play(1)) << "kept inside the hand";
+    state.handOver = true;
+    EXPECT_EQ(keys.OnKey(Qt::Key_Enter, state), TableIntent::GoOn());
 }
 
 // --- mnemonics ---

@@ -81,7 +81,7 @@ class MotionTest : public ::testing::Test, public AppFixture {
     // The layout the view paints with.
     CCardTable Layout() const {
         CCardTable layout = State().table;
-        layout.SetTableRect({0, 0, CMervaneView::TableWidth, CMervaneView::TableHeight});
+        layout.SetTableRect({0, 0, TableWidth, TableHeight});
         return layout;
     }
 
