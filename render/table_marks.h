@@ -74,9 +74,6 @@ std::vector<bool> RaisedCards(const GameState& state, const TableMarks& marks);
 // True when the pack is marked: playable cards are shown and none of the hand is.
 bool MarksDrawPile(const GameState& state, const TableMarks& marks);
 
-// The part of card `index` of the bottom hand that the drawing leaves visible, the
-// same strip that a tap must hit.
-Rect VisibleStrip(const CCardTable& layout, int index, int cardCount);
 // A `RingWidth` outline just outside `around`.
 void DrawRing(Surface& surface, Rect around, Color color);
 

@@ -127,7 +127,7 @@ void DrawHandMarks(const GameState& state, const CCardTable& layout, Surface& su
     if (MarksDrawPile(state, marks)) DrawRing(surface, layout.DrawPileRect(), ring);
     const int count = state.hands[HumanSeat].Count();
     if (marks.focusedCard < 0 || marks.focusedCard >= count) return;
-    Rect strip = VisibleStrip(layout, marks.focusedCard, count);
+    Rect strip = layout.HandCardStrip(marks.focusedCard, count);
     const std::vector<bool> raised = RaisedCards(state, marks);
     if (static_cast<std::size_t>(marks.focusedCard) < raised.size() &&
         raised[static_cast<std::size_t>(marks.focusedCard)]) {

@@ -131,7 +131,7 @@ TEST_F(Marks, TheRingOutlinesTheFocusedCardsVisibleStripOnly) {
     const QImage plain = Classic(state, {});
     for (int card : {0, 2, 4}) {
         const QImage ringed = Classic(state, {.focusedCard = card});
-        const QRegion ring = Ring(VisibleStrip(state.table, card, 5));
+        const QRegion ring = Ring(state.table.HandCardStrip(card, 5));
         EXPECT_TRUE(Same(Changed(plain, ringed) - ring, {})) << card;
         EXPECT_TRUE(AllOf(ringed, ring, kYellow)) << card;
     }
@@ -153,7 +153,7 @@ TEST_F(Marks, TheRingIsDarkOnALightTable) {
     GameState state = HumanToMove();
     state.table.tableColor = MakeColor(230, 230, 200);
     const QImage ringed = Classic(state, {.focusedCard = 4});
-    EXPECT_TRUE(AllOf(ringed, Ring(VisibleStrip(state.table, 4, 5)), 0xFF000080));
+    EXPECT_TRUE(AllOf(ringed, Ring(state.table.HandCardStrip(4, 5)), 0xFF000080));
 }
 
 TEST_F(Marks, PlayableCardsRiseByFourPixels) {
@@ -178,7 +178,7 @@ TEST_F(Marks, PlayableCardsRiseByFourPixels) {
     }
     // The focused raised card carries its ring up with it.
     const QImage ringed = Classic(state, {.focusedCard = 1, .showPlayable = true});
-    Rect strip = VisibleStrip(layout, 1, 5);
+    Rect strip = layout.HandCardStrip(1, 5);
     strip.top -= PlayableLift;
     strip.bottom -= PlayableLift;
     EXPECT_TRUE(AllOf(ringed, Ring(strip), kYellow));
@@ -200,7 +200,7 @@ TEST_F(Marks, WithNothingPlayableThePackIsMarked) {
 TEST_F(Marks, TheSharpLookDrawsTheRingAtItsScale) {
     const GameState state = HumanToMove();
     TitleArt title;
-    const Rect strip = VisibleStrip(state.table, 4, 5);
+    const Rect strip = state.table.HandCardStrip(4, 5);
     QImage image(ViewWidth * 3, ViewHeight * 3, QImage::Format_RGB32);
     image.fill(Qt::black);
     {
@@ -300,7 +300,7 @@ TEST_F(Marks, AShakenCardIsDrawnBesideItsPlaceWithItsRing) {
     EXPECT_EQ(Classic(state, {.shakeCard = 2, .shakeOffset = 3}).pixel(at.x + 1, y),
               plain.pixel(at.x - 1, y));
     // The ring goes with the card.
-    Rect strip = VisibleStrip(layout, 2, 5);
+    Rect strip = layout.HandCardStrip(2, 5);
     strip.left += 3;
     strip.right += 3;
     EXPECT_TRUE(AllOf(Classic(state, {.focusedCard = 2, .shakeCard = 2, .shakeOffset = 3}),
