@@ -182,7 +182,7 @@ void Monkey::Act() {
 void Monkey::Tap() {
     const GameState& state = View().State();
     const CCardTable& table = state.table;
-    Point p{Below(CMervaneView::TableWidth), Below(CMervaneView::TableHeight)};
+    Point p{Below(TableWidth), Below(TableHeight)};
     std::string where = "the table";
     const int roll = Below(100);
     const int count = state.hands[HumanSeat].Count();
