@@ -450,6 +450,7 @@ TEST(KeyIntents, DMeansDiamondsOnlyWhileASuitIsAsked) {
 TEST(KeyIntents, EnterPlaysTheRingsCardOnceTheRingShowsAndContinuesAfterAHand) {
     GameState state;
     state.humanTurn = true;
+    state.hands[HumanSeat].SetCapacity(CardsInPack);
     for (const Card card : {1, 2, 3}) state.hands[HumanSeat].Add(card);
     KeyboardPlay keys;
     EXPECT_FALSE(keys.OnKey(Qt::Key_Return, state)) << "the first key only shows the ring";
