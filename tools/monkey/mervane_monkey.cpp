@@ -1,5 +1,5 @@
 // mervane-monkey: random input to the real main window, headless, checked after every
-// action. A failure prints the seed and the action that replay it and exits with 1.
+// action. A failure prints its seed and the action that replay it and exits with 1.
 
 #include <QApplication>
 #include <QElapsedTimer>

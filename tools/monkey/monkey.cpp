@@ -83,7 +83,7 @@ void Monkey::Fail(const std::string& what) {
 }
 
 void Monkey::Start() {
-    // A table of the seed's own: rules, names and target.
+    // Rules, names and target chosen by this run's seed.
     {
         QSettings ini(options_.settingsPath, QSettings::IniFormat);
         ini.beginGroup(QStringLiteral("Settings"));
@@ -96,7 +96,7 @@ void Monkey::Start() {
     frame_ = std::make_unique<CMainFrame>(SettingsStore(options_.settingsPath));
     QtGamePlatform& platform = View().Platform();
     platform.SetPauseScale(0);
-    // The shuffle reads the clock: a fixed time of the seed's makes every deal replay.
+    // The shuffle reads the clock: a time fixed by this run's seed makes every deal replay.
     platform.FixClock(LocalTime{1 + Below(28), Below(12), Below(24), Below(60), Below(60)});
     View().Game().AddObserver(this);
     // Qt reports nothing while no screen reader listens; a sink keeps the tree's

@@ -47,7 +47,7 @@ struct MonkeyCounts {
 
 // Drives one real main window from a seed: taps, keys, screen-reader presses, resizes,
 // looks and menu commands, with every dialog and message answered as it opens. Every
-// choice comes from the seed and the pauses are cut to a turn of the event loop, which
+// choice comes from its seed and the pauses are cut to a turn of the event loop, which
 // the monkey counts, so a seed and an action count replay exactly.
 class Monkey : public QObject, private GameObserver {
   public:
