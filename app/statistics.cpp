@@ -2,11 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QSettings>
 #include <algorithm>
 
 #include "app/settings_store.h"
@@ -21,11 +22,37 @@ constexpr const char* Groups[RuleSetCount] = {"Standard5", "Standard7", "Advance
 // with the next game).
 constexpr int LockWaitMs = 5000;
 
+// "Group/KEY" to its value, as QSettings reads an INI file: "[Group" without its
+// "]" still opens the group, a line without "=" or starting with ";" or "#" says
+// nothing, and the last of two equal keys counts. Read from the bytes every time:
+// QSettings keeps a file it has read and rereads it only when its size or time
+// changes, which a rewrite within the file system's clock tick need not do.
+using IniValues = QHash<QByteArray, QByteArray>;
+
+IniValues ParseIni(const QByteArray& text) {
+    IniValues values;
+    QByteArray group;
+    const QByteArray bom("\xEF\xBB\xBF");
+    for (const QByteArray& raw : (text.startsWith(bom) ? text.mid(3) : text).split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.isEmpty() || line.startsWith(';') || line.startsWith('#')) continue;
+        if (line.startsWith('[')) {
+            const qsizetype close = line.indexOf(']');
+            group = line.mid(1, close < 0 ? -1 : close - 1).trimmed();
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (equals <= 0) continue;
+        values.insert(group + '/' + line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
+    }
+    return values;
+}
+
 // Never negative: a hand-edited "-5" is as unreadable as "five", and so is a count
 // too large to add to.
-std::int64_t ReadCount(const QSettings& settings, const char* key) {
+std::int64_t ReadCount(const IniValues& values, const QByteArray& group, const char* key) {
     bool ok = false;
-    const qlonglong value = settings.value(QLatin1String(key)).toString().trimmed().toLongLong(&ok);
+    const qlonglong value = values.value(group + '/' + key).toLongLong(&ok);
     return ok && value > 0 && value <= MaxCount ? value : 0;
 }
 
@@ -34,7 +61,7 @@ std::int64_t Sum(std::int64_t a, std::int64_t b) {
     return std::min(a + b, MaxCount);
 }
 
-// The same groups and keys that QSettings reads.
+// The same groups and keys that ParseIni and QSettings read.
 QByteArray IniText(const Statistics& statistics) {
     QByteArray text;
     const auto line = [&text](const char* key, std::int64_t value) {
@@ -100,21 +127,21 @@ QString StatisticsStore::BesideWindowState(const QString& windowStatePath) {
 
 Statistics StatisticsStore::Load() const {
     Statistics statistics;
-    if (!QFileInfo(filePath_).isFile()) return statistics;
-    QSettings settings(filePath_, QSettings::IniFormat);
+    QFile file(filePath_);
+    if (!QFileInfo(filePath_).isFile() || !file.open(QIODevice::ReadOnly)) return statistics;
+    const IniValues values = ParseIni(file.readAll());
     for (int i = 0; i < RuleSetCount; ++i) {
-        settings.beginGroup(QLatin1String(Groups[i]));
+        const QByteArray group(Groups[i]);
+        const auto count = [&](const char* key) { return ReadCount(values, group, key); };
         RuleSetStatistics& set = statistics.ruleSets[static_cast<std::size_t>(i)];
-        set.played = ReadCount(settings, "PLAYED");
-        set.finished = ReadCount(settings, "FINISHED");
-        set.won = ReadCount(settings, "WON");
-        set.bestScore = ReadCount(settings, "BEST_SCORE");
-        set.totalScore = ReadCount(settings, "TOTAL_SCORE");
-        set.longestStreak = ReadCount(settings, "LONGEST_STREAK");
-        set.currentStreak = ReadCount(settings, "CURRENT_STREAK");
-        set.computerWins = {ReadCount(settings, "WINS_LEFT"), ReadCount(settings, "WINS_TOP"),
-                            ReadCount(settings, "WINS_RIGHT")};
-        settings.endGroup();
+        set.played = count("PLAYED");
+        set.finished = count("FINISHED");
+        set.won = count("WON");
+        set.bestScore = count("BEST_SCORE");
+        set.totalScore = count("TOTAL_SCORE");
+        set.longestStreak = count("LONGEST_STREAK");
+        set.currentStreak = count("CURRENT_STREAK");
+        set.computerWins = {count("WINS_LEFT"), count("WINS_TOP"), count("WINS_RIGHT")};
     }
     return statistics;
 }
