@@ -18,6 +18,7 @@
 
 #include "app/about_dlg.h"
 #include "app/close_request.h"
+#include "app/game_commands.h"
 #include "app/mervane_view.h"
 #include "app/move_log_panel.h"
 #include "app/statistics_dlg.h"
@@ -62,30 +63,41 @@ const QScreen* ScreenUnderTitleBar(QPoint frameTopLeft, int frameWidth) {
     return nullptr;
 }
 
+// The table's accessible tree is known before the table is made: a screen reader
+// already listening asks for it at once.
+CMervaneView* NewTableView(GameHost& host, QWidget* parent) {
+    InstallTableAccessibility();
+    return new CMervaneView(host, parent);
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     : QMainWindow(parent),
       store_(std::move(store)),
       windowState_(store_),
-      view_(new CMervaneView(store_, messages_, this)),
+      view_(NewTableView(host_, this)),
+      gameCommands_(std::make_unique<GameCommands>(host_, store_, messages_, *view_)),
       statisticsStore_(StatisticsStore::BesideWindowState(windowState_.FilePath())),
-      statistics_(std::make_unique<StatisticsKeeper>(view_->Game(), statisticsStore_)) {
+      statistics_(std::make_unique<StatisticsKeeper>(host_.Game(), statisticsStore_)) {
     store_.SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     statistics_->SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     setWindowTitle(QStringLiteral("Mervane"));  // a name, the same in every language
     setCentralWidget(view_);
-    logPanel_ = new MoveLogPanel(view_->Game(), this);
+    logPanel_ = new MoveLogPanel(host_.Game(), this);
     addDockWidget(Qt::RightDockWidgetArea, logPanel_);
     BuildMenu();
     BuildViewMenu();
     BuildToolBar();
     AddWindowKeys();
+    // Whatever changed the table also changes what a screen reader finds on it.
+    CMervaneView* view = view_;
+    connect(view, &CMervaneView::stateChanged, view, [view] { UpdateTableAccessibility(view); });
     connect(view_, &CMervaneView::stateChanged, this, &CMainFrame::UpdateCommandStates);
     // A dialog's F1 opens help at once, even while the dialog waits.
-    connect(view_, &CMervaneView::helpRequested, this,
+    connect(gameCommands_.get(), &GameCommands::helpRequested, this,
             [this](const QString& anchor) { help_.Show(anchor); });
-    view_->OnInitialUpdate();
+    host_.Game().ApplyLoadedSettings(store_.Load());
     const ViewChoice choice = windowState_.LoadView();
     view_->SetLook(choice.look);
     view_->SetFaces(choice.faces);
@@ -105,48 +117,48 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     qApp->installEventFilter(this);
 }
 
-// The view refers to the store and the message boxes, so it goes before them rather
-// than with the other child widgets after them.
+// The view and the commands refer to the host, the store and the message boxes, so
+// they go before them rather than with the other child widgets after them.
 CMainFrame::~CMainFrame() {
     qApp->removeEventFilter(this);
-    // The statistics and the log observe the view's game.
+    // The statistics and the log observe the host's game.
     statistics_.reset();
     delete std::exchange(logPanel_, nullptr);
+    gameCommands_.reset();
     delete std::exchange(view_, nullptr);
 }
 
 QAction* CMainFrame::AddCommand(CommandId id, const QString& text,
-                                void (CMervaneView::*handler)()) {
+                                void (GameCommands::*handler)()) {
     auto* action = new QAction(text, this);
     action->setData(int(id));
-    if (handler)
-        connect(action, &QAction::triggered, this, [this, handler] { RunViewCommand(handler); });
+    if (handler) {
+        connect(action, &QAction::triggered, this, [this, handler] {
+            GameCommands* commands = gameCommands_.get();
+            host_.Dispatch([commands, handler] { (commands->*handler)(); });
+        });
+    }
     commands_[id] = action;
     return action;
 }
 
-void CMainFrame::RunViewCommand(void (CMervaneView::*handler)()) {
-    CMervaneView* view = view_;
-    view->Dispatch([view, handler] { (view->*handler)(); });
-}
-
 void CMainFrame::BuildMenu() {
     menu_ = menuBar()->addMenu(tr("&Mervane"));
-    menu_->addAction(AddCommand(ID_GAME_SETUP, tr("&Game Setup"), &CMervaneView::OnGameSetup));
-    menu_->addAction(AddCommand(ID_TABLE_SETUP, tr("&Table Setup "), &CMervaneView::OnTableSetup));
+    menu_->addAction(AddCommand(ID_GAME_SETUP, tr("&Game Setup"), &GameCommands::OnGameSetup));
+    menu_->addAction(AddCommand(ID_TABLE_SETUP, tr("&Table Setup "), &GameCommands::OnTableSetup));
     menu_->addSeparator();
-    menu_->addAction(AddCommand(ID_NEW_GAME, tr("&New Game"), &CMervaneView::OnQuitAndNewGame));
-    menu_->addAction(AddCommand(ID_SHOW_SCORE, tr("&Show Score"), &CMervaneView::OnShowScore));
+    menu_->addAction(AddCommand(ID_NEW_GAME, tr("&New Game"), &GameCommands::OnQuitAndNewGame));
+    menu_->addAction(AddCommand(ID_SHOW_SCORE, tr("&Show Score"), &GameCommands::OnShowScore));
     menu_->addSeparator();
     QAction* about = AddCommand(ID_APP_ABOUT, tr("&About Mervane..."), nullptr);
     connect(about, &QAction::triggered, this,
-            [this] { view_->Dispatch([this] { OnAppAbout(); }); });
+            [this] { host_.Dispatch([this] { OnAppAbout(); }); });
     menu_->addAction(about);
     QAction* help = AddCommand(ID_HELP_CONTENTS, tr("Help..."), nullptr);
     help->setShortcut(QKeySequence::HelpContents);
     // Like the other commands, help waits for a chain of turns under way.
     connect(help, &QAction::triggered, this,
-            [this] { view_->Dispatch([this] { help_.Show(QStringLiteral("Main_Contents")); }); });
+            [this] { host_.Dispatch([this] { help_.Show(QStringLiteral("Main_Contents")); }); });
     menu_->addAction(help);
     menu_->addSeparator();
     QAction* exit = AddCommand(ID_APP_EXIT, tr("E&xit"), nullptr);
@@ -176,7 +188,7 @@ void CMainFrame::BuildToolBar() {
     toolBar_->toggleViewAction()->setEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     QAction* deal =
-        AddCommand(ID_NEW_GAME_TOOLBAR, tr("New Game"), &CMervaneView::OnToolbarNewGame);
+        AddCommand(ID_NEW_GAME_TOOLBAR, tr("New Game"), &GameCommands::OnToolbarNewGame);
     deal->setToolTip(tr("New Game"));
     toolBar_->addAction(deal);
 }
@@ -232,7 +244,7 @@ void CMainFrame::BuildViewMenu() {
     QAction* statistics = viewMenu_->addAction(tr("S&tatistics..."));
     // Like the other dialogs, it waits for a chain of turns under way.
     connect(statistics, &QAction::triggered, this,
-            [this] { view_->Dispatch([this] { OnStatistics(); }); });
+            [this] { host_.Dispatch([this] { OnStatistics(); }); });
     // Escape leaves full screen and does nothing otherwise.
     leaveFullScreen_ = new QAction(this);
     leaveFullScreen_->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -337,7 +349,7 @@ void CMainFrame::SaveViewChoice() const {
 }
 
 void CMainFrame::OnStatistics() {
-    const GameState& state = view_->State();
+    const GameState& state = host_.Game().State();
     std::array<QString, 3> names;
     for (std::size_t i = 0; i < names.size(); ++i)
         names[i] = QString::fromStdString(state.playerNames[i]);
@@ -364,7 +376,7 @@ void CMainFrame::changeEvent(QEvent* event) {
 }
 
 void CMainFrame::UpdateCommandStates() {
-    const MervaneGame& game = view_->Game();
+    const MervaneGame& game = host_.Game();
     commands_.at(ID_NEW_GAME_TOOLBAR)->setEnabled(game.CanUseToolbarNewGame());
     commands_.at(ID_SHOW_SCORE)->setEnabled(game.CanShowScore());
 }
@@ -520,6 +532,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // saved: nothing is left to do.
     if (std::exchange(closing_, true)) return;
     SavePlacement();
+    host_.Shutdown();
     view_->Shutdown();
     messages_.CloseDown();
     help_.Close();

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 
+#include "app/game_host.h"
 #include "app/help_window.h"
 #include "app/message_box.h"
 #include "app/settings_store.h"
@@ -20,6 +21,7 @@ namespace mervane {
 
 class CMervaneView;
 class CloseRequestFilter;
+class GameCommands;
 class MoveLogPanel;
 
 // The commands of the menu and the toolbar. Each action carries its number as its data,
@@ -44,6 +46,8 @@ class CMainFrame : public QMainWindow {
     ~CMainFrame() override;
 
     CMervaneView* View() const { return view_; }
+    GameHost& Host() { return host_; }
+    GameCommands& Commands() { return *gameCommands_; }
     QAction* Command(CommandId id) const { return commands_.at(id); }
     QMenu* GameMenu() const { return menu_; }
     QMenu* ViewMenu() const { return viewMenu_; }
@@ -97,8 +101,7 @@ class CMainFrame : public QMainWindow {
     void changeEvent(QEvent* event) override;
 
   private:
-    QAction* AddCommand(CommandId id, const QString& text, void (CMervaneView::*handler)());
-    void RunViewCommand(void (CMervaneView::*handler)());
+    QAction* AddCommand(CommandId id, const QString& text, void (GameCommands::*handler)());
     void BuildMenu();
     void BuildToolBar();
     void BuildViewMenu();
@@ -121,7 +124,10 @@ class CMainFrame : public QMainWindow {
     MessageBoxes messages_;
     SettingsStore store_;
     WindowStateStore windowState_;
+    // Before the view, the log and the statistics, which observe its game.
+    GameHost host_{messages_};
     CMervaneView* view_;
+    std::unique_ptr<GameCommands> gameCommands_;
     QMenu* menu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* facesMenu_ = nullptr;

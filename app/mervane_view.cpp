@@ -14,11 +14,6 @@
 #include <iterator>
 #include <utility>
 
-#include "app/game_setup_dlg.h"
-#include "app/message_box.h"
-#include "app/score_dlg.h"
-#include "app/table_accessible.h"
-#include "app/table_setup_dlg.h"
 #include "game/timings.h"
 #include "render/qt_surface.h"
 #include "render/qt_text.h"
@@ -52,8 +47,9 @@ void StampFirstPaint() {
 
 }  // namespace
 
-CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, QWidget* parent)
-    : QWidget(parent), store_(store), messages_(messages), platform_(*this), game_(platform_) {
+CMervaneView::CMervaneView(GameHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+    host_.Platform().ShowOn(this, [this] { PaintNow(); });
+    connect(&host_, &GameHost::commandRun, this, &CMervaneView::stateChanged);
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted; nothing to erase
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // The table is played by keys as well as by taps.
@@ -61,9 +57,6 @@ CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, Q
     // The faces drawn meanwhile were the classic ones: show the deck's.
     connect(&faceSource_, &CardFaceSource::parsed, this, [this] { update(); });
     connect(&faceSource_, &CardFaceSource::drawn, this, [this] { update(); });
-    // Whatever changed the table also changes what a screen reader finds on it.
-    InstallTableAccessibility();
-    connect(this, &CMervaneView::stateChanged, this, [this] { UpdateTableAccessibility(this); });
     shakeTimer_.setInterval(ShakeStepMs);
     connect(&shakeTimer_, &QTimer::timeout, this, &CMervaneView::ShakeStep);
     // Precise timers: a slide must land before the pause that follows its move ends.
@@ -73,15 +66,12 @@ CMervaneView::CMervaneView(const SettingsStore& store, MessageBoxes& messages, Q
     slideEnd_.setTimerType(Qt::PreciseTimer);
     slideEnd_.setSingleShot(true);
     connect(&slideEnd_, &QTimer::timeout, this, [this] { EndSlide(true); });
-    game_.AddObserver(this);
+    host_.Game().AddObserver(this);
 }
 
-void CMervaneView::OnInitialUpdate() {
-    LoadSettings();
-}
-
-void CMervaneView::LoadSettings() {
-    game_.ApplyLoadedSettings(store_.Load());
+CMervaneView::~CMervaneView() {
+    host_.Game().RemoveObserver(this);
+    host_.Platform().ShowOn(nullptr, {});
 }
 
 // --- painting and zoom ---
@@ -113,7 +103,7 @@ void CMervaneView::PaintMargins(const QRectF& table) {
     if (margins.isEmpty()) return;
     QPainter painter(this);
     painter.setClipRegion(margins);
-    painter.fillRect(rect(), ToQColor(ScreenBackground(game_.State())));
+    painter.fillRect(rect(), ToQColor(ScreenBackground(host_.Game().State())));
 }
 
 void CMervaneView::PaintClassic(const TableViewport& viewport) {
@@ -121,7 +111,7 @@ void CMervaneView::PaintClassic(const TableViewport& viewport) {
     frame_.fill(Qt::black);
     {
         QtSurface table(frame_);
-        OnDraw(game_.State(), table, classicTitle_, Marks());
+        OnDraw(host_.Game().State(), table, classicTitle_, Marks());
     }
     QPainter painter(this);
     // Nearest-neighbour: every table pixel becomes a crisp block of device pixels.
@@ -137,7 +127,7 @@ void CMervaneView::PaintSharp(const TableViewport& viewport) {
     // A deck's face takes from a millisecond to seconds to draw: the window never waits
     // for one, so that it keeps answering (Exit above all) whatever deck is chosen.
     surface.TakeReadyFacesOnly();
-    OnDraw(game_.State(), surface, sharpTitle_, Marks());
+    OnDraw(host_.Game().State(), surface, sharpTitle_, Marks());
     if (faces_ && faces_->HasWanted()) faceSource_.DrawInBackground(faces_);
 }
 
@@ -223,11 +213,11 @@ void CMervaneView::SetAnimations(bool on) {
 }
 
 TableMarks CMervaneView::Marks() const {
-    TableMarks marks = keys_.Marks(game_.State(), choice_.showPlayable);
+    TableMarks marks = keys_.Marks(host_.Game().State(), choice_.showPlayable);
     if (choice_.look != TableLook::Sharp) return marks;
     marks.showDirection = true;
     // Found by value: the hand may have changed under a shake still running.
-    const CardList& hand = game_.State().hands[HumanSeat];
+    const CardList& hand = host_.Game().State().hands[HumanSeat];
     if (shakeTimer_.isActive()) {
         for (int i = 0; i < hand.Count(); ++i) {
             if (hand.At(i) != shakenCard_) continue;
@@ -265,11 +255,11 @@ void CMervaneView::ShakeStep() {
 // --- moving cards ---
 
 bool CMervaneView::ShowsSlides() const {
-    return choice_.look == TableLook::Sharp && choice_.animations && !platform_.Quitting();
+    return choice_.look == TableLook::Sharp && choice_.animations && !host_.Platform().Quitting();
 }
 
 CCardTable CMervaneView::PaintedLayout() const {
-    return FittedToTable(game_.State().table);
+    return FittedToTable(host_.Game().State().table);
 }
 
 void CMervaneView::HandDealt(int, Seat, Card starter) {
@@ -280,7 +270,7 @@ void CMervaneView::HandDealt(int, Seat, Card starter) {
 void CMervaneView::CardPlayed(Seat seat, Card card) {
     const Card beneath = std::exchange(topSeen_, card);
     if (!ShowsSlides()) return;
-    const GameState& state = game_.State();
+    const GameState& state = host_.Game().State();
     // The hand as it was, the card still in it: a computer's card leaves from the
     // middle of its fan, the human's from its own place.
     const int count = state.hands[static_cast<std::size_t>(seat)].Count() + 1;
@@ -302,7 +292,7 @@ void CMervaneView::CardLeftHand(Seat seat, Card card, int index) {
 
 void CMervaneView::CardDrawn(Seat seat, Card card) {
     if (!ShowsSlides()) return;
-    const GameState& state = game_.State();
+    const GameState& state = host_.Game().State();
     const CardList& hand = state.hands[static_cast<std::size_t>(seat)];
     Slide slide;
     slide.card = card;
@@ -318,7 +308,7 @@ void CMervaneView::CardDrawn(Seat seat, Card card) {
 
 void CMervaneView::StartSlide(const Slide& slide) {
     EndSlide(false);
-    slideMs_ = SlideDuration(platform_.PauseScale());
+    slideMs_ = SlideDuration(host_.Platform().PauseScale());
     if (slideMs_ <= 0 && !slidesHeldAt_) return;
     slide_ = slide;
     slideClock_.start();
@@ -352,7 +342,7 @@ void CMervaneView::HoldSlidesAt(std::optional<double> t) {
 // --- input ---
 
 void CMervaneView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || platform_.Quitting()) return;
+    if (event->button() != Qt::LeftButton || host_.Platform().Quitting()) return;
     const Point tap = ToTable(event->position());
     if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
     // A card still on its way lands at once: the tap is never kept waiting.
@@ -361,134 +351,29 @@ void CMervaneView::mousePressEvent(QMouseEvent* event) {
         keys_.OnMouseTap();
         update();
     }
-    game_.OnTableTap(tap.x, tap.y);
+    host_.Game().OnTableTap(tap.x, tap.y);
     emit stateChanged();
 }
 
 // A key is the intent a tap on its target would be; the game cannot tell them apart.
 void CMervaneView::keyPressEvent(QKeyEvent* event) {
     constexpr auto chords = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (platform_.Quitting() || (event->modifiers() & chords) ||
+    if (host_.Platform().Quitting() || (event->modifiers() & chords) ||
         !KeyboardPlay::Handles(event->key())) {
         QWidget::keyPressEvent(event);
         return;
     }
     EndSlide(false);
     const std::optional<TableIntent> intent =
-        keys_.OnKey(event->key(), game_.State(), event->isAutoRepeat());
+        keys_.OnKey(event->key(), host_.Game().State(), event->isAutoRepeat());
     update();
     if (!intent) return;
-    game_.Act(*intent);
+    host_.Game().Act(*intent);
     emit stateChanged();
 }
 
-void CMervaneView::Dispatch(std::function<void()> command) {
-    if (platform_.Quitting()) return;
-    game_.WhenIdle([this, command = std::move(command)] {
-        command();
-        emit stateChanged();
-    });
-}
-
 void CMervaneView::Shutdown() {
-    platform_.Quit();
     EndSlide(false);
-}
-
-// --- commands ---
-
-GameSettings CMervaneView::CurrentSettings() const {
-    return game_.Settings();
-}
-
-void CMervaneView::OnGameSetup() {
-    const GameState& state = game_.State();
-    CGameSetupDlg dialog(messages_, window());
-    connect(&dialog, &CGameSetupDlg::helpRequested, this, &CMervaneView::helpRequested);
-    dialog.leftName = ToQString(state.playerNames[0]);
-    dialog.topName = ToQString(state.playerNames[1]);
-    dialog.rightName = ToQString(state.playerNames[2]);
-    dialog.playTo = state.playTo;
-    dialog.speedIndex = SpeedForDelay(state.computerDelayMs);
-    dialog.setWindowModality(Qt::WindowModal);
-    if (dialog.exec() != QDialog::Accepted || platform_.Quitting()) return;
-    ApplyGameSetup(dialog);
-}
-
-// The names and the speed take effect at once; a changed target only once it is
-// confirmed, when a game is under way.
-void CMervaneView::ApplyGameSetup(const CGameSetupDlg& dialog) {
-    GameSettings values = CurrentSettings();
-    values.playerNames = {dialog.leftName.toStdString(), dialog.topName.toStdString(),
-                          dialog.rightName.toStdString()};
-    values.playSpeed = dialog.speedIndex;
-    game_.ApplySettings(values);
-    bool newTarget = dialog.playTo != values.playTo;
-    bool restart = false;
-    if (newTarget && game_.State().gameInProgress) {
-        restart =
-            platform_.AskYesNo(tr("\"Play To\" points changed, Quit Current Game?").toStdString());
-        if (!restart) platform_.ShowMessage(tr("Points change not saved.").toStdString());
-        newTarget = restart;
-    }
-    if (newTarget) {
-        values.playTo = dialog.playTo;
-        game_.ApplySettings(values);
-    }
-    store_.SaveGameSetup(values, newTarget);
-    if (restart) {
-        game_.AbandonAndNewGame();
-        return;
-    }
-    PaintNow();
-}
-
-void CMervaneView::OnTableSetup() {
-    const GameState& state = game_.State();
-    CTableSetupDlg dialog(messages_, window());
-    connect(&dialog, &CTableSetupDlg::helpRequested, this, &CMervaneView::helpRequested);
-    dialog.cardBackId = state.table.cardBackId;
-    dialog.tableColor = state.table.tableColor;
-    dialog.trainingMode = state.trainingMode;
-    dialog.sevenCards = state.sevenCards;
-    dialog.advancedRules = state.advancedRules;
-    dialog.setWindowModality(Qt::WindowModal);
-    if (dialog.exec() != QDialog::Accepted || platform_.Quitting()) return;
-    GameSettings values = CurrentSettings();
-    values.cardBackId = dialog.cardBackId;
-    values.tableColor = static_cast<std::int32_t>(dialog.tableColor);
-    values.trainingMode = dialog.trainingMode;
-    values.sevenCards = dialog.sevenCards;
-    values.advancedRules = dialog.advancedRules;
-    game_.ApplySettings(values);
-    store_.SaveTableSetup(CurrentSettings());
-    PaintNow();
-}
-
-void CMervaneView::OnQuitAndNewGame() {
-    game_.QuitAndNewGame();
-}
-
-void CMervaneView::OnToolbarNewGame() {
-    // The button may have been pressed before the game it waited behind began.
-    if (game_.CanUseToolbarNewGame()) game_.NewGame();
-}
-
-void CMervaneView::OnShowScore() {
-    if (!game_.CanShowScore()) return;
-    const GameState& state = game_.State();
-    CScoreDlg dialog(window());
-    for (int i = 0; i < 3; ++i) dialog.seatNames[i] = ToQString(state.playerNames[i]);
-    dialog.scoreLeft = state.scores[1];
-    dialog.scoreTop = state.scores[2];
-    dialog.scoreRight = state.scores[3];
-    dialog.scoreYou = state.scores[0];
-    // As large as the sheet over the table; the dialog keeps itself within the screen.
-    dialog.zoom = zoom_;
-    dialog.sharp = choice_.look == TableLook::Sharp;
-    dialog.scale = Viewport().scale;
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
 }
 
 }  // namespace mervane

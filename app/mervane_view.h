@@ -8,9 +8,8 @@
 #include <optional>
 
 #include "app/card_face_source.h"
+#include "app/game_host.h"
 #include "app/keyboard_play.h"
-#include "app/qt_platform.h"
-#include "app/settings_store.h"
 #include "app/window_state.h"
 #include "game/mervane_game.h"
 #include "game/observer.h"
@@ -19,13 +18,11 @@
 
 namespace mervane {
 
-class MessageBoxes;
-
-// The card table. It owns the game and shows it as large as the widget allows, centred,
-// in one of two looks: Classic paints the table at its own size (240 x 268) and
-// enlarges it by a whole factor; Sharp draws it at the screen's resolution. Taps are
-// mapped back to table pixels. Taps and commands go to the game at once; while a chain
-// of turns runs, the game holds them.
+// The card table. It shows the host's game as large as the widget allows, centred, in
+// one of two looks: Classic paints the table at its own size (240 x 268) and enlarges
+// it by a whole factor; Sharp draws it at the screen's resolution. Taps and keys become
+// the person's intents and go to the game at once; while a chain of turns runs, the
+// game holds them.
 class CMervaneView : public QWidget, private GameObserver {
     Q_OBJECT
   public:
@@ -33,30 +30,17 @@ class CMervaneView : public QWidget, private GameObserver {
     // The zoom keys' limit, far beyond any screen of today; the screen limits first.
     static constexpr int MaxZoom = 16;
 
-    CMervaneView(const SettingsStore& store, MessageBoxes& messages, QWidget* parent = nullptr);
+    explicit CMervaneView(GameHost& host, QWidget* parent = nullptr);
+    ~CMervaneView() override;
 
-    MervaneGame& Game() { return game_; }
-    const GameState& State() const { return game_.State(); }
-    QtGamePlatform& Platform() { return platform_; }
-    MessageBoxes& Messages() { return messages_; }
-
-    // Start-up: the stored settings into the game.
-    void OnInitialUpdate();
-    void LoadSettings();
-
-    // The view's commands.
-    void OnGameSetup();
-    void OnTableSetup();
-    void OnQuitAndNewGame();
-    void OnToolbarNewGame();
-    void OnShowScore();
-    // Runs a command now, or after the chain of turns under way.
-    void Dispatch(std::function<void()> command);
-    bool Busy() const { return game_.Busy(); }
+    MervaneGame& Game() { return host_.Game(); }
+    const GameState& State() const { return host_.Game().State(); }
+    QtGamePlatform& Platform() { return host_.Platform(); }
+    bool Busy() const { return host_.Busy(); }
 
     // Paints at once, as the game's Redraw asks.
     void PaintNow();
-    // The window is closing: the chain stops where it is and nothing more runs.
+    // The window is closing: a card on its way stops where it is.
     void Shutdown();
 
     // The whole factor the table is shown at, or would be in Classic: the largest
@@ -101,13 +85,11 @@ class CMervaneView : public QWidget, private GameObserver {
     // The last Classic frame painted, at table size.
     const QImage& LastFrame() const { return frame_; }
     int PaintCount() const { return paints_; }
-    std::size_t QueuedInputs() const { return game_.HeldInputs(); }
+    std::size_t QueuedInputs() const { return host_.Game().HeldInputs(); }
 
   signals:
     // Something the command states depend on may have changed.
     void stateChanged();
-    // F1 in a setup dialog: help at `anchor`, at once.
-    void helpRequested(const QString& anchor);
     // A slide is over: `landed` when it ran its time, else cut short by a move or an input.
     void slideEnded(bool landed);
 
@@ -122,8 +104,6 @@ class CMervaneView : public QWidget, private GameObserver {
     void PaintClassic(const TableViewport& viewport);
     void PaintSharp(const TableViewport& viewport);
     void PreloadFaces();
-    void ApplyGameSetup(const class CGameSetupDlg& dialog);
-    GameSettings CurrentSettings() const;
     // A refused card shakes, in the Sharp look, without touching the game.
     void TapRefused(Card card, Card topCard, Suit currentSuit) override;
     void ShakeStep();
@@ -139,10 +119,7 @@ class CMervaneView : public QWidget, private GameObserver {
     void StartSlide(const Slide& slide);
     void EndSlide(bool landed);
 
-    const SettingsStore& store_;
-    MessageBoxes& messages_;
-    QtGamePlatform platform_;
-    MervaneGame game_;
+    GameHost& host_;
     int zoom_ = 1;
     int paints_ = 0;
     QImage frame_;

@@ -4,18 +4,23 @@
 #include <cmath>
 #include <utility>
 
-#include "app/mervane_view.h"
 #include "app/message_box.h"
 #include "game/translate.h"
+#include "layout/card_table.h"
 #include "render/qt_text.h"
 
 namespace mervane {
 
-QtGamePlatform::QtGamePlatform(CMervaneView& view) : view_(view) {
+QtGamePlatform::QtGamePlatform(MessageBoxes& messages) : messages_(messages) {
     // The default coarse timer is off by up to a tenth of a second at these lengths.
     pause_.setTimerType(Qt::PreciseTimer);
     pause_.setSingleShot(true);
     QObject::connect(&pause_, &QTimer::timeout, [this] { Resume(); });
+}
+
+void QtGamePlatform::ShowOn(QWidget* screen, std::function<void()> paintNow) {
+    screen_ = screen;
+    paintNow_ = std::move(paintNow);
 }
 
 void QtGamePlatform::SetPauseScale(double scale) {
@@ -27,7 +32,7 @@ LocalTime QtGamePlatform::LocalNow() const {
 }
 
 void QtGamePlatform::Redraw() {
-    view_.PaintNow();
+    if (paintNow_) paintNow_();
 }
 
 bool QtGamePlatform::Sleep(int ms, std::function<void()> resume) {
@@ -45,18 +50,18 @@ void QtGamePlatform::Resume() {
 bool QtGamePlatform::AskYesNo(std::string_view text) {
     if (quitting_) return false;
     // The game passes its English source text; the user reads it in their language.
-    return view_.Messages().Ask(&view_, ToQString(Tr("Messages", text)));
+    return messages_.Ask(screen_, ToQString(Tr("Messages", text)));
 }
 
 void QtGamePlatform::ShowMessage(std::string_view text) {
     if (quitting_) return;
-    view_.Messages().Show(&view_, ToQString(Tr("Messages", text)));
+    messages_.Show(screen_, ToQString(Tr("Messages", text)));
 }
 
 bool QtGamePlatform::ShowMessage(std::string_view text, std::function<void()> resume) {
     if (quitting_) return true;  // the chain stays where it is until the window goes
     resume_ = std::move(resume);
-    if (view_.Messages().Open(&view_, ToQString(Tr("Messages", text)), [this] { Resume(); }))
+    if (messages_.Open(screen_, ToQString(Tr("Messages", text)), [this] { Resume(); }))
         return true;
     resume_ = {};
     return false;

@@ -6,16 +6,21 @@
 
 #include "game/platform.h"
 
+class QWidget;
+
 namespace mervane {
 
-class CMervaneView;
+class MessageBoxes;
 
 // The game flow's window services on Qt. A pause is a precise single-shot timer: the
 // chain of turns is suspended meanwhile and the event loop goes on painting and
 // answering; the timer resumes the chain. Taps are held by the game as they come.
 class QtGamePlatform final : public GamePlatform {
   public:
-    explicit QtGamePlatform(CMervaneView& view);
+    explicit QtGamePlatform(MessageBoxes& messages);
+
+    // The widget the game's messages open over, and the repaint that Redraw asks for.
+    void ShowOn(QWidget* screen, std::function<void()> paintNow);
 
     void Redraw() override;
     bool Sleep(int ms, std::function<void()> resume) override;
@@ -44,7 +49,9 @@ class QtGamePlatform final : public GamePlatform {
   private:
     void Resume();
 
-    CMervaneView& view_;
+    MessageBoxes& messages_;
+    QWidget* screen_ = nullptr;
+    std::function<void()> paintNow_;
     SystemClock clock_;
     QTimer pause_;
     // What resumes the chain, waiting on a pause or a message.

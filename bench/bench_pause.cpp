@@ -4,11 +4,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
 
-#include "app/mervane_view.h"
+#include "app/game_host.h"
 #include "app/message_box.h"
 
 // How closely the window's pauses keep their length, and what waiting costs: the
@@ -25,11 +24,9 @@ double CpuSeconds() {
 
 void BM_WindowPause(benchmark::State& state) {
     const int ms = static_cast<int>(state.range(0));
-    QTemporaryDir dir;
-    SettingsStore store(dir.filePath("mervane.ini"));
     MessageBoxes messages;
-    CMervaneView view(store, messages);
-    QtGamePlatform& platform = view.Platform();
+    GameHost host(messages);
+    QtGamePlatform& platform = host.Platform();
     double worstError = 0, errorSum = 0, cpu = 0, wall = 0;
     for (auto _ : state) {
         QEventLoop loop;  // stands in for the application's own loop

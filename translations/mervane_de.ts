@@ -545,7 +545,7 @@
     </message>
 </context>
 <context>
-    <name>mervane::CMervaneView</name>
+    <name>mervane::GameCommands</name>
     <message>
         <source>&quot;Play To&quot; points changed, Quit Current Game?</source>
         <translation>Die Punkte für „Spielen bis“ wurden geändert. Laufendes Spiel beenden?</translation>

@@ -545,7 +545,7 @@
     </message>
 </context>
 <context>
-    <name>mervane::CMervaneView</name>
+    <name>mervane::GameCommands</name>
     <message>
         <source>&quot;Play To&quot; points changed, Quit Current Game?</source>
         <translation>Han cambiado los puntos de «Jugar hasta». ¿Abandonar la partida actual?</translation>

@@ -545,7 +545,7 @@
     </message>
 </context>
 <context>
-    <name>mervane::CMervaneView</name>
+    <name>mervane::GameCommands</name>
     <message>
         <source>&quot;Play To&quot; points changed, Quit Current Game?</source>
         <translation>Les points de «&#xa0;Jouer jusqu&apos;à&#xa0;» ont changé. Abandonner la partie en cours&#xa0;?</translation>

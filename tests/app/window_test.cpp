@@ -304,7 +304,7 @@ TEST_F(WindowTest, DeadRoundBoxSuspendsTheChainUntilAnswered) {
     ASSERT_TRUE(State().humanTurn);
     MervaneGame& game = View().Game();
     const int handsBefore = game.HandsDealt();
-    View().Messages().SetAnswerer({});  // the real box
+    Frame().Messages().SetAnswerer({});  // the real box
     std::vector<std::string> trace;
     HeadlessPlatform observer;
     observer.SetLineSink([&trace](std::string_view line) { trace.emplace_back(line); });

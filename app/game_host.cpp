@@ -1,0 +1,17 @@
+#include "app/game_host.h"
+
+#include <utility>
+
+namespace mervane {
+
+GameHost::GameHost(MessageBoxes& messages) : platform_(messages), game_(platform_) {}
+
+void GameHost::Dispatch(std::function<void()> command) {
+    if (platform_.Quitting()) return;
+    game_.WhenIdle([this, command = std::move(command)] {
+        command();
+        emit commandRun();
+    });
+}
+
+}  // namespace mervane

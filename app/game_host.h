@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "app/qt_platform.h"
+#include "game/mervane_game.h"
+
+namespace mervane {
+
+class MessageBoxes;
+
+// The game and the window services it runs on, owned together for the window's life:
+// the view shows the game and hands it the person's intents, the commands change it
+// through their dialogs.
+class GameHost : public QObject {
+    Q_OBJECT
+  public:
+    explicit GameHost(MessageBoxes& messages);
+
+    MervaneGame& Game() { return game_; }
+    const MervaneGame& Game() const { return game_; }
+    QtGamePlatform& Platform() { return platform_; }
+    const QtGamePlatform& Platform() const { return platform_; }
+    bool Busy() const { return game_.Busy(); }
+
+    // Runs a command now, or after the chain of turns under way.
+    void Dispatch(std::function<void()> command);
+    // The window is closing: the chain stops where it is and nothing more runs.
+    void Shutdown() { platform_.Quit(); }
+
+  signals:
+    // A command ran: what the menus and the screen reader show may have changed.
+    void commandRun();
+
+  private:
+    QtGamePlatform platform_;
+    MervaneGame game_;
+};
+
+}  // namespace mervane
