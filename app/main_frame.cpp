@@ -151,8 +151,7 @@ void CMainFrame::BuildMenu() {
     menu_->addAction(AddCommand(ID_SHOW_SCORE, tr("&Show Score"), &GameCommands::OnShowScore));
     menu_->addSeparator();
     QAction* about = AddCommand(ID_APP_ABOUT, tr("&About Mervane..."), nullptr);
-    connect(about, &QAction::triggered, this,
-            [this] { host_.Dispatch([this] { OnAppAbout(); }); });
+    connect(about, &QAction::triggered, this, [this] { host_.Dispatch([this] { OnAppAbout(); }); });
     menu_->addAction(about);
     QAction* help = AddCommand(ID_HELP_CONTENTS, tr("Help..."), nullptr);
     help->setShortcut(QKeySequence::HelpContents);

@@ -61,8 +61,7 @@ void QtGamePlatform::ShowMessage(std::string_view text) {
 bool QtGamePlatform::ShowMessage(std::string_view text, std::function<void()> resume) {
     if (quitting_) return true;  // the chain stays where it is until the window goes
     resume_ = std::move(resume);
-    if (messages_.Open(screen_, ToQString(Tr("Messages", text)), [this] { Resume(); }))
-        return true;
+    if (messages_.Open(screen_, ToQString(Tr("Messages", text)), [this] { Resume(); })) return true;
     resume_ = {};
     return false;
 }
