@@ -5,9 +5,9 @@
 #include <iostream>
 
 #include "app/command_line.h"
-#include "app/main_frame.h"
+#include "app/frame/main_frame.h"
 #include "app/mervane_app.h"
-#include "app/mervane_view.h"
+#include "app/table/mervane_view.h"
 #include "app/translations.h"
 
 namespace {

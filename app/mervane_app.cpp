@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 
-#include "app/main_frame.h"
-#include "app/settings_store.h"
+#include "app/frame/main_frame.h"
+#include "app/stores/settings_store.h"
 #include "app/termination_signals.h"
 #include "app/translations.h"
 #include "game/settings.h"

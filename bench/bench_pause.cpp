@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/game_host.h"
-#include "app/message_box.h"
+#include "app/dialogs/message_box.h"
+#include "app/play/game_host.h"
 
 // How closely the window's pauses keep their length, and what waiting costs: the
 // chain is suspended and the event loop sleeps until the pause's timer.

@@ -6,6 +6,8 @@
 # - No include in any project folder climbs with "..".
 # - A layer names only its own folder and the folders below it.
 # - cards/, layout/ and game/ never include Qt.
+# - Inside app/, a room names only its own folder and the rooms below it; the files at
+#   app/'s root, the application's start and end, see every room.
 # - DRAWING names the sources of the pure C++ `drawing` library in render/: neither they
 #   nor any render/ header they reach include Qt or a header of the `render` library.
 cmake_minimum_required(VERSION 3.25)
@@ -14,6 +16,7 @@ if(NOT ROOT OR NOT DRAWING)
 endif()
 
 set(layers cards layout game render app)
+set(rooms stores dialogs play table frame)
 set(others tools tests bench)
 set(pure cards layout game)
 set(include_line "^[ \t]*#[ \t]*include[ \t]*[\"<][^\">]*[\">]")
@@ -61,6 +64,29 @@ foreach(folder IN LISTS layers others)
         string(APPEND errors "${file}: #include ${include}: ${folder}/ is pure C++, no Qt\n")
       endif()
     endforeach()
+  endforeach()
+endforeach()
+
+source_files(app files)
+foreach(file IN LISTS files)
+  if(NOT file MATCHES "^app/([^/]+)/")
+    continue()
+  endif()
+  set(room ${CMAKE_MATCH_1})
+  list(FIND rooms ${room} rank)
+  if(rank LESS 0)
+    string(APPEND errors "${file}: app/${room}/ is not one of the rooms (${rooms})\n")
+    continue()
+  endif()
+  read_includes("${ROOT}/${file}" includes)
+  foreach(include IN LISTS includes)
+    if(include MATCHES "^[\"<]app/([^/\">]+)/")
+      list(FIND rooms ${CMAKE_MATCH_1} top_rank)
+      if(top_rank GREATER rank)
+        string(APPEND errors "${file}: #include ${include}: app/${room}/ may not include the "
+                             "higher room app/${CMAKE_MATCH_1}/\n")
+      endif()
+    endif()
   endforeach()
 endforeach()
 

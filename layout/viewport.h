@@ -8,6 +8,11 @@
 
 namespace mervane {
 
+// The whole factors the table is shown at. The zoom keys' limit is far beyond any
+// screen of today; the screen limits first.
+inline constexpr int MinZoom = 1;
+inline constexpr int MaxZoom = 16;
+
 // Where the table stands in a window of any size: at the largest scale that keeps its
 // shape, centred, the rest of the window being margin. Window coordinates are the
 // window system's logical pixels, fractional where the device pixel ratio makes them so.

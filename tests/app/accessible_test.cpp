@@ -5,8 +5,8 @@
 #include <QListWidget>
 #include <vector>
 
-#include "app/move_log_panel.h"
-#include "app/table_accessible.h"
+#include "app/frame/move_log_panel.h"
+#include "app/table/table_accessible.h"
 #include "app_test_support.h"
 #include "cards/rules.h"
 #include "game/translate.h"

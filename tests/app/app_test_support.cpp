@@ -6,8 +6,8 @@
 #include <QTest>
 #include <cmath>
 
-#include "app/message_box.h"
-#include "app/qt_platform.h"
+#include "app/dialogs/message_box.h"
+#include "app/play/qt_platform.h"
 #include "cards/rules.h"
 #include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"

@@ -11,8 +11,8 @@
 #include <initializer_list>
 #include <memory>
 
-#include "app/main_frame.h"
-#include "app/mervane_view.h"
+#include "app/frame/main_frame.h"
+#include "app/table/mervane_view.h"
 
 namespace mervane::testing {
 

@@ -2,7 +2,7 @@
 
 #include <QTimer>
 
-#include "app/qt_platform.h"
+#include "app/play/qt_platform.h"
 #include "app_test_support.h"
 #include "cards/card.h"
 #include "game/texts.h"

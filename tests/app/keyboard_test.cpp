@@ -18,12 +18,12 @@
 #include <map>
 #include <set>
 
-#include "app/about_dlg.h"
-#include "app/color_dlg.h"
-#include "app/game_setup_dlg.h"
-#include "app/keyboard_play.h"
-#include "app/score_dlg.h"
-#include "app/table_setup_dlg.h"
+#include "app/dialogs/about_dlg.h"
+#include "app/dialogs/color_dlg.h"
+#include "app/dialogs/game_setup_dlg.h"
+#include "app/dialogs/score_dlg.h"
+#include "app/dialogs/table_setup_dlg.h"
+#include "app/table/keyboard_play.h"
 #include "app/translations.h"
 #include "app_test_support.h"
 #include "cards/rules.h"

@@ -7,7 +7,7 @@
 #include <QScrollBar>
 #include <QSettings>
 
-#include "app/move_log_panel.h"
+#include "app/frame/move_log_panel.h"
 #include "app_test_support.h"
 
 namespace mervane {

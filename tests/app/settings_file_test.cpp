@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QSettings>
 
-#include "app/game_setup_dlg.h"
-#include "app/table_setup_dlg.h"
+#include "app/dialogs/game_setup_dlg.h"
+#include "app/dialogs/table_setup_dlg.h"
 #include "app_test_support.h"
 
 namespace mervane {

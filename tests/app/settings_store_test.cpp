@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "app/stores/settings_store.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -7,8 +7,8 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "app/message_box.h"
-#include "app/window_state.h"
+#include "app/dialogs/message_box.h"
+#include "app/stores/window_state.h"
 #include "app_test_support.h"
 
 namespace mervane {

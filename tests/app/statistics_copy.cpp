@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/mervane_app.h"
-#include "app/statistics.h"
+#include "app/stores/statistics.h"
 #include "app_test_support.h"
 
 namespace mervane {

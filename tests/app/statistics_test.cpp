@@ -11,8 +11,8 @@
 #include <QThread>
 #include <set>
 
-#include "app/statistics.h"
-#include "app/statistics_dlg.h"
+#include "app/dialogs/statistics_dlg.h"
+#include "app/stores/statistics.h"
 #include "app_test_support.h"
 #include "game/headless_platform.h"
 #include "tests/game/game_test_access.h"

@@ -18,12 +18,12 @@
 #include <cstring>
 #include <functional>
 
-#include "app/close_request.h"
-#include "app/game_setup_dlg.h"
+#include "app/dialogs/game_setup_dlg.h"
+#include "app/dialogs/play_to_field.h"
+#include "app/dialogs/table_setup_dlg.h"
+#include "app/frame/close_request.h"
 #include "app/mervane_app.h"
-#include "app/play_to_field.h"
-#include "app/qt_platform.h"
-#include "app/table_setup_dlg.h"
+#include "app/play/qt_platform.h"
 #include "app_test_support.h"
 #include "tests/game/game_test_access.h"
 

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 
 #include "app/mervane_app.h"
-#include "app/window_state.h"
+#include "app/stores/window_state.h"
 #include "app_test_support.h"
 
 namespace mervane {

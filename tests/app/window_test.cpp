@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "app/help_window.h"
+#include "app/dialogs/help_window.h"
 #include "app/mervane_app.h"
-#include "app/qt_platform.h"
+#include "app/play/qt_platform.h"
 #include "app_test_support.h"
 #include "cards/rules.h"
 #include "game/headless_platform.h"
@@ -223,9 +223,8 @@ TEST_F(WindowTest, ZoomKeysResizeTheWindowAndAreRemembered) {
     QTest::keyClick(&frame, Qt::Key_Minus, Qt::ControlModifier);
     EXPECT_EQ(View().Zoom(), 1) << "never below 1x";
     for (int i = 0; i < 8; ++i) QTest::keyClick(&frame, Qt::Key_Plus, Qt::ControlModifier);
-    const int fits =
-        CMainFrame::FittingZoom(CMervaneView::MaxZoom, frame.frameGeometry().size() - View().size(),
-                                frame.screen()->availableSize());
+    const int fits = CMainFrame::FittingZoom(MaxZoom, frame.frameGeometry().size() - View().size(),
+                                             frame.screen()->availableSize());
     ASSERT_GE(fits, 2);
     EXPECT_EQ(View().Zoom(), fits) << "never beyond the screen";
     EXPECT_EQ(View().size(), QSize(240, 268) * fits);

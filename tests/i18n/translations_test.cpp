@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "app/help_window.h"
-#include "app/main_frame.h"
+#include "app/dialogs/help_window.h"
+#include "app/frame/main_frame.h"
 #include "app/translations.h"
 #include "game/translate.h"
 

@@ -24,10 +24,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/main_frame.h"
-#include "app/mervane_view.h"
-#include "app/settings_store.h"
-#include "app/table_accessible.h"
+#include "app/frame/main_frame.h"
+#include "app/stores/settings_store.h"
+#include "app/table/mervane_view.h"
+#include "app/table/table_accessible.h"
 #include "cards/rules.h"
 
 namespace mervane {

@@ -1,4 +1,4 @@
-#include "app/about_dlg.h"
+#include "app/dialogs/about_dlg.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/window_fit.h"
+#include "app/dialogs/window_fit.h"
 #include "layout/card_table.h"
 #include "render/bitmap_cache.h"
 #include "render/vector_art.h"

@@ -1,4 +1,4 @@
-#include "app/window_fit.h"
+#include "app/dialogs/window_fit.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "app/game_setup_dlg.h"
+#include "app/dialogs/game_setup_dlg.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -12,9 +12,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/message_box.h"
-#include "app/play_to_field.h"
-#include "app/window_fit.h"
+#include "app/dialogs/message_box.h"
+#include "app/dialogs/play_to_field.h"
+#include "app/dialogs/window_fit.h"
 #include "game/settings.h"
 
 namespace mervane {

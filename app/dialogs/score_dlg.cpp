@@ -1,4 +1,4 @@
-#include "app/score_dlg.h"
+#include "app/dialogs/score_dlg.h"
 
 #include <QDialogButtonBox>
 #include <QImage>
@@ -9,8 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/mervane_view.h"
-#include "app/window_fit.h"
+#include "app/dialogs/window_fit.h"
+#include "layout/card_table.h"
+#include "layout/viewport.h"
 #include "render/qt_surface.h"
 #include "render/score_sheet.h"
 #include "render/sharp_surface.h"
@@ -103,7 +104,7 @@ CScoreDlg::CScoreDlg(QWidget* parent) : QDialog(parent), sheet_(new ScoreSheetAr
 }
 
 int CScoreDlg::Zoom() const {
-    return std::clamp(zoom, CMervaneView::MinZoom, CMervaneView::MaxZoom);
+    return std::clamp(zoom, MinZoom, MaxZoom);
 }
 
 double CScoreDlg::SharpScale() const {
@@ -134,7 +135,7 @@ double CScoreDlg::FittingScale(QSize units, QSize room) const {
     const double fits =
         std::min(double(free.width()) / units.width(), double(free.height()) / units.height());
     if (sharp) return std::max(1.0, std::min(SharpScale(), fits));
-    return std::max(CMervaneView::MinZoom, std::min(Zoom(), static_cast<int>(std::floor(fits))));
+    return std::max(MinZoom, std::min(Zoom(), static_cast<int>(std::floor(fits))));
 }
 
 // The sheet as large as it stands over the table, or as large as the screen has room

@@ -1,4 +1,4 @@
-#include "app/vector_icon.h"
+#include "app/frame/vector_icon.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "app/statistics_dlg.h"
+#include "app/dialogs/statistics_dlg.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -10,9 +10,9 @@
 #include <cmath>
 #include <iterator>
 
-#include "app/message_box.h"
-#include "app/statistics.h"
-#include "app/window_fit.h"
+#include "app/dialogs/message_box.h"
+#include "app/dialogs/window_fit.h"
+#include "app/stores/statistics.h"
 
 namespace mervane {
 namespace {

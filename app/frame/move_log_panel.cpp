@@ -1,4 +1,4 @@
-#include "app/move_log_panel.h"
+#include "app/frame/move_log_panel.h"
 
 #include <QCloseEvent>
 #include <QListWidget>

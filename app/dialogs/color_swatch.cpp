@@ -1,4 +1,4 @@
-#include "app/color_swatch.h"
+#include "app/dialogs/color_swatch.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "app/main_frame.h"
+#include "app/frame/main_frame.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -16,14 +16,14 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/about_dlg.h"
-#include "app/close_request.h"
-#include "app/game_commands.h"
-#include "app/mervane_view.h"
-#include "app/move_log_panel.h"
-#include "app/statistics_dlg.h"
-#include "app/table_accessible.h"
-#include "app/vector_icon.h"
+#include "app/dialogs/about_dlg.h"
+#include "app/dialogs/statistics_dlg.h"
+#include "app/frame/close_request.h"
+#include "app/frame/game_commands.h"
+#include "app/frame/move_log_panel.h"
+#include "app/frame/vector_icon.h"
+#include "app/table/mervane_view.h"
+#include "app/table/table_accessible.h"
 #include "render/bitmap_cache.h"
 #include "render/vector_art.h"
 
@@ -395,7 +395,7 @@ void CMainFrame::SetZoom(int zoom) {
 }
 
 void CMainFrame::StepZoom(int step) {
-    const int zoom = std::clamp(view_->Zoom() + step, CMervaneView::MinZoom, CMervaneView::MaxZoom);
+    const int zoom = std::clamp(view_->Zoom() + step, MinZoom, MaxZoom);
     const QScreen* screen = CurrentScreen();
     // A step that would not fit the screen is not taken.
     if (step > 0 && screen &&
@@ -421,19 +421,19 @@ const QScreen* CMainFrame::CurrentScreen() const {
 
 int CMainFrame::StartZoom() const {
     const QScreen* screen = CurrentScreen();
-    if (!screen) return CMervaneView::MinZoom;
+    if (!screen) return MinZoom;
     // Leave room for the title bar, the menu and the toolbar, and some desk around.
     const QSize room = screen->availableSize() * 0.9 - QSize(0, 70);
-    int zoom = CMervaneView::MaxZoom;
-    while (zoom > CMervaneView::MinZoom &&
+    int zoom = MaxZoom;
+    while (zoom > MinZoom &&
            (TableWidth * zoom > room.width() || TableHeight * zoom > room.height()))
         --zoom;
     return zoom;
 }
 
 int CMainFrame::FittingZoom(int zoom, QSize around, QSize room) {
-    while (zoom > CMervaneView::MinZoom && (TableWidth * zoom + around.width() > room.width() ||
-                                            TableHeight * zoom + around.height() > room.height()))
+    while (zoom > MinZoom && (TableWidth * zoom + around.width() > room.width() ||
+                              TableHeight * zoom + around.height() > room.height()))
         --zoom;
     return zoom;
 }
@@ -462,8 +462,7 @@ QSize StoredViewSize(const WindowPlacement& placement, int startZoom) {
     if (placement.viewSize && placement.viewSize->width() >= table.width() &&
         placement.viewSize->height() >= table.height())
         return *placement.viewSize;
-    const bool storedZoom =
-        placement.zoom >= CMervaneView::MinZoom && placement.zoom <= CMervaneView::MaxZoom;
+    const bool storedZoom = placement.zoom >= MinZoom && placement.zoom <= MaxZoom;
     return table * (storedZoom ? placement.zoom : startZoom);
 }
 

@@ -7,10 +7,10 @@
 #include <functional>
 #include <optional>
 
-#include "app/card_face_source.h"
-#include "app/game_host.h"
-#include "app/keyboard_play.h"
-#include "app/window_state.h"
+#include "app/play/game_host.h"
+#include "app/stores/window_state.h"
+#include "app/table/card_face_source.h"
+#include "app/table/keyboard_play.h"
 #include "game/mervane_game.h"
 #include "game/observer.h"
 #include "layout/viewport.h"
@@ -26,10 +26,6 @@ namespace mervane {
 class CMervaneView : public QWidget, private GameObserver {
     Q_OBJECT
   public:
-    static constexpr int MinZoom = 1;
-    // The zoom keys' limit, far beyond any screen of today; the screen limits first.
-    static constexpr int MaxZoom = 16;
-
     explicit CMervaneView(GameHost& host, QWidget* parent = nullptr);
     ~CMervaneView() override;
 

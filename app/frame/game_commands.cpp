@@ -1,11 +1,11 @@
-#include "app/game_commands.h"
+#include "app/frame/game_commands.h"
 
-#include "app/game_host.h"
-#include "app/game_setup_dlg.h"
-#include "app/mervane_view.h"
-#include "app/score_dlg.h"
-#include "app/settings_store.h"
-#include "app/table_setup_dlg.h"
+#include "app/dialogs/game_setup_dlg.h"
+#include "app/dialogs/score_dlg.h"
+#include "app/dialogs/table_setup_dlg.h"
+#include "app/play/game_host.h"
+#include "app/stores/settings_store.h"
+#include "app/table/mervane_view.h"
 #include "game/timings.h"
 #include "render/qt_text.h"
 

@@ -1,4 +1,4 @@
-#include "app/game_host.h"
+#include "app/play/game_host.h"
 
 #include <utility>
 

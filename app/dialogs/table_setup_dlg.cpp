@@ -1,4 +1,4 @@
-#include "app/table_setup_dlg.h"
+#include "app/dialogs/table_setup_dlg.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,10 +12,10 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "app/color_dlg.h"
-#include "app/color_swatch.h"
-#include "app/message_box.h"
-#include "app/window_fit.h"
+#include "app/dialogs/color_dlg.h"
+#include "app/dialogs/color_swatch.h"
+#include "app/dialogs/message_box.h"
+#include "app/dialogs/window_fit.h"
 #include "layout/card_table.h"
 #include "render/bitmap_cache.h"
 

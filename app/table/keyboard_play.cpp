@@ -1,4 +1,4 @@
-#include "app/keyboard_play.h"
+#include "app/table/keyboard_play.h"
 
 #include <Qt>
 #include <algorithm>

@@ -4,12 +4,12 @@
 #include <map>
 #include <memory>
 
-#include "app/game_host.h"
-#include "app/help_window.h"
-#include "app/message_box.h"
-#include "app/settings_store.h"
-#include "app/statistics.h"
-#include "app/window_state.h"
+#include "app/dialogs/help_window.h"
+#include "app/dialogs/message_box.h"
+#include "app/play/game_host.h"
+#include "app/stores/settings_store.h"
+#include "app/stores/statistics.h"
+#include "app/stores/window_state.h"
 
 class QAction;
 class QActionGroup;

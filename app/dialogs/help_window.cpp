@@ -1,4 +1,4 @@
-#include "app/help_window.h"
+#include "app/dialogs/help_window.h"
 
 #include <QFile>
 #include <QKeySequence>
@@ -9,8 +9,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/dialogs/window_fit.h"
 #include "app/translations.h"
-#include "app/window_fit.h"
 
 namespace mervane {
 

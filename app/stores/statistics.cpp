@@ -1,4 +1,4 @@
-#include "app/statistics.h"
+#include "app/stores/statistics.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +10,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
-#include "app/settings_store.h"
+#include "app/stores/settings_store.h"
 #include "game/mervane_game.h"
 
 namespace mervane {

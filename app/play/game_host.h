@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-#include "app/qt_platform.h"
+#include "app/play/qt_platform.h"
 #include "game/mervane_game.h"
 
 namespace mervane {

@@ -1,10 +1,10 @@
-#include "app/window_state.h"
+#include "app/stores/window_state.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 
-#include "app/settings_store.h"
+#include "app/stores/settings_store.h"
 #include "game/settings.h"
 
 namespace mervane {

@@ -1,4 +1,4 @@
-#include "app/card_face_source.h"
+#include "app/table/card_face_source.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "app/close_request.h"
+#include "app/frame/close_request.h"
 
 #include <xcb/xcb.h>
 

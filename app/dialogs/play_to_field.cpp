@@ -1,4 +1,4 @@
-#include "app/play_to_field.h"
+#include "app/dialogs/play_to_field.h"
 
 #include <QLineEdit>
 #include <algorithm>

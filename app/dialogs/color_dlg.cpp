@@ -1,4 +1,4 @@
-#include "app/color_dlg.h"
+#include "app/dialogs/color_dlg.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -9,8 +9,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "app/color_swatch.h"
-#include "app/window_fit.h"
+#include "app/dialogs/color_swatch.h"
+#include "app/dialogs/window_fit.h"
 
 namespace mervane {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/table_accessible.h"
+#include "app/table/table_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QHash>
@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/mervane_view.h"
+#include "app/table/mervane_view.h"
 #include "cards/rules.h"
 #include "game/texts.h"
 #include "game/translate.h"

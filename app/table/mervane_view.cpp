@@ -1,4 +1,4 @@
-#include "app/mervane_view.h"
+#include "app/table/mervane_view.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

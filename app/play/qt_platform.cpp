@@ -1,10 +1,10 @@
-#include "app/qt_platform.h"
+#include "app/play/qt_platform.h"
 
 #include <QString>
 #include <cmath>
 #include <utility>
 
-#include "app/message_box.h"
+#include "app/dialogs/message_box.h"
 #include "game/translate.h"
 #include "layout/card_table.h"
 #include "render/qt_text.h"

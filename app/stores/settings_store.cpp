@@ -1,4 +1,4 @@
-#include "app/settings_store.h"
+#include "app/stores/settings_store.h"
 
 #include <QCoreApplication>
 #include <QDir>
