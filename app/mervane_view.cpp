@@ -450,16 +450,14 @@ void CMervaneView::OnTableSetup() {
     dialog.cardBackId = state.table.cardBackId;
     dialog.tableColor = state.table.tableColor;
     dialog.trainingMode = state.trainingMode;
-    dialog.sevenCards = state.sevenCards;
-    dialog.advancedRules = state.advancedRules;
+    dialog.rules = state.rules;
     dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() != QDialog::Accepted || platform_.Quitting()) return;
     GameSettings values = CurrentSettings();
     values.cardBackId = dialog.cardBackId;
     values.tableColor = static_cast<std::int32_t>(dialog.tableColor);
     values.trainingMode = dialog.trainingMode;
-    values.sevenCards = dialog.sevenCards;
-    values.advancedRules = dialog.advancedRules;
+    values.rules = dialog.rules;
     game_.ApplySettings(values);
     store_.SaveTableSetup(CurrentSettings());
     PaintNow();

@@ -104,8 +104,8 @@ CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
 
 void CTableSetupDlg::OnInitDialog() {
     training_->setChecked(Checked(trainingMode));
-    seven_->setChecked(Checked(sevenCards));
-    advanced_->setChecked(Checked(advancedRules));
+    seven_->setChecked(rules.sevenCards);
+    advanced_->setChecked(rules.advanced);
     swatch_->SetColor(tableColor);
     const int index = cardBackId - FirstCardBackId;
     // A stored number with no design leaves the list empty and the number as it was.
@@ -139,8 +139,7 @@ void CTableSetupDlg::OnTableColor() {
 
 void CTableSetupDlg::accept() {
     trainingMode = training_->isChecked() ? 1 : 0;
-    sevenCards = seven_->isChecked() ? 1 : 0;
-    advancedRules = advanced_->isChecked() ? 1 : 0;
+    rules = {.advanced = advanced_->isChecked(), .sevenCards = seven_->isChecked()};
     QDialog::accept();
 }
 

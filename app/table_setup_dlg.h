@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <cstdint>
 
+#include "game/rule_set.h"
 #include "layout/geometry.h"
 
 class QCheckBox;
@@ -39,8 +40,7 @@ class CTableSetupDlg : public QDialog {
     Color tableColor = 0;
     std::int32_t cardBackId = 0;
     std::int32_t trainingMode = 0;
-    std::int32_t sevenCards = 0;
-    std::int32_t advancedRules = 0;
+    RuleSet rules;
 
     void OnInitDialog();
     void accept() override;
