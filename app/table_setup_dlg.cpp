@@ -18,6 +18,7 @@
 #include "app/window_fit.h"
 #include "layout/card_table.h"
 #include "render/bitmap_cache.h"
+#include "render/pictures.h"
 
 namespace mervane {
 namespace {
@@ -112,7 +113,7 @@ void CTableSetupDlg::OnInitDialog() {
     const bool known = index >= 0 && index < backList_->count();
     backList_->setCurrentIndex(known ? index : -1);
     // The preview shows the back the table draws for it.
-    preview_->SetCardBack(ShownCardBack(cardBackId));
+    preview_->SetCardBack(BackPicture(cardBackId));
     findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->setFocus(Qt::OtherFocusReason);
     initialised_ = true;
 }
@@ -125,7 +126,7 @@ void CTableSetupDlg::showEvent(QShowEvent* event) {
 void CTableSetupDlg::OnCardBackChanged(int index) {
     if (index < 0) return;
     cardBackId = index + FirstCardBackId;
-    preview_->SetCardBack(cardBackId);
+    preview_->SetCardBack(BackPicture(cardBackId));
 }
 
 void CTableSetupDlg::OnTableColor() {

@@ -75,8 +75,8 @@ class CTableSetupDlg : public QDialog {
     bool initialised_ = false;
 };
 
-// The twelve designs in bitmap order, as the list shows them (in the dialog's
-// translations).
+// The twelve designs in the order of their numbers, as the list shows them (in the
+// dialog's translations).
 inline constexpr const char* CardBackNames[12] = {
     QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Blue"),
     QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Black"),
