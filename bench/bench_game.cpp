@@ -10,7 +10,7 @@ void BM_HeadlessHands(benchmark::State& state) {
     Options options;
     options.clock = {7, 2, 0, 0, 0};
     options.hands = 1000;
-    options.advancedRules = state.range(0) != 0;
+    options.rules.advanced = state.range(0) != 0;
     long long hands = 0;
     for (auto _ : state) {
         Driver driver(options);

@@ -7,7 +7,6 @@
 namespace mervane {
 
 // A card value 1..52: 13 x block + rank, blocks Clubs, Diamonds, Hearts, Spades.
-// The value doubles as the number of the card's face bitmap.
 using Card = std::int32_t;
 inline constexpr Card NoCard = -1;
 inline constexpr int CardsInPack = 52;

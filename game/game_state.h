@@ -6,6 +6,7 @@
 
 #include "cards/card_deck.h"
 #include "cards/card_list.h"
+#include "game/rule_set.h"
 #include "game/seats.h"
 #include "layout/card_table.h"
 
@@ -17,7 +18,7 @@ struct GameState {
     std::array<CardList, SeatCount> hands;
     std::array<std::string, 3> playerNames;  // Left, Top, Right
     std::int32_t trainingMode = 0;
-    std::int32_t sevenCards = 0;
+    RuleSet rules;
     std::int32_t computerDelayMs = 1000;
     CardDeck deck;
     bool gameInProgress = false;
@@ -37,7 +38,6 @@ struct GameState {
     std::array<std::string, SeatCount> statusText;
     bool showHandScore = false;
     std::int32_t passCount = 0;
-    std::int32_t advancedRules = 0;
     bool reversed = false;
 
     // The name shown for a seat: "You" for the human.

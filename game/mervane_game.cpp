@@ -29,8 +29,7 @@ void MervaneGame::ApplySettings(const GameSettings& settings) {
     state_.table.cardBackId = settings.cardBackId;
     state_.table.tableColor = static_cast<Color>(settings.tableColor);
     state_.trainingMode = settings.trainingMode;
-    state_.sevenCards = settings.sevenCards;
-    state_.advancedRules = settings.advancedRules;
+    state_.rules = settings.rules;
     if (const auto delay = DelayForSpeed(settings.playSpeed)) state_.computerDelayMs = *delay;
 }
 
@@ -42,8 +41,7 @@ GameSettings MervaneGame::Settings() const {
     values.tableColor = static_cast<std::int32_t>(state_.table.tableColor);
     values.cardBackId = state_.table.cardBackId;
     values.trainingMode = state_.trainingMode;
-    values.sevenCards = state_.sevenCards;
-    values.advancedRules = state_.advancedRules;
+    values.rules = state_.rules;
     return values;
 }
 
@@ -95,7 +93,7 @@ void MervaneGame::ClearHands() {
 }
 
 Seat MervaneGame::NextSeat(Seat seat) const {
-    const bool reversed = state_.reversed && state_.advancedRules;
+    const bool reversed = state_.reversed && state_.rules.advanced;
     return reversed ? (seat + SeatCount - 1) % SeatCount : (seat + 1) % SeatCount;
 }
 
@@ -259,7 +257,7 @@ void MervaneGame::DealHand() {
     state_.showHandScore = false;
     for (auto position : {Bottom, Top, Left, Right}) state_.table.SetHandSize(position, 5);
     for (auto& hand : state_.hands) hand.SetCapacity(CardsInPack);
-    const int perSeat = state_.sevenCards ? 7 : 5;
+    const int perSeat = state_.rules.sevenCards ? 7 : 5;
     for (int round = 0; round < perSeat; ++round) {
         for (auto& hand : state_.hands) hand.Add(state_.deck.Draw());
     }
@@ -361,7 +359,7 @@ SeatView MervaneGame::ViewFor(Seat seat) const {
     view.packCount = state_.deck.Remaining();
     view.scores = state_.scores;
     view.playTo = state_.playTo;
-    view.rules = {.advanced = state_.advancedRules != 0, .sevenCards = state_.sevenCards != 0};
+    view.rules = state_.rules;
     view.reversed = state_.reversed;
     view.dealer = state_.dealer;
     view.passCount = state_.passCount;
@@ -398,7 +396,7 @@ Task<MervaneGame::Next> MervaneGame::PlayCard(Seat seat, Card card, Suit named) 
     if (IsEight(card)) co_return co_await PlayEight(seat, named, style);
     state_.currentSuit = SuitOf(card);
     SetStatus(seat, "");
-    if (state_.advancedRules) {
+    if (state_.rules.advanced) {
         switch (RankOf(card)) {
             case Ace: co_await Reverse(seat, style); break;
             case Queen: co_return co_await Skip(seat);

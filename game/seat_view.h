@@ -6,16 +6,10 @@
 
 #include "cards/card.h"
 #include "cards/card_list.h"
+#include "game/rule_set.h"
 #include "game/seats.h"
 
 namespace mervane {
-
-// The rule options that change play.
-struct RuleSet {
-    bool advanced = false;    // Aces reverse, Queens skip, Twos make the next seat draw two
-    bool sevenCards = false;  // seven cards a seat instead of five
-    bool operator==(const RuleSet&) const = default;
-};
 
 // One thing every seat saw happen in the hand under way. A draw names no card: only
 // the seat that drew knows it, and finds it in its own hand.

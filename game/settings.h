@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/rule_set.h"
 #include "layout/card_table.h"
 
 namespace mervane {
@@ -21,8 +22,7 @@ struct GameSettings {
     std::int32_t tableColor = static_cast<std::int32_t>(DefaultTableColor);
     std::int32_t cardBackId = FirstCardBackId;
     std::int32_t trainingMode = 0;
-    std::int32_t sevenCards = 0;
-    std::int32_t advancedRules = 0;
+    RuleSet rules;  // stored as SEVENCARDS and ADVANCED
 };
 
 namespace setting {

@@ -17,34 +17,12 @@ enum TablePosition : std::int32_t { NoPosition = -1, Bottom = 1, Top = 2, Left =
 
 inline constexpr Color DefaultTableColor = MakeColor(0, 155, 0);
 inline constexpr Color StatusRed = MakeColor(200, 0, 0);
+// The card back designs as the settings number them (CARDBACK).
 inline constexpr std::int32_t FirstCardBackId = 54;
 inline constexpr std::int32_t LastCardBackId = 65;
 inline constexpr Size DealerMarkerSize{8, 7};
 // The suits of the four suit boxes, left to right.
 inline constexpr std::array<Suit, 4> SuitBoxOrder{Hearts, Diamonds, Clubs, Spades};
-
-// The back design that face-down cards show. A stored number is not checked when the
-// settings are read; one that names no design shows the first, so that face-down
-// cards and the pack never vanish.
-inline constexpr std::int32_t ShownCardBack(std::int32_t cardBackId) {
-    return cardBackId >= FirstCardBackId && cardBackId <= LastCardBackId ? cardBackId
-                                                                         : FirstCardBackId;
-}
-
-// Bitmap numbers of the table's pictures besides faces (1..52) and backs (54..65).
-namespace bitmap {
-inline constexpr int TitlePicture = 140;
-inline constexpr int SuitButtonSpades = 145;
-inline constexpr int SuitButtonHearts = 146;
-inline constexpr int SuitButtonDiamonds = 147;
-inline constexpr int SuitButtonClubs = 148;
-inline constexpr int SuitIndicatorClubs = 153;
-inline constexpr int SuitIndicatorDiamonds = 154;
-inline constexpr int SuitIndicatorHearts = 155;
-inline constexpr int SuitIndicatorSpades = 156;
-inline constexpr int Trophy = 164;
-inline constexpr int DealerMarker = 166;
-}  // namespace bitmap
 
 struct StockPiles {
     Point drawLower, drawUpper, discardBack, discardTop;

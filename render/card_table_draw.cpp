@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "render/pictures.h"
 #include "render/surface.h"
 
 namespace mervane {
@@ -39,7 +40,8 @@ void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& han
     const auto draw = [&](int from, int to) {
         for (int i = from; i < to; ++i)
             if (i != hiddenCard)
-                DrawCardImage(position, i, hand[i], liftOf(i), i == shiftedCard ? shift : 0);
+                DrawCardImage(position, i, FacePicture(hand[i]), liftOf(i),
+                              i == shiftedCard ? shift : 0);
     };
     if (position != Bottom && position != Right) {
         draw(0, n);
@@ -55,19 +57,19 @@ void CardTableDrawer::DrawHandRaised(TablePosition position, const CardList& han
 void CardTableDrawer::DrawHandBacks(TablePosition position, const CardList& hand,
                                     int hiddenCard) const {
     for (int i = 0; i < hand.Count(); ++i)
-        if (i != hiddenCard) DrawCardImage(position, i, ShownCardBack(table_.cardBackId));
+        if (i != hiddenCard) DrawCardImage(position, i, BackPicture(table_.cardBackId));
 }
 
 void CardTableDrawer::DrawPiles(Card topCard) const {
     const StockPiles piles = table_.StockPilePositions();
     const Size card{table_.cardWidth, table_.cardHeight};
     {
-        const ScopedBitmap back(surface_, ShownCardBack(table_.cardBackId));
+        const ScopedBitmap back(surface_, BackPicture(table_.cardBackId));
         for (Point p : {piles.drawLower, piles.drawUpper, piles.discardBack})
             back.Stretch({0, 0, 29, 41}, RectAt(p, card));
     }
-    if (IsCardImage(topCard)) {
-        const ScopedBitmap top(surface_, topCard);
+    if (IsCard(topCard)) {
+        const ScopedBitmap top(surface_, FacePicture(topCard));
         top.Stretch({0, 0, 29, 41}, RectAt(piles.discardTop, card));
     }
 }
@@ -76,11 +78,11 @@ void CardTableDrawer::DrawDiscardOnly(Card topCard) const {
     const DiscardOnlyPile pile = table_.DiscardOnlyPosition();
     const Size card{table_.cardWidth, table_.cardHeight};
     {
-        const ScopedBitmap back(surface_, ShownCardBack(table_.cardBackId));
+        const ScopedBitmap back(surface_, BackPicture(table_.cardBackId));
         back.Stretch({0, 0, 29, 41}, RectAt(pile.back, card));
     }
-    if (IsCardImage(topCard)) {
-        const ScopedBitmap top(surface_, topCard);
+    if (IsCard(topCard)) {
+        const ScopedBitmap top(surface_, FacePicture(topCard));
         top.Stretch({0, 0, 29, 41}, RectAt(pile.top, card));
     }
 }

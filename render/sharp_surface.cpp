@@ -11,6 +11,7 @@
 #include "render/bitmap_cache.h"
 #include "render/card_decks.h"
 #include "render/picture_cache.h"
+#include "render/pictures.h"
 #include "render/qt_surface.h"
 #include "render/qt_text.h"
 #include "render/table_fonts.h"
@@ -21,7 +22,7 @@ namespace mervane {
 namespace {
 
 bool IsFace(int id) {
-    return id >= 1 && id <= CardsInPack;
+    return CardOfFace(id) != NoCard;
 }
 
 QRect ToQRect(const Rect& r) {
@@ -249,7 +250,8 @@ bool SharpSurface::InUse(int id) const {
 // ever copies whole pictures (the 28 x 40 back 57 with a 29 x 41 source included).
 QImage SharpSurface::PictureFor(int id, Rect source, QSize pixels, const Color* transparent) {
     if (IsFace(id) && faces_ && faces_->Parsed() && faces_->Ok()) {
-        QImage face = readyFacesOnly_ ? faces_->ReadyFace(id, pixels) : faces_->Face(id, pixels);
+        QImage face = readyFacesOnly_ ? faces_->ReadyFace(CardOfFace(id), pixels)
+                                      : faces_->Face(CardOfFace(id), pixels);
         if (!face.isNull()) return face;
     }
     PictureCache& cache = PictureCache::Shared();

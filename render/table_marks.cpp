@@ -57,7 +57,7 @@ void DrawRing(Surface& surface, Rect around, Color color) {
 
 bool ShowsDirection(const GameState& state, const TableMarks& marks) {
     // The flag outlives a switch to the plain rules, under which play goes clockwise.
-    return marks.showDirection && state.reversed && state.advancedRules != 0;
+    return marks.showDirection && state.reversed && state.rules.advanced;
 }
 
 Rect DirectionArrowRect(const CCardTable& layout, bool packShown) {

@@ -49,10 +49,8 @@ struct TableMarks {
 inline constexpr int PlayableLift = 4;
 inline constexpr int RingWidth = 2;
 
-// The arrow round the discard pile: a picture that only the Sharp look has, so a
-// surface without it draws nothing.
-inline constexpr int DirectionArrowPicture = 170;
-// Its box, centred on the discard pile with its back card.
+// The box of the arrow round the discard pile (bitmap::DirectionArrow), centred on the
+// discard pile with its back card.
 inline constexpr Size DirectionArrowSize{56, 68};
 
 // The shake of a refused card: its offsets, one per step; it ends at rest.

@@ -3,6 +3,7 @@
 #include "game/game_state.h"
 #include "game/texts.h"
 #include "render/card_table_draw.h"
+#include "render/pictures.h"
 #include "render/score_sheet.h"
 #include "render/surface.h"
 
@@ -84,7 +85,7 @@ void DrawSlide(const GameState& state, const CCardTable& layout, Surface& surfac
                const TableMarks& marks) {
     if (!SlideShown(state, marks)) return;
     const Slide& slide = *marks.slide;
-    const int picture = slide.faceUp ? slide.card : ShownCardBack(layout.cardBackId);
+    const int picture = slide.faceUp ? FacePicture(slide.card) : BackPicture(layout.cardBackId);
     ScopedBitmap(surface, picture)
         .Stretch({0, 0, 29, 41},
                  RectAt(SlidePosition(slide), {layout.cardWidth, layout.cardHeight}));
@@ -152,7 +153,7 @@ void DrawDirection(const GameState& state, const CCardTable& layout, Surface& su
                    const TableMarks& marks, bool packShown) {
     if (!ShowsDirection(state, marks)) return;
     const Rect box = DirectionArrowRect(layout, packShown);
-    ScopedBitmap(surface, DirectionArrowPicture).Copy({box.left, box.top}, DirectionArrowSize);
+    ScopedBitmap(surface, bitmap::DirectionArrow).Copy({box.left, box.top}, DirectionArrowSize);
 }
 
 void ComposeTable(const GameState& state, Surface& offscreen, const Rect& client,

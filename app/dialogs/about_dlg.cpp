@@ -10,8 +10,8 @@
 #include <cmath>
 
 #include "app/dialogs/window_fit.h"
-#include "layout/card_table.h"
 #include "render/bitmap_cache.h"
+#include "render/pictures.h"
 #include "render/vector_art.h"
 
 namespace mervane {

@@ -18,6 +18,7 @@
 #include "app/dialogs/window_fit.h"
 #include "layout/card_table.h"
 #include "render/bitmap_cache.h"
+#include "render/pictures.h"
 
 namespace mervane {
 namespace {
@@ -104,15 +105,15 @@ CTableSetupDlg::CTableSetupDlg(const MessageBoxes& messages, QWidget* parent)
 
 void CTableSetupDlg::OnInitDialog() {
     training_->setChecked(Checked(trainingMode));
-    seven_->setChecked(Checked(sevenCards));
-    advanced_->setChecked(Checked(advancedRules));
+    seven_->setChecked(rules.sevenCards);
+    advanced_->setChecked(rules.advanced);
     swatch_->SetColor(tableColor);
     const int index = cardBackId - FirstCardBackId;
     // A stored number with no design leaves the list empty and the number as it was.
     const bool known = index >= 0 && index < backList_->count();
     backList_->setCurrentIndex(known ? index : -1);
     // The preview shows the back the table draws for it.
-    preview_->SetCardBack(ShownCardBack(cardBackId));
+    preview_->SetCardBack(BackPicture(cardBackId));
     findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->setFocus(Qt::OtherFocusReason);
     initialised_ = true;
 }
@@ -125,7 +126,7 @@ void CTableSetupDlg::showEvent(QShowEvent* event) {
 void CTableSetupDlg::OnCardBackChanged(int index) {
     if (index < 0) return;
     cardBackId = index + FirstCardBackId;
-    preview_->SetCardBack(cardBackId);
+    preview_->SetCardBack(BackPicture(cardBackId));
 }
 
 void CTableSetupDlg::OnTableColor() {
@@ -139,8 +140,7 @@ void CTableSetupDlg::OnTableColor() {
 
 void CTableSetupDlg::accept() {
     trainingMode = training_->isChecked() ? 1 : 0;
-    sevenCards = seven_->isChecked() ? 1 : 0;
-    advancedRules = advanced_->isChecked() ? 1 : 0;
+    rules = {.advanced = advanced_->isChecked(), .sevenCards = seven_->isChecked()};
     QDialog::accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <cstdint>
 
+#include "game/rule_set.h"
 #include "layout/geometry.h"
 
 class QCheckBox;
@@ -39,8 +40,7 @@ class CTableSetupDlg : public QDialog {
     Color tableColor = 0;
     std::int32_t cardBackId = 0;
     std::int32_t trainingMode = 0;
-    std::int32_t sevenCards = 0;
-    std::int32_t advancedRules = 0;
+    RuleSet rules;
 
     void OnInitDialog();
     void accept() override;
@@ -75,8 +75,8 @@ class CTableSetupDlg : public QDialog {
     bool initialised_ = false;
 };
 
-// The twelve designs in bitmap order, as the list shows them (in the dialog's
-// translations).
+// The twelve designs in the order of their numbers, as the list shows them (in the
+// dialog's translations).
 inline constexpr const char* CardBackNames[12] = {
     QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Blue"),
     QT_TRANSLATE_NOOP("mervane::CTableSetupDlg", "Black"),

@@ -67,16 +67,14 @@ void GameCommands::OnTableSetup() {
     dialog.cardBackId = state.table.cardBackId;
     dialog.tableColor = state.table.tableColor;
     dialog.trainingMode = state.trainingMode;
-    dialog.sevenCards = state.sevenCards;
-    dialog.advancedRules = state.advancedRules;
+    dialog.rules = state.rules;
     dialog.setWindowModality(Qt::WindowModal);
     if (dialog.exec() != QDialog::Accepted || host_.Platform().Quitting()) return;
     GameSettings values = game.Settings();
     values.cardBackId = dialog.cardBackId;
     values.tableColor = static_cast<std::int32_t>(dialog.tableColor);
     values.trainingMode = dialog.trainingMode;
-    values.sevenCards = dialog.sevenCards;
-    values.advancedRules = dialog.advancedRules;
+    values.rules = dialog.rules;
     game.ApplySettings(values);
     store_.SaveTableSetup(game.Settings());
     view_.PaintNow();

@@ -47,6 +47,11 @@ std::int32_t ReadInt(QSettings& settings, std::string_view name, std::int32_t fa
     return ParseInt(TextOf(value)).value_or(fallback);
 }
 
+// Any number but 0 turns an option on; one that cannot be read is the default.
+bool ReadFlag(QSettings& settings, std::string_view name, bool fallback) {
+    return ReadInt(settings, name, fallback ? 1 : 0) != 0;
+}
+
 std::string ReadString(QSettings& settings, std::string_view name, const std::string& fallback) {
     const QVariant value = settings.value(Key(name));
     if (!value.isValid()) return fallback;
@@ -220,8 +225,8 @@ GameSettings SettingsStore::Load() const {
     loaded.cardBackId = ReadInt(*settings, setting::CardBack, defaults.cardBackId);
     loaded.tableColor = ReadInt(*settings, setting::TableColor, defaults.tableColor);
     loaded.trainingMode = ReadInt(*settings, setting::Training, defaults.trainingMode);
-    loaded.sevenCards = ReadInt(*settings, setting::SevenCards, defaults.sevenCards);
-    loaded.advancedRules = ReadInt(*settings, setting::Advanced, defaults.advancedRules);
+    loaded.rules.sevenCards = ReadFlag(*settings, setting::SevenCards, defaults.rules.sevenCards);
+    loaded.rules.advanced = ReadFlag(*settings, setting::Advanced, defaults.rules.advanced);
     loaded.playSpeed = ReadInt(*settings, setting::PlaySpeed, defaults.playSpeed);
     settings->endGroup();
     return loaded;
@@ -247,8 +252,8 @@ bool SettingsStore::SaveTableSetup(const GameSettings& values) const {
     WriteInt(*settings, setting::TableColor, values.tableColor, written);
     WriteInt(*settings, setting::CardBack, values.cardBackId, written);
     WriteInt(*settings, setting::Training, values.trainingMode, written);
-    WriteInt(*settings, setting::SevenCards, values.sevenCards, written);
-    WriteInt(*settings, setting::Advanced, values.advancedRules, written);
+    WriteInt(*settings, setting::SevenCards, values.rules.sevenCards ? 1 : 0, written);
+    WriteInt(*settings, setting::Advanced, values.rules.advanced ? 1 : 0, written);
     return Finish(std::move(settings), written, found);
 }
 

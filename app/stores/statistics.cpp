@@ -103,8 +103,8 @@ bool Lock(QLockFile& lock, const QString& path, int waitMs) {
 
 }  // namespace
 
-int RuleSetIndex(bool advancedRules, bool sevenCards) {
-    return (advancedRules ? 2 : 0) + (sevenCards ? 1 : 0);
+int RuleSetIndex(RuleSet rules) {
+    return (rules.advanced ? 2 : 0) + (rules.sevenCards ? 1 : 0);
 }
 
 QString RuleSetTitle(int index) {
@@ -242,7 +242,7 @@ void StatisticsKeeper::HandDealt(int, Seat, Card) {
     if (!startPending_) return;
     startPending_ = false;
     const GameState& state = game_.State();
-    ruleSet_ = RuleSetIndex(state.advancedRules != 0, state.sevenCards != 0);
+    ruleSet_ = RuleSetIndex(state.rules);
     RuleSetStatistics& set = statistics_.ruleSets[static_cast<std::size_t>(ruleSet_)];
     set.played = Sum(set.played, 1);
     Save();

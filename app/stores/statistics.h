@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "game/observer.h"
+#include "game/rule_set.h"
 
 namespace mervane {
 
@@ -35,7 +36,7 @@ struct RuleSetStatistics {
 // The rule sets in the order they are shown: standard five, standard seven, advanced
 // five, advanced seven.
 inline constexpr int RuleSetCount = 4;
-int RuleSetIndex(bool advancedRules, bool sevenCards);
+int RuleSetIndex(RuleSet rules);
 QString RuleSetTitle(int index);
 
 struct Statistics {

@@ -166,7 +166,7 @@ void RunFollow(TableLook look, const QString& name) {
     WindowShot(app, name + "-2-playable");
     app.Frame().SetShowPlayable(false);
     GameSettings advanced = app.View().Game().Settings();
-    advanced.advancedRules = true;
+    advanced.rules.advanced = true;
     app.View().Game().ApplySettings(advanced);
     GameTestAccess::State(app.View().Game()).reversed = true;
     app.View().update();
@@ -202,7 +202,7 @@ bool RunLanguage(const QString& code) {
         app.Frame().SetZoom(look == TableLook::Sharp ? 2 : 1);
         app.Frame().ShowLog(true);
         GameSettings advanced = app.View().Game().Settings();
-        advanced.advancedRules = true;
+        advanced.rules.advanced = true;
         app.View().Game().ApplySettings(advanced);
         app.Trigger(ID_NEW_GAME_TOOLBAR);
         for (int i = 0; i < 3; ++i) app.PlayHumanMove();

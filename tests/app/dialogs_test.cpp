@@ -370,7 +370,7 @@ TEST_F(DialogTest, AcceptedValuesStayWhenTheFileCannotBeWritten) {
     EXPECT_TRUE(messages.shown[0].contains("/proc/no-such-folder/mervane.ini"));
     EXPECT_EQ(State().playerNames[2], "Kept");
     EXPECT_EQ(State().playTo, 99);
-    EXPECT_EQ(State().advancedRules, 1);
+    EXPECT_TRUE(State().rules.advanced);
 }
 
 TEST_F(DialogTest, TableSetupOpensFilledAndWritesAllFive) {
@@ -393,7 +393,7 @@ TEST_F(DialogTest, TableSetupOpensFilledAndWritesAllFive) {
     });
     EXPECT_EQ(State().table.cardBackId, 57);
     EXPECT_EQ(State().trainingMode, 1);
-    EXPECT_EQ(State().sevenCards, 1);
+    EXPECT_TRUE(State().rules.sevenCards);
     EXPECT_EQ(State().hands[1].Count(), State().table.HandSize(Left)) << "no redeal";
     EXPECT_EQ(ReadSetting("Settings/CARDBACK"), "57");
     EXPECT_EQ(ReadSetting("Settings/TRAINING"), "1");

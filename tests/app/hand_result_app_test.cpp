@@ -39,7 +39,7 @@ class HandResultInTheWindow : public ::testing::Test, public AppFixture {
         state.passCount = 0;
         state.scores = {0, leftScore, 0, 0};
         GameSettings settings = View().Game().Settings();
-        settings.advancedRules = 1;
+        settings.rules.advanced = true;
         View().Game().ApplySettings(settings);
         View().Game().RefreshCardCounts();
     }

@@ -88,7 +88,7 @@ class MotionTest : public ::testing::Test, public AppFixture {
     void SetFast(bool advanced) {
         GameSettings values = View().Game().Settings();
         values.playSpeed = Fast;
-        values.advancedRules = advanced;
+        values.rules.advanced = advanced;
         View().Game().ApplySettings(values);
     }
 
@@ -269,7 +269,7 @@ TEST_F(MotionTest, TheGameIsTheSameWithAnimationsOnOrOff) {
         app.View().SetAnimations(animations);
         GameSettings values = app.View().Game().Settings();
         values.playSpeed = Fast;
-        values.advancedRules = true;
+        values.rules.advanced = true;
         app.View().Game().ApplySettings(values);
         app.View().Platform().SetPauseScale(0.1);
         MoveWatcher watcher(app.View());

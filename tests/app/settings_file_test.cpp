@@ -51,7 +51,7 @@ TEST_F(SettingsFileTest, OddFlagNumbersReadTheSameInTheGameAndTheDialog) {
         EXPECT_TRUE(dialog.SevenCardsBox()->isChecked());
         EXPECT_TRUE(dialog.AdvancedBox()->isChecked()) << "the game plays Advanced Rules for -4";
     });
-    EXPECT_NE(State().advancedRules, 0) << "OK with nothing changed keeps them on";
+    EXPECT_TRUE(State().rules.advanced) << "OK with nothing changed keeps them on";
     EXPECT_EQ(ReadSetting("Settings/ADVANCED"), "1");
     EXPECT_EQ(ReadSetting("Settings/SEVENCARDS"), "1");
     EXPECT_EQ(ReadSetting("Settings/TRAINING"), "0");
@@ -104,8 +104,7 @@ TEST_F(SettingsFileTest, AFileWithAByteOrderMarkKeepsEverySetting) {
         EXPECT_EQ(State().table.tableColor, 255u);
         EXPECT_EQ(State().table.cardBackId, 60);
         EXPECT_EQ(State().trainingMode, 1);
-        EXPECT_EQ(State().sevenCards, 1);
-        EXPECT_EQ(State().advancedRules, 1);
+        EXPECT_EQ(State().rules, (RuleSet{.advanced = true, .sevenCards = true}));
     };
     expectAll();
     Frame().close();
@@ -156,7 +155,8 @@ TEST_F(SettingsFileTest, ANoteOrAStrayLineNeverCostsASettingThroughBothSetups) {
         EXPECT_EQ(State().computerDelayMs, 300);
         EXPECT_EQ(State().table.tableColor, 255u);
         EXPECT_EQ(State().table.cardBackId, 60);
-        EXPECT_EQ(State().trainingMode + State().sevenCards + State().advancedRules, 3);
+        EXPECT_EQ(State().trainingMode, 1);
+        EXPECT_EQ(State().rules, (RuleSet{.advanced = true, .sevenCards = true}));
         EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(" | ").toStdString();
         Frame().close();
     }
@@ -173,7 +173,7 @@ TEST_F(SettingsFileTest, ASettingsFolderThatIsAFileIsNamedInOneMessage) {
     ASSERT_EQ(messages.shown.size(), 1) << messages.shown.join(" | ").toStdString();
     EXPECT_TRUE(messages.shown[0].contains(path)) << messages.shown[0].toStdString();
     EXPECT_EQ(State().trainingMode, 1) << "the new values hold for the run";
-    EXPECT_EQ(State().sevenCards, 1);
+    EXPECT_TRUE(State().rules.sevenCards);
     Frame().close();
     Start(path);
     AcceptTableSetup([](CTableSetupDlg&) {});

@@ -49,8 +49,7 @@ TEST_F(SettingsStoreTest, NoFileGivesEveryDefault) {
     EXPECT_EQ(loaded.tableColor, 39680);
     EXPECT_EQ(loaded.cardBackId, 54);
     EXPECT_EQ(loaded.trainingMode, 0);
-    EXPECT_EQ(loaded.sevenCards, 0);
-    EXPECT_EQ(loaded.advancedRules, 0);
+    EXPECT_EQ(loaded.rules, RuleSet{});
 }
 
 TEST_F(SettingsStoreTest, SavedValuesReadBackWithTheirTypes) {
@@ -61,7 +60,7 @@ TEST_F(SettingsStoreTest, SavedValuesReadBackWithTheirTypes) {
     values.tableColor = 0x00123456;
     values.cardBackId = 61;
     values.trainingMode = 1;
-    values.advancedRules = 1;
+    values.rules.advanced = true;
     const SettingsStore store = Store(Path());
     ASSERT_TRUE(store.SaveGameSetup(values, true));
     ASSERT_TRUE(store.SaveTableSetup(values));
@@ -72,9 +71,10 @@ TEST_F(SettingsStoreTest, SavedValuesReadBackWithTheirTypes) {
     EXPECT_EQ(loaded.tableColor, 0x00123456);
     EXPECT_EQ(loaded.cardBackId, 61);
     EXPECT_EQ(loaded.trainingMode, 1);
-    EXPECT_EQ(loaded.sevenCards, 0);
-    EXPECT_EQ(loaded.advancedRules, 1);
+    EXPECT_EQ(loaded.rules, (RuleSet{.advanced = true, .sevenCards = false}));
     QSettings raw = Raw();
+    EXPECT_EQ(raw.value("Settings/ADVANCED").toString(), "1");
+    EXPECT_EQ(raw.value("Settings/SEVENCARDS").toString(), "0");
     EXPECT_EQ(raw.value("Settings/PLAYTO").toString(), "350");
     EXPECT_EQ(raw.value("Settings/PLAYER1").toString(), "Ann");
 }
@@ -102,8 +102,8 @@ TEST_F(SettingsStoreTest, HandEditedValuesFallBackOneByOne) {
     EXPECT_EQ(loaded.cardBackId, 53);
     EXPECT_EQ(loaded.tableColor, 39680) << "a number past 32 bits must not wrap round";
     EXPECT_EQ(loaded.trainingMode, 0);
-    EXPECT_EQ(loaded.sevenCards, 1);
-    EXPECT_EQ(loaded.advancedRules, -4);
+    EXPECT_TRUE(loaded.rules.sevenCards);
+    EXPECT_TRUE(loaded.rules.advanced) << "any number but 0 is on";
     EXPECT_EQ(loaded.playerNames[0].size(), 40u);
     EXPECT_EQ(loaded.playerNames[1], "Bo, Jr");
     EXPECT_EQ(loaded.playerNames[2], "Player3");
@@ -172,7 +172,7 @@ TEST_F(SettingsStoreTest, AFileWithAByteOrderMarkIsReadWholeAndWrittenBack) {
     EXPECT_EQ(values.playerNames[0], "Ann");
     EXPECT_EQ(values.playTo, 300);
     EXPECT_EQ(values.cardBackId, 60);
-    EXPECT_EQ(values.advancedRules, 1);
+    EXPECT_TRUE(values.rules.advanced);
     values.cardBackId = 61;
     ASSERT_TRUE(store.SaveTableSetup(values));
     EXPECT_FALSE(QFile::exists(Path() + ".unreadable")) << "nothing was put aside";

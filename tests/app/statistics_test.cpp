@@ -33,8 +33,8 @@ TEST(StatisticsStore, KeepsEveryCountPerRuleSet) {
     const StatisticsStore store(dir.filePath("s.ini"));
     EXPECT_EQ(store.Load(), Statistics{}) << "no file, no games";
     Statistics saved;
-    saved.ruleSets[RuleSetIndex(true, false)] = {7, 5, 3, 612, 1800, 2, 1, {1, 0, 1}};
-    saved.ruleSets[RuleSetIndex(false, true)].played = 1;
+    saved.ruleSets[RuleSetIndex({.advanced = true})] = {7, 5, 3, 612, 1800, 2, 1, {1, 0, 1}};
+    saved.ruleSets[RuleSetIndex({.sevenCards = true})].played = 1;
     ASSERT_TRUE(store.Save(saved));
     EXPECT_EQ(store.Load(), saved);
     EXPECT_EQ(StatisticsStore::BesideWindowState("/a/b/mervane-window.ini"),
@@ -53,7 +53,7 @@ TEST(StatisticsStore, ACorruptFileReadsAsZerosWhereItCannotBeRead) {
         "\x01\xff\xfe garbage [[[\n[Standard7\nPLAYED=3\n");
     file.close();
     const Statistics read = StatisticsStore(path).Load();
-    const RuleSetStatistics& advanced = read.ruleSets[RuleSetIndex(true, false)];
+    const RuleSetStatistics& advanced = read.ruleSets[RuleSetIndex({.advanced = true})];
     EXPECT_EQ(advanced.played, 12);
     EXPECT_EQ(advanced.won, 0);
     EXPECT_EQ(advanced.bestScore, 0) << "never negative";
@@ -93,9 +93,9 @@ TEST(StatisticsKeeper, CountsStreaksScoresAndSeatsAsTheEventsCome) {
     EXPECT_EQ(counted.computerWins, (std::array<std::int64_t, 3>{0, 1, 0}));
     keeper.GameStarted();  // the game under way is given up
     EXPECT_EQ(keeper.Current().ruleSets[0].currentStreak, 0);
-    state.advancedRules = 1;
+    state.rules.advanced = true;
     keeper.HandDealt(1, LeftSeat, 0);
-    EXPECT_EQ(keeper.Current().ruleSets[RuleSetIndex(true, false)].played, 1)
+    EXPECT_EQ(keeper.Current().ruleSets[RuleSetIndex({.advanced = true})].played, 1)
         << "counted under the rules of its deal";
     EXPECT_EQ(store.Load(), keeper.Current()) << "saved as it goes";
 }
@@ -145,7 +145,8 @@ class StatisticsAppTest : public ::testing::Test, public AppFixture {
   protected:
     GameState& Position() { return GameTestAccess::State(View().Game()); }
     const RuleSetStatistics& Counted(bool advanced, bool seven) {
-        return Frame().Statistics().Current().ruleSets[RuleSetIndex(advanced, seven)];
+        return Frame().Statistics().Current().ruleSets[RuleSetIndex(
+            {.advanced = advanced, .sevenCards = seven})];
     }
     // Deals a game that ends with its first hand.
     void PlayOneHandGame() {
@@ -190,8 +191,7 @@ TEST_F(StatisticsAppTest, GamesAreCountedWhenDealtAndWhenWon) {
 
 TEST_F(StatisticsAppTest, AGameGivenUpCountsAsPlayedAndEndsTheStreak) {
     Start();
-    Position().advancedRules = 1;
-    Position().sevenCards = 1;
+    Position().rules = {.advanced = true, .sevenCards = true};
     Trigger(ID_NEW_GAME_TOOLBAR);
     EXPECT_EQ(Counted(true, true).played, 1);
     messages.answers = {true};

@@ -257,13 +257,13 @@ void PlayGames(unsigned seed, int games, Findings& found) {
         if (line == "redraw") Measure(game.State(), found);
     });
     GameSettings settings;
-    settings.advancedRules = 1;
+    settings.rules.advanced = true;
     settings.playSpeed = 2;
     settings.playTo = 60;
     game.ApplyLoadedSettings(settings);
     for (int played = 0; played < games;) {
         GameSettings s = game.Settings();
-        s.sevenCards = static_cast<int>(rng() % 2);
+        s.rules.sevenCards = rng() % 2 == 1;
         game.ApplySettings(s);
         game.NewGame();
         for (int taps = 0; game.State().gameInProgress; ++taps) {

@@ -84,10 +84,10 @@ class GameTest : public ::testing::Test {
 
     // Options as the settings dialogs apply them.
     void SetAdvancedRules(bool on) {
-        ChangeSettings([on](GameSettings& s) { s.advancedRules = on ? 1 : 0; });
+        ChangeSettings([on](GameSettings& s) { s.rules.advanced = on; });
     }
     void SetSevenCards(bool on) {
-        ChangeSettings([on](GameSettings& s) { s.sevenCards = on ? 1 : 0; });
+        ChangeSettings([on](GameSettings& s) { s.rules.sevenCards = on; });
     }
     void SetPlayTo(int points) {
         ChangeSettings([points](GameSettings& s) { s.playTo = points; });

@@ -105,9 +105,9 @@ TEST_F(HeldInput, NoChainStartsInsideAnother) {
 
 TEST_F(HeldInput, ASheetShownAfterTheLastPauseDropsTheTapsMadeInIt) {
     SetTable({.hands = {{C("5S"), C("9H")}, {C("QS")}, {C("2H")}, {C("3H")}}, .top = C("4S")});
-    GameSettings rules;
-    rules.advancedRules = 1;
-    game.ApplyLoadedSettings(rules);
+    GameSettings settings;
+    settings.rules.advanced = true;
+    game.ApplyLoadedSettings(settings);
     HumansTurn();
     TapCard(0);
     RunPauses("status 1 Skip", [this] { Tap({3, 3}); });

@@ -45,8 +45,8 @@ class MonkeyTable {
     void PickOptionsIfBetweenGames() {
         if (game_.State().gameInProgress) return;
         GameSettings s = game_.Settings();
-        s.sevenCards = static_cast<int>(rng_() % 2);
-        s.advancedRules = static_cast<int>(rng_() % 2);
+        s.rules.sevenCards = rng_() % 2 == 1;
+        s.rules.advanced = rng_() % 2 == 1;
         s.playTo = 1 + static_cast<int>(rng_() % 300);
         game_.ApplySettings(s);
         game_.NewGame();

@@ -375,8 +375,7 @@ TEST(MoveLogGame, EachLineReadsAsTheTraceOfASeededGame) {
         sim::Options options;
         options.clock = *sim::ParseClock("2026-03-07 00:00:00");
         options.human = *sim::ParseHumanPolicy(seeded.policy);
-        options.sevenCards = seeded.seven;
-        options.advancedRules = seeded.advanced;
+        options.rules = {.advanced = seeded.advanced, .sevenCards = seeded.seven};
         sim::Driver driver(options);
         MoveLog log(driver.Game().State());
         driver.Game().AddObserver(&log);

@@ -192,7 +192,7 @@ std::vector<std::string> PlayByTapsOrIntents(bool taps) {
     std::vector<std::string> trace;
     platform.SetLineSink([&](std::string_view line) { trace.emplace_back(line); });
     GameSettings settings;
-    settings.advancedRules = 1;
+    settings.rules.advanced = true;
     game.ApplyLoadedSettings(settings);
     game.NewGame();
     const auto tap = [&](Point p) { game.OnTableTap(p.x + 1, p.y + 1); };
@@ -227,7 +227,7 @@ TEST(SeatPaths, TapsIntentsAndTheSimulatorsSeatPlayOneGame) {
     const auto byIntents = PlayByTapsOrIntents(false);
     sim::Options options;
     options.clock = {7, 2, 0, 0, 0};
-    options.advancedRules = true;
+    options.rules.advanced = true;
     options.trace = true;
     sim::Driver driver(options);
     std::vector<std::string> bySeat;

@@ -37,8 +37,7 @@ std::string CommandOf(const PinnedGame& game) {
 Lines PlayTraced(const PinnedGame& game) {
     Options options;
     options.clock = *ParseClock(kClock);
-    options.sevenCards = game.seven;
-    options.advancedRules = game.advanced;
+    options.rules = {.advanced = game.advanced, .sevenCards = game.seven};
     options.human = *ParseHumanPolicy(game.human);
     Driver driver(options);
     Lines lines{CommandOf(game)};
@@ -193,8 +192,7 @@ TEST(SimulatorRandomHuman, PolicyNamesAreStrict) {
 Options RandomGameOptions(int seed) {
     Options options;
     options.clock = LocalTime{7, 2, 0, (seed / 60) % 60, seed % 60};
-    options.sevenCards = seed % 2 == 1;
-    options.advancedRules = (seed / 2) % 2 == 1;
+    options.rules = {.advanced = (seed / 2) % 2 == 1, .sevenCards = seed % 2 == 1};
     constexpr int targets[] = {200, 50, 500, 1};
     options.playTo = targets[(seed / 4) % 4];
     options.human = {HumanPolicy::Kind::Random, static_cast<std::uint64_t>(seed)};

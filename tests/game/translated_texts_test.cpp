@@ -138,7 +138,7 @@ TEST(TranslatedGame, TheTraceIsTheSameWithACatalogueInstalled) {
     sim::Options options;
     options.clock = *sim::ParseClock("2026-03-07 00:00:00");
     options.human = *sim::ParseHumanPolicy("random:42");
-    options.advancedRules = true;
+    options.rules.advanced = true;
     std::vector<std::string> englishLog;
     const std::vector<std::string> english = TraceOf(options, englishLog);
     ASSERT_FALSE(english.empty());

@@ -229,7 +229,7 @@ QImage Sharp(const GameState& state, const TableMarks& marks) {
 
 GameState Reversed() {
     GameState state = HumanToMove();
-    state.advancedRules = 1;
+    state.rules.advanced = true;
     state.reversed = true;
     return state;
 }
@@ -246,7 +246,7 @@ TEST_F(Marks, TheDirectionArrowShowsOnlyWhileReversedAndOnlyInTheSharpLook) {
     GameState clockwise = reversed;
     clockwise.reversed = false;
     GameState plainRules = reversed;
-    plainRules.advancedRules = 0;
+    plainRules.rules.advanced = false;
     const TableMarks direction{.showDirection = true};
 
     // The Classic look has no such picture: not one pixel changes.

@@ -146,9 +146,9 @@ std::string Parse(int argc, char** argv, CommandLine& line) {
             if (*value == '\0') return "--snapshot-every wants a folder";
             line.snapshotDir = value;
         } else if (arg == "--seven") {
-            options.sevenCards = true;
+            options.rules.sevenCards = true;
         } else if (arg == "--advanced") {
-            options.advancedRules = true;
+            options.rules.advanced = true;
         } else if (arg == "--training") {
             options.trainingMode = true;
         } else if (arg == "--trace") {

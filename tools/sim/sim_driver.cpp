@@ -102,8 +102,7 @@ Driver::Driver(const Options& options)
     game_.SetPlayer(HumanSeat, &human_);
     GameSettings settings;
     settings.playTo = options.playTo;
-    settings.sevenCards = options.sevenCards ? 1 : 0;
-    settings.advancedRules = options.advancedRules ? 1 : 0;
+    settings.rules = options.rules;
     settings.trainingMode = options.trainingMode ? 1 : 0;
     game_.ApplyLoadedSettings(settings);
 }

@@ -10,6 +10,7 @@
 #include "cards/platform_services.h"
 #include "game/headless_platform.h"
 #include "game/mervane_game.h"
+#include "game/rule_set.h"
 
 namespace mervane::sim {
 
@@ -23,8 +24,7 @@ struct HumanPolicy {
 struct Options {
     LocalTime clock{};
     std::optional<int> hands;  // stop after this many hands; else one game
-    bool sevenCards = false;
-    bool advancedRules = false;
+    RuleSet rules;
     bool trainingMode = false;  // computer hands face up in snapshots
     int playTo = 200;
     bool trace = false;
