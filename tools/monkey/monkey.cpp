@@ -348,6 +348,8 @@ void Monkey::ViewToggle() {
 void Monkey::Settle() {
     if (Chance(50)) {
         for (int turns = Below(8); turns > 0; --turns) RunEvents();
+        // A box that opened in the last turn is answered in the next, as a person would.
+        for (int turns = 0; answerScheduled_ && turns < 10; ++turns) RunEvents();
         return;
     }
     for (int turns = 0; View().Busy() || turns < 1; ++turns) {
@@ -491,7 +493,12 @@ void Monkey::TapRefused(Card, Card, Suit) {
 // --- checks ---
 
 void Monkey::Check() {
-    if (QApplication::activeModalWidget()) Fail("a dialog is still open after the action");
+    if (QWidget* open = QApplication::activeModalWidget()) {
+        const auto* box = qobject_cast<QMessageBox*>(open);
+        Fail(std::string("a dialog is still open after the action: ") +
+             open->metaObject()->className() +
+             (box ? " \"" + box->text().toStdString() + "\"" : std::string()));
+    }
     if (!View().Busy() && View().QueuedInputs() != 0)
         Fail("the game is idle with " + std::to_string(View().QueuedInputs()) +
              " inputs still held");
