@@ -46,8 +46,6 @@ class CMainFrame : public QMainWindow {
     ~CMainFrame() override;
 
     CMervaneView* View() const { return view_; }
-    GameHost& Host() { return host_; }
-    GameCommands& Commands() { return *gameCommands_; }
     QAction* Command(CommandId id) const { return commands_.at(id); }
     QMenu* GameMenu() const { return menu_; }
     QMenu* ViewMenu() const { return viewMenu_; }
