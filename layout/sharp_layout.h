@@ -18,9 +18,10 @@ namespace mervane {
 // middle of them and near the Classic card's 29 / 41.
 inline constexpr double SharpCardAspect = 0.69;
 
-// The part of a face that must never be covered in a hand: the rank and suit in its
-// top-left corner, as fractions of the card. The decks' index sits in the left fifth
-// and the top quarter; the rest is margin.
+// The part of a face that must never be covered in a hand: the index (the rank, in
+// many decks with the suit under it) in its top-left corner, as fractions of the card.
+// The standard deck's rank takes about the left and top eighths; the rest is room for
+// a suit under the rank and a margin, while still letting a hand of 19 fit on one row.
 inline constexpr double SharpIndexCornerWidth = 0.25;
 inline constexpr double SharpIndexCornerHeight = 0.30;
 
