@@ -64,6 +64,21 @@
     </message>
 </context>
 <context>
+    <name>Callouts</name>
+    <message>
+        <source>+%1</source>
+        <translation>+%1</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Sauté</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inversion</translation>
+    </message>
+</context>
+<context>
     <name>Cards</name>
     <message>
         <source>a Spade</source>
