@@ -1,5 +1,6 @@
 #include "render/qt_surface.h"
 
+#include <QRadialGradient>
 #include <algorithm>
 #include <utility>
 
@@ -153,6 +154,32 @@ void QtSurface::Line(Point from, Point to) {
         painter_.setPen(pen);
         painter_.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
     }
+}
+
+void PaintRoundedRect(QPainter& painter, const QRectF& rect, double radius, Color fill) {
+    if (rect.isEmpty()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(fill));
+    painter.drawRoundedRect(rect, radius, radius);
+    painter.restore();
+}
+
+void PaintRadial(QPainter& painter, const QRect& rect, Color centre, Color edge) {
+    if (rect.isEmpty()) return;
+    QRadialGradient light(QRectF(rect).center(), std::max(rect.width(), rect.height()) / 2.0);
+    light.setColorAt(0, ToQColor(centre));
+    light.setColorAt(1, ToQColor(edge));
+    painter.fillRect(rect, light);
+}
+
+void QtSurface::FillRoundedRect(Rect rect, int radius, Color fill) {
+    PaintRoundedRect(painter_, ToQRect(rect), radius, fill);
+}
+
+void QtSurface::FillRadial(Rect rect, Color centre, Color edge) {
+    PaintRadial(painter_, ToQRect(rect), centre, edge);
 }
 
 std::unique_ptr<Surface> QtSurface::CreateOffscreen(Size size) {
