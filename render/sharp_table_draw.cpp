@@ -296,9 +296,8 @@ void DrawSuitBoxes(Surface& surface, const GameState& state, const SharpPalette&
     if (!state.choosingSuit) return;
     for (std::size_t i = 0; i < SuitBoxOrder.size(); ++i) {
         const Rect box = layout.suitBoxes[i];
-        const Rect ring = Inset(box, -PartOf(box.Height(), kRingWidth));
-        surface.FillRoundedRect(ring, Radius(ring), palette.ring);
-        surface.FillRoundedRect(box, Radius(box), White);
+        // In the ring's colour, which stands out on the felt.
+        surface.FillRoundedRect(box, Radius(box), palette.ring);
         DrawPictureIn(surface, SuitButton(SuitBoxOrder[i]),
                       Inset(box, PartOf(box.Height(), kPadding)));
     }
