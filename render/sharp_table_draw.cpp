@@ -31,16 +31,16 @@ constexpr Color kRefusalInk = White;
 constexpr double kCornerRadius = 0.22;
 constexpr double kRingWidth = 0.10;
 constexpr double kPadding = 0.12;
-constexpr double kLineOfTwo = 0.40;     // one of two lines of text
-constexpr double kCountText = 0.74;     // the card count, large
-constexpr double kOneLineText = 0.56;   // a callout, the refusal, the pack's count
+constexpr double kLineOfTwo = 0.40;              // one of two lines of text
+constexpr double kCountText = 0.74;              // the card count, large
+constexpr double kOneLineText = 0.56;            // a callout, the refusal, the pack's count
 constexpr std::string_view kWidestCount = "88";  // the count's column fits it
-constexpr double kCountGap = 0.25;                // between the count and the name
-constexpr double kNamedSuit = 0.80;     // the named suit's disc, of the pile's width
-constexpr double kSuitGlyph = 0.78;     // the suit's sign, of the disc
+constexpr double kCountGap = 0.25;               // between the count and the name
+constexpr double kNamedSuit = 0.80;              // the named suit's disc, of the pile's width
+constexpr double kSuitGlyph = 0.78;              // the suit's sign, of the disc
 constexpr Color kRedSuit = MakeColor(200, 0, 0);
-constexpr double kCardCorner = 0.05;    // a slot's corners, of the card's width
-constexpr int kSmallestText = 6;        // text shrinks to fit no further than this
+constexpr double kCardCorner = 0.05;  // a slot's corners, of the card's width
+constexpr int kSmallestText = 6;      // text shrinks to fit no further than this
 // The outline under a suit box or a face, so it stands out on a pale table.
 constexpr double kShadowOpacity = 0.35;
 
@@ -144,8 +144,8 @@ std::size_t MiddleSpace(std::string_view text) {
 }
 
 // A rounded box with one line of text, both faded towards the felt by `opacity`.
-void DrawTag(Surface& surface, Color felt, Rect box, std::string_view text, Color fill,
-             Color ink, double share, double opacity = 1.0) {
+void DrawTag(Surface& surface, Color felt, Rect box, std::string_view text, Color fill, Color ink,
+             double share, double opacity = 1.0) {
     if (text.empty() || opacity <= 0) return;
     fill = MixColors(felt, fill, opacity);
     ink = MixColors(felt, ink, opacity);
@@ -155,14 +155,13 @@ void DrawTag(Surface& surface, Color felt, Rect box, std::string_view text, Colo
     const FontSpec two = FontFor(box, kLineOfTwo, true);
     const std::size_t split = MiddleSpace(text);
     // A long text reads better in two lines than squeezed into one.
-    if (split == std::string_view::npos ||
-        FittedHeight(surface, inner, text, one) >= two.height) {
+    if (split == std::string_view::npos || FittedHeight(surface, inner, text, one) >= two.height) {
         DrawText(surface, inner, text, one, ink, fill, Align::Centre);
         return;
     }
     const int half = inner.Height() / 2;
-    DrawText(surface, {inner.left, inner.top, inner.right, inner.top + half},
-             text.substr(0, split), two, ink, fill, Align::Centre);
+    DrawText(surface, {inner.left, inner.top, inner.right, inner.top + half}, text.substr(0, split),
+             two, ink, fill, Align::Centre);
     DrawText(surface, {inner.left, inner.top + half, inner.right, inner.bottom},
              text.substr(split + 1), two, ink, fill, Align::Centre);
 }
@@ -179,8 +178,7 @@ std::string CountText(int count) {
 
 // The hand's size, large at the plate's left; returns where the lines of text start.
 // The column fits two digits, so that every plate's name starts alike.
-int DrawCount(Surface& surface, const SharpPalette& palette, Rect inner, int count,
-              FontSpec font) {
+int DrawCount(Surface& surface, const SharpPalette& palette, Rect inner, int count, FontSpec font) {
     int width = 0;
     {
         const ScopedFont chosen(surface, font);
@@ -196,8 +194,8 @@ int DrawCount(Surface& surface, const SharpPalette& palette, Rect inner, int cou
 // The dealer's mark at the right end of `line`; returns what is left of the line.
 Rect DrawDealerMark(Surface& surface, Rect line) {
     const int side = std::min(line.Height(), line.Width());
-    const Rect mark = RectAt({line.right - side, line.top + (line.Height() - side) / 2},
-                             {side, side});
+    const Rect mark =
+        RectAt({line.right - side, line.top + (line.Height() - side) / 2}, {side, side});
     surface.FillRoundedRect(mark, Radius(mark), White);
     DrawPictureKeyed(surface, bitmap::DealerMarker, Inset(mark, PartOf(side, kPadding)),
                      DealerMarkerSize);
@@ -356,8 +354,8 @@ Seat HighlightedSeat(const GameState& state) {
     return NoSeat;
 }
 
-void DrawSharpTable(const GameState& state, const SharpTable& layout,
-                    const TableCallouts& callouts, Surface& surface) {
+void DrawSharpTable(const GameState& state, const SharpTable& layout, const TableCallouts& callouts,
+                    Surface& surface) {
     const SharpPalette palette = PaletteFor(state.table.tableColor);
     DrawFelt(surface, palette, layout.window);
     DrawPiles(surface, state, palette, layout);

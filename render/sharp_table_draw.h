@@ -41,7 +41,7 @@ Seat HighlightedSeat(const GameState& state);
 // The whole Sharp table for the window: the felt, the four seats, the piles, the
 // callouts of the last moves, the refusal and, while the human names a suit, the suit
 // boxes. Only reads; the layout must have been made for the state's hand sizes.
-void DrawSharpTable(const GameState& state, const SharpTable& layout,
-                    const TableCallouts& callouts, Surface& surface);
+void DrawSharpTable(const GameState& state, const SharpTable& layout, const TableCallouts& callouts,
+                    Surface& surface);
 
 }  // namespace mervane

@@ -23,9 +23,9 @@ TEST(SharpTableColours, TextOnPlatesAndCalloutsReadsOnEveryTableColour) {
     Color worstColour = 0;
     const auto check = [&](Color table) {
         const SharpPalette p = PaletteFor(table);
-        const double least = std::min({ContrastRatio(p.plateInk, p.plate),
-                                       ContrastRatio(p.calloutInk, p.callout),
-                                       ContrastRatio(p.refusalInk, p.refusal)});
+        const double least =
+            std::min({ContrastRatio(p.plateInk, p.plate), ContrastRatio(p.calloutInk, p.callout),
+                      ContrastRatio(p.refusalInk, p.refusal)});
         if (least < worst) worst = least, worstColour = table;
     };
     constexpr int kLevelStep = 5;
@@ -34,9 +34,9 @@ TEST(SharpTableColours, TextOnPlatesAndCalloutsReadsOnEveryTableColour) {
             for (int b = 0; b < 256; b += kLevelStep) check(MakeColor(r, g, b));
     for (int grey = 0; grey < 256; ++grey) check(MakeColor(grey, grey, grey));
     EXPECT_GE(worst, SharpTextContrast) << "on " << RecordingSurface::Hex(worstColour);
-    EXPECT_GE(ContrastRatio(PaletteFor(DefaultTableColor).plateInk,
-                            PaletteFor(DefaultTableColor).plate),
-              SharpTextContrast);
+    EXPECT_GE(
+        ContrastRatio(PaletteFor(DefaultTableColor).plateInk, PaletteFor(DefaultTableColor).plate),
+        SharpTextContrast);
     // The ratio's own ends, so that a wrong luminance cannot pass unseen.
     EXPECT_NEAR(ContrastRatio(White, Black), 21.0, 1e-9);
     EXPECT_NEAR(ContrastRatio(MakeColor(118, 118, 118), White), 4.54, 0.01);
