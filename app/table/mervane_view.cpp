@@ -18,11 +18,13 @@
 #include "render/qt_surface.h"
 #include "render/qt_text.h"
 #include "render/sharp_surface.h"
+#include "render/sharp_table_draw.h"
 
 namespace mervane {
 namespace {
 
 constexpr int SlideFrameMs = 16;  // about one frame of a 60 Hz screen
+constexpr int ClassicCardWidth = 29;
 
 // For the start-up figures: the wall clock at the first paint and the peak resident
 // memory so far, when asked for. "quit" ends the program there, so that a profiler sees
@@ -47,7 +49,10 @@ void StampFirstPaint() {
 
 }  // namespace
 
-CMervaneView::CMervaneView(GameHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+CMervaneView::CMervaneView(GameHost& host, QWidget* parent)
+    : QWidget(parent),
+      host_(host),
+      story_(host.Game().State(), [this] { return storyClock_.elapsed(); }) {
     host_.Platform().ShowOn(this, [this] { PaintNow(); });
     connect(&host_, &GameHost::commandRun, this, &CMervaneView::stateChanged);
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted; nothing to erase
@@ -66,11 +71,16 @@ CMervaneView::CMervaneView(GameHost& host, QWidget* parent) : QWidget(parent), h
     slideEnd_.setTimerType(Qt::PreciseTimer);
     slideEnd_.setSingleShot(true);
     connect(&slideEnd_, &QTimer::timeout, this, [this] { EndSlide(true); });
+    storyClock_.start();
+    storyTimer_.setSingleShot(true);
+    connect(&storyTimer_, &QTimer::timeout, this, [this] { update(); });
+    host_.Game().AddObserver(&story_);
     host_.Game().AddObserver(this);
 }
 
 CMervaneView::~CMervaneView() {
     host_.Game().RemoveObserver(this);
+    host_.Game().RemoveObserver(&story_);
     host_.Platform().ShowOn(nullptr, {});
 }
 
@@ -84,8 +94,10 @@ void CMervaneView::PaintNow() {
 void CMervaneView::paintEvent(QPaintEvent*) {
     ++paints_;
     const TableViewport viewport = Viewport();
-    PaintMargins(QRectF(viewport.left, viewport.top, TableWidth * viewport.scale,
-                        TableHeight * viewport.scale));
+    // The Sharp table fills the widget; the table scaled up leaves margins.
+    if (!ShowsSharpTable())
+        PaintMargins(QRectF(viewport.left, viewport.top, TableWidth * viewport.scale,
+                            TableHeight * viewport.scale));
     if (choice_.look == TableLook::Classic)
         PaintClassic(viewport);
     else
@@ -121,7 +133,55 @@ void CMervaneView::PaintClassic(const TableViewport& viewport) {
                       frame_);
 }
 
+bool CMervaneView::ShowsSharpTable() const {
+    if (choice_.look != TableLook::Sharp) return false;
+    const GameState& state = host_.Game().State();
+    const bool winner = !state.gameInProgress && state.betweenGames && state.handOver;
+    return !winner && !state.showSplash && !state.showHandScore;
+}
+
+SharpTable CMervaneView::SharpLayout() const {
+    const GameState& state = host_.Game().State();
+    SharpCounts counts;
+    for (Seat seat = 0; seat < SeatCount; ++seat)
+        counts.handSize[static_cast<std::size_t>(PositionOfSeat(seat) - 1)] =
+            state.hands[static_cast<std::size_t>(seat)].Count();
+    const double ratio = devicePixelRatioF();
+    const Size window{static_cast<std::int32_t>(std::floor(width() * ratio)),
+                      static_cast<std::int32_t>(std::floor(height() * ratio))};
+    return LayOutSharpTable(window, counts);
+}
+
 void CMervaneView::PaintSharp(const TableViewport& viewport) {
+    if (ShowsSharpTable()) {
+        SharpTable layout = SharpLayout();
+        const TableMarks marks = Marks();
+        if (marks.shakeCard >= 0) {
+            // The shake's steps are the Classic table's pixels; a Classic card is 29 wide.
+            const auto dx = static_cast<std::int32_t>(
+                std::lround(marks.shakeOffset * layout.card.width / double(ClassicCardWidth)));
+            const auto shake = static_cast<std::size_t>(marks.shakeCard);
+            std::vector<Rect>& cards = layout.seats[Bottom - 1].cards;
+            if (shake < cards.size()) {
+                cards[shake].left += dx;
+                cards[shake].right += dx;
+            }
+        }
+        // One table unit per device pixel.
+        SharpSurface surface(*this, layout.window, QPointF(0, 0), 1.0 / devicePixelRatioF(),
+                             faces_);
+        surface.TakeReadyFacesOnly();
+        const std::int64_t now = storyClock_.elapsed();
+        DrawSharpTable(host_.Game().State(), layout, story_.At(now), surface);
+        if (faces_ && faces_->HasWanted()) faceSource_.DrawInBackground(faces_);
+        // A fade repaints at the frame rate; a callout waiting to go, once when it goes.
+        if (const std::optional<std::int64_t> at = story_.NextChangeAt(now))
+            storyTimer_.start(static_cast<int>(std::max<std::int64_t>(SlideFrameMs, *at - now)));
+        else
+            storyTimer_.stop();
+        return;
+    }
+    storyTimer_.stop();
     SharpSurface surface(*this, {TableWidth, TableHeight}, QPointF(viewport.left, viewport.top),
                          viewport.scale, faces_);
     // A deck's face takes from a millisecond to seconds to draw: the window never waits
@@ -314,7 +374,8 @@ void CMervaneView::StartSlide(const Slide& slide) {
     slideClock_.start();
     if (!slidesHeldAt_) {
         slideEnd_.start(slideMs_);
-        slideFrame_.start();
+        // The Sharp table does not draw a card on its way yet: no frames to paint.
+        if (!ShowsSharpTable()) slideFrame_.start();
     }
     update();
 }
@@ -343,6 +404,10 @@ void CMervaneView::HoldSlidesAt(std::optional<double> t) {
 
 void CMervaneView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || host_.Platform().Quitting()) return;
+    if (ShowsSharpTable()) {
+        TapSharp(event->position());
+        return;
+    }
     const Point tap = ToTable(event->position());
     if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
     // A card still on its way lands at once: the tap is never kept waiting.
@@ -352,6 +417,36 @@ void CMervaneView::mousePressEvent(QMouseEvent* event) {
         update();
     }
     host_.Game().OnTableTap(tap.x, tap.y);
+    emit stateChanged();
+}
+
+// A tap hit-tests the table as painted and goes to the game as the intent it names;
+// the game holds it, as it holds keys, while a chain of turns runs.
+void CMervaneView::TapSharp(QPointF widgetPoint) {
+    const double ratio = devicePixelRatioF();
+    const Point tap{static_cast<std::int32_t>(std::floor(widgetPoint.x() * ratio)),
+                    static_cast<std::int32_t>(std::floor(widgetPoint.y() * ratio))};
+    const GameState& state = host_.Game().State();
+    const SharpTable layout = SharpLayout();
+    std::optional<TableIntent> intent;
+    if (state.handOver) {
+        intent = TableIntent::GoOn();
+    } else if (state.choosingSuit) {
+        const int box = layout.SuitBoxAt(tap);
+        if (box >= 0) intent = TableIntent::Name(SuitBoxOrder[static_cast<std::size_t>(box)]);
+    } else if (layout.PackAt(tap)) {
+        if (!state.deck.Empty()) intent = TableIntent::Draw();
+    } else if (const int card = layout.HandCardAt(tap); card >= 0) {
+        intent = TableIntent::Play(card);
+    }
+    if (!intent) return;
+    // A card still on its way lands at once: the tap is never kept waiting.
+    EndSlide(false);
+    if (keys_.RingShown()) {
+        keys_.OnMouseTap();
+        update();
+    }
+    host_.Game().Act(*intent);
     emit stateChanged();
 }
 

@@ -13,6 +13,8 @@
 #include "app/table/keyboard_play.h"
 #include "game/mervane_game.h"
 #include "game/observer.h"
+#include "game/table_story.h"
+#include "layout/sharp_layout.h"
 #include "layout/viewport.h"
 #include "render/table_painter.h"
 
@@ -54,6 +56,12 @@ class CMervaneView : public QWidget, private GameObserver {
     TableViewport Viewport() const;
 
     TableLook Look() const { return choice_.look; }
+    // The Sharp look shows its own table, laid out for the widget: not yet on the
+    // title, a hand's sheet and the winner, which keep the table scaled up.
+    bool ShowsSharpTable() const;
+    // That table at the widget's size in device pixels, for the hand sizes now; taps
+    // hit-test in it.
+    SharpTable SharpLayout() const;
     void SetLook(TableLook look);
     // The chosen deck's folder name, ViewChoice::ClassicFaces, or empty for the default.
     const QString& Faces() const { return choice_.faces; }
@@ -99,6 +107,7 @@ class CMervaneView : public QWidget, private GameObserver {
     void PaintMargins(const QRectF& table);
     void PaintClassic(const TableViewport& viewport);
     void PaintSharp(const TableViewport& viewport);
+    void TapSharp(QPointF widgetPoint);
     void PreloadFaces();
     // A refused card shakes, in the Sharp look, without touching the game.
     void TapRefused(Card card, Card topCard, Suit currentSuit) override;
@@ -127,6 +136,11 @@ class CMervaneView : public QWidget, private GameObserver {
     // the title until the first deal, one per look.
     TitleArt classicTitle_;
     TitleArt sharpTitle_;
+    // The Sharp table's callouts, on a clock of its own; a single shot repaints when
+    // they next change, so nothing is painted while nothing moves.
+    QElapsedTimer storyClock_;
+    TableStory story_;
+    QTimer storyTimer_;
     Card shakenCard_ = NoCard;
     int shakeStep_ = 0;  // index in ShakeOffsets
     QTimer shakeTimer_;
