@@ -609,7 +609,7 @@ TEST_F(KeyboardTest, ARefusedCardShakesInTheSharpLookAndTheGameIgnoresIt) {
     // The King of Clubs does not follow the 9 of Hearts.
     const GameState before = State();
     trace.lines.clear();
-    TapTable(HandCardPoint(1));
+    TapHandCard(1);
     ASSERT_TRUE(View().Shaking());
     EXPECT_EQ(View().Marks().shakeCard, 1);
     std::set<int> offsets;
@@ -631,7 +631,7 @@ TEST_F(KeyboardTest, ARefusedCardShakesInTheSharpLookAndTheGameIgnoresIt) {
     ASSERT_TRUE(FollowShake(View(), offsets));
 
     // A card that may be played does not shake.
-    TapTable(HandCardPoint(3));
+    TapHandCard(3);
     EXPECT_NE(State().hands, before.hands);
     EXPECT_FALSE(View().Shaking());
 }
