@@ -1,9 +1,13 @@
 #include "render/sharp_table_draw.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "cards/rules.h"
 #include "game/texts.h"
 #include "game/translate.h"
 #include "render/pictures.h"
@@ -43,6 +47,12 @@ constexpr double kCardCorner = 0.05;  // a slot's corners, of the card's width
 constexpr int kSmallestText = 6;      // text shrinks to fit no further than this
 // The outline under a suit box or a face, so it stands out on a pale table.
 constexpr double kShadowOpacity = 0.35;
+// Shares of a card's height: how far a playable card rises (less than the gap over the
+// hand, so that it never reaches the plates) and the keyboard's ring round a card.
+constexpr double kPlayableLift = 0.045;
+constexpr double kCardRing = 0.035;
+// Each card of a deal flies for this share of the deal; their starts spread over the rest.
+constexpr double kDealFlight = 0.3;
 
 // Hearts, Diamonds, Clubs, Spades in the SuitBoxOrder and Suit numbering.
 int SuitButton(Suit suit) {
@@ -233,14 +243,104 @@ bool ShowsFaces(const GameState& state, Seat seat) {
     return seat == HumanSeat || state.trainingMode != 0;
 }
 
-void DrawHand(Surface& surface, const GameState& state, const SharpSeat& place, Seat seat) {
+Rect Between(Rect from, Rect to, double eased) {
+    const auto along = [eased](int a, int b) {
+        return a + static_cast<int>(std::lround((b - a) * eased));
+    };
+    return {along(from.left, to.left), along(from.top, to.top), along(from.right, to.right),
+            along(from.bottom, to.bottom)};
+}
+
+// The order a deal hands the cards out in: a card each, from the dealer's left round the
+// table, and the starter last.
+struct DealOrder {
+    std::array<int, SeatCount> firstRound{};  // a seat's place in each round
+    int cards = 0;                            // in all, the starter included
+
+    DealOrder(const GameState& state) {
+        for (Seat k = 0; k < SeatCount; ++k) {
+            const Seat seat = (state.dealer + 1 + k) % SeatCount;
+            firstRound[static_cast<std::size_t>(seat)] = k;
+            cards += state.hands[static_cast<std::size_t>(seat)].Count();
+        }
+        ++cards;
+    }
+    int Of(Seat seat, int index) const {
+        return index * SeatCount + firstRound[static_cast<std::size_t>(seat)];
+    }
+    int Starter() const { return cards - 1; }
+};
+
+// How far the card dealt `order`th has flown when the deal is at `t`: 0 still in the pack.
+double DealFlight(double t, int order, int cards) {
+    const double start = (1 - kDealFlight) * order / std::max(1, cards - 1);
+    return std::clamp((t - start) / kDealFlight, 0.0, 1.0);
+}
+
+// Where the card of `order` stands during a deal, or nothing while it is in the pack.
+std::optional<Rect> DealtCardAt(const SharpTable& layout, const TableMarks& marks,
+                                const DealOrder& order, int at, Rect place) {
+    if (!marks.deal) return place;
+    const double flown = DealFlight(*marks.deal, at, order.cards);
+    if (flown <= 0) return std::nullopt;
+    return Between(layout.pack, place, SlideEased(flown));
+}
+
+bool SlideLeavesGap(const GameState& state, const TableMarks& marks, TablePosition position) {
+    return SlideShown(state, marks) && !marks.slide->played && marks.slide->hand == position;
+}
+
+void DrawHand(Surface& surface, const GameState& state, const SharpTable& layout,
+              const SharpPalette& palette, const TableMarks& marks, Seat seat) {
+    const TablePosition position = PositionOfSeat(seat);
+    const SharpSeat& place = layout.Seat(position);
     const CardList& hand = state.hands[static_cast<std::size_t>(seat)];
     const int shown = std::min(hand.Count(), static_cast<int>(place.cards.size()));
+    const bool human = seat == HumanSeat;
+    const std::vector<bool> raised = human ? RaisedCards(state, marks) : std::vector<bool>{};
+    const DealOrder order(state);
+    const int back = BackPicture(state.table.cardBackId);
     for (int i = 0; i < shown; ++i) {
-        const int picture =
-            ShowsFaces(state, seat) ? FacePicture(hand[i]) : BackPicture(state.table.cardBackId);
-        DrawPictureIn(surface, picture, place.cards[static_cast<std::size_t>(i)]);
+        const auto at = static_cast<std::size_t>(i);
+        if (SlideLeavesGap(state, marks, position) && marks.slide->handIndex == i) continue;
+        Rect card = place.cards[at];
+        if (at < raised.size() && raised[at]) {
+            const int lift = PartOf(card.Height(), kPlayableLift);
+            card.top -= lift;
+            card.bottom -= lift;
+        }
+        const std::optional<Rect> dealt =
+            DealtCardAt(layout, marks, order, order.Of(seat, i), card);
+        if (!dealt) continue;
+        const bool landed = *dealt == card;
+        if (human && i == marks.focusedCard && landed) {
+            const Rect ring = Inset(card, -PartOf(card.Height(), kCardRing));
+            surface.FillRoundedRect(ring, PartOf(ring.Width(), kCardCorner), palette.ring);
+        }
+        const bool face = ShowsFaces(state, seat) && landed;
+        DrawPictureIn(surface, face ? FacePicture(hand[i]) : back, *dealt);
     }
+}
+
+// The card on its way between a hand and a pile, over everything else on the table.
+void DrawSlide(Surface& surface, const GameState& state, const TableMarks& marks) {
+    if (!SlideShown(state, marks)) return;
+    const Slide& slide = *marks.slide;
+    const double eased = SlideEased(slide.t);
+    const Rect card =
+        Between(RectAt(slide.from, slide.fromSize), RectAt(slide.to, slide.toSize), eased);
+    const int picture =
+        slide.faceUp ? FacePicture(slide.card) : BackPicture(state.table.cardBackId);
+    DrawPictureIn(surface, picture, card);
+}
+
+// At the human's move with nothing to play, the pack is the move to make.
+bool PackIsTheMove(const GameState& state) {
+    if (!HumanChooses(state) || state.deck.Empty()) return false;
+    const CardList& hand = state.hands[HumanSeat];
+    for (int i = 0; i < hand.Count(); ++i)
+        if (IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) return false;
+    return true;
 }
 
 // An empty place for a card: a slightly darker rounded slot.
@@ -250,8 +350,12 @@ void DrawSlot(Surface& surface, const SharpPalette& palette, Rect card) {
 }
 
 void DrawPiles(Surface& surface, const GameState& state, const SharpPalette& palette,
-               const SharpTable& layout) {
+               const SharpTable& layout, const TableMarks& marks) {
     const int left = state.deck.Remaining();
+    if (PackIsTheMove(state) && !marks.deal) {
+        const Rect ring = Inset(layout.pack, -PartOf(layout.pack.Height(), kCardRing));
+        surface.FillRoundedRect(ring, PartOf(ring.Width(), kCardCorner), palette.ring);
+    }
     if (left > 0)
         DrawPictureIn(surface, BackPicture(state.table.cardBackId), layout.pack);
     else
@@ -260,10 +364,19 @@ void DrawPiles(Surface& surface, const GameState& state, const SharpPalette& pal
             palette.plateInk, kCountText);
     if (state.rules.advanced && state.reversed)
         DrawPictureIn(surface, bitmap::DirectionArrow, layout.arrowRing);
-    if (IsCard(state.topCard))
-        DrawPictureIn(surface, FacePicture(state.topCard), layout.discard);
-    else
-        DrawSlot(surface, palette, layout.discard);
+    // A played card on its way leaves the card beneath it on top of the pile; the
+    // starter is the deal's last card.
+    Card top = state.topCard;
+    if (SlideShown(state, marks) && marks.slide->played) top = marks.slide->beneath;
+    const DealOrder order(state);
+    const std::optional<Rect> starter =
+        DealtCardAt(layout, marks, order, order.Starter(), layout.discard);
+    if (!IsCard(top) || !starter) DrawSlot(surface, palette, layout.discard);
+    if (IsCard(top) && starter)
+        DrawPictureIn(
+            surface,
+            *starter == layout.discard ? FacePicture(top) : BackPicture(state.table.cardBackId),
+            *starter);
     if (state.gameInProgress && !state.handOver)
         DrawPictureIn(surface, SuitIndicator(state.currentSuit), layout.suitIndicator);
 }
@@ -290,10 +403,15 @@ void DrawNamedSuit(Surface& surface, Suit suit, Rect pile) {
 }
 
 void DrawSuitBoxes(Surface& surface, const GameState& state, const SharpPalette& palette,
-                   const SharpTable& layout) {
+                   const SharpTable& layout, int focused) {
     if (!state.choosingSuit) return;
     for (std::size_t i = 0; i < SuitBoxOrder.size(); ++i) {
         const Rect box = layout.suitBoxes[i];
+        // The keyboard's box: outlined in the felt's ink, which stands out round the ring.
+        if (static_cast<int>(i) == focused) {
+            const Rect ring = Inset(box, -PartOf(box.Height(), kRingWidth));
+            surface.FillRoundedRect(ring, Radius(ring), InkOn(palette.felt));
+        }
         // In the ring's colour, which stands out on the felt.
         surface.FillRoundedRect(box, Radius(box), palette.ring);
         DrawPictureIn(surface, SuitButton(SuitBoxOrder[i]),
@@ -355,14 +473,14 @@ Seat HighlightedSeat(const GameState& state) {
 }
 
 void DrawSharpTable(const GameState& state, const SharpTable& layout, const TableCallouts& callouts,
-                    Surface& surface) {
+                    const TableMarks& marks, Surface& surface) {
     const SharpPalette palette = PaletteFor(state.table.tableColor);
     DrawFelt(surface, palette, layout.window);
-    DrawPiles(surface, state, palette, layout);
-    DrawNamedSuit(surface, callouts.namedSuit, layout.discard);
+    DrawPiles(surface, state, palette, layout, marks);
+    if (!marks.deal) DrawNamedSuit(surface, callouts.namedSuit, layout.discard);
     for (Seat seat = 0; seat < SeatCount; ++seat) {
         const SharpSeat& place = layout.Seat(PositionOfSeat(seat));
-        DrawHand(surface, state, place, seat);
+        DrawHand(surface, state, layout, palette, marks, seat);
         DrawPlate(surface, state, palette, place, seat);
         if (const auto& callout = callouts.seats[static_cast<std::size_t>(seat)])
             DrawTag(surface, palette.felt, place.callout, callout->text, palette.callout,
@@ -370,7 +488,8 @@ void DrawSharpTable(const GameState& state, const SharpTable& layout, const Tabl
     }
     DrawTag(surface, palette.felt, layout.reason, callouts.refusal, palette.refusal,
             palette.refusalInk, kOneLineText, callouts.refusalOpacity);
-    DrawSuitBoxes(surface, state, palette, layout);
+    DrawSlide(surface, state, marks);
+    DrawSuitBoxes(surface, state, palette, layout, marks.focusedSuitBox);
 }
 
 }  // namespace mervane

@@ -5,6 +5,7 @@
 #include "game/table_story.h"
 #include "layout/sharp_layout.h"
 #include "render/surface.h"
+#include "render/table_marks.h"
 
 namespace mervane {
 
@@ -40,8 +41,10 @@ Seat HighlightedSeat(const GameState& state);
 
 // The whole Sharp table for the window: the felt, the four seats, the piles, the
 // callouts of the last moves, the refusal and, while the human names a suit, the suit
-// boxes. Only reads; the layout must have been made for the state's hand sizes.
+// boxes; with the view's marks (the keyboard's ring, the playable cards raised, a card
+// on its way, a deal under way). Only reads; the layout must have been made for the
+// state's hand sizes. At the human's move with nothing to play, the pack is ringed.
 void DrawSharpTable(const GameState& state, const SharpTable& layout, const TableCallouts& callouts,
-                    Surface& surface);
+                    const TableMarks& marks, Surface& surface);
 
 }  // namespace mervane

@@ -12,6 +12,14 @@
         <translation>%1 cartas</translation>
     </message>
     <message>
+        <source>score %1</source>
+        <translation>puntos %1</translation>
+    </message>
+    <message>
+        <source>%1, dealer</source>
+        <translation>%1, reparte</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
         <translation>%1: %2</translation>

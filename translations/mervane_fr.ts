@@ -12,6 +12,14 @@
         <translation>%1 cartes</translation>
     </message>
     <message>
+        <source>score %1</source>
+        <translation>score %1</translation>
+    </message>
+    <message>
+        <source>%1, dealer</source>
+        <translation>%1, donneur</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
         <translation>%1&#xa0;: %2</translation>

@@ -71,6 +71,8 @@ CMervaneView::CMervaneView(GameHost& host, QWidget* parent)
     slideEnd_.setTimerType(Qt::PreciseTimer);
     slideEnd_.setSingleShot(true);
     connect(&slideEnd_, &QTimer::timeout, this, [this] { EndSlide(true); });
+    dealEnd_.setSingleShot(true);
+    connect(&dealEnd_, &QTimer::timeout, this, &CMervaneView::EndDeal);
     storyClock_.start();
     storyTimer_.setSingleShot(true);
     connect(&storyTimer_, &QTimer::timeout, this, [this] { update(); });
@@ -140,12 +142,12 @@ bool CMervaneView::ShowsSharpTable() const {
     return !winner && !state.showSplash && !state.showHandScore;
 }
 
-SharpTable CMervaneView::SharpLayout() const {
+SharpTable CMervaneView::SharpLayout(Seat grown) const {
     const GameState& state = host_.Game().State();
     SharpCounts counts;
     for (Seat seat = 0; seat < SeatCount; ++seat)
         counts.handSize[static_cast<std::size_t>(PositionOfSeat(seat) - 1)] =
-            state.hands[static_cast<std::size_t>(seat)].Count();
+            state.hands[static_cast<std::size_t>(seat)].Count() + (seat == grown ? 1 : 0);
     const double ratio = devicePixelRatioF();
     const Size window{static_cast<std::int32_t>(std::floor(width() * ratio)),
                       static_cast<std::int32_t>(std::floor(height() * ratio))};
@@ -172,7 +174,7 @@ void CMervaneView::PaintSharp(const TableViewport& viewport) {
                              faces_);
         surface.TakeReadyFacesOnly();
         const std::int64_t now = storyClock_.elapsed();
-        DrawSharpTable(host_.Game().State(), layout, story_.At(now), surface);
+        DrawSharpTable(host_.Game().State(), layout, story_.At(now), marks, surface);
         if (faces_ && faces_->HasWanted()) faceSource_.DrawInBackground(faces_);
         // A fade repaints at the frame rate; a callout waiting to go, once when it goes.
         if (const std::optional<std::int64_t> at = story_.NextChangeAt(now))
@@ -236,6 +238,7 @@ TableViewport CMervaneView::Viewport() const {
 void CMervaneView::SetLook(TableLook look) {
     if (look == choice_.look) return;
     EndSlide(false);
+    EndDeal();
     choice_.look = look;
     classicTitle_ = {};
     sharpTitle_ = {};
@@ -270,6 +273,7 @@ void CMervaneView::SetAnimations(bool on) {
     if (on == choice_.animations) return;
     choice_.animations = on;
     EndSlide(false);
+    EndDeal();
 }
 
 TableMarks CMervaneView::Marks() const {
@@ -290,6 +294,9 @@ TableMarks CMervaneView::Marks() const {
         marks.slide->t = slidesHeldAt_.value_or(
             slideMs_ > 0 ? std::min(1.0, double(slideClock_.elapsed()) / slideMs_) : 1.0);
     }
+    if (dealing_)
+        marks.deal = slidesHeldAt_.value_or(
+            dealMs_ > 0 ? std::min(1.0, double(dealClock_.elapsed()) / dealMs_) : 1.0);
     return marks;
 }
 
@@ -325,6 +332,46 @@ CCardTable CMervaneView::PaintedLayout() const {
 void CMervaneView::HandDealt(int, Seat, Card starter) {
     topSeen_ = starter;
     EndSlide(false);
+    StartDeal();
+}
+
+void CMervaneView::StartDeal() {
+    if (!ShowsSlides()) return;
+    dealMs_ = DealDuration(host_.Platform().PauseScale());
+    if (dealMs_ <= 0 && !slidesHeldAt_) return;
+    dealing_ = true;
+    dealClock_.start();
+    if (!slidesHeldAt_) {
+        dealEnd_.start(dealMs_);
+        slideFrame_.start();
+    }
+    update();
+}
+
+void CMervaneView::EndDeal() {
+    if (!dealing_) return;
+    dealing_ = false;
+    dealEnd_.stop();
+    if (!slide_) slideFrame_.stop();
+    update();
+}
+
+// In the Sharp table a card leaves a computer's fan at the fan's size and lands on the
+// pile at the pile's, or comes from the pack to its place in a hand.
+void CMervaneView::SlideFromSharp(Slide& slide, Seat seat, int index, bool played) const {
+    const SharpTable layout = SharpLayout(played ? seat : NoSeat);
+    const std::vector<Rect>& cards = layout.Seat(PositionOfSeat(seat)).cards;
+    const Rect inHand =
+        cards.empty()
+            ? layout.pack
+            : cards[static_cast<std::size_t>(std::clamp(index, 0, int(cards.size()) - 1))];
+    const Rect pile = played ? layout.discard : layout.pack;
+    const Rect from = played ? inHand : pile;
+    const Rect to = played ? pile : inHand;
+    slide.from = {from.left, from.top};
+    slide.fromSize = {from.Width(), from.Height()};
+    slide.to = {to.left, to.top};
+    slide.toSize = {to.Width(), to.Height()};
 }
 
 void CMervaneView::CardPlayed(Seat seat, Card card) {
@@ -336,13 +383,17 @@ void CMervaneView::CardPlayed(Seat seat, Card card) {
     const int count = state.hands[static_cast<std::size_t>(seat)].Count() + 1;
     int index = count / 2;
     if (seat == HumanSeat && leftHand_.card == card) index = leftHand_.index;
-    const CCardTable layout = PaintedLayout();
     Slide slide;
     slide.card = card;
     slide.played = true;
     slide.beneath = beneath;
-    slide.from = HandSlot(layout, PositionOfSeat(seat), index, count);
-    slide.to = DiscardSlot(layout, state.deck.DrawPos() < CardsInPack);
+    if (ShowsSharpTable()) {
+        SlideFromSharp(slide, seat, index, true);
+    } else {
+        const CCardTable layout = PaintedLayout();
+        slide.from = HandSlot(layout, PositionOfSeat(seat), index, count);
+        slide.to = DiscardSlot(layout, state.deck.DrawPos() < CardsInPack);
+    }
     StartSlide(slide);
 }
 
@@ -360,22 +411,26 @@ void CMervaneView::CardDrawn(Seat seat, Card card) {
     slide.hand = PositionOfSeat(seat);
     for (int i = 0; i < hand.Count(); ++i)
         if (hand.At(i) == card) slide.handIndex = i;
-    const CCardTable layout = PaintedLayout();
-    slide.from = PackSlot(layout);
-    slide.to = HandSlot(layout, slide.hand, slide.handIndex, hand.Count());
+    if (ShowsSharpTable()) {
+        SlideFromSharp(slide, seat, slide.handIndex, false);
+    } else {
+        const CCardTable layout = PaintedLayout();
+        slide.from = PackSlot(layout);
+        slide.to = HandSlot(layout, slide.hand, slide.handIndex, hand.Count());
+    }
     StartSlide(slide);
 }
 
 void CMervaneView::StartSlide(const Slide& slide) {
     EndSlide(false);
+    EndDeal();
     slideMs_ = SlideDuration(host_.Platform().PauseScale());
     if (slideMs_ <= 0 && !slidesHeldAt_) return;
     slide_ = slide;
     slideClock_.start();
     if (!slidesHeldAt_) {
         slideEnd_.start(slideMs_);
-        // The Sharp table does not draw a card on its way yet: no frames to paint.
-        if (!ShowsSharpTable()) slideFrame_.start();
+        slideFrame_.start();
     }
     update();
 }
@@ -383,7 +438,7 @@ void CMervaneView::StartSlide(const Slide& slide) {
 void CMervaneView::EndSlide(bool landed) {
     if (!slide_) return;
     slide_.reset();
-    slideFrame_.stop();
+    if (!dealing_) slideFrame_.stop();
     slideEnd_.stop();
     update();
     emit slideEnded(landed);
@@ -393,9 +448,11 @@ void CMervaneView::HoldSlidesAt(std::optional<double> t) {
     slidesHeldAt_ = t;
     if (!t) {
         EndSlide(true);
+        EndDeal();
         return;
     }
     slideEnd_.stop();
+    dealEnd_.stop();
     slideFrame_.stop();
     update();
 }
@@ -412,6 +469,7 @@ void CMervaneView::mousePressEvent(QMouseEvent* event) {
     if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
     // A card still on its way lands at once: the tap is never kept waiting.
     EndSlide(false);
+    EndDeal();
     if (keys_.RingShown()) {
         keys_.OnMouseTap();
         update();
@@ -442,6 +500,7 @@ void CMervaneView::TapSharp(QPointF widgetPoint) {
     if (!intent) return;
     // A card still on its way lands at once: the tap is never kept waiting.
     EndSlide(false);
+    EndDeal();
     if (keys_.RingShown()) {
         keys_.OnMouseTap();
         update();
@@ -459,6 +518,7 @@ void CMervaneView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     EndSlide(false);
+    EndDeal();
     const std::optional<TableIntent> intent =
         keys_.OnKey(event->key(), host_.Game().State(), event->isAutoRepeat());
     update();
@@ -469,6 +529,7 @@ void CMervaneView::keyPressEvent(QKeyEvent* event) {
 
 void CMervaneView::Shutdown() {
     EndSlide(false);
+    EndDeal();
 }
 
 }  // namespace mervane

@@ -56,12 +56,13 @@ class CMervaneView : public QWidget, private GameObserver {
     TableViewport Viewport() const;
 
     TableLook Look() const { return choice_.look; }
-    // The Sharp look shows its own table, laid out for the widget: not yet on the
-    // title, a hand's sheet and the winner, which keep the table scaled up.
+    // The Sharp look shows its own table, laid out for the widget, whenever a hand is
+    // on the table.
     bool ShowsSharpTable() const;
-    // That table at the widget's size in device pixels, for the hand sizes now; taps
-    // hit-test in it.
-    SharpTable SharpLayout() const;
+    // That table at the widget's size in device pixels, for the hand sizes now; taps,
+    // the painter and the accessible tree read it. With one more card in `grown`'s
+    // hand: where a card that just left it stood.
+    SharpTable SharpLayout(Seat grown = NoSeat) const;
     void SetLook(TableLook look);
     // The chosen deck's folder name, ViewChoice::ClassicFaces, or empty for the default.
     const QString& Faces() const { return choice_.faces; }
@@ -79,6 +80,7 @@ class CMervaneView : public QWidget, private GameObserver {
     TableMarks Marks() const;
     bool Shaking() const { return shakeTimer_.isActive(); }
     bool Sliding() const { return slide_.has_value(); }
+    bool Dealing() const { return dealing_; }
     // For pictures and tests: each slide stops at `t` (0..1) until the next move or
     // input ends it; nullopt lands the one held and lets slides run again.
     void HoldSlidesAt(std::optional<double> t);
@@ -123,6 +125,10 @@ class CMervaneView : public QWidget, private GameObserver {
     // Any slide under way ends first: one card moves at a time.
     void StartSlide(const Slide& slide);
     void EndSlide(bool landed);
+    // The deal fans out from the pack; any move or input lands it at once.
+    void StartDeal();
+    void EndDeal();
+    void SlideFromSharp(Slide& slide, Seat seat, int index, bool played) const;
 
     GameHost& host_;
     int zoom_ = 1;
@@ -150,6 +156,10 @@ class CMervaneView : public QWidget, private GameObserver {
     int slideMs_ = 0;
     QTimer slideFrame_;
     QTimer slideEnd_;
+    bool dealing_ = false;
+    QElapsedTimer dealClock_;
+    int dealMs_ = 0;
+    QTimer dealEnd_;
     // The top of the discard pile before the latest play: what a played card uncovers.
     Card topSeen_ = NoCard;
     // The human's card that last left his hand, and its place there: where it slides from.

@@ -97,7 +97,7 @@ struct SharpDraw : ::testing::Test {
 };
 
 TEST_F(SharpDraw, FacesLieAtTheirRectanglesAndEachPlateCountsItsHand) {
-    DrawSharpTable(state, layout, {}, surface);
+    DrawSharpTable(state, layout, {}, {}, surface);
     const CardList& hand = state.hands[HumanSeat];
     for (int i = 0; i < hand.Count(); ++i)
         EXPECT_TRUE(Drew("stretch " + std::to_string(FacePicture(hand[i])) + " 0,0,29x41 -> " +
@@ -121,7 +121,7 @@ TEST_F(SharpDraw, TrainingShowsTheComputersFacesAndTheHumansTurnIsRinged) {
     state.humanTurn = true;
     state.statusText[TopSeat] = "Thinking...";
     EXPECT_EQ(HighlightedSeat(state), HumanSeat);
-    DrawSharpTable(state, layout, {}, surface);
+    DrawSharpTable(state, layout, {}, {}, surface);
     const Card firstOfTop = state.hands[TopSeat][0];
     EXPECT_TRUE(Drew("stretch " + std::to_string(FacePicture(firstOfTop)) + " 0,0,29x41 -> " +
                      Str(layout.Seat(Top).cards[0])));
@@ -132,6 +132,39 @@ TEST_F(SharpDraw, TrainingShowsTheComputersFacesAndTheHumansTurnIsRinged) {
     EXPECT_EQ(HighlightedSeat(state), TopSeat);
     state.statusText[TopSeat] = "Pass";
     EXPECT_EQ(HighlightedSeat(state), NoSeat);
+}
+
+TEST_F(SharpDraw, TheKeysRingTheirCardPlayableCardsRiseAndAnEmptyChoiceRingsThePack) {
+    CardList& hand = state.hands[HumanSeat];
+    hand.Clear();
+    for (const Card card : {MakeCard(3, Clubs), MakeCard(4, Diamonds), MakeCard(5, Clubs),
+                            MakeCard(9, Spades), MakeCard(King, Clubs), MakeCard(7, Diamonds),
+                            MakeCard(2, Clubs), MakeCard(11, Diamonds), MakeCard(6, Clubs)})
+        hand.Add(card);
+    state.humanTurn = true;
+    state.topCard = MakeCard(9, Hearts);
+    state.currentSuit = Hearts;
+    const Color ring = PaletteFor(state.table.tableColor).ring;
+    const std::vector<Rect>& cards = layout.Seat(Bottom).cards;
+    DrawSharpTable(state, layout, {}, TableMarks{.focusedCard = 2, .showPlayable = true}, surface);
+    EXPECT_EQ(RoundedAround(cards[2], ring), 1) << "the keyboard's card";
+    EXPECT_EQ(RoundedAround(cards[3], ring), 0);
+    const auto drawnAt = [&](int i) {
+        return Drew("stretch " + std::to_string(FacePicture(hand[i])) + " 0,0,29x41 -> " +
+                    Str(cards[static_cast<std::size_t>(i)]));
+    };
+    EXPECT_FALSE(drawnAt(3)) << "the 9 follows the 9: raised";
+    EXPECT_TRUE(drawnAt(4));
+    EXPECT_EQ(RoundedAround(layout.pack, ring), 0) << "a card can be played";
+
+    surface.ClearCalls();
+    state.topCard = MakeCard(Queen, Hearts);
+    DrawSharpTable(state, layout, {}, {}, surface);
+    EXPECT_EQ(RoundedAround(layout.pack, ring), 1) << "nothing to play: the pack is the move";
+    state.humanTurn = false;
+    surface.ClearCalls();
+    DrawSharpTable(state, layout, {}, {}, surface);
+    EXPECT_EQ(RoundedAround(layout.pack, ring), 0) << "only at the human's move";
 }
 
 }  // namespace

@@ -57,6 +57,7 @@ struct Scene {
     GameState state;
     // The events the table's story heard, in order.
     std::function<void(TableStory&)> story;
+    TableMarks marks{};
 };
 
 std::vector<Scene> Scenes() {
@@ -116,6 +117,17 @@ std::vector<Scene> Scenes() {
         s.table.tableColor = MakeColor(30, 60, 120);
         scenes.push_back({"long-hand-training", s, [](TableStory&) {}});
     }
+    {
+        GameState s = MidGame({9, 5, 6, 7}, MakeCard(6, Diamonds));
+        scenes.push_back({"keys-and-playable", s, [](TableStory&) {},
+                          TableMarks{.focusedCard = 3, .showPlayable = true}});
+    }
+    {
+        GameState s = MidGame({3, 5, 6, 7}, MakeCard(5, Spades));
+        scenes.push_back({"nothing-to-play", s, [](TableStory&) {}});
+        s = MidGame({7, 7, 7, 7}, MakeCard(4, Spades));
+        scenes.push_back({"deal-half-way", s, [](TableStory&) {}, TableMarks{.deal = 0.5}});
+    }
     return scenes;
 }
 
@@ -154,7 +166,7 @@ TEST(SharpTableSheet, WritesTheTablesWhenAsked) {
         for (const Size window : windows) {
             SharpSurface surface(window, 1.0, 1.0, faces.get());
             DrawSharpTable(scene.state, LayOutSharpTable(window, CountsOf(scene.state)), callouts,
-                           surface);
+                           scene.marks, surface);
             const QString name = QString("%1-%2x%3.png")
                                      .arg(QString::fromStdString(scene.name))
                                      .arg(window.width)
