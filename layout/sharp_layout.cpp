@@ -10,7 +10,7 @@ namespace {
 
 // The hand card's height as a share of the window's shorter side, unless the rest of the
 // table needs it smaller.
-constexpr double kHandCardOfShortSide = 0.215;
+constexpr double kHandCardOfShortSide = 0.25;
 
 // Sizes as fractions of the hand card's height: everything grows with the card, so one
 // card height decides whether the whole table fits.
@@ -25,6 +25,9 @@ constexpr double kCountHeight = 0.20;
 constexpr double kSuitBox = 0.35;
 constexpr double kIndicator = 0.30;
 constexpr double kNarrowestReason = 1.0;
+// A tall window's table keeps its seats together: it takes at most this many times the
+// height it needs, centred, rather than spreading the seats to the window's ends.
+constexpr double kTallestSpread = 1.3;
 
 // Steps between neighbouring cards, as fractions of the card's width (across) or height
 // (down the side seats' fans).
@@ -103,9 +106,9 @@ int TopBandHeight(const Metrics& m) {
 int BottomBandHeight(const Metrics& m, int n) {
     return m.plateH + m.gap + HandHeight(m, n) + m.margin;
 }
-// A side seat: its plate, its fan of backs and its callout, one under the other.
+// A side seat: its plate over its fan of backs; its callout stands on the fan.
 int SideColumnHeight(const Metrics& m, int fanLength) {
-    return 2 * (m.plateH + m.gap) + fanLength;
+    return m.plateH + m.gap + std::max(fanLength, m.plateH);
 }
 // The pack with its count below it, the discard pile in its ring, the suit indicator.
 Size CentreRow(const Metrics& m) {
@@ -201,8 +204,9 @@ SharpSeat TopSeat(const Metrics& m, Size window, int n) {
     return seat;
 }
 
-// A side seat's plate, fan and callout, one under the other against its edge of the
-// middle, centred in its height.
+// A side seat's plate over its fan against its edge of the middle, centred in its
+// height; the callout lies across the middle of the fan, where it plainly belongs to
+// the seat and to nothing else.
 SharpSeat SideSeat(const Metrics& m, Rect middle, int n, TablePosition side) {
     const int room = middle.Height() - SideColumnHeight(m, 0);
     const int step = StepWithin(n, m.seatH, room, Part(m.seatH, kBackStepDown));
@@ -213,7 +217,8 @@ SharpSeat SideSeat(const Metrics& m, Rect middle, int n, TablePosition side) {
     seat.plate = RectAt({left, top}, m.Plate());
     const int fanTop = seat.plate.bottom + m.gap;
     seat.cards = Fan({left + (m.plateW - m.seatW) / 2, fanTop}, m.SeatCard(), n, {0, step});
-    seat.callout = RectAt({left, fanTop + length + m.gap}, m.Plate());
+    const int fanMiddle = fanTop + std::max(length, m.plateH) / 2;
+    seat.callout = RectAt({left, fanMiddle - m.plateH / 2}, m.Plate());
     return seat;
 }
 
@@ -237,10 +242,25 @@ void LayOutCentre(const Metrics& m, Rect centre, SharpTable& table) {
             RectAt({boxesLeft + i * (m.box + m.gap), top + row.height + m.gap}, {m.box, m.box});
 }
 
-}  // namespace
+void Shift(Rect& r, int dy) {
+    r.top += dy;
+    r.bottom += dy;
+}
 
-SharpTable LayOutSharpTable(Size window, const SharpCounts& counts) {
-    const Metrics m = MetricsFor(HandCardHeight(window, counts));
+void Shift(SharpTable& table, int dy) {
+    for (SharpSeat& seat : table.seats) {
+        Shift(seat.plate, dy);
+        Shift(seat.callout, dy);
+        for (Rect& card : seat.cards) Shift(card, dy);
+    }
+    for (Rect& strip : table.handStrips) Shift(strip, dy);
+    for (Rect& box : table.suitBoxes) Shift(box, dy);
+    for (Rect* r : {&table.reason, &table.pack, &table.packCount, &table.discard, &table.arrowRing,
+                    &table.suitIndicator})
+        Shift(*r, dy);
+}
+
+SharpTable LayOutIn(Size window, const Metrics& m, const SharpCounts& counts) {
     const int human = CountAt(counts, Bottom);
     SharpTable table;
     table.window = window;
@@ -255,6 +275,18 @@ SharpTable LayOutSharpTable(Size window, const SharpCounts& counts) {
     const int sideSeat = m.plateW + m.gap;
     LayOutCentre(m, {middle.left + sideSeat, middle.top, middle.right - sideSeat, middle.bottom},
                  table);
+    return table;
+}
+
+}  // namespace
+
+SharpTable LayOutSharpTable(Size window, const SharpCounts& counts) {
+    const Metrics m = MetricsFor(HandCardHeight(window, counts));
+    const int tallest = static_cast<int>(Needed(m, counts).height * kTallestSpread);
+    if (window.height <= tallest) return LayOutIn(window, m, counts);
+    SharpTable table = LayOutIn({window.width, tallest}, m, counts);
+    Shift(table, (window.height - tallest) / 2);
+    table.window = window;
     return table;
 }
 
