@@ -2,6 +2,7 @@
 
 #include <QRadialGradient>
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "render/bitmap_cache.h"
@@ -166,20 +167,56 @@ void PaintRoundedRect(QPainter& painter, const QRectF& rect, double radius, Colo
     painter.restore();
 }
 
-void PaintRadial(QPainter& painter, const QRect& rect, Color centre, Color edge) {
+// The felt's grain: a tile of faint light and dark specks, the same in every run.
+const QImage& FeltGrain() {
+    static const QImage grain = [] {
+        constexpr int kTile = 128;
+        constexpr std::uint32_t kMostAlpha = 9;  // of 255: felt, not sandpaper
+        QImage tile(kTile, kTile, QImage::Format_ARGB32_Premultiplied);
+        std::uint32_t seed = 0x2545F491u;
+        for (int y = 0; y < kTile; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(tile.scanLine(y));
+            for (int x = 0; x < kTile; ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                const auto alpha = static_cast<int>((seed >> 24) % (kMostAlpha + 1));
+                const int ink = (seed >> 16) & 1 ? alpha : 0;  // premultiplied white or black
+                line[x] = qRgba(ink, ink, ink, alpha);
+            }
+        }
+        return tile;
+    }();
+    return grain;
+}
+
+// The felt at one size and in one pair of colours, kept for the repaints that follow: a
+// window repaints far more often than it is resized or its table recoloured.
+void PaintFelt(QPainter& painter, const QRect& rect, Color centre, Color edge) {
     if (rect.isEmpty()) return;
-    QRadialGradient light(QRectF(rect).center(), std::max(rect.width(), rect.height()) / 2.0);
-    light.setColorAt(0, ToQColor(centre));
-    light.setColorAt(1, ToQColor(edge));
-    painter.fillRect(rect, light);
+    struct Felt {
+        QSize size;
+        Color centre = 0, edge = 0;
+        QImage image;
+    };
+    thread_local Felt felt;
+    if (felt.size != rect.size() || felt.centre != centre || felt.edge != edge) {
+        felt = {rect.size(), centre, edge, QImage(rect.size(), QImage::Format_RGB32)};
+        QPainter paint(&felt.image);
+        const QRectF all(felt.image.rect());
+        QRadialGradient light(all.center(), std::max(all.width(), all.height()) / 2.0);
+        light.setColorAt(0, ToQColor(centre));
+        light.setColorAt(1, ToQColor(edge));
+        paint.fillRect(felt.image.rect(), light);
+        paint.fillRect(felt.image.rect(), QBrush(FeltGrain()));
+    }
+    painter.drawImage(rect.topLeft(), felt.image);
 }
 
 void QtSurface::FillRoundedRect(Rect rect, int radius, Color fill) {
     PaintRoundedRect(painter_, ToQRect(rect), radius, fill);
 }
 
-void QtSurface::FillRadial(Rect rect, Color centre, Color edge) {
-    PaintRadial(painter_, ToQRect(rect), centre, edge);
+void QtSurface::FillFelt(Rect rect, Color centre, Color edge) {
+    PaintFelt(painter_, ToQRect(rect), centre, edge);
 }
 
 std::unique_ptr<Surface> QtSurface::CreateOffscreen(Size size) {

@@ -374,9 +374,9 @@ void SharpSurface::FillRoundedRect(Rect rect, int radius, Color fill) {
     PaintRoundedRect(painter_, DeviceRect(rect), radius * k_, fill);
 }
 
-void SharpSurface::FillRadial(Rect rect, Color centre, Color edge) {
+void SharpSurface::FillFelt(Rect rect, Color centre, Color edge) {
     Drawing();
-    PaintRadial(painter_, DeviceRect(rect), centre, edge);
+    PaintFelt(painter_, DeviceRect(rect), centre, edge);
 }
 
 std::unique_ptr<Surface> SharpSurface::CreateOffscreen(Size size) {

@@ -68,7 +68,7 @@ class SharpSurface final : public Surface {
     void Rectangle(Rect rect, Color fill) override;
     void Line(Point from, Point to) override;
     void FillRoundedRect(Rect rect, int radius, Color fill) override;
-    void FillRadial(Rect rect, Color centre, Color edge) override;
+    void FillFelt(Rect rect, Color centre, Color edge) override;
 
     std::unique_ptr<Surface> CreateOffscreen(Size size) override;
     void BlockCopy(Point destination, Size size, Surface& source, Point sourceOrigin) override;

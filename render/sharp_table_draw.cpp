@@ -179,7 +179,7 @@ void DrawTag(Surface& surface, Color felt, Rect box, std::string_view text, Colo
 void DrawFelt(Surface& surface, const SharpPalette& palette, Size window) {
     const Rect all = RectAt({0, 0}, window);
     surface.FillRect(all, palette.felt);
-    surface.FillRadial(all, palette.feltLight, palette.felt);
+    surface.FillFelt(all, palette.feltLight, palette.felt);
 }
 
 std::string CountText(int count) {

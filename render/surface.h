@@ -71,11 +71,11 @@ class Surface {
     virtual void Line(Point from, Point to) = 0;
 
     // For tables laid out at the window's own size: a rectangle with corners rounded to
-    // `radius` pixels, filled with no outline, and a rectangle lit from its middle,
-    // `centre` there fading to `edge` at the middle of its longer sides and beyond.
-    // Surfaces that can smooth edges do.
+    // `radius` pixels, filled with no outline, and a felt: lit from its middle, `centre`
+    // there fading to `edge` at the middle of its longer sides and beyond, under a fine
+    // grain. Surfaces that can smooth edges do.
     virtual void FillRoundedRect(Rect rect, int radius, Color fill) = 0;
-    virtual void FillRadial(Rect rect, Color centre, Color edge) = 0;
+    virtual void FillFelt(Rect rect, Color centre, Color edge) = 0;
 
     // A surface of the same kind, cleared to black.
     virtual std::unique_ptr<Surface> CreateOffscreen(Size size) = 0;

@@ -93,7 +93,7 @@ class MeasuringSurface final : public Surface {
     }
     void Line(Point, Point) override {}
     void FillRoundedRect(Rect, int, Color) override {}
-    void FillRadial(Rect, Color, Color) override {}
+    void FillFelt(Rect, Color, Color) override {}
     std::unique_ptr<Surface> CreateOffscreen(Size) override {
         auto off = std::make_unique<MeasuringSurface>();
         off->drawn_ = drawn_;

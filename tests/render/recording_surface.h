@@ -81,8 +81,8 @@ class RecordingSurface final : public Surface {
     void FillRoundedRect(Rect rect, int radius, Color fill) override {
         Add("rounded " + Str(rect) + " r" + std::to_string(radius) + ' ' + Hex(fill));
     }
-    void FillRadial(Rect rect, Color centre, Color edge) override {
-        Add("radial " + Str(rect) + ' ' + Hex(centre) + " to " + Hex(edge));
+    void FillFelt(Rect rect, Color centre, Color edge) override {
+        Add("felt " + Str(rect) + ' ' + Hex(centre) + " to " + Hex(edge));
     }
     std::unique_ptr<Surface> CreateOffscreen(Size size) override {
         Add("create offscreen " + std::to_string(size.width) + 'x' + std::to_string(size.height));
