@@ -243,6 +243,12 @@ bool ShowsFaces(const GameState& state, Seat seat) {
     return seat == HumanSeat || state.trainingMode != 0;
 }
 
+// The human is asked for a move. The game's turn flag stays up through the pause after
+// the human's card (a Queen's skip, say), when the table already shows what it did.
+bool HumanToMove(const GameState& state) {
+    return HumanChooses(state) && state.statusText[HumanSeat] == text::YourMove;
+}
+
 Rect Between(Rect from, Rect to, double eased) {
     const auto along = [eased](int a, int b) {
         return a + static_cast<int>(std::lround((b - a) * eased));
@@ -297,7 +303,8 @@ void DrawHand(Surface& surface, const GameState& state, const SharpTable& layout
     const CardList& hand = state.hands[static_cast<std::size_t>(seat)];
     const int shown = std::min(hand.Count(), static_cast<int>(place.cards.size()));
     const bool human = seat == HumanSeat;
-    const std::vector<bool> raised = human ? RaisedCards(state, marks) : std::vector<bool>{};
+    const std::vector<bool> raised =
+        human && HumanToMove(state) ? RaisedCards(state, marks) : std::vector<bool>{};
     const DealOrder order(state);
     const int back = BackPicture(state.table.cardBackId);
     for (int i = 0; i < shown; ++i) {
@@ -336,7 +343,7 @@ void DrawSlide(Surface& surface, const GameState& state, const TableMarks& marks
 
 // At the human's move with nothing to play, the pack is the move to make.
 bool PackIsTheMove(const GameState& state) {
-    if (!HumanChooses(state) || state.deck.Empty()) return false;
+    if (!HumanToMove(state) || state.deck.Empty()) return false;
     const CardList& hand = state.hands[HumanSeat];
     for (int i = 0; i < hand.Count(); ++i)
         if (IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) return false;
@@ -466,7 +473,7 @@ SharpPalette PaletteFor(Color tableColor) {
 }
 
 Seat HighlightedSeat(const GameState& state) {
-    if (state.humanTurn) return HumanSeat;
+    if (HumanToMove(state)) return HumanSeat;
     for (Seat seat = LeftSeat; seat < SeatCount; ++seat)
         if (state.statusText[static_cast<std::size_t>(seat)] == text::Thinking) return seat;
     return NoSeat;

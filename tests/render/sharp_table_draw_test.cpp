@@ -119,6 +119,7 @@ TEST_F(SharpDraw, FacesLieAtTheirRectanglesAndEachPlateCountsItsHand) {
 TEST_F(SharpDraw, TrainingShowsTheComputersFacesAndTheHumansTurnIsRinged) {
     state.trainingMode = 1;
     state.humanTurn = true;
+    state.statusText[HumanSeat] = "Your Move?";
     state.statusText[TopSeat] = "Thinking...";
     EXPECT_EQ(HighlightedSeat(state), HumanSeat);
     DrawSharpTable(state, layout, {}, {}, surface);
@@ -128,6 +129,8 @@ TEST_F(SharpDraw, TrainingShowsTheComputersFacesAndTheHumansTurnIsRinged) {
     const Color ring = PaletteFor(state.table.tableColor).ring;
     EXPECT_EQ(RoundedAround(layout.Seat(Bottom).plate, ring), 1);
     EXPECT_EQ(RoundedAround(layout.Seat(Top).plate, ring), 0);
+    state.statusText[HumanSeat] = "Skip";
+    EXPECT_EQ(HighlightedSeat(state), TopSeat) << "the human's card is down";
     state.humanTurn = false;
     EXPECT_EQ(HighlightedSeat(state), TopSeat);
     state.statusText[TopSeat] = "Pass";
@@ -135,6 +138,7 @@ TEST_F(SharpDraw, TrainingShowsTheComputersFacesAndTheHumansTurnIsRinged) {
 }
 
 TEST_F(SharpDraw, TheKeysRingTheirCardPlayableCardsRiseAndAnEmptyChoiceRingsThePack) {
+    state.statusText[HumanSeat] = "Your Move?";
     CardList& hand = state.hands[HumanSeat];
     hand.Clear();
     for (const Card card : {MakeCard(3, Clubs), MakeCard(4, Diamonds), MakeCard(5, Clubs),
