@@ -18,7 +18,7 @@ constexpr double kTrophy = 2.6;
 constexpr double kWinnerTitle = 1.3;
 constexpr double kWinnerName = 1.1;
 constexpr double kGap = 0.3;  // between the trophy, the winner's plate and the sheet
-constexpr double kNumberColumn = 2.4;
+constexpr double kNumberColumn = 3.0;
 constexpr double kSeatColumn = 4.4;
 constexpr double kWinnerPlateWidth = 12.0;
 constexpr Size kTrophyShape{27, 32};
