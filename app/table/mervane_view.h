@@ -59,6 +59,8 @@ class CMervaneView : public QWidget, private GameObserver {
     // The Sharp look shows its own table, laid out for the widget: not yet on the
     // title, a hand's sheet and the winner, which keep the table scaled up.
     bool ShowsSharpTable() const;
+    // In the Sharp look a hand's sheet and the winner screen fill the widget as well.
+    bool ShowsSharpSheet() const;
     // That table at the widget's size in device pixels, for the hand sizes now; taps
     // hit-test in it.
     SharpTable SharpLayout() const;
@@ -107,6 +109,7 @@ class CMervaneView : public QWidget, private GameObserver {
     void PaintMargins(const QRectF& table);
     void PaintClassic(const TableViewport& viewport);
     void PaintSharp(const TableViewport& viewport);
+    void PaintSharpSheet();
     void TapSharp(QPointF widgetPoint);
     void PreloadFaces();
     // A refused card shakes, in the Sharp look, without touching the game.
