@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/score_history.h"
+#include "layout/card_table.h"
 #include "layout/geometry.h"
 
 namespace mervane {
@@ -24,7 +25,7 @@ class CScoreDlg : public QDialog {
     // The game's hands and the table's colour: the Sharp look shows the hand-by-hand
     // sheet of the table, on its felt.
     std::vector<HandScore> hands;
-    Color tableColor = 0;
+    Color tableColor = DefaultTableColor;
     // The table's zoom: the sheet is drawn as large as on the table.
     int zoom = 1;
     // The "Sharp" look: the hand-by-hand sheet at the table's `scale` (its rows as
