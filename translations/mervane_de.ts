@@ -354,6 +354,18 @@
         <source>Winner</source>
         <translation>Sieger</translation>
     </message>
+    <message>
+        <source>Hand</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Click or press Enter to continue</source>
+        <translation>Zum Fortfahren klicken oder die Eingabetaste drücken</translation>
+    </message>
 </context>
 <context>
     <name>mervane::CAboutDlg</name>

@@ -354,6 +354,18 @@
         <source>Winner</source>
         <translation>Ganador</translation>
     </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Click or press Enter to continue</source>
+        <translation>Haga clic o pulse Intro para continuar</translation>
+    </message>
 </context>
 <context>
     <name>mervane::CAboutDlg</name>

@@ -354,6 +354,18 @@
         <source>Winner</source>
         <translation>Gagnant</translation>
     </message>
+    <message>
+        <source>Hand</source>
+        <translation>Donne</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Click or press Enter to continue</source>
+        <translation>Cliquez ou appuyez sur Entrée pour continuer</translation>
+    </message>
 </context>
 <context>
     <name>mervane::CAboutDlg</name>

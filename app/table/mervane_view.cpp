@@ -17,6 +17,7 @@
 #include "game/timings.h"
 #include "render/qt_surface.h"
 #include "render/qt_text.h"
+#include "render/sharp_sheet_draw.h"
 #include "render/sharp_surface.h"
 #include "render/sharp_table_draw.h"
 
@@ -184,6 +185,7 @@ void CMervaneView::PaintSharp(const TableViewport& viewport) {
         return;
     }
     storyTimer_.stop();
+    if (ShowsSharpSheet()) return PaintSharpSheet();
     SharpSurface surface(*this, {TableWidth, TableHeight}, QPointF(viewport.left, viewport.top),
                          viewport.scale, faces_);
     // A deck's face takes from a millisecond to seconds to draw: the window never waits
@@ -191,6 +193,22 @@ void CMervaneView::PaintSharp(const TableViewport& viewport) {
     surface.TakeReadyFacesOnly();
     OnDraw(host_.Game().State(), surface, sharpTitle_, Marks());
     if (faces_ && faces_->HasWanted()) faceSource_.DrawInBackground(faces_);
+}
+
+bool CMervaneView::ShowsSharpSheet() const {
+    if (choice_.look != TableLook::Sharp) return false;
+    const GameState& state = host_.Game().State();
+    const bool winner = !state.gameInProgress && state.betweenGames && state.handOver;
+    return winner || state.showHandScore;
+}
+
+// The game's hands so far, on the felt at the widget's size in device pixels.
+void CMervaneView::PaintSharpSheet() {
+    const double ratio = devicePixelRatioF();
+    const Size window{static_cast<std::int32_t>(std::floor(width() * ratio)),
+                      static_cast<std::int32_t>(std::floor(height() * ratio))};
+    SharpSurface surface(*this, window, QPointF(0, 0), 1.0 / ratio, faces_);
+    DrawSharpSheet(SharpSheetFor(host_.Game().State(), host_.History().Hands()), surface);
 }
 
 void CMervaneView::SetZoom(int zoom) {
@@ -461,7 +479,7 @@ void CMervaneView::HoldSlidesAt(std::optional<double> t) {
 
 void CMervaneView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || host_.Platform().Quitting()) return;
-    if (ShowsSharpTable()) {
+    if (ShowsSharpTable() || ShowsSharpSheet()) {
         TapSharp(event->position());
         return;
     }

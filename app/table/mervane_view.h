@@ -57,8 +57,10 @@ class CMervaneView : public QWidget, private GameObserver {
 
     TableLook Look() const { return choice_.look; }
     // The Sharp look shows its own table, laid out for the widget, whenever a hand is
-    // on the table.
+    // on the table; only the title keeps the Classic table scaled up.
     bool ShowsSharpTable() const;
+    // In the Sharp look a hand's sheet and the winner screen fill the widget as well.
+    bool ShowsSharpSheet() const;
     // That table at the widget's size in device pixels, for the hand sizes now; taps,
     // the painter and the accessible tree read it. With one more card in `grown`'s
     // hand: where a card that just left it stood.
@@ -109,6 +111,7 @@ class CMervaneView : public QWidget, private GameObserver {
     void PaintMargins(const QRectF& table);
     void PaintClassic(const TableViewport& viewport);
     void PaintSharp(const TableViewport& viewport);
+    void PaintSharpSheet();
     void TapSharp(QPointF widgetPoint);
     void PreloadFaces();
     // A refused card shakes, in the Sharp look, without touching the game.

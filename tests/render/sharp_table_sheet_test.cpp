@@ -14,6 +14,7 @@
 #include "game/game_state.h"
 #include "game/table_story.h"
 #include "render/card_decks.h"
+#include "render/sharp_sheet_draw.h"
 #include "render/sharp_surface.h"
 #include "render/sharp_table_draw.h"
 
@@ -174,6 +175,47 @@ TEST(SharpTableSheet, WritesTheTablesWhenAsked) {
             ASSERT_TRUE(surface.OwnImage()->save(folder.filePath(name))) << name.toStdString();
         }
     }
+}
+
+// A hand's score sheet and the winner screen on a light and a dark table, with a game
+// of a few hands and one too long for the smaller windows.
+TEST(SharpTableSheet, WritesTheScoreSheetsWhenAsked) {
+    const char* out = std::getenv("MERVANE_SHARP_TABLES");
+    if (!out) GTEST_SKIP() << "set MERVANE_SHARP_TABLES to a folder to write the sheets";
+    const QDir folder(QString::fromLocal8Bit(out));
+    ASSERT_TRUE(folder.mkpath("."));
+    const auto game = [](int hands, Color table, Seat winner) {
+        SharpSheetData data;
+        data.names = {"You", "Amelia", "Bartholomew", "Chen"};
+        data.tableColor = table;
+        data.goOnLine = true;
+        data.gameWinner = winner;
+        for (int i = 0; i < hands; ++i) {
+            HandScore hand{.winner = (i * 7 + 3) % SeatCount};
+            hand.points[static_cast<std::size_t>(hand.winner)] = 4 + (i * 37) % 60;
+            data.totals[static_cast<std::size_t>(hand.winner)] +=
+                hand.points[static_cast<std::size_t>(hand.winner)];
+            data.hands.push_back(hand);
+        }
+        return data;
+    };
+    const std::pair<const char*, SharpSheetData> sheets[] = {
+        {"sheet-dark", game(4, DefaultTableColor, NoSeat)},
+        {"sheet-light", game(4, MakeColor(225, 215, 150), NoSeat)},
+        {"sheet-long-dark", game(24, MakeColor(30, 60, 120), NoSeat)},
+        {"winner-dark", game(7, DefaultTableColor, LeftSeat)},
+        {"winner-light", game(7, MakeColor(225, 215, 150), HumanSeat)},
+        {"winner-long-light", game(30, MakeColor(240, 240, 240), RightSeat)},
+    };
+    const Size windows[] = {{1920, 1080}, {640, 480}, {1080, 1920}};
+    for (const auto& [scene, data] : sheets)
+        for (const Size window : windows) {
+            SharpSurface surface(window, 1.0, 1.0, nullptr);
+            DrawSharpSheet(data, surface);
+            const QString name =
+                QString("%1-%2x%3.png").arg(scene).arg(window.width).arg(window.height);
+            ASSERT_TRUE(surface.OwnImage()->save(folder.filePath(name))) << name.toStdString();
+        }
 }
 
 }  // namespace
