@@ -90,12 +90,6 @@ std::vector<Line> ShownLines(const std::vector<Line>& lines, const SharpSheetLay
     return shown;
 }
 
-void DrawFelt(Surface& surface, const SharpPalette& palette, Size window) {
-    const Rect all = RectAt({0, 0}, window);
-    surface.FillRect(all, palette.felt);
-    surface.FillRadial(all, palette.feltLight, palette.felt);
-}
-
 void DrawRule(Surface& surface, const SharpPalette& palette, int left, int right, int y, int row) {
     const int width = Part(row, kRule);
     surface.FillRect({left, y - width / 2, right, y - width / 2 + width},
@@ -175,7 +169,7 @@ void DrawSharpSheet(const SharpSheetData& data, Surface& surface) {
 
 void DrawSharpSheet(const SharpSheetData& data, const SharpSheetLayout& layout, Surface& surface) {
     const SharpPalette palette = PaletteFor(data.tableColor);
-    DrawFelt(surface, palette, layout.window);
+    DrawSharpFelt(surface, palette, layout.window);
     DrawWinner(surface, data, palette, layout);
 
     const int row = layout.rowHeight;

@@ -176,12 +176,6 @@ void DrawTag(Surface& surface, Color felt, Rect box, std::string_view text, Colo
              text.substr(split + 1), two, ink, fill, Align::Centre);
 }
 
-void DrawFelt(Surface& surface, const SharpPalette& palette, Size window) {
-    const Rect all = RectAt({0, 0}, window);
-    surface.FillRect(all, palette.felt);
-    surface.FillFelt(all, palette.feltLight, palette.felt);
-}
-
 std::string CountText(int count) {
     return std::to_string(count);
 }
@@ -472,6 +466,12 @@ SharpPalette PaletteFor(Color tableColor) {
     return p;
 }
 
+void DrawSharpFelt(Surface& surface, const SharpPalette& palette, Size window) {
+    const Rect all = RectAt({0, 0}, window);
+    surface.FillRect(all, palette.felt);
+    surface.FillFelt(all, palette.feltLight, palette.felt);
+}
+
 Seat HighlightedSeat(const GameState& state) {
     if (HumanToMove(state)) return HumanSeat;
     for (Seat seat = LeftSeat; seat < SeatCount; ++seat)
@@ -482,7 +482,7 @@ Seat HighlightedSeat(const GameState& state) {
 void DrawSharpTable(const GameState& state, const SharpTable& layout, const TableCallouts& callouts,
                     const TableMarks& marks, Surface& surface) {
     const SharpPalette palette = PaletteFor(state.table.tableColor);
-    DrawFelt(surface, palette, layout.window);
+    DrawSharpFelt(surface, palette, layout.window);
     DrawPiles(surface, state, palette, layout, marks);
     if (!marks.deal) DrawNamedSuit(surface, callouts.namedSuit, layout.discard);
     for (Seat seat = 0; seat < SeatCount; ++seat) {

@@ -34,6 +34,8 @@ struct SharpPalette {
     Color refusalInk;
 };
 SharpPalette PaletteFor(Color tableColor);
+// The felt under everything the Sharp look shows: the whole window.
+void DrawSharpFelt(Surface& surface, const SharpPalette& palette, Size window);
 
 // The seat whose move it is as the table shows it: the human on their turn, else the
 // seat whose status says it is thinking; NoSeat between moves.

@@ -663,7 +663,10 @@ TEST_F(DialogTest, SharpScoreDialogShowsTheHandsOnTheFeltAtTheTablesScale) {
     const int atOne = ScoreSheetShown(Frame(), true, 1, 1, 3, &size).width();
     for (double scale : {1.25, 1.75}) {
         const QImage sharp = ScoreSheetShown(Frame(), true, scale, 1, 3, &size);
-        EXPECT_EQ(sharp.pixelColor(1, 1), felt) << scale;
+        // The felt's own colour at its corner, under a faint grain.
+        const QColor corner = sharp.pixelColor(1, 1);
+        EXPECT_NEAR(corner.green(), felt.green(), 6) << scale;
+        EXPECT_NEAR(corner.red(), felt.red(), 6) << scale;
         EXPECT_NEAR(sharp.width(), atOne * scale, 0.03 * atOne * scale) << scale;
         EXPECT_GE(DistinctColours(sharp, sharp.rect()), 16) << scale;
     }
