@@ -188,27 +188,43 @@ const QImage& FeltGrain() {
     return grain;
 }
 
+constexpr int kFeltLightStep = 8;
+
 // The felt at one size and in one pair of colours, kept for the repaints that follow: a
-// window repaints far more often than it is resized or its table recoloured.
+// window repaints far more often than it is resized or its table recoloured. Its buffer
+// only grows, so that a resize repaints into memory already in use.
 void PaintFelt(QPainter& painter, const QRect& rect, Color centre, Color edge) {
     if (rect.isEmpty()) return;
     struct Felt {
         QSize size;
         Color centre = 0, edge = 0;
-        QImage image;
+        QImage buffer;
     };
     thread_local Felt felt;
+    const QRect area(QPoint(0, 0), rect.size());
     if (felt.size != rect.size() || felt.centre != centre || felt.edge != edge) {
-        felt = {rect.size(), centre, edge, QImage(rect.size(), QImage::Format_RGB32)};
-        QPainter paint(&felt.image);
-        const QRectF all(felt.image.rect());
-        QRadialGradient light(all.center(), std::max(all.width(), all.height()) / 2.0);
-        light.setColorAt(0, ToQColor(centre));
-        light.setColorAt(1, ToQColor(edge));
-        paint.fillRect(felt.image.rect(), light);
-        paint.fillRect(felt.image.rect(), QBrush(FeltGrain()));
+        if (felt.buffer.width() < rect.width() || felt.buffer.height() < rect.height())
+            felt.buffer = QImage(rect.size().expandedTo(felt.buffer.size()), QImage::Format_RGB32);
+        felt.size = rect.size();
+        felt.centre = centre;
+        felt.edge = edge;
+        // The light changes slowly across the table: worked out on a small image and
+        // spread smoothly over the whole, at a fraction of the cost at 4K.
+        QImage light((rect.size() / kFeltLightStep).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        {
+            QPainter paint(&light);
+            const QRectF all(light.rect());
+            QRadialGradient lamp(all.center(), std::max(all.width(), all.height()) / 2.0);
+            lamp.setColorAt(0, ToQColor(centre));
+            lamp.setColorAt(1, ToQColor(edge));
+            paint.fillRect(light.rect(), lamp);
+        }
+        QPainter paint(&felt.buffer);
+        paint.setRenderHint(QPainter::SmoothPixmapTransform);
+        paint.drawImage(area, light);
+        paint.fillRect(area, QBrush(FeltGrain()));
     }
-    painter.drawImage(rect.topLeft(), felt.image);
+    painter.drawImage(rect.topLeft(), felt.buffer, area);
 }
 
 void QtSurface::FillRoundedRect(Rect rect, int radius, Color fill) {
