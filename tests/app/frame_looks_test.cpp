@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QListWidget>
+#include <QPropertyAnimation>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QToolBar>
@@ -78,6 +79,10 @@ TEST_F(FrameLooksTest, TheSharpLogIsADrawerOverTheTableThatLOpensAndCloses) {
         EXPECT_TRUE(List()->isVisible());
 
         PressL();
+        if (animations) {
+            const auto* slide = Drawer().findChild<QPropertyAnimation*>();
+            EXPECT_GT(slide->endValue().toPoint().x(), OpenPlace().x()) << "it slides out";
+        }
         EXPECT_FALSE(frame.ShowLogAction()->isChecked());
         EXPECT_EQ(StoredShowLog(), 0);
         QTRY_VERIFY(!Drawer().isVisible());
@@ -143,7 +148,7 @@ TEST_F(FrameLooksTest, EachLookHasItsToolbarAndItsFormOfTheLog) {
     expectClassic();
 
     frame.LookAction(TableLook::Sharp)->trigger();
-    EXPECT_EQ(bar.actions(),
+    ASSERT_EQ(bar.actions(),
               (QList<QAction*>{frame.Command(ID_NEW_GAME_TOOLBAR), frame.Command(ID_SHOW_SCORE),
                                frame.StatisticsAction(), frame.ShowLogAction()}));
     EXPECT_EQ(ToolTexts(), (QStringList{"New Game", "Show Score", "Statistics", "Move Log"}));
