@@ -345,9 +345,13 @@ void CMainFrame::SetLook(TableLook look) {
     const QSize table = view_->size();
     view_->SetLook(look);
     ShowLook(look);
-    // The Classic log's dock comes or goes beside the table, which keeps its size,
-    // unless the window's size is the screen's.
-    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) ResizeViewTo(table);
+    // The Classic log's dock comes or goes beside the table, which keeps its size as far
+    // as the screen has room, unless the window's size is the screen's.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const QScreen* screen = CurrentScreen();
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : FrameAllowance;
+        ResizeViewTo(screen ? table.boundedTo(screen->availableSize() - Chrome() - frame) : table);
+    }
     SaveViewChoice();
     UpdateCommandStates();
 }
