@@ -24,7 +24,7 @@ constexpr int PlainFontHeight = 1080;
 // line is worth reading.
 constexpr double WidthShare = 0.25;
 constexpr int MinWidth = 260;
-constexpr int MaxWidth = 720;
+constexpr int MaxWidth = 960;
 constexpr int SlideMs = 200;
 constexpr int CornerRadius = 10;
 // Near-black, the table faintly through it: light text on it keeps over 7:1 even over
