@@ -778,6 +778,17 @@ Die Einstellungen stehen in ~/.config/Ostrale/mervane.ini.</translation>
     </message>
 </context>
 <context>
+    <name>mervane::LogDrawer</name>
+    <message>
+        <source>Move Log</source>
+        <translation>Zugprotokoll</translation>
+    </message>
+    <message>
+        <source>Close the move log</source>
+        <translation>Zugprotokoll schließen</translation>
+    </message>
+</context>
+<context>
     <name>mervane::MessageBoxes</name>
     <message>
         <source>&amp;Yes</source>

@@ -778,6 +778,17 @@ Sus ajustes se guardan en ~/.config/Ostrale/mervane.ini.</translation>
     </message>
 </context>
 <context>
+    <name>mervane::LogDrawer</name>
+    <message>
+        <source>Move Log</source>
+        <translation>Registro de jugadas</translation>
+    </message>
+    <message>
+        <source>Close the move log</source>
+        <translation>Cerrar el registro de jugadas</translation>
+    </message>
+</context>
+<context>
     <name>mervane::MessageBoxes</name>
     <message>
         <source>&amp;Yes</source>

@@ -778,6 +778,17 @@ Ses paramètres sont enregistrés dans ~/.config/Ostrale/mervane.ini.</translati
     </message>
 </context>
 <context>
+    <name>mervane::LogDrawer</name>
+    <message>
+        <source>Move Log</source>
+        <translation>Journal des coups</translation>
+    </message>
+    <message>
+        <source>Close the move log</source>
+        <translation>Fermer le journal des coups</translation>
+    </message>
+</context>
+<context>
     <name>mervane::MessageBoxes</name>
     <message>
         <source>&amp;Yes</source>
