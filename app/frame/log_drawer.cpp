@@ -116,8 +116,13 @@ QPoint LogDrawer::ClosedPos() const {
     return table_ ? QPoint(table_->geometry().right() + 1, table_->geometry().top()) : pos();
 }
 
+int LogDrawer::Covers() const {
+    return open_ && table_ ? WidthFor(table_->width()) : 0;
+}
+
 void LogDrawer::Open(bool open, bool animate) {
     open_ = open;
+    emit coverChanged(Covers());
     slide_->stop();
     if (!table_ || !animate || !table_->isVisible()) {
         if (open) {
@@ -153,6 +158,7 @@ void LogDrawer::Place() {
         setGeometry(OpenGeometry());
     else
         move(ClosedPos());
+    emit coverChanged(Covers());
 }
 
 bool LogDrawer::eventFilter(QObject* watched, QEvent* event) {

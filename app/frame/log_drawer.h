@@ -27,6 +27,8 @@ class LogDrawer final : public QWidget {
     void Open(bool open, bool animate);
     // Where the drawer is going: true from the start of its slide in.
     bool IsOpen() const { return open_; }
+    // How much of the table's right edge the drawer takes when open, else 0.
+    int Covers() const;
 
     // The font for the window's height: the desktop's own at up to 1080 pixels,
     // proportionally larger above, never smaller.
@@ -37,6 +39,8 @@ class LogDrawer final : public QWidget {
   signals:
     // The drawer's close button was pressed.
     void closeRequested();
+    // What it covers of the table changed: opened, closed, or the table resized.
+    void coverChanged(int width);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

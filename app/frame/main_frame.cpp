@@ -250,6 +250,8 @@ void CMainFrame::BuildViewMenu() {
     connect(showLog_, &QAction::triggered, this, &CMainFrame::ShowLog);
     connect(logPanel_, &MoveLogPanel::closedByUser, this, [this] { ShowLog(false); });
     connect(drawer_, &LogDrawer::closeRequested, this, [this] { ShowLog(false); });
+    // The table lays itself out beside the open drawer rather than under it.
+    connect(drawer_, &LogDrawer::coverChanged, view_, &CMervaneView::SetCoveredRight);
     // A screen reader speaks each move as it is logged, with the panel shown or not.
     connect(logPanel_, &MoveLogPanel::lineAdded, this,
             [this](const QString& line) { AnnounceToScreenReader(view_, line); });

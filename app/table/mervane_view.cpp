@@ -150,9 +150,16 @@ SharpTable CMervaneView::SharpLayout(Seat grown) const {
         counts.handSize[static_cast<std::size_t>(PositionOfSeat(seat) - 1)] =
             state.hands[static_cast<std::size_t>(seat)].Count() + (seat == grown ? 1 : 0);
     const double ratio = devicePixelRatioF();
-    const Size window{static_cast<std::int32_t>(std::floor(width() * ratio)),
+    const int uncovered = std::max(0, width() - coveredRight_);
+    const Size window{static_cast<std::int32_t>(std::floor(uncovered * ratio)),
                       static_cast<std::int32_t>(std::floor(height() * ratio))};
     return LayOutSharpTable(window, counts);
+}
+
+void CMervaneView::SetCoveredRight(int width) {
+    if (width == coveredRight_) return;
+    coveredRight_ = width;
+    update();
 }
 
 void CMervaneView::PaintSharp(const TableViewport& viewport) {
@@ -170,12 +177,18 @@ void CMervaneView::PaintSharp(const TableViewport& viewport) {
                 cards[shake].right += dx;
             }
         }
-        // One table unit per device pixel.
-        SharpSurface surface(*this, layout.window, QPointF(0, 0), 1.0 / devicePixelRatioF(),
-                             faces_);
+        // One table unit per device pixel, over the whole widget.
+        const double ratio = devicePixelRatioF();
+        const Size whole{static_cast<std::int32_t>(std::ceil(width() * ratio)),
+                         static_cast<std::int32_t>(std::ceil(height() * ratio))};
+        SharpSurface surface(*this, whole, QPointF(0, 0), 1.0 / ratio, faces_);
         surface.TakeReadyFacesOnly();
         const std::int64_t now = storyClock_.elapsed();
         DrawSharpTable(host_.Game().State(), layout, story_.At(now), marks, surface);
+        // Under the drawer over the right edge, the felt's own colour shows through it.
+        if (whole.width > layout.window.width)
+            surface.FillRect({layout.window.width, 0, whole.width, whole.height},
+                             PaletteFor(host_.Game().State().table.tableColor).felt);
         if (faces_ && faces_->HasWanted()) faceSource_.DrawInBackground(faces_);
         // A fade repaints at the frame rate; a callout waiting to go, once when it goes.
         if (const std::optional<std::int64_t> at = story_.NextChangeAt(now))

@@ -65,6 +65,9 @@ class CMervaneView : public QWidget, private GameObserver {
     // the painter and the accessible tree read it. With one more card in `grown`'s
     // hand: where a card that just left it stood.
     SharpTable SharpLayout(Seat grown = NoSeat) const;
+    // The width, in the widget's pixels, that something lying over the table's right
+    // edge takes from it (the Sharp look's move log): the Sharp table keeps clear of it.
+    void SetCoveredRight(int width);
     void SetLook(TableLook look);
     // The chosen deck's folder name, ViewChoice::ClassicFaces, or empty for the default.
     const QString& Faces() const { return choice_.faces; }
@@ -163,6 +166,7 @@ class CMervaneView : public QWidget, private GameObserver {
     QElapsedTimer dealClock_;
     int dealMs_ = 0;
     QTimer dealEnd_;
+    int coveredRight_ = 0;
     // The top of the discard pile before the latest play: what a played card uncovers.
     Card topSeen_ = NoCard;
     // The human's card that last left his hand, and its place there: where it slides from.

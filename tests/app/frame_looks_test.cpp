@@ -77,6 +77,9 @@ TEST_F(FrameLooksTest, TheSharpLogIsADrawerOverTheTableThatLOpensAndCloses) {
         QTRY_COMPARE(Drawer().geometry(), OpenPlace());
         EXPECT_EQ(View().geometry(), table) << "the drawer lies over the table, taking no room";
         EXPECT_TRUE(List()->isVisible());
+        // Yet the seats lay themselves out beside it, none under it.
+        const double ratio = View().devicePixelRatioF();
+        EXPECT_LE(View().SharpLayout().window.width, (table.width() - Drawer().width()) * ratio);
 
         PressL();
         if (animations) {
@@ -86,6 +89,7 @@ TEST_F(FrameLooksTest, TheSharpLogIsADrawerOverTheTableThatLOpensAndCloses) {
         EXPECT_FALSE(frame.ShowLogAction()->isChecked());
         EXPECT_EQ(StoredShowLog(), 0);
         QTRY_VERIFY(!Drawer().isVisible());
+        EXPECT_EQ(View().SharpLayout().window.width, static_cast<int>(table.width() * ratio));
     }
 
     // The log fills and speaks in the drawer as in the dock.
