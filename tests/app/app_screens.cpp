@@ -216,6 +216,9 @@ void RunStory(const QString& size) {
     app.Trigger(ID_NEW_GAME_TOOLBAR);
     while (!app.State().humanTurn && !app.State().handOver) app.PlayHumanMove();
     Shot(name + "-1-hand");
+    app.Frame().ShowLog(true);
+    Shot(name + "-1-log");
+    app.Frame().ShowLog(false);
     PlayRank(app, "2", name + "-2-draw-two");
     PlayRank(app, "Q", name + "-3-skip");
     if (const int refused = RefusedCard(app.State()); refused >= 0) {
