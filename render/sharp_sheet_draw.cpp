@@ -34,27 +34,11 @@ Rect Inset(Rect r, int dx, int dy) {
     return {r.left + dx, r.top + dy, r.right - dx, r.bottom - dy};
 }
 
-enum class Align { Left, Centre };
-
-// One line of text in `box`, its font shrunk until it fits the width.
 void DrawText(Surface& surface, Rect box, std::string_view text, double share, bool bold, Color ink,
               Color back, Align align = Align::Centre) {
-    if (text.empty() || box.Width() <= 0 || box.Height() <= 0) return;
-    FontSpec font{std::max(kSmallestText, Part(box.Height(), share)), bold};
-    const ScopedFont chosen(surface, font);
-    Size size = surface.MeasureText(text);
-    while (size.width > box.Width() && font.height > kSmallestText) {
-        font.height = std::max(kSmallestText,
-                               std::min(font.height - 1, font.height * box.Width() / size.width));
-        surface.SelectFont(font);
-        size = surface.MeasureText(text);
-    }
-    const int x = align == Align::Centre ? box.left + (box.Width() - size.width) / 2 : box.left;
-    const Color oldInk = surface.SetTextColor(ink);
-    const Color oldBack = surface.SetBackColor(back);
-    surface.TextOpaque({x, box.top + (box.Height() - size.height) / 2}, text);
-    surface.SetTextColor(oldInk);
-    surface.SetBackColor(oldBack);
+    if (box.Height() <= 0) return;
+    const FontSpec font{std::max(kSmallestText, Part(box.Height(), share)), bold};
+    DrawFittedText(surface, box, text, font, ink, back, align);
 }
 
 // A line of the sheet: a hand, or points that stand for several.

@@ -107,31 +107,6 @@ void DrawPictureKeyed(Surface& surface, int id, Rect where, Size source) {
     ScopedBitmap(surface, id).StretchTransparent(RectAt({0, 0}, source), where, White);
 }
 
-enum class Align { Left, Centre };
-
-// `text` in one line inside `box`, its font shrunk until it fits the box's width.
-void DrawText(Surface& surface, Rect box, std::string_view text, FontSpec font, Color ink,
-              Color back, Align align) {
-    if (text.empty() || box.Width() <= 0) return;
-    font.height = std::max(font.height, kSmallestText);
-    const ScopedFont chosen(surface, font);
-    Size size = surface.MeasureText(text);
-    while (size.width > box.Width() && font.height > kSmallestText) {
-        font.height = std::max(kSmallestText, font.height * box.Width() / size.width);
-        surface.SelectFont(font);
-        size = surface.MeasureText(text);
-        if (size.width > box.Width()) --font.height;
-    }
-    surface.SelectFont(font);
-    size = surface.MeasureText(text);
-    const int x = align == Align::Centre ? box.left + (box.Width() - size.width) / 2 : box.left;
-    const Color oldInk = surface.SetTextColor(ink);
-    const Color oldBack = surface.SetBackColor(back);
-    surface.TextOpaque({x, box.top + (box.Height() - size.height) / 2}, text);
-    surface.SetTextColor(oldInk);
-    surface.SetBackColor(oldBack);
-}
-
 FontSpec FontFor(Rect box, double share, bool bold) {
     return {std::max(kSmallestText, PartOf(box.Height(), share)), bold};
 }
@@ -166,14 +141,14 @@ void DrawTag(Surface& surface, Color felt, Rect box, std::string_view text, Colo
     const std::size_t split = MiddleSpace(text);
     // A long text reads better in two lines than squeezed into one.
     if (split == std::string_view::npos || FittedHeight(surface, inner, text, one) >= two.height) {
-        DrawText(surface, inner, text, one, ink, fill, Align::Centre);
+        DrawFittedText(surface, inner, text, one, ink, fill, Align::Centre);
         return;
     }
     const int half = inner.Height() / 2;
-    DrawText(surface, {inner.left, inner.top, inner.right, inner.top + half}, text.substr(0, split),
-             two, ink, fill, Align::Centre);
-    DrawText(surface, {inner.left, inner.top + half, inner.right, inner.bottom},
-             text.substr(split + 1), two, ink, fill, Align::Centre);
+    DrawFittedText(surface, {inner.left, inner.top, inner.right, inner.top + half},
+                   text.substr(0, split), two, ink, fill, Align::Centre);
+    DrawFittedText(surface, {inner.left, inner.top + half, inner.right, inner.bottom},
+                   text.substr(split + 1), two, ink, fill, Align::Centre);
 }
 
 std::string CountText(int count) {
@@ -190,8 +165,8 @@ int DrawCount(Surface& surface, const SharpPalette& palette, Rect inner, int cou
     }
     const Rect column{inner.left, inner.top, std::min(inner.right, inner.left + width),
                       inner.bottom};
-    DrawText(surface, column, CountText(count), font, palette.plateInk, palette.plate,
-             Align::Centre);
+    DrawFittedText(surface, column, CountText(count), font, palette.plateInk, palette.plate,
+                   Align::Centre);
     return column.right + PartOf(inner.Height(), kCountGap);
 }
 
@@ -226,11 +201,11 @@ void DrawPlate(Surface& surface, const GameState& state, const SharpPalette& pal
     const Rect nameLine{linesLeft, inner.top, inner.right, middle};
     Rect scoreLine{linesLeft, middle, inner.right, inner.bottom};
     if (seat == state.dealer) scoreLine = DrawDealerMark(surface, scoreLine);
-    DrawText(surface, nameLine, state.SeatName(seat), FontFor(plate, kLineOfTwo, true),
-             palette.plateInk, palette.plate, Align::Left);
+    DrawFittedText(surface, nameLine, state.SeatName(seat), FontFor(plate, kLineOfTwo, true),
+                   palette.plateInk, palette.plate, Align::Left);
     const std::string score = Tr("Table", "Score") + ' ' + std::to_string(state.scores[at]);
-    DrawText(surface, scoreLine, score, FontFor(plate, kLineOfTwo, false), palette.plateInk,
-             palette.plate, Align::Left);
+    DrawFittedText(surface, scoreLine, score, FontFor(plate, kLineOfTwo, false), palette.plateInk,
+                   palette.plate, Align::Left);
 }
 
 bool ShowsFaces(const GameState& state, Seat seat) {
@@ -399,8 +374,8 @@ void DrawNamedSuit(Surface& surface, Suit suit, Rect pile) {
     surface.FillRoundedRect(Inset(disc, -1), disc.Width() / 2, Black);
     surface.FillRoundedRect(disc, disc.Width() / 2, White);
     const Color ink = suit == Hearts || suit == Diamonds ? kRedSuit : Black;
-    DrawText(surface, disc, SuitSign(suit), FontFor(disc, kSuitGlyph, false), ink, White,
-             Align::Centre);
+    DrawFittedText(surface, disc, SuitSign(suit), FontFor(disc, kSuitGlyph, false), ink, White,
+                   Align::Centre);
 }
 
 void DrawSuitBoxes(Surface& surface, const GameState& state, const SharpPalette& palette,
@@ -421,6 +396,28 @@ void DrawSuitBoxes(Surface& surface, const GameState& state, const SharpPalette&
 }
 
 }  // namespace
+
+void DrawFittedText(Surface& surface, Rect box, std::string_view text, FontSpec font, Color ink,
+                    Color back, Align align) {
+    if (text.empty() || box.Width() <= 0) return;
+    font.height = std::max(font.height, kSmallestText);
+    const ScopedFont chosen(surface, font);
+    Size size = surface.MeasureText(text);
+    while (size.width > box.Width() && font.height > kSmallestText) {
+        font.height = std::max(kSmallestText, font.height * box.Width() / size.width);
+        surface.SelectFont(font);
+        size = surface.MeasureText(text);
+        if (size.width > box.Width()) --font.height;
+    }
+    surface.SelectFont(font);
+    size = surface.MeasureText(text);
+    const int x = align == Align::Centre ? box.left + (box.Width() - size.width) / 2 : box.left;
+    const Color oldInk = surface.SetTextColor(ink);
+    const Color oldBack = surface.SetBackColor(back);
+    surface.TextOpaque({x, box.top + (box.Height() - size.height) / 2}, text);
+    surface.SetTextColor(oldInk);
+    surface.SetBackColor(oldBack);
+}
 
 double RelativeLuminance(Color color) {
     return 0.2126 * Linear(RedOf(color)) + 0.7152 * Linear(GreenOf(color)) +

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "game/game_state.h"
 #include "game/seats.h"
 #include "game/table_story.h"
@@ -34,6 +36,12 @@ struct SharpPalette {
     Color refusalInk;
 };
 SharpPalette PaletteFor(Color tableColor);
+// `text` in one line inside `box`, vertically centred, its font shrunk until it fits
+// the box's width (to no less than 6 pixels).
+enum class Align { Left, Centre };
+void DrawFittedText(Surface& surface, Rect box, std::string_view text, FontSpec font, Color ink,
+                    Color back, Align align);
+
 // The felt under everything the Sharp look shows: the whole window.
 void DrawSharpFelt(Surface& surface, const SharpPalette& palette, Size window);
 
