@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "game/seat_player.h"
+
+namespace mervane {
+
+// How well a computer seat plays. Normal is the game's own rule and the default.
+enum class Level { Easy, Normal, Hard };
+
+// "easy", "normal", "hard"; nothing else.
+std::optional<Level> ParseLevel(std::string_view text);
+std::string_view LevelName(Level level);
+
+// A computer seat's player for the level.
+std::unique_ptr<SeatPlayer> MakeComputerPlayer(Level level);
+
+// A number that stands for everything the view shows, so that a level's random choices
+// come out the same whenever the same view comes back.
+std::uint64_t HashView(const SeatView& view);
+
+// The first legal card in hand order, eights kept for last, the pack only when nothing
+// is legal, and a suit named by chance (seeded from the view).
+class EasyPolicy final : public SeatPlayer {
+  public:
+    Decision<SeatMove> ChooseMove(const SeatView& view) override;
+    Decision<Suit> ChooseSuit(const SeatView& view) override;
+};
+
+// Searches: deals the cards it cannot see many times over, as the table's history allows,
+// plays every choice out to the hand's end with the Normal rule at every seat, and takes
+// the choice that wins the hand most often (then scores best).
+class HardPolicy final : public SeatPlayer {
+  public:
+    static constexpr int DefaultSamples = 160;
+    explicit HardPolicy(int samples = DefaultSamples) : samples_(samples) {}
+
+    Decision<SeatMove> ChooseMove(const SeatView& view) override;
+    Decision<Suit> ChooseSuit(const SeatView& view) override;
+
+  private:
+    int samples_;
+};
+
+}  // namespace mervane
