@@ -370,13 +370,15 @@ std::uint64_t HashView(const SeatView& view) {
 }
 
 Decision<SeatMove> EasyPolicy::ChooseMove(const SeatView& view) {
-    Card eight = NoCard;
-    for (Card card : view.hand) {
-        if (!IsLegalPlay(card, view.topCard, view.currentSuit)) continue;
-        if (!IsEight(card)) return SeatMove::Play(card);
-        if (eight == NoCard) eight = card;
+    // A card of the top card's rank first, then one of the suit, each in hand order; an
+    // eight goes as soon as it comes up, as a beginner spends it.
+    for (const bool byRank : {true, false}) {
+        for (Card card : view.hand) {
+            if (!IsLegalPlay(card, view.topCard, view.currentSuit)) continue;
+            if (IsEight(card)) return SeatMove::Play(card, SuitByChance(view));
+            if (!byRank || RankOf(card) == RankOf(view.topCard)) return SeatMove::Play(card);
+        }
     }
-    if (eight != NoCard) return SeatMove::Play(eight, SuitByChance(view));
     return SeatMove::Draw();
 }
 

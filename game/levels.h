@@ -23,8 +23,9 @@ std::unique_ptr<SeatPlayer> MakeComputerPlayer(Level level);
 // come out the same whenever the same view comes back.
 std::uint64_t HashView(const SeatView& view);
 
-// The first legal card in hand order, eights kept for last, the pack only when nothing
-// is legal, and a suit named by chance (seeded from the view).
+// A beginner: a card of the top card's rank before one of the suit, the first in hand
+// order, an eight as soon as it comes up, the pack only when nothing is legal, and a
+// suit named by chance (seeded from the view).
 class EasyPolicy final : public SeatPlayer {
   public:
     Decision<SeatMove> ChooseMove(const SeatView& view) override;

@@ -39,7 +39,8 @@ coordinates, with one of two policies:
       counting the boxes from the left.
 A seat may instead play at a computer level (--level SEAT=LEVEL, repeatable; seat 0 is
 the human's, 1 Left, 2 Top, 3 Right):
-  easy    the first legal card in hand order, eights last; the pack only when no card
+  easy    a card of the top card's rank before one of the suit, the first legal one
+          in hand order, an eight as soon as it comes up; the pack only when no card
           is legal; an eight names a suit by chance, seeded from what the seat sees.
   normal  the computer seats' own rule (the default for seats 1 to 3).
   hard    at each choice of more than one move, deals the cards it cannot see many
