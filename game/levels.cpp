@@ -128,31 +128,76 @@ Seat PlayOut(Table& t, Seat seat) {
     return HandDead;
 }
 
-// What the view tells about the cards it cannot see: which they are, and which of them
-// a seat cannot hold because it drew or passed with nothing to play when they were legal.
-struct Hidden {
-    std::vector<Card> cards;                 // not in the hand, not on the discard pile
-    std::array<CardSet, SeatCount> barred{};  // per seat
-    std::array<int, SeatCount> free{};        // cards a Draw Two gave, which may be any
+// Cards of one seat that came to it together (the deal, or one draw), with the cards
+// the table has shown they cannot be: when the seat drew or passed with nothing to play,
+// or played as the Normal rule does, which shows what it did not hold. A card drawn later
+// owes nothing to what was shown before it came.
+struct Group {
+    CardSet barred = 0;
+    int size = 0;
 };
+
+// What the view tells about the cards it cannot see.
+struct Hidden {
+    std::vector<Card> cards;  // not in the hand, not on the discard pile
+    std::array<std::vector<Group>, SeatCount> groups;
+};
+
+constexpr CardSet EightsSet() {
+    CardSet set = 0;
+    for (Suit suit : {Spades, Hearts, Diamonds, Clubs}) set |= Bit(MakeCard(Eight, suit));
+    return set;
+}
+
+// What a play shows of the hand it came from, if the seat plays by the Normal rule: an
+// eight comes only when nothing else is legal; a card of the suit to follow is its highest.
+CardSet ShownByPlay(Card card, Card top, Suit suit) {
+    if (IsEight(card)) return LegalSet(top, suit) & ~EightsSet();
+    if (SuitOf(card) != suit) return 0;  // a change of suit by rank: either reason
+    CardSet set = 0;
+    for (int rank = RankOf(card) + 1; rank <= King; ++rank) {
+        if (rank != Eight) set |= Bit(MakeCard(rank, suit));
+    }
+    return set;
+}
+
+void Bar(std::vector<Group>& groups, CardSet set) {
+    for (Group& group : groups) group.barred |= set;
+}
 
 Hidden ReadHidden(const SeatView& view) {
     Hidden hidden;
     CardSet seen = 0;
     for (Card card : view.hand) seen |= Bit(card);
     if (IsCard(view.starter)) seen |= Bit(view.starter);
-    int pack = CardsInPack - SeatCount * DealtPerSeat(view.rules) - 1;
+    const int dealt = DealtPerSeat(view.rules);
+    for (auto& groups : hidden.groups) groups.push_back({0, dealt});
+    int pack = CardsInPack - SeatCount * dealt - 1;
     Card top = view.starter;
     Suit suit = SuitOf(view.starter);
     bool reversed = false;
     int forced = 0;
     Seat forcedSeat = NoSeat;
     for (const TableEvent& event : view.history) {
-        const auto seat = static_cast<std::size_t>(event.seat);
         if (event.seat < 0 || event.seat >= SeatCount) continue;
+        auto& groups = hidden.groups[static_cast<std::size_t>(event.seat)];
         switch (event.kind) {
-            case TableEvent::Kind::Play:
+            case TableEvent::Kind::Play: {
                 if (!IsCard(event.card)) break;
+                Bar(groups, ShownByPlay(event.card, top, suit));
+                // The card left the group that could hold it, the one shown most of first.
+                Group* from = nullptr;
+                for (Group& group : groups) {
+                    if (group.size > 0 && !(group.barred & Bit(event.card)) &&
+                        (!from || std::popcount(group.barred) > std::popcount(from->barred)))
+                        from = &group;
+                }
+                if (!from) {
+                    for (Group& group : groups) {
+                        if (group.size > 0) from = &group;
+                    }
+                }
+                if (from) --from->size;
                 seen |= Bit(event.card);
                 top = event.card;
                 suit = IsEight(event.card) ? event.named : SuitOf(event.card);
@@ -163,21 +208,29 @@ Hidden ReadHidden(const SeatView& view) {
                     forcedSeat = Following(event.seat, reversed, true);
                 }
                 break;
+            }
             case TableEvent::Kind::Draw:
                 --pack;
                 if (forced > 0 && event.seat == forcedSeat) {
                     --forced;
-                    ++hidden.free[seat];
                 } else {
                     forced = 0;
-                    hidden.barred[seat] |= LegalSet(top, suit);
+                    Bar(groups, LegalSet(top, suit));
                 }
+                groups.push_back({0, 1});
                 break;
             case TableEvent::Kind::Pass:
                 forced = 0;
-                hidden.barred[seat] |= LegalSet(top, suit);
+                Bar(groups, LegalSet(top, suit));
                 break;
         }
+    }
+    for (auto& groups : hidden.groups) {
+        // The most telling group first, while it has the most to choose from.
+        std::erase_if(groups, [](const Group& group) { return group.size <= 0; });
+        std::stable_sort(groups.begin(), groups.end(), [](const Group& a, const Group& b) {
+            return std::popcount(a.barred) > std::popcount(b.barred);
+        });
     }
     for (Card card = 1; card <= CardsInPack; ++card) {
         if (!(seen & Bit(card))) hidden.cards.push_back(card);
@@ -186,18 +239,22 @@ Hidden ReadHidden(const SeatView& view) {
 }
 
 // Deals the hidden cards at random to the other seats and the pack, each seat's count
-// as the view shows it, keeping a seat's barred cards from it while the rest allow.
+// as the view shows it, keeping shown cards from a group while the rest allow (a person
+// need not play by the Normal rule, so nothing shown is taken as certain).
 class Dealer {
   public:
     Dealer(const SeatView& view, Hidden hidden) : view_(view), hidden_(std::move(hidden)) {
         for (Seat seat = 0; seat < SeatCount; ++seat) {
             if (seat != view.seat) order_.push_back(seat);
         }
-        // The most constrained seat first, while it still has the most to choose from.
-        std::stable_sort(order_.begin(), order_.end(), [&](Seat a, Seat b) {
-            return std::popcount(hidden_.barred[static_cast<std::size_t>(a)]) >
-                   std::popcount(hidden_.barred[static_cast<std::size_t>(b)]);
-        });
+        const auto shown = [&](Seat seat) {
+            int count = 0;
+            for (const Group& group : hidden_.groups[static_cast<std::size_t>(seat)])
+                count += std::popcount(group.barred) * group.size;
+            return count;
+        };
+        std::stable_sort(order_.begin(), order_.end(),
+                         [&](Seat a, Seat b) { return shown(a) > shown(b); });
         base_.advanced = view.rules.advanced;
         base_.reversed = view.reversed;
         base_.top = view.topCard;
@@ -212,26 +269,29 @@ class Dealer {
     void Deal(Random& random, Table& table) {
         table = base_;
         const int n = static_cast<int>(pool_.size());
-        for (int i = n - 1; i > 0; --i) std::swap(pool_[static_cast<std::size_t>(i)],
-                                                  pool_[static_cast<std::size_t>(random.Below(i + 1))]);
+        for (int i = n - 1; i > 0; --i) {
+            std::swap(pool_[static_cast<std::size_t>(i)],
+                      pool_[static_cast<std::size_t>(random.Below(i + 1))]);
+        }
         std::array<bool, CardsInPack> taken{};
+        const auto take = [&](CardList& hand, int count, CardSet barred) {
+            for (int i = 0; i < n && count > 0; ++i) {
+                if (taken[static_cast<std::size_t>(i)]) continue;
+                if (barred & Bit(pool_[static_cast<std::size_t>(i)])) continue;
+                taken[static_cast<std::size_t>(i)] = true;
+                hand.Add(pool_[static_cast<std::size_t>(i)]);
+                --count;
+            }
+        };
         for (Seat seat : order_) {
             const auto s = static_cast<std::size_t>(seat);
             const int want = std::max(0, view_.handCounts[s]);
             CardList& hand = table.hands[s];
-            // Barred cards are passed over first; a Draw Two's cards and a history the
-            // rule cannot explain (a person drawing with a card to play) take them after.
-            const int strict = std::max(0, want - hidden_.free[s]);
-            for (int pass = 0; pass < 2 && hand.Count() < want; ++pass) {
-                for (int i = 0; i < n && hand.Count() < want; ++i) {
-                    const Card card = pool_[static_cast<std::size_t>(i)];
-                    if (taken[static_cast<std::size_t>(i)]) continue;
-                    if (pass == 0 && hand.Count() < strict && (hidden_.barred[s] & Bit(card)))
-                        continue;
-                    taken[static_cast<std::size_t>(i)] = true;
-                    hand.Add(card);
-                }
-            }
+            for (const Group& group : hidden_.groups[s])
+                take(hand, std::min(group.size, want - hand.Count()), group.barred);
+            // What the groups could not fill, and a history that tells less than the
+            // counts, take any card left.
+            take(hand, want - hand.Count(), 0);
         }
         table.packPos = 0;
         table.packEnd = 0;
@@ -252,7 +312,7 @@ class Dealer {
 
 // One choice open to the searching seat.
 struct Choice {
-    enum class Kind { Card, Draw, NameSuit } kind = Kind::Card;
+    enum class Kind { Card, NameSuit } kind = Kind::Card;
     Card card = NoCard;
     Suit named = NoSuit;
 };
@@ -277,10 +337,6 @@ double PlayChoice(Table& t, Seat me, const Choice& choice) {
             t.hands[static_cast<std::size_t>(me)].Remove(choice.card);
             next = PlayOnTable(t, me, choice.card, choice.named);
             if (next == HandWon) return Worth(t, me, me);
-            break;
-        case Choice::Kind::Draw:
-            t.Draw(me);
-            next = me;  // the seat plays on from its fuller hand
             break;
         case Choice::Kind::NameSuit:
             t.suit = choice.named;
@@ -402,12 +458,11 @@ Decision<SeatMove> HardPolicy::ChooseMove(const SeatView& view) {
         for (Suit suit : {Hearts, Diamonds, Clubs, Spades})
             choices.push_back({Choice::Kind::Card, eight, suit});
     }
-    // With an empty pack a draw is a pass, and a seat with a card to play is not let pass.
-    if (view.packCount > 0) choices.push_back({Choice::Kind::Draw, NoCard, NoSuit});
+    // Drawing with a card to play was weighed too and lost hands against three Normal
+    // seats (the estimates' noise favours it), so the pack is for a hand with nothing.
     if (choices.empty()) return SeatMove::Draw();
-    const Choice& best = choices.size() == 1 ? choices.front()
-                                             : choices[BestChoice(view, choices, samples_)];
-    if (best.kind == Choice::Kind::Draw) return SeatMove::Draw();
+    const Choice& best =
+        choices.size() == 1 ? choices.front() : choices[BestChoice(view, choices, samples_)];
     return SeatMove::Play(best.card, best.named);
 }
 

@@ -43,9 +43,10 @@ the human's, 1 Left, 2 Top, 3 Right):
           in hand order, an eight as soon as it comes up; the pack only when no card
           is legal; an eight names a suit by chance, seeded from what the seat sees.
   normal  the computer seats' own rule (the default for seats 1 to 3).
-  hard    at each choice of more than one move, deals the cards it cannot see many
-          times as the table's history allows, plays each move out to the hand's end
-          with the normal rule at every seat, and takes the one that wins most often.
+  hard    at each choice of more than one card (or suit), deals the cards it cannot
+          see 400 times as the table's history allows, plays each choice out to the
+          hand's end with the normal rule at every seat, and takes the one that wins
+          most often (then scores most); the pack only when no card is legal.
 A level in seat 0 replaces the human policy. Every level replays exactly.
 Both policies answer OK to every message and tap to continue after a hand. Pauses are
 recorded, not waited for. A hand that takes more than 100000 of the human's taps is
@@ -109,8 +110,7 @@ bool ParseCount(const char* text, int& out) {
 
 bool TakesValue(std::string_view arg) {
     return arg == "--seed-clock" || arg == "--hands" || arg == "--play-to" || arg == "--human" ||
-           arg == "--level" ||
-           arg == "--snapshot" || arg == "--snapshot-every";
+           arg == "--level" || arg == "--snapshot" || arg == "--snapshot-every";
 }
 
 struct CommandLine {
@@ -152,7 +152,8 @@ std::string Parse(int argc, char** argv, CommandLine& line) {
             options.human = *policy;
         } else if (arg == "--level") {
             const auto level = mervane::sim::ParseSeatLevel(value);
-            if (!level) return "--level wants SEAT=LEVEL, SEAT 0 to 3 and LEVEL easy, normal or hard";
+            if (!level)
+                return "--level wants SEAT=LEVEL, SEAT 0 to 3 and LEVEL easy, normal or hard";
             options.levels[static_cast<std::size_t>(level->first)] = level->second;
         } else if (arg == "--snapshot") {
             // An empty name would mean "no snapshot" below and save nothing without a word.
