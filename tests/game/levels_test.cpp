@@ -79,7 +79,7 @@ TEST(Levels, EveryChoiceIsLegalUnderEveryRuleSet) {
                 std::make_unique<Checked>(QuickPlayer(seats[static_cast<std::size_t>(seat)])));
             driver.Game().SetPlayer(seat, players.back().get());
         }
-        EXPECT_EQ(driver.Run(), 30);
+        EXPECT_GE(driver.Run(), 30);
         for (const auto& player : players) EXPECT_GT(player->views.size(), 60U);
     }
 }
