@@ -37,6 +37,9 @@ coordinates, with one of two policies:
       card does nothing); if k = n tap the pack, even when it is empty;
     - when a suit is asked for, take the next number r and tap suit box r mod 4,
       counting the boxes from the left.
+Both policies answer OK to every message and tap to continue after a hand. Pauses are
+recorded, not waited for. A hand that takes more than 100000 of the human's taps is
+reported as a stuck game.
 A seat may instead play at a computer level (--level SEAT=LEVEL, repeatable; seat 0 is
 the human's, 1 Left, 2 Top, 3 Right):
   easy    a card of the top card's rank before one of the suit, the first legal one
@@ -48,9 +51,6 @@ the human's, 1 Left, 2 Top, 3 Right):
           hand's end with the normal rule at every seat, and takes the one that wins
           most often (then scores most); the pack only when no card is legal.
 A level in seat 0 replaces the human policy. Every level replays exactly.
-Both policies answer OK to every message and tap to continue after a hand. Pauses are
-recorded, not waited for. A hand that takes more than 100000 of the human's taps is
-reported as a stuck game.
 
 options:
   --seed-clock "YYYY-MM-DD HH:MM:SS"  the local time every shuffle reads (default: now)
