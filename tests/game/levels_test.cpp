@@ -245,5 +245,30 @@ TEST(HardLevel, FindsTheMoveThatKeepsASeatFromGoingOut) {
     }
 }
 
+// Seat 2 drew on the starter and then went on with the Three of Hearts it drew: it holds
+// none of the starter's suit from its deal. With its last card to come, the King of that
+// suit keeps it out where the other Kings, alike in every other way, would not.
+TEST(HardLevel, KeepsAwayFromWhatASeatShowedItLacks) {
+    for (const char* starter : {"3C", "3D", "3S"}) {
+        SeatView view;
+        view.seat = 1;
+        view.hand.SetCapacity(MaxListCards);
+        for (const char* text : {"KD", "KC", "KS"}) view.hand.Add(ParseCard(text));
+        view.starter = ParseCard(starter);
+        view.history = {{TableEvent::Kind::Draw, 2},
+                        {TableEvent::Kind::Play, 2, ParseCard("3H")},
+                        {TableEvent::Kind::Play, 3, ParseCard("9H")},
+                        {TableEvent::Kind::Play, 0, ParseCard("KH")}};
+        view.topCard = ParseCard("KH");
+        view.currentSuit = Hearts;
+        view.handCounts = {4, 3, 1, 4};
+        view.packCount = 25;
+        view.dealer = 1;
+        HardPolicy hard;
+        EXPECT_EQ(CardText(hard.ChooseMove(view).await_resume().card),
+                  std::string("K") + starter[1]);
+    }
+}
+
 }  // namespace
 }  // namespace mervane
