@@ -39,7 +39,7 @@ class EasyPolicy final : public SeatPlayer {
 // same view always gets the same move.
 class HardPolicy final : public SeatPlayer {
   public:
-    static constexpr int DefaultSamples = 400;
+    static constexpr int DefaultSamples = 1000;
     explicit HardPolicy(int samples = DefaultSamples) : samples_(samples) {}
 
     Decision<SeatMove> ChooseMove(const SeatView& view) override;

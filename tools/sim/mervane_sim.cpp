@@ -47,7 +47,7 @@ the human's, 1 Left, 2 Top, 3 Right):
           is legal; an eight names a suit by chance, seeded from what the seat sees.
   normal  the computer seats' own rule (the default for seats 1 to 3).
   hard    at each choice of more than one card (or suit), deals the cards it cannot
-          see 400 times as the table's history allows, plays each choice out to the
+          see 1000 times as the table's history allows, plays each choice out to the
           hand's end with the normal rule at every seat, and takes the one that wins
           most often (then scores most); the pack only when no card is legal.
 A level in seat 0 replaces the human policy. Every level replays exactly.
