@@ -9,11 +9,11 @@
 #include "cards/platform_services.h"
 #include "game/game_state.h"
 #include "game/texts.h"
-#include "layout/viewport.h"
+#include "layout/sharp_layout.h"
 #include "render/card_decks.h"
 #include "render/sharp_surface.h"
+#include "render/sharp_table_draw.h"
 #include "render/snapshot.h"
-#include "render/table_painter.h"
 
 namespace mervane {
 namespace {
@@ -76,13 +76,16 @@ CardFaceRenderer* DefaultFaces(benchmark::State& state) {
     return faces.get();
 }
 
-// One paint of the view as the window makes it: the table fitted to the window.
-void Paint(const GameState& game, QImage& window, CardFaceRenderer* faces, TitleArt& title) {
-    const TableViewport fit =
-        FitTable({ViewWidth, ViewHeight}, window.width(), window.height(), false);
-    SharpSurface surface(window, {ViewWidth, ViewHeight}, QPointF(fit.left, fit.top), fit.scale,
-                         faces);
-    OnDraw(game, surface, title);
+// One paint of the view as the window makes it: the table laid out for the window, one
+// table unit per device pixel.
+void Paint(const GameState& game, QImage& window, CardFaceRenderer* faces) {
+    const Size size{window.width(), window.height()};
+    SharpCounts counts;
+    for (Seat seat = 0; seat < SeatCount; ++seat)
+        counts.handSize[static_cast<std::size_t>(PositionOfSeat(seat) - 1)] =
+            game.hands[static_cast<std::size_t>(seat)].Count();
+    SharpSurface surface(window, size, QPointF(0, 0), 1.0, faces);
+    DrawSharpTable(game, LayOutSharpTable(size, counts), {}, {}, surface);
 }
 
 double ResidentMegabytes() {
@@ -98,11 +101,10 @@ void BM_SharpRepaint4KWarm(benchmark::State& state) {
     const GameState game = SeededDeal();
     QImage window(k4K, QImage::Format_RGB32);
     window.fill(Qt::black);
-    TitleArt title;
-    Paint(game, window, faces, title);  // the first deal at 4K: every picture rendered
+    Paint(game, window, faces);  // the first deal at 4K: every picture rendered
     state.counters["rss_after_first_deal_MB"] = ResidentMegabytes();
     for (auto _ : state) {
-        Paint(game, window, faces, title);
+        Paint(game, window, faces);
         benchmark::DoNotOptimize(window.constBits());
     }
 }
@@ -113,7 +115,6 @@ BENCHMARK(BM_SharpRepaint4KWarm)->Unit(benchmark::kMillisecond);
 void BM_SharpFirstRepaintAfterResize(benchmark::State& state) {
     CardFaceRenderer* faces = DefaultFaces(state);
     const GameState game = SeededDeal();
-    TitleArt title;
     int step = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -121,7 +122,7 @@ void BM_SharpFirstRepaintAfterResize(benchmark::State& state) {
         QImage window(k4K.width() - step * 3 % 900, k4K.height() - step * 5 % 700,
                       QImage::Format_RGB32);
         state.ResumeTiming();
-        Paint(game, window, faces, title);
+        Paint(game, window, faces);
         benchmark::DoNotOptimize(window.constBits());
     }
 }

@@ -11,6 +11,12 @@ inline constexpr int DealtPauseMs = 300;
 inline constexpr int SpecialCardPauseMs = 500;  // after "Reverse", "Skip", "Draw Two"
 inline constexpr int HumanPassPauseMs = 700;
 
+// How long the table's callouts stay: a seat's callout, the reason a card was refused,
+// and the fade that ends each of them.
+inline constexpr int CalloutShowMs = 1500;
+inline constexpr int RefusalShowMs = 2500;
+inline constexpr int CalloutFadeMs = 300;
+
 // The computer's play speed: the stored index and the pause it stands for.
 enum PlaySpeed : std::int32_t { Slow = 0, Normal = 1, Fast = 2 };
 inline constexpr int SlowDelayMs = 2000;

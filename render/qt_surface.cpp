@@ -1,6 +1,8 @@
 #include "render/qt_surface.h"
 
+#include <QRadialGradient>
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "render/bitmap_cache.h"
@@ -153,6 +155,84 @@ void QtSurface::Line(Point from, Point to) {
         painter_.setPen(pen);
         painter_.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
     }
+}
+
+void PaintRoundedRect(QPainter& painter, const QRectF& rect, double radius, Color fill) {
+    if (rect.isEmpty()) return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ToQColor(fill));
+    painter.drawRoundedRect(rect, radius, radius);
+    painter.restore();
+}
+
+// The felt's grain: a tile of faint light and dark specks, the same in every run.
+const QImage& FeltGrain() {
+    static const QImage grain = [] {
+        constexpr int kTile = 128;
+        constexpr std::uint32_t kMostAlpha = 9;  // of 255: felt, not sandpaper
+        QImage tile(kTile, kTile, QImage::Format_ARGB32_Premultiplied);
+        std::uint32_t seed = 0x2545F491u;
+        for (int y = 0; y < kTile; ++y) {
+            auto* line = reinterpret_cast<QRgb*>(tile.scanLine(y));
+            for (int x = 0; x < kTile; ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                const auto alpha = static_cast<int>((seed >> 24) % (kMostAlpha + 1));
+                const int ink = (seed >> 16) & 1 ? alpha : 0;  // premultiplied white or black
+                line[x] = qRgba(ink, ink, ink, alpha);
+            }
+        }
+        return tile;
+    }();
+    return grain;
+}
+
+constexpr int kFeltLightStep = 8;
+
+// The felt at one size and in one pair of colours, kept for the repaints that follow: a
+// window repaints far more often than it is resized or its table recoloured. Its buffer
+// only grows, so that a resize repaints into memory already in use.
+void PaintFelt(QPainter& painter, const QRect& rect, Color centre, Color edge) {
+    if (rect.isEmpty()) return;
+    struct Felt {
+        QSize size;
+        Color centre = 0, edge = 0;
+        QImage buffer;
+    };
+    thread_local Felt felt;
+    const QRect area(QPoint(0, 0), rect.size());
+    if (felt.size != rect.size() || felt.centre != centre || felt.edge != edge) {
+        if (felt.buffer.width() < rect.width() || felt.buffer.height() < rect.height())
+            felt.buffer = QImage(rect.size().expandedTo(felt.buffer.size()), QImage::Format_RGB32);
+        felt.size = rect.size();
+        felt.centre = centre;
+        felt.edge = edge;
+        // The light changes slowly across the table: worked out on a small image and
+        // spread smoothly over the whole, at a fraction of the cost at 4K.
+        QImage light((rect.size() / kFeltLightStep).expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        {
+            QPainter paint(&light);
+            const QRectF all(light.rect());
+            QRadialGradient lamp(all.center(), std::max(all.width(), all.height()) / 2.0);
+            lamp.setColorAt(0, ToQColor(centre));
+            lamp.setColorAt(1, ToQColor(edge));
+            paint.fillRect(light.rect(), lamp);
+        }
+        QPainter paint(&felt.buffer);
+        paint.setRenderHint(QPainter::SmoothPixmapTransform);
+        paint.drawImage(area, light);
+        paint.fillRect(area, QBrush(FeltGrain()));
+    }
+    painter.drawImage(rect.topLeft(), felt.buffer, area);
+}
+
+void QtSurface::FillRoundedRect(Rect rect, int radius, Color fill) {
+    PaintRoundedRect(painter_, ToQRect(rect), radius, fill);
+}
+
+void QtSurface::FillFelt(Rect rect, Color centre, Color edge) {
+    PaintFelt(painter_, ToQRect(rect), centre, edge);
 }
 
 std::unique_ptr<Surface> QtSurface::CreateOffscreen(Size size) {

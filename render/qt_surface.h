@@ -40,6 +40,8 @@ class QtSurface final : public Surface {
 
     void Rectangle(Rect rect, Color fill) override;
     void Line(Point from, Point to) override;
+    void FillRoundedRect(Rect rect, int radius, Color fill) override;
+    void FillFelt(Rect rect, Color centre, Color edge) override;
 
     std::unique_ptr<Surface> CreateOffscreen(Size size) override;
     void BlockCopy(Point destination, Size size, Surface& source, Point sourceOrigin) override;
@@ -62,5 +64,9 @@ class QtSurface final : public Surface {
 };
 
 QColor ToQColor(Color color);
+
+// The shapes both Qt surfaces draw alike, in the painter's own coordinates.
+void PaintRoundedRect(QPainter& painter, const QRectF& rect, double radius, Color fill);
+void PaintFelt(QPainter& painter, const QRect& rect, Color centre, Color edge);
 
 }  // namespace mervane

@@ -369,6 +369,16 @@ void SharpSurface::Line(Point from, Point to) {
     }
 }
 
+void SharpSurface::FillRoundedRect(Rect rect, int radius, Color fill) {
+    Drawing();
+    PaintRoundedRect(painter_, DeviceRect(rect), radius * k_, fill);
+}
+
+void SharpSurface::FillFelt(Rect rect, Color centre, Color edge) {
+    Drawing();
+    PaintFelt(painter_, DeviceRect(rect), centre, edge);
+}
+
 std::unique_ptr<Surface> SharpSurface::CreateOffscreen(Size size) {
     const QPointF phase(originX_ - std::floor(originX_), originY_ - std::floor(originY_));
     auto offscreen =

@@ -67,6 +67,8 @@ class SharpSurface final : public Surface {
 
     void Rectangle(Rect rect, Color fill) override;
     void Line(Point from, Point to) override;
+    void FillRoundedRect(Rect rect, int radius, Color fill) override;
+    void FillFelt(Rect rect, Color centre, Color edge) override;
 
     std::unique_ptr<Surface> CreateOffscreen(Size size) override;
     void BlockCopy(Point destination, Size size, Surface& source, Point sourceOrigin) override;

@@ -70,6 +70,13 @@ class Surface {
     // A 1-pixel black horizontal or vertical line; the end point is not drawn.
     virtual void Line(Point from, Point to) = 0;
 
+    // For tables laid out at the window's own size: a rectangle with corners rounded to
+    // `radius` pixels, filled with no outline, and a felt: lit from its middle, `centre`
+    // there fading to `edge` at the middle of its longer sides and beyond, under a fine
+    // grain. Surfaces that can smooth edges do.
+    virtual void FillRoundedRect(Rect rect, int radius, Color fill) = 0;
+    virtual void FillFelt(Rect rect, Color centre, Color edge) = 0;
+
     // A surface of the same kind, cleared to black.
     virtual std::unique_ptr<Surface> CreateOffscreen(Size size) = 0;
     // Copies `size` pixels of `source` from `sourceOrigin` to `destination`, unscaled.
@@ -92,6 +99,9 @@ class ScopedBitmap {
     }
     void Copy(Point destination, Size size) const {
         Stretch(RectAt({0, 0}, size), RectAt(destination, size));
+    }
+    void StretchTransparent(Rect source, Rect destination, Color transparent) const {
+        if (loaded_) surface_.TransparentBitmap(id_, source, destination, transparent);
     }
     void CopyTransparent(Point destination, Size size, Color transparent) const {
         if (loaded_)

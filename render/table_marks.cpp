@@ -85,9 +85,18 @@ int SlideDuration(double pauseScale) {
     return static_cast<int>(std::min<double>(SlideMs, std::floor(share)));
 }
 
+int DealDuration(double pauseScale) {
+    return static_cast<int>(
+        std::min<double>(DealMs, std::floor(DealMs * std::max(0.0, pauseScale))));
+}
+
+double SlideEased(double t) {
+    t = std::clamp(t, 0.0, 1.0);
+    return 1 - (1 - t) * (1 - t) * (1 - t);
+}
+
 Point SlidePosition(const Slide& slide) {
-    const double t = std::clamp(slide.t, 0.0, 1.0);
-    const double eased = 1 - (1 - t) * (1 - t) * (1 - t);
+    const double eased = SlideEased(slide.t);
     const auto along = [eased](int from, int to) {
         return from + static_cast<int>(std::lround((to - from) * eased));
     };

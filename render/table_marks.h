@@ -27,6 +27,10 @@ struct Slide {
     // A drawn card: the hand it joins and its place there, left empty until it lands.
     TablePosition hand = NoPosition;
     int handIndex = -1;
+    // The card's size at each end, for a table whose piles and fans differ in size;
+    // empty where every card is the same size.
+    Size fromSize{};
+    Size toSize{};
     bool operator==(const Slide&) const = default;
 };
 
@@ -42,6 +46,8 @@ struct TableMarks {
     int shakeCard = -1;   // index in the human's hand, -1: none shakes
     int shakeOffset = 0;  // table pixels, + to the right
     std::optional<Slide> slide = std::nullopt;
+    // A deal under way: from 0, every card in the pack, to 1, every card in its place.
+    std::optional<double> deal = std::nullopt;
     bool operator==(const TableMarks&) const = default;
 };
 
@@ -82,7 +88,12 @@ Rect DirectionArrowRect(const CCardTable& layout, bool packShown);
 
 // How long a slide lasts when every pause is scaled by `pauseScale`; 0: none is shown.
 int SlideDuration(double pauseScale);
-// Where the moving card stands: eased out, so that it slows down as it lands.
+// A deal fanning out from the pack, at the normal pace; the first move ends it sooner.
+inline constexpr int DealMs = 600;
+int DealDuration(double pauseScale);
+// How far the moving card has come, 0 to 1: eased out, so that it slows down as it lands.
+double SlideEased(double t);
+// Where the moving card stands.
 Point SlidePosition(const Slide& slide);
 // Whether the game still shows the slide's move: the card on the pile, or in the
 // hand at its place. Otherwise the table has moved on and the slide is not drawn.

@@ -12,6 +12,14 @@
         <translation>%1 Karten</translation>
     </message>
     <message>
+        <source>score %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message>
+        <source>%1, dealer</source>
+        <translation>%1, Geber</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
         <translation>%1: %2</translation>
@@ -61,6 +69,21 @@
     <message>
         <source>Card table</source>
         <translation>Kartentisch</translation>
+    </message>
+</context>
+<context>
+    <name>Callouts</name>
+    <message>
+        <source>+%1</source>
+        <translation>+%1</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Ausgesetzt</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Umkehr</translation>
     </message>
 </context>
 <context>
@@ -330,6 +353,18 @@
     <message>
         <source>Winner</source>
         <translation>Sieger</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Runde</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Click or press Enter to continue</source>
+        <translation>Zum Fortfahren klicken oder die Eingabetaste drücken</translation>
     </message>
 </context>
 <context>
@@ -740,6 +775,17 @@ Die Einstellungen stehen in ~/.config/Ostrale/mervane.ini.</translation>
     <message>
         <source>Mervane Help</source>
         <translation>Mervane-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>mervane::LogDrawer</name>
+    <message>
+        <source>Move Log</source>
+        <translation>Zugprotokoll</translation>
+    </message>
+    <message>
+        <source>Close the move log</source>
+        <translation>Zugprotokoll schließen</translation>
     </message>
 </context>
 <context>

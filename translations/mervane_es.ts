@@ -12,6 +12,14 @@
         <translation>%1 cartas</translation>
     </message>
     <message>
+        <source>score %1</source>
+        <translation>puntos %1</translation>
+    </message>
+    <message>
+        <source>%1, dealer</source>
+        <translation>%1, reparte</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
         <translation>%1: %2</translation>
@@ -61,6 +69,21 @@
     <message>
         <source>Card table</source>
         <translation>Mesa de juego</translation>
+    </message>
+</context>
+<context>
+    <name>Callouts</name>
+    <message>
+        <source>+%1</source>
+        <translation>+%1</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Saltado</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Cambio</translation>
     </message>
 </context>
 <context>
@@ -330,6 +353,18 @@
     <message>
         <source>Winner</source>
         <translation>Ganador</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Mano</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Click or press Enter to continue</source>
+        <translation>Haga clic o pulse Intro para continuar</translation>
     </message>
 </context>
 <context>
@@ -740,6 +775,17 @@ Sus ajustes se guardan en ~/.config/Ostrale/mervane.ini.</translation>
     <message>
         <source>Mervane Help</source>
         <translation>Ayuda de Mervane</translation>
+    </message>
+</context>
+<context>
+    <name>mervane::LogDrawer</name>
+    <message>
+        <source>Move Log</source>
+        <translation>Registro de jugadas</translation>
+    </message>
+    <message>
+        <source>Close the move log</source>
+        <translation>Cerrar el registro de jugadas</translation>
     </message>
 </context>
 <context>

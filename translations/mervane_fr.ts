@@ -12,6 +12,14 @@
         <translation>%1 cartes</translation>
     </message>
     <message>
+        <source>score %1</source>
+        <translation>score %1</translation>
+    </message>
+    <message>
+        <source>%1, dealer</source>
+        <translation>%1, donneur</translation>
+    </message>
+    <message>
         <source>%1: %2</source>
         <extracomment>A seat and its cards (&quot;Player1: 5 cards&quot;), or a seat and its new status word.</extracomment>
         <translation>%1&#xa0;: %2</translation>
@@ -61,6 +69,21 @@
     <message>
         <source>Card table</source>
         <translation>Table de jeu</translation>
+    </message>
+</context>
+<context>
+    <name>Callouts</name>
+    <message>
+        <source>+%1</source>
+        <translation>+%1</translation>
+    </message>
+    <message>
+        <source>Skipped</source>
+        <translation>Sauté</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Inversion</translation>
     </message>
 </context>
 <context>
@@ -330,6 +353,18 @@
     <message>
         <source>Winner</source>
         <translation>Gagnant</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Donne</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Click or press Enter to continue</source>
+        <translation>Cliquez ou appuyez sur Entrée pour continuer</translation>
     </message>
 </context>
 <context>
@@ -740,6 +775,17 @@ Ses paramètres sont enregistrés dans ~/.config/Ostrale/mervane.ini.</translati
     <message>
         <source>Mervane Help</source>
         <translation>Aide de Mervane</translation>
+    </message>
+</context>
+<context>
+    <name>mervane::LogDrawer</name>
+    <message>
+        <source>Move Log</source>
+        <translation>Journal des coups</translation>
+    </message>
+    <message>
+        <source>Close the move log</source>
+        <translation>Fermer le journal des coups</translation>
     </message>
 </context>
 <context>

@@ -10,10 +10,12 @@
 #include <cmath>
 
 #include "app/dialogs/window_fit.h"
+#include "game/texts.h"
 #include "layout/card_table.h"
 #include "layout/viewport.h"
 #include "render/qt_surface.h"
 #include "render/score_sheet.h"
+#include "render/sharp_sheet_draw.h"
 #include "render/sharp_surface.h"
 
 namespace mervane {
@@ -23,6 +25,8 @@ namespace {
 constexpr int kSheetMargin = 6;
 // What a window manager's frame adds round a dialog.
 constexpr QSize kFrameAllowance(16, 40);
+// The Sharp sheet's row at scale 1, in pixels: a classic sheet's line and its gap.
+constexpr int kSharpRow = 16;
 
 std::array<std::string, 3> SheetNames(const CScoreDlg& dialog) {
     return {dialog.seatNames[0].toStdString(), dialog.seatNames[1].toStdString(),
@@ -30,6 +34,20 @@ std::array<std::string, 3> SheetNames(const CScoreDlg& dialog) {
 }
 std::array<std::int32_t, 4> SheetScores(const CScoreDlg& dialog) {
     return {dialog.scoreYou, dialog.scoreLeft, dialog.scoreTop, dialog.scoreRight};
+}
+
+SharpSheetData SharpSheetOf(const CScoreDlg& dialog) {
+    SharpSheetData data;
+    data.names = {text::ShownSeatName(text::You, true), dialog.seatNames[0].toStdString(),
+                  dialog.seatNames[1].toStdString(), dialog.seatNames[2].toStdString()};
+    data.hands = dialog.hands;
+    data.totals = SheetScores(dialog);
+    data.tableColor = dialog.tableColor;
+    return data;
+}
+
+int SharpRow(double scale) {
+    return static_cast<int>(std::lround(kSharpRow * scale));
 }
 
 // The sheet with its margin: drawn in table pixels, centred, and enlarged by the
@@ -42,7 +60,7 @@ class ScoreSheetArea : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         if (dialog_.sharp)
-            PaintSharp();
+            PaintHands();
         else
             PaintClassic();
     }
@@ -63,6 +81,14 @@ class ScoreSheetArea : public QWidget {
         DrawScoreSheet(surface, {surface.Bounds(), false, true}, Names(), Scores());
     }
     static Size TableSize() { return {TableWidth, TableHeight}; }
+
+    // The table's hand-by-hand sheet on its felt, filling the area, in pixels.
+    void PaintHands() {
+        SharpSurface surface(*this, {width(), height()}, QPointF(0, 0), 1.0, nullptr);
+        const SharpSheetData data = SharpSheetOf(dialog_);
+        const SharpSheetAsk ask = SharpSheetAskFor(data, SharpRow(dialog_.ShownScale()));
+        DrawSharpSheet(data, LayOutSharpSheet({width(), height()}, ask), surface);
+    }
 
     void PaintClassic() {
         const int zoom = static_cast<int>(dialog_.ShownScale());
@@ -124,14 +150,27 @@ QSize CScoreDlg::SheetUnits(double shownScale) const {
     return {box.Width() + 2 * kSheetMargin, box.Height() + 2 * kSheetMargin};
 }
 
+QSize CScoreDlg::SharpSheetPixels(double shownScale) const {
+    const Size size = SharpSheetSize(SharpSheetAskFor(SharpSheetOf(*this), SharpRow(shownScale)));
+    return {size.width, size.height};
+}
+
 // The table's zoom or scale, or the largest smaller one with which the sheet, the
 // button row and a frame fit in `room`; never below 1.
-double CScoreDlg::FittingScale(QSize units, QSize room) const {
+QSize CScoreDlg::FreeRoom(QSize room) const {
     const QMargins margins = layout()->contentsMargins();
     const QSize around(margins.left() + margins.right(),
                        margins.top() + margins.bottom() + layout()->spacing() +
                            findChild<QDialogButtonBox*>()->sizeHint().height());
-    const QSize free = room - kFrameAllowance - around;
+    return room - kFrameAllowance - around;
+}
+
+int CScoreDlg::FittingHeight(QSize room) const {
+    return std::max(kSharpRow * 8, FreeRoom(room).height());
+}
+
+double CScoreDlg::FittingScale(QSize units, QSize room) const {
+    const QSize free = FreeRoom(room);
     const double fits =
         std::min(double(free.width()) / units.width(), double(free.height()) / units.height());
     if (sharp) return std::max(1.0, std::min(SharpScale(), fits));
@@ -147,13 +186,22 @@ void CScoreDlg::setVisible(bool visible) {
         ensurePolished();
         const QScreen* shownOn = parentWidget() ? parentWidget()->screen() : screen();
         const QSize room = shownOn ? shownOn->availableSize() : QSize(1 << 20, 1 << 20);
-        shownScale_ = sharp ? SharpScale() : Zoom();
-        QSize units = SheetUnits(shownScale_);
-        shownScale_ = FittingScale(units, room);
-        // Text measured at a lower scale may be a unit wider or narrower.
-        if (sharp && shownScale_ != SharpScale()) units = SheetUnits(shownScale_);
-        sheet_->setFixedSize(static_cast<int>(std::ceil(units.width() * shownScale_)),
-                             static_cast<int>(std::ceil(units.height() * shownScale_)));
+        if (sharp) {
+            // Sized by its width: a long game makes it as tall as the screen allows, and
+            // the sheet then shrinks its rows or leaves the earliest out.
+            shownScale_ = SharpScale();
+            const QSize atOne = SharpSheetPixels(1.0);
+            shownScale_ = FittingScale({atOne.width(), 1}, room);
+            const QSize wanted = SharpSheetPixels(shownScale_);
+            const int tallest = FittingHeight(room);
+            sheet_->setFixedSize(wanted.width(), std::min(wanted.height(), tallest));
+        } else {
+            shownScale_ = Zoom();
+            const QSize units = SheetUnits(shownScale_);
+            shownScale_ = FittingScale(units, room);
+            sheet_->setFixedSize(static_cast<int>(std::ceil(units.width() * shownScale_)),
+                                 static_cast<int>(std::ceil(units.height() * shownScale_)));
+        }
         layout()->activate();
         if (parentWidget()) PlaceCentred(*this, *parentWidget());
     }

@@ -3,6 +3,11 @@
 #include <QDialog>
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "game/score_history.h"
+#include "layout/card_table.h"
+#include "layout/geometry.h"
 
 namespace mervane {
 
@@ -17,10 +22,15 @@ class CScoreDlg : public QDialog {
     std::int32_t scoreTop = 0;
     std::int32_t scoreRight = 0;
     std::int32_t scoreYou = 0;
+    // The game's hands and the table's colour: the Sharp look shows the hand-by-hand
+    // sheet of the table, on its felt.
+    std::vector<HandScore> hands;
+    Color tableColor = DefaultTableColor;
     // The table's zoom: the sheet is drawn as large as on the table.
     int zoom = 1;
-    // The "Sharp" look: the sheet is drawn at the table's `scale` at the screen's
-    // resolution, as on the table; `zoom` is then not used.
+    // The "Sharp" look: the hand-by-hand sheet at the table's `scale` (its rows as
+    // large as a classic sheet's line would be), at the screen's resolution; `zoom` is
+    // then not used.
     bool sharp = false;
     double scale = 1.0;
 
@@ -38,7 +48,13 @@ class CScoreDlg : public QDialog {
   private:
     // The sheet's box and its margin in table units, measured as drawn at `scale`.
     QSize SheetUnits(double scale) const;
+    // The Sharp sheet's size in pixels with rows for `scale`.
+    QSize SharpSheetPixels(double scale) const;
     double FittingScale(QSize units, QSize room) const;
+    // What `room` leaves for the sheet beside the frame, margins and the button row,
+    // and the tallest the Sharp sheet may be in it.
+    QSize FreeRoom(QSize room) const;
+    int FittingHeight(QSize room) const;
 
     QWidget* sheet_;
     double shownScale_ = 1.0;

@@ -102,6 +102,8 @@ void GameCommands::OnShowScore() {
     dialog.zoom = view_.Zoom();
     dialog.sharp = view_.Look() == TableLook::Sharp;
     dialog.scale = view_.Viewport().scale;
+    dialog.hands = host_.History().Hands();
+    dialog.tableColor = state.table.tableColor;
     dialog.setWindowModality(Qt::WindowModal);
     dialog.exec();
 }

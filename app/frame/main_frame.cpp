@@ -8,9 +8,11 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLayout>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
@@ -20,6 +22,7 @@
 #include "app/dialogs/statistics_dlg.h"
 #include "app/frame/close_request.h"
 #include "app/frame/game_commands.h"
+#include "app/frame/log_drawer.h"
 #include "app/frame/move_log_panel.h"
 #include "app/frame/vector_icon.h"
 #include "app/table/mervane_view.h"
@@ -39,10 +42,14 @@ QIcon ProgramIcon(TableLook look) {
     return icon;
 }
 
-QIcon DealIcon(TableLook look) {
-    if (look == TableLook::Sharp) return LazyVectorIcon(&RenderVectorToolbar);
+// The Classic toolbar's one picture, as the handheld drew it.
+QIcon ClassicDealIcon() {
     return QIcon(QStringLiteral(":/bitmaps/toolbar128.png"));
 }
+
+// Icons of a size for the desktop's toolbars, within what reads well beside text.
+constexpr int MinToolIcon = 24;
+constexpr int MaxToolIcon = 32;
 
 // Room for a window manager's frame that has not been measured yet: borders and a
 // title bar.
@@ -86,6 +93,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     setCentralWidget(view_);
     logPanel_ = new MoveLogPanel(host_.Game(), this);
     addDockWidget(Qt::RightDockWidgetArea, logPanel_);
+    drawer_ = new LogDrawer(view_, this);
     BuildMenu();
     BuildViewMenu();
     BuildToolBar();
@@ -102,14 +110,15 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     view_->SetLook(choice.look);
     view_->SetFaces(choice.faces);
     // Before the placement, which measures the room around the table.
-    logPanel_->setVisible(choice.showLog);
-    showLog_->setChecked(choice.showLog);
+    logWanted_ = drawerOpen_ = choice.showLog;
     view_->SetShowPlayable(choice.showPlayable);
     showPlayable_->setChecked(choice.showPlayable);
     view_->SetAnimations(choice.animations);
     animations_->setChecked(choice.animations);
     ShowLook(choice.look);
     RestorePlacement();
+    if (StartWidth() < DrawerStartWidth) drawerOpen_ = false;
+    PlaceLog(false);
     UpdateCommandStates();
     view_->setFocus(Qt::OtherFocusReason);
     closeRequests_ = CloseRequestFilter::ForPlatform(*this);
@@ -124,6 +133,7 @@ CMainFrame::~CMainFrame() {
     // The statistics and the log observe the host's game.
     statistics_.reset();
     delete std::exchange(logPanel_, nullptr);
+    delete std::exchange(drawer_, nullptr);  // with the list, when it lies in the drawer
     gameCommands_.reset();
     delete std::exchange(view_, nullptr);
 }
@@ -189,7 +199,36 @@ void CMainFrame::BuildToolBar() {
     QAction* deal =
         AddCommand(ID_NEW_GAME_TOOLBAR, tr("New Game"), &GameCommands::OnToolbarNewGame);
     deal->setToolTip(tr("New Game"));
-    toolBar_->addAction(deal);
+    // The Sharp toolbar, in order: a command joins it with one line here (and an SVG of
+    // its own under resources/frame/ for desktops without an icon theme).
+    sharpTools_ = {
+        {deal, "document-new", "new-game"},
+        {Command(ID_SHOW_SCORE), "games-highscores", "show-score"},
+        {statisticsAction_, "view-statistics", "statistics"},
+        {showLog_, "view-list-text", "move-log"},
+    };
+    // The menus keep their look: icons are for the toolbar.
+    for (const ToolItem& item : sharpTools_) item.action->setIconVisibleInMenu(false);
+}
+
+void CMainFrame::ShowToolBar(TableLook look) {
+    toolBar_->clear();
+    if (look == TableLook::Classic) {
+        for (const ToolItem& item : sharpTools_) item.action->setIcon(QIcon());
+        toolBar_->setIconSize(QSize(16, 16));
+        toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        Command(ID_NEW_GAME_TOOLBAR)->setIcon(ClassicDealIcon());
+        toolBar_->addAction(Command(ID_NEW_GAME_TOOLBAR));
+        return;
+    }
+    const int icon = std::clamp(style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, toolBar_),
+                                MinToolIcon, MaxToolIcon);
+    toolBar_->setIconSize(QSize(icon, icon));
+    toolBar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (const ToolItem& item : sharpTools_) {
+        item.action->setIcon(FrameIcon(item.themeIcon, item.ownIcon));
+        toolBar_->addAction(item.action);
+    }
 }
 
 void CMainFrame::BuildViewMenu() {
@@ -210,6 +249,9 @@ void CMainFrame::BuildViewMenu() {
     showLog_->setCheckable(true);
     connect(showLog_, &QAction::triggered, this, &CMainFrame::ShowLog);
     connect(logPanel_, &MoveLogPanel::closedByUser, this, [this] { ShowLog(false); });
+    connect(drawer_, &LogDrawer::closeRequested, this, [this] { ShowLog(false); });
+    // The table lays itself out beside the open drawer rather than under it.
+    connect(drawer_, &LogDrawer::coverChanged, view_, &CMervaneView::SetCoveredRight);
     // A screen reader speaks each move as it is logged, with the panel shown or not.
     connect(logPanel_, &MoveLogPanel::lineAdded, this,
             [this](const QString& line) { AnnounceToScreenReader(view_, line); });
@@ -240,9 +282,9 @@ void CMainFrame::BuildViewMenu() {
         add(tr("F&ull Screen"), {QKeySequence(Qt::Key_F11)}, [this] { ToggleFullScreen(); });
     fullScreen_->setCheckable(true);
     viewMenu_->addSeparator();
-    QAction* statistics = viewMenu_->addAction(tr("S&tatistics..."));
+    statisticsAction_ = viewMenu_->addAction(tr("S&tatistics..."));
     // Like the other dialogs, it waits for a chain of turns under way.
-    connect(statistics, &QAction::triggered, this,
+    connect(statisticsAction_, &QAction::triggered, this,
             [this] { host_.Dispatch([this] { OnStatistics(); }); });
     // Escape leaves full screen and does nothing otherwise.
     leaveFullScreen_ = new QAction(this);
@@ -302,8 +344,16 @@ QAction* CMainFrame::LookAction(TableLook look) const {
 }
 
 void CMainFrame::SetLook(TableLook look) {
+    const QSize table = view_->size();
     view_->SetLook(look);
     ShowLook(look);
+    // The Classic log's dock comes or goes beside the table, which keeps its size as far
+    // as the screen has room, unless the window's size is the screen's.
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        const QScreen* screen = CurrentScreen();
+        const QSize frame = isVisible() ? frameGeometry().size() - size() : FrameAllowance;
+        ResizeViewTo(screen ? table.boundedTo(screen->availableSize() - Chrome() - frame) : table);
+    }
     SaveViewChoice();
     UpdateCommandStates();
 }
@@ -315,7 +365,10 @@ void CMainFrame::ShowLook(TableLook look) {
     facesMenu_->setEnabled(look == TableLook::Sharp);
     animations_->setEnabled(look == TableLook::Sharp);
     setWindowIcon(ProgramIcon(look));
-    commands_.at(ID_NEW_GAME_TOOLBAR)->setIcon(DealIcon(look));
+    // L is the drawer's key; the Classic look's keys stay as they always were.
+    showLog_->setShortcut(look == TableLook::Sharp ? QKeySequence(Qt::Key_L) : QKeySequence());
+    ShowToolBar(look);
+    PlaceLog(false);
 }
 
 void CMainFrame::SetFaces(const QString& faces) {
@@ -324,10 +377,31 @@ void CMainFrame::SetFaces(const QString& faces) {
 }
 
 void CMainFrame::ShowLog(bool show) {
-    logPanel_->setVisible(show);
-    layout()->activate();  // the table takes the room now, so that a zoom step measures it
-    showLog_->setChecked(show);
+    logWanted_ = drawerOpen_ = show;
+    PlaceLog(true);
     SaveViewChoice();
+}
+
+void CMainFrame::PlaceLog(bool animate) {
+    const bool sharp = view_->Look() == TableLook::Sharp;
+    if (sharp) {
+        logPanel_->hide();
+        if (logPanel_->List()->parentWidget() != drawer_) drawer_->Hold(logPanel_->Undock());
+        drawer_->Open(drawerOpen_, animate && view_->Animations());
+    } else {
+        drawer_->Open(false, false);
+        logPanel_->Redock();
+        logPanel_->setVisible(logWanted_);
+    }
+    showLog_->setChecked(sharp ? drawerOpen_ : logWanted_);
+    layout()->activate();  // the table takes the room now, so that a zoom step measures it
+}
+
+int CMainFrame::StartWidth() const {
+    const QScreen* screen = CurrentScreen();
+    if (screen && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return screen->availableGeometry().width();
+    return width();
 }
 
 void CMainFrame::SetShowPlayable(bool show) {
@@ -341,7 +415,7 @@ void CMainFrame::SaveViewChoice() const {
     ViewChoice choice;
     choice.look = view_->Look();
     choice.faces = view_->Faces();
-    choice.showLog = showLog_->isChecked();
+    choice.showLog = logWanted_;
     choice.showPlayable = view_->ShowPlayable();
     choice.animations = view_->Animations();
     windowState_.SaveView(choice);
@@ -406,8 +480,12 @@ void CMainFrame::StepZoom(int step) {
 }
 
 QSize CMainFrame::Chrome() const {
-    // Before the first show nothing is laid out yet, but the size hints add up.
-    return isVisible() ? size() - view_->size() : sizeHint() - view_->sizeHint();
+    if (isVisible()) return size() - view_->size();
+    // Before the first show nothing is laid out yet, but the size hints add up. Across,
+    // only the dock lies beside the table: a toolbar wider than the table asks for width
+    // it does without (its last buttons fold into a menu).
+    const QSize hint = sizeHint() - view_->sizeHint();
+    return {logPanel_->isVisibleTo(this) ? hint.width() : 0, hint.height()};
 }
 
 void CMainFrame::ResizeViewTo(QSize viewSize) {

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "app/dialogs/help_window.h"
 #include "app/dialogs/message_box.h"
@@ -22,6 +23,7 @@ namespace mervane {
 class CMervaneView;
 class CloseRequestFilter;
 class GameCommands;
+class LogDrawer;
 class MoveLogPanel;
 
 // The commands of the menu and the toolbar. Each action carries its number as its data,
@@ -37,8 +39,10 @@ enum CommandId : int {
     ID_APP_EXIT = 57665,
 };
 
-// The main window: the "&Mervane" and "&View" menus, the one-button toolbar, the move
-// log on the right and the table view, which takes whatever room is left.
+// The main window: the "&Mervane" and "&View" menus, the toolbar, the move log and the
+// table view. In the Classic look the toolbar has one button and the log is a dock
+// beside the table, which takes whatever room is left; in the Sharp look the toolbar
+// carries the everyday commands and the log is a drawer over the table's right edge.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
@@ -53,9 +57,11 @@ class CMainFrame : public QMainWindow {
     QAction* LookAction(TableLook look) const;
     QAction* FullScreenAction() const { return fullScreen_; }
     MoveLogPanel* LogPanel() const { return logPanel_; }
+    LogDrawer* Drawer() const { return drawer_; }
     QAction* ShowLogAction() const { return showLog_; }
     QAction* ShowPlayableAction() const { return showPlayable_; }
     QAction* AnimationsAction() const { return animations_; }
+    QAction* StatisticsAction() const { return statisticsAction_; }
     void SetShowPlayable(bool show);
     QToolBar* CommandBar() const { return toolBar_; }
     HelpHost& Help() { return help_; }
@@ -84,6 +90,9 @@ class CMainFrame : public QMainWindow {
     void SetFaces(const QString& faces);
     // Shows or hides the move log and remembers the choice.
     void ShowLog(bool show);
+    // The window width below which the Sharp look's log starts closed, whatever was
+    // remembered: the drawer would hide too much of the table.
+    static constexpr int DrawerStartWidth = 1280;
     void ToggleFullScreen();
     void OnStatistics();
     StatisticsKeeper& Statistics() { return *statistics_; }
@@ -108,6 +117,11 @@ class CMainFrame : public QMainWindow {
     // Once the last menu or dialog over the window is gone, the table has the keys.
     void ReturnKeysToTable();
     void ShowLook(TableLook look);
+    // The log in the form of the look shown: the dock or the drawer.
+    void PlaceLog(bool animate);
+    void ShowToolBar(TableLook look);
+    // The window's width once shown, maximised or not.
+    int StartWidth() const;
     void SaveViewChoice() const;
     void RestorePlacement();
     void SavePlacement() const;
@@ -133,10 +147,23 @@ class CMainFrame : public QMainWindow {
     QAction* fullScreen_ = nullptr;
     QAction* leaveFullScreen_ = nullptr;
     MoveLogPanel* logPanel_ = nullptr;
+    LogDrawer* drawer_ = nullptr;
+    // The log as the person last chose it, kept between runs, and whether the drawer is
+    // open, which starts closed in a narrow window.
+    bool logWanted_ = true;
+    bool drawerOpen_ = true;
     QAction* showLog_ = nullptr;
     QAction* showPlayable_ = nullptr;
     QAction* animations_ = nullptr;
+    QAction* statisticsAction_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    // The Sharp look's toolbar: a command, the desktop's icon for it and ours.
+    struct ToolItem {
+        QAction* action;
+        const char* themeIcon;
+        const char* ownIcon;
+    };
+    std::vector<ToolItem> sharpTools_;
     std::map<CommandId, QAction*> commands_;
     HelpHost help_{*this};
     StatisticsStore statisticsStore_;

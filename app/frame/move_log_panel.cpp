@@ -27,16 +27,27 @@ MoveLogPanel::MoveLogPanel(MervaneGame& game, QWidget* parent)
     list_->setFocusPolicy(Qt::NoFocus);
     list_->setWordWrap(true);
     list_->setUniformItemSizes(false);
-    // A width of its own, not one the splitter takes from the table: the window's size
-    // is worked out from the table's before it is shown, and must come out the same.
-    list_->setFixedWidth(list_->fontMetrics().averageCharWidth() * LineChars);
-    setWidget(list_);
+    Redock();
     log_.SetListener(this);
     game_.AddObserver(&log_);
 }
 
 MoveLogPanel::~MoveLogPanel() {
     game_.RemoveObserver(&log_);
+}
+
+QListWidget* MoveLogPanel::Undock() {
+    list_->setMinimumWidth(0);
+    list_->setMaximumWidth(QWIDGETSIZE_MAX);
+    return list_;
+}
+
+void MoveLogPanel::Redock() {
+    if (widget() != list_ || list_->parentWidget() != this) setWidget(list_);
+    list_->setFont(QFont());  // the dock's own again, not the drawer's
+    // A width of its own, not one the splitter takes from the table: the window's size
+    // is worked out from the table's before it is shown, and must come out the same.
+    list_->setFixedWidth(list_->fontMetrics().averageCharWidth() * LineChars);
 }
 
 void MoveLogPanel::closeEvent(QCloseEvent* event) {

@@ -22,6 +22,10 @@ class MoveLogPanel final : public QDockWidget, private MoveLogListener {
 
     QListWidget* List() const { return list_; }
     const MoveLog& Log() const { return log_; }
+    // Hands the list over to be shown elsewhere (the Sharp look's drawer), free of the
+    // dock's width; Redock takes it back into the dock. The list keeps its log either way.
+    QListWidget* Undock();
+    void Redock();
 
   signals:
     // The panel's own close button hid it.

@@ -6,6 +6,12 @@
 #include <map>
 #include <utility>
 
+// Q_INIT_RESOURCE must be used outside any namespace; it also makes the linker keep the
+// icons' object in this static library.
+static void InitFrameIcons() {
+    Q_INIT_RESOURCE(frame);
+}
+
 namespace mervane {
 namespace {
 
@@ -65,6 +71,13 @@ class VectorIconEngine final : public QIconEngine {
 
 QIcon LazyVectorIcon(QImage (*render)(QSize)) {
     return QIcon(new VectorIconEngine(render));
+}
+
+QIcon FrameIcon(const char* themeName, const char* ownName) {
+    static const bool registered = (InitFrameIcons(), true);
+    (void)registered;
+    QIcon own(QStringLiteral(":/frame/%1.svg").arg(QLatin1String(ownName)));
+    return themeName ? QIcon::fromTheme(QLatin1String(themeName), own) : own;
 }
 
 }  // namespace mervane

@@ -11,4 +11,8 @@ namespace mervane {
 // `render` must return an image of exactly the size it is given.
 QIcon LazyVectorIcon(QImage (*render)(QSize));
 
+// The desktop's icon of that theme name, else the window's own picture
+// `:/frame/<ownName>.svg` (resources/frame/); only ours when `themeName` is null.
+QIcon FrameIcon(const char* themeName, const char* ownName);
+
 }  // namespace mervane

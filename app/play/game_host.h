@@ -5,6 +5,7 @@
 
 #include "app/play/qt_platform.h"
 #include "game/mervane_game.h"
+#include "game/score_history.h"
 
 namespace mervane {
 
@@ -17,12 +18,15 @@ class GameHost : public QObject {
     Q_OBJECT
   public:
     explicit GameHost(MessageBoxes& messages);
+    ~GameHost() override;
 
     MervaneGame& Game() { return game_; }
     const MervaneGame& Game() const { return game_; }
     QtGamePlatform& Platform() { return platform_; }
     const QtGamePlatform& Platform() const { return platform_; }
     bool Busy() const { return game_.Busy(); }
+    // The hands of the game under way, for the score sheets.
+    const ScoreHistory& History() const { return history_; }
 
     // Runs a command now, or after the chain of turns under way.
     void Dispatch(std::function<void()> command);
@@ -36,6 +40,7 @@ class GameHost : public QObject {
   private:
     QtGamePlatform platform_;
     MervaneGame game_;
+    ScoreHistory history_;
 };
 
 }  // namespace mervane

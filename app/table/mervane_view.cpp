@@ -17,12 +17,15 @@
 #include "game/timings.h"
 #include "render/qt_surface.h"
 #include "render/qt_text.h"
+#include "render/sharp_sheet_draw.h"
 #include "render/sharp_surface.h"
+#include "render/sharp_table_draw.h"
 
 namespace mervane {
 namespace {
 
 constexpr int SlideFrameMs = 16;  // about one frame of a 60 Hz screen
+constexpr int ClassicCardWidth = 29;
 
 // For the start-up figures: the wall clock at the first paint and the peak resident
 // memory so far, when asked for. "quit" ends the program there, so that a profiler sees
@@ -47,7 +50,10 @@ void StampFirstPaint() {
 
 }  // namespace
 
-CMervaneView::CMervaneView(GameHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+CMervaneView::CMervaneView(GameHost& host, QWidget* parent)
+    : QWidget(parent),
+      host_(host),
+      story_(host.Game().State(), [this] { return storyClock_.elapsed(); }) {
     host_.Platform().ShowOn(this, [this] { PaintNow(); });
     connect(&host_, &GameHost::commandRun, this, &CMervaneView::stateChanged);
     setAttribute(Qt::WA_OpaquePaintEvent);  // every pixel is painted; nothing to erase
@@ -66,11 +72,18 @@ CMervaneView::CMervaneView(GameHost& host, QWidget* parent) : QWidget(parent), h
     slideEnd_.setTimerType(Qt::PreciseTimer);
     slideEnd_.setSingleShot(true);
     connect(&slideEnd_, &QTimer::timeout, this, [this] { EndSlide(true); });
+    dealEnd_.setSingleShot(true);
+    connect(&dealEnd_, &QTimer::timeout, this, &CMervaneView::EndDeal);
+    storyClock_.start();
+    storyTimer_.setSingleShot(true);
+    connect(&storyTimer_, &QTimer::timeout, this, [this] { update(); });
+    host_.Game().AddObserver(&story_);
     host_.Game().AddObserver(this);
 }
 
 CMervaneView::~CMervaneView() {
     host_.Game().RemoveObserver(this);
+    host_.Game().RemoveObserver(&story_);
     host_.Platform().ShowOn(nullptr, {});
 }
 
@@ -84,8 +97,10 @@ void CMervaneView::PaintNow() {
 void CMervaneView::paintEvent(QPaintEvent*) {
     ++paints_;
     const TableViewport viewport = Viewport();
-    PaintMargins(QRectF(viewport.left, viewport.top, TableWidth * viewport.scale,
-                        TableHeight * viewport.scale));
+    // The Sharp table fills the widget; the table scaled up leaves margins.
+    if (!ShowsSharpTable())
+        PaintMargins(QRectF(viewport.left, viewport.top, TableWidth * viewport.scale,
+                            TableHeight * viewport.scale));
     if (choice_.look == TableLook::Classic)
         PaintClassic(viewport);
     else
@@ -121,7 +136,69 @@ void CMervaneView::PaintClassic(const TableViewport& viewport) {
                       frame_);
 }
 
+bool CMervaneView::ShowsSharpTable() const {
+    if (choice_.look != TableLook::Sharp) return false;
+    const GameState& state = host_.Game().State();
+    const bool winner = !state.gameInProgress && state.betweenGames && state.handOver;
+    return !winner && !state.showSplash && !state.showHandScore;
+}
+
+SharpTable CMervaneView::SharpLayout(Seat grown) const {
+    const GameState& state = host_.Game().State();
+    SharpCounts counts;
+    for (Seat seat = 0; seat < SeatCount; ++seat)
+        counts.handSize[static_cast<std::size_t>(PositionOfSeat(seat) - 1)] =
+            state.hands[static_cast<std::size_t>(seat)].Count() + (seat == grown ? 1 : 0);
+    const double ratio = devicePixelRatioF();
+    const int uncovered = std::max(0, width() - coveredRight_);
+    const Size window{static_cast<std::int32_t>(std::floor(uncovered * ratio)),
+                      static_cast<std::int32_t>(std::floor(height() * ratio))};
+    return LayOutSharpTable(window, counts);
+}
+
+void CMervaneView::SetCoveredRight(int width) {
+    if (width == coveredRight_) return;
+    coveredRight_ = width;
+    update();
+}
+
 void CMervaneView::PaintSharp(const TableViewport& viewport) {
+    if (ShowsSharpTable()) {
+        SharpTable layout = SharpLayout();
+        const TableMarks marks = Marks();
+        if (marks.shakeCard >= 0) {
+            // The shake's steps are the Classic table's pixels; a Classic card is 29 wide.
+            const auto dx = static_cast<std::int32_t>(
+                std::lround(marks.shakeOffset * layout.card.width / double(ClassicCardWidth)));
+            const auto shake = static_cast<std::size_t>(marks.shakeCard);
+            std::vector<Rect>& cards = layout.seats[Bottom - 1].cards;
+            if (shake < cards.size()) {
+                cards[shake].left += dx;
+                cards[shake].right += dx;
+            }
+        }
+        // One table unit per device pixel, over the whole widget.
+        const double ratio = devicePixelRatioF();
+        const Size whole{static_cast<std::int32_t>(std::ceil(width() * ratio)),
+                         static_cast<std::int32_t>(std::ceil(height() * ratio))};
+        SharpSurface surface(*this, whole, QPointF(0, 0), 1.0 / ratio, faces_);
+        surface.TakeReadyFacesOnly();
+        const std::int64_t now = storyClock_.elapsed();
+        DrawSharpTable(host_.Game().State(), layout, story_.At(now), marks, surface);
+        // Under the drawer over the right edge, the felt's own colour shows through it.
+        if (whole.width > layout.window.width)
+            surface.FillRect({layout.window.width, 0, whole.width, whole.height},
+                             PaletteFor(host_.Game().State().table.tableColor).felt);
+        if (faces_ && faces_->HasWanted()) faceSource_.DrawInBackground(faces_);
+        // A fade repaints at the frame rate; a callout waiting to go, once when it goes.
+        if (const std::optional<std::int64_t> at = story_.NextChangeAt(now))
+            storyTimer_.start(static_cast<int>(std::max<std::int64_t>(SlideFrameMs, *at - now)));
+        else
+            storyTimer_.stop();
+        return;
+    }
+    storyTimer_.stop();
+    if (ShowsSharpSheet()) return PaintSharpSheet();
     SharpSurface surface(*this, {TableWidth, TableHeight}, QPointF(viewport.left, viewport.top),
                          viewport.scale, faces_);
     // A deck's face takes from a millisecond to seconds to draw: the window never waits
@@ -129,6 +206,22 @@ void CMervaneView::PaintSharp(const TableViewport& viewport) {
     surface.TakeReadyFacesOnly();
     OnDraw(host_.Game().State(), surface, sharpTitle_, Marks());
     if (faces_ && faces_->HasWanted()) faceSource_.DrawInBackground(faces_);
+}
+
+bool CMervaneView::ShowsSharpSheet() const {
+    if (choice_.look != TableLook::Sharp) return false;
+    const GameState& state = host_.Game().State();
+    const bool winner = !state.gameInProgress && state.betweenGames && state.handOver;
+    return winner || state.showHandScore;
+}
+
+// The game's hands so far, on the felt at the widget's size in device pixels.
+void CMervaneView::PaintSharpSheet() {
+    const double ratio = devicePixelRatioF();
+    const Size window{static_cast<std::int32_t>(std::floor(width() * ratio)),
+                      static_cast<std::int32_t>(std::floor(height() * ratio))};
+    SharpSurface surface(*this, window, QPointF(0, 0), 1.0 / ratio, faces_);
+    DrawSharpSheet(SharpSheetFor(host_.Game().State(), host_.History().Hands()), surface);
 }
 
 void CMervaneView::SetZoom(int zoom) {
@@ -176,6 +269,7 @@ TableViewport CMervaneView::Viewport() const {
 void CMervaneView::SetLook(TableLook look) {
     if (look == choice_.look) return;
     EndSlide(false);
+    EndDeal();
     choice_.look = look;
     classicTitle_ = {};
     sharpTitle_ = {};
@@ -210,6 +304,7 @@ void CMervaneView::SetAnimations(bool on) {
     if (on == choice_.animations) return;
     choice_.animations = on;
     EndSlide(false);
+    EndDeal();
 }
 
 TableMarks CMervaneView::Marks() const {
@@ -230,6 +325,9 @@ TableMarks CMervaneView::Marks() const {
         marks.slide->t = slidesHeldAt_.value_or(
             slideMs_ > 0 ? std::min(1.0, double(slideClock_.elapsed()) / slideMs_) : 1.0);
     }
+    if (dealing_)
+        marks.deal = slidesHeldAt_.value_or(
+            dealMs_ > 0 ? std::min(1.0, double(dealClock_.elapsed()) / dealMs_) : 1.0);
     return marks;
 }
 
@@ -265,6 +363,46 @@ CCardTable CMervaneView::PaintedLayout() const {
 void CMervaneView::HandDealt(int, Seat, Card starter) {
     topSeen_ = starter;
     EndSlide(false);
+    StartDeal();
+}
+
+void CMervaneView::StartDeal() {
+    if (!ShowsSlides()) return;
+    dealMs_ = DealDuration(host_.Platform().PauseScale());
+    if (dealMs_ <= 0 && !slidesHeldAt_) return;
+    dealing_ = true;
+    dealClock_.start();
+    if (!slidesHeldAt_) {
+        dealEnd_.start(dealMs_);
+        slideFrame_.start();
+    }
+    update();
+}
+
+void CMervaneView::EndDeal() {
+    if (!dealing_) return;
+    dealing_ = false;
+    dealEnd_.stop();
+    if (!slide_) slideFrame_.stop();
+    update();
+}
+
+// In the Sharp table a card leaves a computer's fan at the fan's size and lands on the
+// pile at the pile's, or comes from the pack to its place in a hand.
+void CMervaneView::SlideFromSharp(Slide& slide, Seat seat, int index, bool played) const {
+    const SharpTable layout = SharpLayout(played ? seat : NoSeat);
+    const std::vector<Rect>& cards = layout.Seat(PositionOfSeat(seat)).cards;
+    const Rect inHand =
+        cards.empty()
+            ? layout.pack
+            : cards[static_cast<std::size_t>(std::clamp(index, 0, int(cards.size()) - 1))];
+    const Rect pile = played ? layout.discard : layout.pack;
+    const Rect from = played ? inHand : pile;
+    const Rect to = played ? pile : inHand;
+    slide.from = {from.left, from.top};
+    slide.fromSize = {from.Width(), from.Height()};
+    slide.to = {to.left, to.top};
+    slide.toSize = {to.Width(), to.Height()};
 }
 
 void CMervaneView::CardPlayed(Seat seat, Card card) {
@@ -276,13 +414,17 @@ void CMervaneView::CardPlayed(Seat seat, Card card) {
     const int count = state.hands[static_cast<std::size_t>(seat)].Count() + 1;
     int index = count / 2;
     if (seat == HumanSeat && leftHand_.card == card) index = leftHand_.index;
-    const CCardTable layout = PaintedLayout();
     Slide slide;
     slide.card = card;
     slide.played = true;
     slide.beneath = beneath;
-    slide.from = HandSlot(layout, PositionOfSeat(seat), index, count);
-    slide.to = DiscardSlot(layout, state.deck.DrawPos() < CardsInPack);
+    if (ShowsSharpTable()) {
+        SlideFromSharp(slide, seat, index, true);
+    } else {
+        const CCardTable layout = PaintedLayout();
+        slide.from = HandSlot(layout, PositionOfSeat(seat), index, count);
+        slide.to = DiscardSlot(layout, state.deck.DrawPos() < CardsInPack);
+    }
     StartSlide(slide);
 }
 
@@ -300,14 +442,19 @@ void CMervaneView::CardDrawn(Seat seat, Card card) {
     slide.hand = PositionOfSeat(seat);
     for (int i = 0; i < hand.Count(); ++i)
         if (hand.At(i) == card) slide.handIndex = i;
-    const CCardTable layout = PaintedLayout();
-    slide.from = PackSlot(layout);
-    slide.to = HandSlot(layout, slide.hand, slide.handIndex, hand.Count());
+    if (ShowsSharpTable()) {
+        SlideFromSharp(slide, seat, slide.handIndex, false);
+    } else {
+        const CCardTable layout = PaintedLayout();
+        slide.from = PackSlot(layout);
+        slide.to = HandSlot(layout, slide.hand, slide.handIndex, hand.Count());
+    }
     StartSlide(slide);
 }
 
 void CMervaneView::StartSlide(const Slide& slide) {
     EndSlide(false);
+    EndDeal();
     slideMs_ = SlideDuration(host_.Platform().PauseScale());
     if (slideMs_ <= 0 && !slidesHeldAt_) return;
     slide_ = slide;
@@ -322,7 +469,7 @@ void CMervaneView::StartSlide(const Slide& slide) {
 void CMervaneView::EndSlide(bool landed) {
     if (!slide_) return;
     slide_.reset();
-    slideFrame_.stop();
+    if (!dealing_) slideFrame_.stop();
     slideEnd_.stop();
     update();
     emit slideEnded(landed);
@@ -332,9 +479,11 @@ void CMervaneView::HoldSlidesAt(std::optional<double> t) {
     slidesHeldAt_ = t;
     if (!t) {
         EndSlide(true);
+        EndDeal();
         return;
     }
     slideEnd_.stop();
+    dealEnd_.stop();
     slideFrame_.stop();
     update();
 }
@@ -343,15 +492,51 @@ void CMervaneView::HoldSlidesAt(std::optional<double> t) {
 
 void CMervaneView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || host_.Platform().Quitting()) return;
+    if (ShowsSharpTable() || ShowsSharpSheet()) {
+        TapSharp(event->position());
+        return;
+    }
     const Point tap = ToTable(event->position());
     if (tap.x < 0 || tap.y < 0 || tap.x >= TableWidth || tap.y >= TableHeight) return;
     // A card still on its way lands at once: the tap is never kept waiting.
     EndSlide(false);
+    EndDeal();
     if (keys_.RingShown()) {
         keys_.OnMouseTap();
         update();
     }
     host_.Game().OnTableTap(tap.x, tap.y);
+    emit stateChanged();
+}
+
+// A tap hit-tests the table as painted and goes to the game as the intent it names;
+// the game holds it, as it holds keys, while a chain of turns runs.
+void CMervaneView::TapSharp(QPointF widgetPoint) {
+    const double ratio = devicePixelRatioF();
+    const Point tap{static_cast<std::int32_t>(std::floor(widgetPoint.x() * ratio)),
+                    static_cast<std::int32_t>(std::floor(widgetPoint.y() * ratio))};
+    const GameState& state = host_.Game().State();
+    const SharpTable layout = SharpLayout();
+    std::optional<TableIntent> intent;
+    if (state.handOver) {
+        intent = TableIntent::GoOn();
+    } else if (state.choosingSuit) {
+        const int box = layout.SuitBoxAt(tap);
+        if (box >= 0) intent = TableIntent::Name(SuitBoxOrder[static_cast<std::size_t>(box)]);
+    } else if (layout.PackAt(tap)) {
+        if (!state.deck.Empty()) intent = TableIntent::Draw();
+    } else if (const int card = layout.HandCardAt(tap); card >= 0) {
+        intent = TableIntent::Play(card);
+    }
+    if (!intent) return;
+    // A card still on its way lands at once: the tap is never kept waiting.
+    EndSlide(false);
+    EndDeal();
+    if (keys_.RingShown()) {
+        keys_.OnMouseTap();
+        update();
+    }
+    host_.Game().Act(*intent);
     emit stateChanged();
 }
 
@@ -364,6 +549,7 @@ void CMervaneView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     EndSlide(false);
+    EndDeal();
     const std::optional<TableIntent> intent =
         keys_.OnKey(event->key(), host_.Game().State(), event->isAutoRepeat());
     update();
@@ -374,6 +560,7 @@ void CMervaneView::keyPressEvent(QKeyEvent* event) {
 
 void CMervaneView::Shutdown() {
     EndSlide(false);
+    EndDeal();
 }
 
 }  // namespace mervane

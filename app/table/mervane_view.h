@@ -13,6 +13,8 @@
 #include "app/table/keyboard_play.h"
 #include "game/mervane_game.h"
 #include "game/observer.h"
+#include "game/table_story.h"
+#include "layout/sharp_layout.h"
 #include "layout/viewport.h"
 #include "render/table_painter.h"
 
@@ -54,6 +56,18 @@ class CMervaneView : public QWidget, private GameObserver {
     TableViewport Viewport() const;
 
     TableLook Look() const { return choice_.look; }
+    // The Sharp look shows its own table, laid out for the widget, whenever a hand is
+    // on the table; only the title keeps the Classic table scaled up.
+    bool ShowsSharpTable() const;
+    // In the Sharp look a hand's sheet and the winner screen fill the widget as well.
+    bool ShowsSharpSheet() const;
+    // That table at the widget's size in device pixels, for the hand sizes now; taps,
+    // the painter and the accessible tree read it. With one more card in `grown`'s
+    // hand: where a card that just left it stood.
+    SharpTable SharpLayout(Seat grown = NoSeat) const;
+    // The width, in the widget's pixels, that something lying over the table's right
+    // edge takes from it (the Sharp look's move log): the Sharp table keeps clear of it.
+    void SetCoveredRight(int width);
     void SetLook(TableLook look);
     // The chosen deck's folder name, ViewChoice::ClassicFaces, or empty for the default.
     const QString& Faces() const { return choice_.faces; }
@@ -71,6 +85,7 @@ class CMervaneView : public QWidget, private GameObserver {
     TableMarks Marks() const;
     bool Shaking() const { return shakeTimer_.isActive(); }
     bool Sliding() const { return slide_.has_value(); }
+    bool Dealing() const { return dealing_; }
     // For pictures and tests: each slide stops at `t` (0..1) until the next move or
     // input ends it; nullopt lands the one held and lets slides run again.
     void HoldSlidesAt(std::optional<double> t);
@@ -99,6 +114,8 @@ class CMervaneView : public QWidget, private GameObserver {
     void PaintMargins(const QRectF& table);
     void PaintClassic(const TableViewport& viewport);
     void PaintSharp(const TableViewport& viewport);
+    void PaintSharpSheet();
+    void TapSharp(QPointF widgetPoint);
     void PreloadFaces();
     // A refused card shakes, in the Sharp look, without touching the game.
     void TapRefused(Card card, Card topCard, Suit currentSuit) override;
@@ -114,6 +131,10 @@ class CMervaneView : public QWidget, private GameObserver {
     // Any slide under way ends first: one card moves at a time.
     void StartSlide(const Slide& slide);
     void EndSlide(bool landed);
+    // The deal fans out from the pack; any move or input lands it at once.
+    void StartDeal();
+    void EndDeal();
+    void SlideFromSharp(Slide& slide, Seat seat, int index, bool played) const;
 
     GameHost& host_;
     int zoom_ = 1;
@@ -127,6 +148,11 @@ class CMervaneView : public QWidget, private GameObserver {
     // the title until the first deal, one per look.
     TitleArt classicTitle_;
     TitleArt sharpTitle_;
+    // The Sharp table's callouts, on a clock of its own; a single shot repaints when
+    // they next change, so nothing is painted while nothing moves.
+    QElapsedTimer storyClock_;
+    TableStory story_;
+    QTimer storyTimer_;
     Card shakenCard_ = NoCard;
     int shakeStep_ = 0;  // index in ShakeOffsets
     QTimer shakeTimer_;
@@ -136,6 +162,11 @@ class CMervaneView : public QWidget, private GameObserver {
     int slideMs_ = 0;
     QTimer slideFrame_;
     QTimer slideEnd_;
+    bool dealing_ = false;
+    QElapsedTimer dealClock_;
+    int dealMs_ = 0;
+    QTimer dealEnd_;
+    int coveredRight_ = 0;
     // The top of the discard pile before the latest play: what a played card uncovers.
     Card topSeen_ = NoCard;
     // The human's card that last left his hand, and its place there: where it slides from.

@@ -152,6 +152,14 @@ QString ItemName(const GameState& state, const Item& item, const QString& notice
 }
 
 QString ItemDescription(const GameState& state, const Item& item) {
+    if (item.kind == ItemKind::Seat) {
+        const auto seat = static_cast<std::size_t>(item.index);
+        //: What a seat's plate shows beside its cards: its score in the game.
+        const QString score = Q(Tr("Accessible", "score %1")).arg(state.scores[seat]);
+        if (item.index != state.dealer) return score;
+        //: A seat's score and that it dealt this hand: "score 42, dealer".
+        return Q(Tr("Accessible", "%1, dealer")).arg(score);
+    }
     if (item.kind != ItemKind::Card) return {};
     return Playable(state, state.hands[HumanSeat].At(item.index)) ? Q(Tr("Accessible", "playable"))
                                                                   : QString();
@@ -183,6 +191,29 @@ Rect ItemRect(const GameState& state, const Item& item) {
         }
         case ItemKind::SuitBox: return layout.SuitBoxes()[static_cast<std::size_t>(item.index)];
         default: return table;
+    }
+}
+
+// In the Sharp table's device pixels: what answers a tap there, or the seat's plate
+// with its fan.
+Rect SharpItemRect(const SharpTable& layout, const Item& item) {
+    switch (item.kind) {
+        case ItemKind::Card: {
+            const auto at = static_cast<std::size_t>(item.index);
+            return at < layout.handStrips.size() ? layout.handStrips[at] : Rect{};
+        }
+        case ItemKind::DrawPile: return layout.pack;
+        case ItemKind::Discard: return layout.discard;
+        case ItemKind::Seat: {
+            const SharpSeat& seat = layout.Seat(PositionOfSeat(item.index));
+            Rect area = seat.plate;
+            for (const Rect& card : seat.cards)
+                area = {std::min(area.left, card.left), std::min(area.top, card.top),
+                        std::max(area.right, card.right), std::max(area.bottom, card.bottom)};
+            return area;
+        }
+        case ItemKind::SuitBox: return layout.suitBoxes[static_cast<std::size_t>(item.index)];
+        default: return RectAt({0, 0}, layout.window);
     }
 }
 
@@ -302,6 +333,14 @@ QString TableItemAccessible::text(QAccessible::Text t) const {
 
 QRect TableItemAccessible::rect() const {
     if (!Present()) return {};
+    if (view_->ShowsSharpTable()) {
+        const Rect r = SharpItemRect(view_->SharpLayout(), item_);
+        const double ratio = view_->devicePixelRatioF();
+        const QRect inView =
+            QRectF(r.left / ratio, r.top / ratio, r.Width() / ratio, r.Height() / ratio)
+                .toAlignedRect();
+        return QRect(view_->mapToGlobal(inView.topLeft()), inView.size());
+    }
     const Rect r = ItemRect(view_->State(), item_);
     const TableViewport viewport = view_->Viewport();
     const QRectF inView(viewport.left + r.left * viewport.scale,

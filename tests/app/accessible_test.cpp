@@ -160,6 +160,43 @@ TEST(AccessibleTable, HandInPlayNamesCardsPilesAndSeats) {
     }
 }
 
+// The view of a full-screen 1920 x 1080 window in the Sharp look: each card's rectangle
+// is the part of it that shows, a full card's height, and each plate says its score.
+TEST(AccessibleTable, SharpCardsHaveTheirOnScreenPlaceAndSeatsTheirScores) {
+    AppFixture app;
+    app.startLook = TableLook::Sharp;
+    app.Start();
+    app.Frame().resize(app.Frame().size() - app.View().size() + QSize(1920, 990));
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    GameTestAccess::State(app.View().Game()).scores = {12, 0, 7, 31};
+    const GameState& state = app.State();
+    const SharpTable layout = app.View().SharpLayout();
+    const int count = state.hands[HumanSeat].Count();
+    const std::vector<QAccessibleInterface*> children = Children(app);
+    const QPoint origin = app.View().mapToGlobal(QPoint(0, 0));
+    for (int i = 0; i < count; ++i) {
+        const QRect r = children[static_cast<std::size_t>(i)]->rect();
+        const Rect strip = layout.handStrips[static_cast<std::size_t>(i)];
+        EXPECT_EQ(
+            r, QRect(origin + QPoint(strip.left, strip.top), QSize(strip.Width(), strip.Height())))
+            << i;
+        EXPECT_GE(r.height(), 220) << i;
+        const QPoint centre = app.View().mapFromGlobal(r.center());
+        EXPECT_EQ(layout.HandCardAt({centre.x(), centre.y()}), i);
+    }
+    ExpectInsideView(app);
+    for (Seat seat = 0; seat < SeatCount; ++seat) {
+        QAccessibleInterface* plate = children[static_cast<std::size_t>(count + 2 + seat)];
+        const QString expected =
+            QString("score %1").arg(state.scores[static_cast<std::size_t>(seat)]) +
+            (seat == state.dealer ? ", dealer" : "");
+        EXPECT_EQ(plate->text(QAccessible::Description), expected) << seat;
+        EXPECT_TRUE(plate->text(QAccessible::Name)
+                        .contains(QString("%1 card").arg(
+                            state.hands[static_cast<std::size_t>(seat)].Count())));
+    }
+}
+
 TEST(AccessibleTable, PressingACardPlaysItAsATapDoes) {
     AppFixture pressed, tapped;
     DealToHumanMove(pressed);

@@ -10,6 +10,9 @@
 // or, in one language (de, fr, es), the window alone in both looks with the move log,
 // a hand over, Game Setup, Table Setup and the help window:
 //   app_screens OUTDIR lang LL
+// or, in the Sharp look with Advanced Rules at one window size, what the table tells:
+// a Draw Two, a skip, a refused card, a hand's sheet, the Score dialog and the winner:
+//   app_screens OUTDIR story WIDTHxHEIGHT|full
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -32,6 +35,8 @@
 #include "app/mervane_app.h"
 #include "app/translations.h"
 #include "app_test_support.h"
+#include "cards/rules.h"
+#include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
 namespace mervane {
@@ -146,6 +151,91 @@ void RunLook(const QStringList& args) {
     Shot(name + "-4-winner");
 }
 
+// Puts `card` in the human's hand in place of its first card, taking it from whichever
+// hand holds it, so that no card is shown twice.
+void GiveHuman(testing::AppFixture& app, const char* name) {
+    GameState& state = GameTestAccess::State(app.View().Game());
+    const Card card = ParseCard(name);
+    CardList& mine = state.hands[HumanSeat];
+    if (mine.Contains(card)) return;
+    for (Seat seat = 1; seat < SeatCount; ++seat) {
+        CardList& theirs = state.hands[static_cast<std::size_t>(seat)];
+        if (!theirs.Contains(card)) continue;
+        theirs.Remove(card);
+        theirs.Add(mine.At(0));
+        break;
+    }
+    mine.Remove(mine.At(0));
+    mine.Add(card);
+    app.View().update();
+}
+
+// A card of the human's hand that may not be played now, or -1.
+int RefusedCard(const GameState& state) {
+    const CardList& hand = state.hands[HumanSeat];
+    for (int i = 0; i < hand.Count(); ++i)
+        if (!IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) return i;
+    return -1;
+}
+
+int IndexOf(const CardList& hand, Card card) {
+    for (int i = 0; i < hand.Count(); ++i)
+        if (hand.At(i) == card) return i;
+    return -1;
+}
+
+// The human plays the Two, then the Queen, of the suit to follow: the next seat takes
+// two, then is passed over.
+void PlayRank(testing::AppFixture& app, const char* rank, const QString& shot) {
+    const GameState& state = app.State();
+    const std::string name = std::string(rank) + "SHDC"[state.currentSuit - Spades];
+    GiveHuman(app, name.c_str());
+    // At the normal pace, photographed while the next seat thinks.
+    app.View().Platform().SetPauseScale(1);
+    const Rect strip = app.View().SharpLayout().handStrips.at(
+        static_cast<std::size_t>(IndexOf(state.hands[HumanSeat], ParseCard(name))));
+    const double ratio = app.View().devicePixelRatioF();
+    QTest::mouseClick(&app.View(), Qt::LeftButton, {},
+                      QPointF(strip.Center().x / ratio, strip.Center().y / ratio).toPoint());
+    Shot(shot);
+    testing::WaitWhileBusy(app.View());
+    app.View().Platform().SetPauseScale(0);
+}
+
+void RunStory(const QString& size) {
+    testing::AppFixture app;
+    app.startLook = TableLook::Sharp;
+    app.Start();
+    GameSettings advanced = app.View().Game().Settings();
+    advanced.rules.advanced = true;
+    advanced.playerNames = {"Amelia", "Bartholomew", "Chen"};
+    app.View().Game().ApplySettings(advanced);
+    Place(app, size);
+    if (CardFaceRenderer* faces = app.View().ActiveFaces()) faces->Preload();
+    const QString name = "story-" + size;
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    while (!app.State().humanTurn && !app.State().handOver) app.PlayHumanMove();
+    Shot(name + "-1-hand");
+    app.Frame().ShowLog(true);
+    Shot(name + "-1-log");
+    app.Frame().ShowLog(false);
+    PlayRank(app, "2", name + "-2-draw-two");
+    PlayRank(app, "Q", name + "-3-skip");
+    if (const int refused = RefusedCard(app.State()); refused >= 0) {
+        app.TapHandCard(refused);
+        Shot(name + "-4-refused");
+    }
+    app.PlayOutHand();
+    Shot(name + "-5-hand-sheet");
+    ShotOf<CScoreDlg>(app, ID_SHOW_SCORE, name + "-6-score-dialog");
+    GameSettings oneHand = app.View().Game().Settings();
+    oneHand.playTo = 1;
+    app.View().Game().ApplySettings(oneHand);
+    app.TapTable({10, 10});
+    app.PlayOutHand();
+    Shot(name + "-7-winner");
+}
+
 // The window alone, as it paints itself.
 void WindowShot(testing::AppFixture& app, const QString& name) {
     QTest::qWait(100);
@@ -241,6 +331,8 @@ int main(int argc, char* argv[]) {
     } else if (args.value(2) == u"follow") {
         mervane::RunFollow(mervane::TableLook::Sharp, QStringLiteral("Sharp"));
         mervane::RunFollow(mervane::TableLook::Classic, QStringLiteral("Classic"));
+    } else if (args.value(2) == u"story") {
+        mervane::RunStory(args.value(3));
     } else if (args.value(2) == u"lang") {
         return mervane::RunLanguage(args.value(3)) ? 0 : 1;
     } else {

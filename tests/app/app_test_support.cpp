@@ -107,21 +107,46 @@ Point AppFixture::DrawPilePoint() {
     return State().table.DrawPileRect().Center();
 }
 
+void AppFixture::TapDevice(Point p) {
+    const bool idle = !View().Busy();
+    const double ratio = View().devicePixelRatioF();
+    // The centre of the device pixel, in the widget's logical pixels.
+    QTest::mouseClick(&View(), Qt::LeftButton, {},
+                      QPointF((p.x + 0.5) / ratio, (p.y + 0.5) / ratio).toPoint());
+    if (idle) WaitWhileBusy(View());
+}
+
+void AppFixture::TapHandCard(int index) {
+    if (!View().ShowsSharpTable()) return TapTable(HandCardPoint(index));
+    TapDevice(View().SharpLayout().handStrips.at(static_cast<std::size_t>(index)).Center());
+}
+
+void AppFixture::TapPack() {
+    if (!View().ShowsSharpTable()) return TapTable(DrawPilePoint());
+    TapDevice(View().SharpLayout().pack.Center());
+}
+
+void AppFixture::TapSuitBox(int box) {
+    if (!View().ShowsSharpTable())
+        return TapTable(State().table.SuitBoxes()[static_cast<std::size_t>(box)].Center());
+    TapDevice(View().SharpLayout().suitBoxes.at(static_cast<std::size_t>(box)).Center());
+}
+
 bool AppFixture::PlayHumanMove() {
     const GameState& state = State();
     if (!state.humanTurn || state.handOver) return false;
     if (state.choosingSuit) {
-        TapTable(state.table.SuitBoxes()[0].Center());
+        TapSuitBox(0);
         return true;
     }
     const CardList& hand = state.hands[0];
     for (int i = 0; i < hand.Count(); ++i) {
         if (IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) {
-            TapTable(HandCardPoint(i));
+            TapHandCard(i);
             return true;
         }
     }
-    TapTable(DrawPilePoint());
+    TapPack();
     return true;
 }
 

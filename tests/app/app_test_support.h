@@ -63,6 +63,13 @@ class AppFixture {
     // A point inside the visible part of a card of the bottom hand.
     Point HandCardPoint(int index);
     Point DrawPilePoint();
+    // A tap on the human's card, the pack or a suit box (in SuitBoxOrder) wherever the
+    // look shows it: the Sharp table's own layout, else the Classic table's.
+    void TapHandCard(int index);
+    void TapPack();
+    void TapSuitBox(int box);
+    // A tap at a device pixel of the view.
+    void TapDevice(Point devicePoint);
 
     MessageRecorder messages;
 

@@ -572,7 +572,10 @@ TEST(ScoreDialogSize, SmallInALargeWindowAndWithinTheScreen) {
         const ScoreShown plain = showScore();
         ASSERT_FALSE(plain.sheet.isNull());
         const QRect window = app.Frame().frameGeometry();
-        EXPECT_LT(plain.frame.width(), window.width() * 3 / 4) << plain.frame.width();
+        // The Sharp sheet has a column per seat and one for the hands' numbers.
+        EXPECT_LT(plain.frame.width(),
+                  look == TableLook::Classic ? window.width() * 3 / 4 : window.width())
+            << plain.frame.width();
         EXPECT_LT(plain.frame.height(), window.height() / 2) << plain.frame.height();
         EXPECT_LE((plain.frame.center() - window.center()).manhattanLength(), 2);
 
@@ -583,8 +586,10 @@ TEST(ScoreDialogSize, SmallInALargeWindowAndWithinTheScreen) {
         const ScoreShown longNames = showScore();
         ASSERT_FALSE(longNames.sheet.isNull());
         EXPECT_TRUE(screen.contains(longNames.frame)) << longNames.frame.width();
-        EXPECT_LT(longNames.scale, look == TableLook::Classic ? 3 : plain.scale);
         EXPECT_GE(longNames.scale, 1);
+        // The Sharp sheet shrinks a long name within its column.
+        if (look == TableLook::Sharp) continue;
+        EXPECT_LT(longNames.scale, 3);
         const QRect box = OutlineOf(longNames.sheet);
         EXPECT_GT(box.left(), 0) << "the whole outline shows";
         EXPECT_LT(box.right(), longNames.sheet.width() - 1);
@@ -620,42 +625,55 @@ int DistinctColours(const QImage& image, QRect region) {
     return static_cast<int>(colours.size());
 }
 
-// The sheet of a Score dialog opened on its own, as the view fills it.
-QImage ScoreSheetShown(QWidget& parent, bool sharp, double scale, int zoom, QSize* size) {
+// The sheet of a Score dialog opened on its own, as the view fills it, after `hands`
+// hands each won by the next seat.
+QImage ScoreSheetShown(QWidget& parent, bool sharp, double scale, int zoom, int hands,
+                       QSize* size) {
     CScoreDlg dialog(&parent);
     dialog.seatNames = {"Player1", "Player2", "Player3"};
     dialog.scoreYou = 125;
     dialog.scoreLeft = 40;
+    for (int i = 0; i < hands; ++i) {
+        HandScore hand{.winner = i % SeatCount};
+        hand.points[static_cast<std::size_t>(hand.winner)] = 7;
+        dialog.hands.push_back(hand);
+    }
+    dialog.tableColor = DefaultTableColor;
     dialog.sharp = sharp;
     dialog.scale = scale;
     dialog.zoom = zoom;
     dialog.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    *size = dialog.size();
+    *size = dialog.frameGeometry().size();
     return dialog.Sheet()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// Sharp: the sheet at the table's scale, centred in its area, its text smooth where
-// the classic sheet, however enlarged, has only black and white.
-TEST_F(DialogTest, SharpScoreSheetFollowsTheTablesScaleWithSmoothText) {
+// Classic: the boxed sheet in black and white. Sharp: the table's hand-by-hand sheet on
+// its felt, as large as the table's scale makes it, its text smooth; a long game keeps
+// the dialog on the screen.
+TEST_F(DialogTest, SharpScoreDialogShowsTheHandsOnTheFeltAtTheTablesScale) {
     Start();
     QSize size;
-    const QImage classic = ScoreSheetShown(Frame(), false, 1, 2, &size);
+    const QImage classic = ScoreSheetShown(Frame(), false, 1, 2, 3, &size);
     const QRect classicBox = OutlineOf(classic);
     ASSERT_FALSE(classicBox.isEmpty());
     EXPECT_LE(DistinctColours(classic, classicBox), 3);
-    const QSize atOne = OutlineOf(ScoreSheetShown(Frame(), true, 1, 1, &size)).size();
-    for (double scale : {1.5, 2.25}) {
-        const QImage sharp = ScoreSheetShown(Frame(), true, scale, 1, &size);
-        const QRect box = OutlineOf(sharp);
-        ASSERT_FALSE(box.isEmpty()) << scale;
-        EXPECT_NEAR(box.width(), atOne.width() * scale, 2 * scale + 1) << scale;
-        EXPECT_NEAR(box.height(), atOne.height() * scale, 2 * scale + 1) << scale;
-        EXPECT_LE(sharp.width() - box.width(), 16 * scale) << scale;
-        EXPECT_LE(std::abs(box.left() + box.right() + 1 - sharp.width()), 2 * scale + 1) << scale;
-        EXPECT_LE(std::abs(box.top() + box.bottom() + 1 - sharp.height()), 2 * scale + 1) << scale;
-        EXPECT_GE(DistinctColours(sharp, box), 16) << scale;
+    const QColor felt(RedOf(DefaultTableColor), GreenOf(DefaultTableColor),
+                      BlueOf(DefaultTableColor));
+    const int atOne = ScoreSheetShown(Frame(), true, 1, 1, 3, &size).width();
+    for (double scale : {1.25, 1.75}) {
+        const QImage sharp = ScoreSheetShown(Frame(), true, scale, 1, 3, &size);
+        // The felt's own colour at its corner, under a faint grain.
+        const QColor corner = sharp.pixelColor(1, 1);
+        EXPECT_NEAR(corner.green(), felt.green(), 6) << scale;
+        EXPECT_NEAR(corner.red(), felt.red(), 6) << scale;
+        EXPECT_NEAR(sharp.width(), atOne * scale, 0.03 * atOne * scale) << scale;
+        EXPECT_GE(DistinctColours(sharp, sharp.rect()), 16) << scale;
     }
+    const QRect screen = Frame().screen()->availableGeometry();
+    ScoreSheetShown(Frame(), true, 2.25, 1, 40, &size);
+    EXPECT_LE(size.height(), screen.height());
+    EXPECT_LE(size.width(), screen.width());
 }
 
 TEST_F(DialogTest, AboutPictureFollowsTheLookAndScale) {

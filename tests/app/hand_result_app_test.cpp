@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
 
 #include "app/play/qt_platform.h"
 #include "app_test_support.h"
 #include "cards/card.h"
 #include "game/texts.h"
+#include "render/sharp_sheet_draw.h"
+#include "render/sharp_table_draw.h"
 #include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
@@ -14,6 +17,7 @@ namespace mervane {
 namespace {
 
 using testing::AppFixture;
+using testing::WaitWhileBusy;
 
 // The hand's end as the player meets it in the window.
 class HandResultInTheWindow : public ::testing::Test, public AppFixture {
@@ -82,6 +86,35 @@ TEST_F(HandResultInTheWindow, ATapDuringTheLastPauseLeavesTheWinnerScreenUp) {
     EXPECT_TRUE(State().handOver && State().betweenGames && !State().gameInProgress);
     EXPECT_EQ(View().State().gameWinner, LeftSeat);
     EXPECT_EQ(View().Game().HandsDealt(), 1);
+}
+
+// In the Sharp look the sheet fills the window on the felt, with the game's hands from
+// the host's record; a click anywhere, even beyond where the scaled table would stand,
+// goes on, and so does Enter.
+TEST_F(HandResultInTheWindow, SharpSheetFillsTheWindowAndAnyClickOrEnterGoesOn) {
+    startLook = TableLook::Sharp;
+    LeftGoesOutNext(0);
+    Frame().resize(1400, 500);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return View().width() > 2 * View().height(); }));
+    TapHandCard(0);
+    ASSERT_TRUE(State().showHandScore);
+    const SharpSheetData data = SharpSheetFor(State(), Frame().Host().History().Hands());
+    ASSERT_EQ(data.hands.size(), 1U);
+    EXPECT_EQ(data.hands[0].winner, LeftSeat);
+    const QImage shot = View().grab().toImage();
+    const SharpSheetLayout layout =
+        LayOutSharpSheet({shot.width(), shot.height()}, SharpSheetAskFor(data));
+    const Color plate = PaletteFor(State().table.tableColor).plate;
+    EXPECT_EQ(shot.pixelColor(layout.sheet.left + 3, layout.sheet.Center().y),
+              QColor(RedOf(plate), GreenOf(plate), BlueOf(plate)));
+
+    TapDevice({2, shot.height() / 2});
+    EXPECT_EQ(View().Game().HandsDealt(), 2);
+    ASSERT_TRUE(PlayOutHand());
+    ASSERT_TRUE(State().showHandScore);
+    QTest::keyClick(&View(), Qt::Key_Return);
+    WaitWhileBusy(View());
+    EXPECT_EQ(View().Game().HandsDealt(), 3);
 }
 
 }  // namespace

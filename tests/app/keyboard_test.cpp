@@ -28,6 +28,7 @@
 #include "app_test_support.h"
 #include "cards/rules.h"
 #include "game/texts.h"
+#include "game/timings.h"
 #include "tests/cards/card_text.h"
 #include "tests/game/game_test_access.h"
 
@@ -609,7 +610,7 @@ TEST_F(KeyboardTest, ARefusedCardShakesInTheSharpLookAndTheGameIgnoresIt) {
     // The King of Clubs does not follow the 9 of Hearts.
     const GameState before = State();
     trace.lines.clear();
-    TapTable(HandCardPoint(1));
+    TapHandCard(1);
     ASSERT_TRUE(View().Shaking());
     EXPECT_EQ(View().Marks().shakeCard, 1);
     std::set<int> offsets;
@@ -631,9 +632,31 @@ TEST_F(KeyboardTest, ARefusedCardShakesInTheSharpLookAndTheGameIgnoresIt) {
     ASSERT_TRUE(FollowShake(View(), offsets));
 
     // A card that may be played does not shake.
-    TapTable(HandCardPoint(3));
+    TapHandCard(3);
     EXPECT_NE(State().hands, before.hands);
     EXPECT_FALSE(View().Shaking());
+}
+
+// The Sharp table shows why a card was refused, repaints only while that fades, and
+// then rests: no frames while nothing changes.
+TEST_F(KeyboardTest, TheSharpTableShowsARefusalUntilItFadesAndThenStopsPainting) {
+    startLook = TableLook::Sharp;
+    StartActive();
+    Key(Qt::Key_N, Qt::ControlModifier);
+    ASSERT_TRUE(View().ShowsSharpTable());
+    Position({"5S", "KC", "3D", "9S"});
+    const QImage atRest = View().grab().toImage();
+    TapHandCard(1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !View().Shaking(); }));
+    const QImage refused = View().grab().toImage();
+    EXPECT_NE(refused, atRest) << "the reason is shown";
+    const int paints = View().PaintCount();
+    QTest::qWait(RefusalShowMs + 300);
+    EXPECT_GT(View().PaintCount(), paints + 2) << "the fade is painted";
+    EXPECT_NE(View().grab().toImage(), refused) << "and is over";
+    const int rested = View().PaintCount();
+    QTest::qWait(300);
+    EXPECT_EQ(View().PaintCount(), rested);
 }
 
 TEST_F(KeyboardTest, TheClassicLookNeitherShakesNorShowsTheDirection) {

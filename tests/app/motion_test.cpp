@@ -31,6 +31,12 @@ class MoveWatcher : public GameObserver {
 
     void HandDealt(int hand, Seat dealer, Card starter) override {
         trace << QStringLiteral("deal %1 %2 %3").arg(hand).arg(dealer).arg(starter);
+        dealing = view_.Dealing();
+        if (!dealing) return;
+        // Half way, and with every card in its place.
+        dealFrame = view_.grab().toImage();
+        view_.HoldSlidesAt(1.0);
+        dealtFrame = view_.grab().toImage();
     }
     void StatusChanged(Seat seat, std::string_view text) override {
         trace << QStringLiteral("status %1 %2").arg(seat).arg(QByteArray(text.data(), text.size()));
@@ -53,6 +59,9 @@ class MoveWatcher : public GameObserver {
     QStringList trace;
     std::vector<Move> moves;
     std::vector<QImage> frames;
+    bool dealing = false;
+    QImage dealFrame;  // the deal held half way
+    QImage dealtFrame;
 
   private:
     CMervaneView& view_;
@@ -78,12 +87,8 @@ class MotionTest : public ::testing::Test, public AppFixture {
         if (idle) testing::WaitWhileBusy(View());
     }
 
-    // The layout the view paints with.
-    CCardTable Layout() const {
-        CCardTable layout = State().table;
-        layout.SetTableRect({0, 0, TableWidth, TableHeight});
-        return layout;
-    }
+    // Where a card of the table the view paints stands, as a slide names it.
+    static Point At(Rect card) { return {card.left, card.top}; }
 
     void SetFast(bool advanced) {
         GameSettings values = View().Game().Settings();
@@ -142,33 +147,53 @@ TEST_F(MotionTest, APlayedCardSlidesToThePileOverTheCardBeneath) {
     GameState& state = GameTestAccess::State(View().Game());
     state.hands[LeftSeat].Clear();
     for (const char* card : {"4C", "KS", "6C"}) state.hands[LeftSeat].Add(ParseCard(card));
-    const CCardTable before = Layout();
+    const SharpTable before = View().SharpLayout();
     View().HoldSlidesAt(0.5);
     MoveWatcher watcher(View());
-    TapTable(HandCardPoint(2));
+    TapHandCard(2);
 
     ASSERT_FALSE(watcher.moves.empty());
     const Move& mine = watcher.moves.front();
     ASSERT_TRUE(mine.played && mine.seat == HumanSeat && mine.slide);
     EXPECT_EQ(mine.slide->card, ParseCard("9S"));
     EXPECT_TRUE(mine.slide->faceUp);
-    EXPECT_EQ(mine.slide->from, HandSlot(before, Bottom, 2, 4)) << "from its own place";
-    EXPECT_EQ(mine.slide->to, before.StockPilePositions().discardTop);
+    EXPECT_EQ(mine.slide->from, At(before.Seat(Bottom).cards[2])) << "from its own place";
+    EXPECT_EQ(mine.slide->to, At(before.discard));
+    EXPECT_EQ(mine.slide->toSize, before.card);
     EXPECT_EQ(mine.slide->t, 0.5);
 
-    // A computer's card comes from the middle of its fan as it was.
+    // A computer's card comes from the middle of its fan as it was, at the fan's size.
     const Move& left = watcher.moves.at(1);
     ASSERT_TRUE(left.played && left.seat == LeftSeat && left.slide);
     EXPECT_EQ(left.slide->card, ParseCard("KS"));
     EXPECT_EQ(left.slide->beneath, ParseCard("9S"));
-    EXPECT_EQ(left.slide->from, HandSlot(before, Left, 1, 3));
+    EXPECT_EQ(left.slide->from, At(before.Seat(Left).cards[1]));
+    EXPECT_EQ(left.slide->fromSize, before.seatCard);
 
-    // The last move is still on its way, and its paint differs from the table at rest.
+    // The last move is still on its way.
     ASSERT_TRUE(View().Sliding());
     EXPECT_TRUE(SlideShown(State(), View().Marks()));
-    const QImage held = View().grab().toImage();
     View().HoldSlidesAt(std::nullopt);
     EXPECT_FALSE(View().Sliding());
+}
+
+TEST_F(MotionTest, TheDealAndACardOnItsWayArePainted) {
+    Start();
+    View().HoldSlidesAt(0.5);
+    {
+        MoveWatcher watcher(View());
+        Trigger(ID_NEW_GAME_TOOLBAR);
+        ASSERT_TRUE(watcher.dealing) << "the deal fans out from the pack";
+        EXPECT_NE(watcher.dealFrame, watcher.dealtFrame);
+        View().HoldSlidesAt(std::nullopt);
+        EXPECT_FALSE(View().Dealing());
+    }
+    Position({"KC", "3D", "9S", "5S"});
+    View().HoldSlidesAt(0.5);
+    TapHandCard(2);
+    ASSERT_TRUE(View().Sliding());
+    const QImage held = View().grab().toImage();
+    View().HoldSlidesAt(std::nullopt);
     EXPECT_NE(View().grab().toImage(), held);
 }
 
@@ -186,11 +211,12 @@ TEST_F(MotionTest, ADrawnCardComesFromThePackFaceUpOnlyForYou) {
     EXPECT_TRUE(mine->faceUp);
     EXPECT_EQ(mine->hand, Bottom);
     EXPECT_EQ(mine->handIndex, 3);
-    EXPECT_EQ(mine->from, PackSlot(Layout()));
-    EXPECT_EQ(mine->to, HandSlot(Layout(), Bottom, 3, 4));
+    const SharpTable layout = View().SharpLayout();
+    EXPECT_EQ(mine->from, At(layout.pack));
+    EXPECT_EQ(mine->to, At(layout.Seat(Bottom).cards[3]));
 
     // The 9 of Spades leaves the Left seat nothing to play: it draws, face down.
-    TapTable(HandCardPoint(2));
+    TapHandCard(2);
     ASSERT_GE(watcher.moves.size(), 3u);
     const Move& left = watcher.moves[2];
     ASSERT_FALSE(left.played);
@@ -257,7 +283,7 @@ TEST_F(MotionTest, ATapOrAKeyDuringASlideLandsItAndIsHandledAtOnce) {
     Key(Qt::Key_D);
     ASSERT_TRUE(View().Sliding());
     View().Platform().SetPauseScale(0);
-    TapTable(HandCardPoint(2));
+    TapHandCard(2);
     EXPECT_EQ(cut_, 2);
     EXPECT_FALSE(State().hands[0].Contains(ParseCard("9S")));
 }

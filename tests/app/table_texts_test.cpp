@@ -92,6 +92,8 @@ class MeasuringSurface final : public Surface {
         drawn_->push_back({Drawn::Sheet, rect, "", "score sheet"});
     }
     void Line(Point, Point) override {}
+    void FillRoundedRect(Rect, int, Color) override {}
+    void FillFelt(Rect, Color, Color) override {}
     std::unique_ptr<Surface> CreateOffscreen(Size) override {
         auto off = std::make_unique<MeasuringSurface>();
         off->drawn_ = drawn_;

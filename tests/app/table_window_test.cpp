@@ -35,20 +35,20 @@ class TableWindowTest : public ::testing::Test, public AppFixture {
         const Color c = State().table.tableColor;
         return QColor(RedOf(c), GreenOf(c), BlueOf(c));
     }
-    // Plays one legal card, drawing first if need be, by taps through the viewport.
+    // Plays one legal card, drawing first if need be, by taps where the look shows the cards.
     void PlayACardByTapping() {
         Trigger(ID_NEW_GAME_TOOLBAR);
         const GameState& state = State();
         while (!HasLegalPlay(state.hands[0], RankOf(state.topCard), state.currentSuit) &&
                !state.deck.Empty()) {
             const int before = state.hands[0].Count();
-            TapTable(DrawPilePoint());
+            TapPack();
             ASSERT_EQ(state.hands[0].Count(), before + 1);
         }
         int index = 0;
         while (!IsLegalPlay(state.hands[0].At(index), state.topCard, state.currentSuit)) ++index;
         const Card card = state.hands[0].At(index);
-        TapTable(HandCardPoint(index));
+        TapHandCard(index);
         EXPECT_FALSE(state.hands[0].Contains(card));
     }
 };

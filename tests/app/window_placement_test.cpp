@@ -8,6 +8,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "app/frame/log_drawer.h"
 #include "app/mervane_app.h"
 #include "app/stores/window_state.h"
 #include "app_test_support.h"
@@ -91,9 +92,10 @@ TEST_F(WindowPlacementTest, AFrameMeasuredLastTimeCountsInTheFit) {
     const QSize frame = Frame().frameGeometry().size();
     const int spare = Room().height() - frame.height();
     Frame().close();
-    // As if the window manager's frame had been that much taller than here.
+    // As if the window manager's frame had been that much taller than here; in the
+    // look it was measured in, whose toolbar and log take their own room.
     const auto startWithFrameTallerBy = [&](int extra) {
-        WriteState(QStringLiteral("ZOOM=3\nX=0\nY=0\nWIDTH=%1\nHEIGHT=%2\n")
+        WriteState(QStringLiteral("ZOOM=3\nX=0\nY=0\nWIDTH=%1\nHEIGHT=%2\n[View]\nLOOK=Classic\n")
                        .arg(frame.width())
                        .arg(frame.height() + extra)
                        .toLatin1());
@@ -115,6 +117,21 @@ TEST(FittingZoom, TakesTheLargestThatFitsAndNeverLessThanOne) {
     EXPECT_EQ(CMainFrame::FittingZoom(2, around, QSize(1920, 1200)), 2) << "never raised";
     EXPECT_EQ(CMainFrame::FittingZoom(3, around, QSize(200, 200)), 1);
     EXPECT_EQ(CMainFrame::FittingZoom(3, around, QSize(721, 2000)), 2) << "width counts too";
+}
+
+// Below that width the drawer would hide too much of the table at the start; the
+// person's choice to show it is kept for a wider window.
+TEST_F(WindowPlacementTest, TheSharpLogStartsOpenOnlyInAWideWindow) {
+    startLook = TableLook::Sharp;
+    for (const auto& [width, open] : {std::pair{1500, true}, std::pair{1100, false}}) {
+        WriteState(
+            QStringLiteral("X=1300\nY=0\nVIEW_WIDTH=%1\nVIEW_HEIGHT=900\n").arg(width).toLatin1());
+        Start();
+        EXPECT_EQ(Frame().width(), width);
+        EXPECT_EQ(Frame().Drawer()->isVisible(), open) << width;
+        EXPECT_EQ(Frame().ShowLogAction()->isChecked(), open) << width;
+        Frame().close();
+    }
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ using Lines = std::vector<std::string>;
 struct PinnedGame {
     const char* file;
     bool seven, advanced;
-    const char* human;  // the --human policy
+    const char* human;            // the --human policy
+    const char* level = nullptr;  // a --level SEAT=LEVEL, if any
 };
 
 std::string CommandOf(const PinnedGame& game) {
@@ -31,6 +32,7 @@ std::string CommandOf(const PinnedGame& game) {
     if (game.seven) command += " --seven";
     if (game.advanced) command += " --advanced";
     if (std::string(game.human) != "first") command += std::string(" --human ") + game.human;
+    if (game.level) command += std::string(" --level ") + game.level;
     return command + " --trace";
 }
 
@@ -39,6 +41,10 @@ Lines PlayTraced(const PinnedGame& game) {
     options.clock = *ParseClock(kClock);
     options.rules = {.advanced = game.advanced, .sevenCards = game.seven};
     options.human = *ParseHumanPolicy(game.human);
+    if (game.level) {
+        const auto level = ParseSeatLevel(game.level);
+        options.levels[static_cast<std::size_t>(level->first)] = level->second;
+    }
     Driver driver(options);
     Lines lines{CommandOf(game)};
     driver.SetLineSink([&](std::string_view line) { lines.emplace_back(line); });
@@ -113,6 +119,7 @@ TEST(SimulatorGolden, EveryPinnedGamePlaysExactlyAsItsTrace) {
         {"seven-advanced.trace", true, true, "first"},
         {"random-7.trace", false, false, "random:7"},
         {"random-42-seven-advanced.trace", true, true, "random:42"},
+        {"hard-2-advanced.trace", false, true, "first", "2=hard"},
     };
     for (const auto& game : games) CheckAgainstGolden(game);
 }

@@ -78,6 +78,12 @@ class RecordingSurface final : public Surface {
         Add("rectangle " + Str(rect) + ' ' + Hex(fill));
     }
     void Line(Point from, Point to) override { Add("line " + Str(from) + " to " + Str(to)); }
+    void FillRoundedRect(Rect rect, int radius, Color fill) override {
+        Add("rounded " + Str(rect) + " r" + std::to_string(radius) + ' ' + Hex(fill));
+    }
+    void FillFelt(Rect rect, Color centre, Color edge) override {
+        Add("felt " + Str(rect) + ' ' + Hex(centre) + " to " + Hex(edge));
+    }
     std::unique_ptr<Surface> CreateOffscreen(Size size) override {
         Add("create offscreen " + std::to_string(size.width) + 'x' + std::to_string(size.height));
         auto off = std::make_unique<RecordingSurface>(size);

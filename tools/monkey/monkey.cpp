@@ -182,30 +182,44 @@ void Monkey::Act() {
 void Monkey::Tap() {
     const GameState& state = View().State();
     const CCardTable& table = state.table;
-    Point p{Below(TableWidth), Below(TableHeight)};
+    // The Sharp look lays its table out for the widget in device pixels; Classic taps
+    // table pixels through the viewport.
+    const bool sharp = View().ShowsSharpTable();
+    const SharpTable layout = sharp ? View().SharpLayout() : SharpTable{};
+    Rect target = sharp ? Rect{0, 0, layout.window.width, layout.window.height}
+                        : Rect{0, 0, TableWidth, TableHeight};
     std::string where = "the table";
     const int roll = Below(100);
     const int count = state.hands[HumanSeat].Count();
     if (roll < 50 && count > 0) {
         const int index = Below(count);
-        const Point corner = table.CardPos(Bottom, index);
-        const int width = index == count - 1 ? table.cardWidth : std::max(1, table.stepX);
-        p = {corner.x + Below(width), corner.y + Below(table.cardHeight)};
+        if (sharp) {
+            target = layout.handStrips.at(static_cast<std::size_t>(index));
+        } else {
+            const Point corner = table.CardPos(Bottom, index);
+            const int width = index == count - 1 ? table.cardWidth : std::max(1, table.stepX);
+            target = RectAt(corner, {width, table.cardHeight});
+        }
         where = "hand card " + std::to_string(index);
     } else if (roll < 68) {
-        const Rect pack = table.DrawPileRect();
-        p = {pack.left + Below(std::max(1, pack.Width())),
-             pack.top + Below(std::max(1, pack.Height()))};
+        target = sharp ? layout.pack : table.DrawPileRect();
         where = "the pack";
     } else if (roll < 85) {
-        const Rect box = table.SuitBoxes()[static_cast<std::size_t>(Below(4))];
-        p = {box.left + Below(std::max(1, box.Width())),
-             box.top + Below(std::max(1, box.Height()))};
+        const auto box = static_cast<std::size_t>(Below(4));
+        target = sharp ? layout.suitBoxes[box] : table.SuitBoxes()[box];
         where = "a suit box";
     }
-    const TableViewport viewport = View().Viewport();
-    QPoint at(static_cast<int>(viewport.left + (p.x + 0.5) * viewport.scale),
-              static_cast<int>(viewport.top + (p.y + 0.5) * viewport.scale));
+    const Point p{target.left + Below(std::max(1, target.Width())),
+                  target.top + Below(std::max(1, target.Height()))};
+    QPoint at;
+    if (sharp) {
+        const double ratio = View().devicePixelRatioF();
+        at = QPoint(static_cast<int>((p.x + 0.5) / ratio), static_cast<int>((p.y + 0.5) / ratio));
+    } else {
+        const TableViewport viewport = View().Viewport();
+        at = QPoint(static_cast<int>(viewport.left + (p.x + 0.5) * viewport.scale),
+                    static_cast<int>(viewport.top + (p.y + 0.5) * viewport.scale));
+    }
     if (roll >= 95) {
         // Anywhere in the widget, margins included.
         at = QPoint(Below(std::max(1, View().width())), Below(std::max(1, View().height())));

@@ -40,6 +40,17 @@ coordinates, with one of two policies:
 Both policies answer OK to every message and tap to continue after a hand. Pauses are
 recorded, not waited for. A hand that takes more than 100000 of the human's taps is
 reported as a stuck game.
+A seat may instead play at a computer level (--level SEAT=LEVEL, repeatable; seat 0 is
+the human's, 1 Left, 2 Top, 3 Right):
+  easy    a card of the top card's rank before one of the suit, the first legal one
+          in hand order, an eight as soon as it comes up; the pack only when no card
+          is legal; an eight names a suit by chance, seeded from what the seat sees.
+  normal  the computer seats' own rule (the default for seats 1 to 3).
+  hard    at each choice of more than one card (or suit), deals the cards it cannot
+          see 1000 times as the table's history allows, plays each choice out to the
+          hand's end with the normal rule at every seat, and takes the one that wins
+          most often (then scores most); the pack only when no card is legal.
+A level in seat 0 replaces the human policy. Every level replays exactly.
 
 options:
   --seed-clock "YYYY-MM-DD HH:MM:SS"  the local time every shuffle reads (default: now)
@@ -49,6 +60,7 @@ options:
   --training       Training Mode: snapshots show every hand face up
   --play-to N      points that end a game (default 200)
   --human POLICY   first or random:SEED, as above
+  --level SEAT=LEVEL  SEAT 0 to 3 plays at LEVEL: easy, normal or hard, as above
   --trace          print every event, one per line
   --bench          print hands per second instead (default 100000 hands)
   --snapshot FILE.png      save the table as the view shows it at the end
@@ -98,7 +110,7 @@ bool ParseCount(const char* text, int& out) {
 
 bool TakesValue(std::string_view arg) {
     return arg == "--seed-clock" || arg == "--hands" || arg == "--play-to" || arg == "--human" ||
-           arg == "--snapshot" || arg == "--snapshot-every";
+           arg == "--level" || arg == "--snapshot" || arg == "--snapshot-every";
 }
 
 struct CommandLine {
@@ -138,6 +150,11 @@ std::string Parse(int argc, char** argv, CommandLine& line) {
             const auto policy = mervane::sim::ParseHumanPolicy(value);
             if (!policy) return "--human wants first or random:SEED";
             options.human = *policy;
+        } else if (arg == "--level") {
+            const auto level = mervane::sim::ParseSeatLevel(value);
+            if (!level)
+                return "--level wants SEAT=LEVEL, SEAT 0 to 3 and LEVEL easy, normal or hard";
+            options.levels[static_cast<std::size_t>(level->first)] = level->second;
         } else if (arg == "--snapshot") {
             // An empty name would mean "no snapshot" below and save nothing without a word.
             if (*value == '\0') return "--snapshot wants a file name";

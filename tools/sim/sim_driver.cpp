@@ -56,6 +56,13 @@ std::optional<HumanPolicy> ParseHumanPolicy(std::string_view text) {
     return HumanPolicy{HumanPolicy::Kind::Random, seed};
 }
 
+std::optional<std::pair<Seat, Level>> ParseSeatLevel(std::string_view text) {
+    if (text.size() < 3 || text[1] != '=' || text[0] < '0' || text[0] > '3') return std::nullopt;
+    const auto level = ParseLevel(text.substr(2));
+    if (!level) return std::nullopt;
+    return std::pair{static_cast<Seat>(text[0] - '0'), *level};
+}
+
 std::uint64_t SplitMix64::Next() {
     state_ += 0x9E3779B97F4A7C15ull;
     std::uint64_t z = state_;
@@ -100,6 +107,13 @@ Driver::Driver(const Options& options)
     : options_(options), platform_(options.clock), human_(options.human, options.maxTapsPerHand) {
     platform_.Attach(game_);
     game_.SetPlayer(HumanSeat, &human_);
+    for (Seat seat = 0; seat < SeatCount; ++seat) {
+        const auto& level = options.levels[static_cast<std::size_t>(seat)];
+        if (!level) continue;
+        auto& player = levelPlayers_[static_cast<std::size_t>(seat)];
+        player = MakeComputerPlayer(*level);
+        game_.SetPlayer(seat, player.get());
+    }
     GameSettings settings;
     settings.playTo = options.playTo;
     settings.rules = options.rules;

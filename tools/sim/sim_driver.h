@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -9,6 +11,7 @@
 
 #include "cards/platform_services.h"
 #include "game/headless_platform.h"
+#include "game/levels.h"
 #include "game/mervane_game.h"
 #include "game/rule_set.h"
 
@@ -30,6 +33,8 @@ struct Options {
     bool trace = false;
     bool bench = false;
     HumanPolicy human;
+    // A computer level for a seat; in seat 0 it replaces the human policy.
+    std::array<std::optional<Level>, SeatCount> levels{};
     // A hand in which the human decides this often without it ending is reported as
     // stuck: even the random policy finishes a hand in a few hundred decisions.
     int maxTapsPerHand = 100'000;
@@ -41,6 +46,9 @@ std::optional<LocalTime> ParseClock(std::string_view text);
 
 // Parses "first" or "random:SEED" (SEED a decimal number below 2^64).
 std::optional<HumanPolicy> ParseHumanPolicy(std::string_view text);
+
+// Parses "SEAT=LEVEL": SEAT 0 to 3, LEVEL easy, normal or hard.
+std::optional<std::pair<Seat, Level>> ParseSeatLevel(std::string_view text);
 
 // SplitMix64: a tiny generator whose whole state is one 64-bit number, so a seed on the
 // command line reproduces every choice.
@@ -106,6 +114,7 @@ class Driver {
     HeadlessPlatform platform_;
     MervaneGame game_{platform_};
     HumanSeatPolicy human_;
+    std::array<std::unique_ptr<SeatPlayer>, SeatCount> levelPlayers_;
     HeadlessPlatform::LineSink sink_;
     std::function<void(const GameState&)> afterRedraw_;
 };
