@@ -50,6 +50,8 @@ class CMainFrame : public QMainWindow {
     ~CMainFrame() override;
 
     CMervaneView* View() const { return view_; }
+    // The game and what it keeps beside it, such as the hands of the game so far.
+    GameHost& Host() { return host_; }
     QAction* Command(CommandId id) const { return commands_.at(id); }
     QMenu* GameMenu() const { return menu_; }
     QMenu* ViewMenu() const { return viewMenu_; }
