@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "cards/rules.h"
 #include "game/texts.h"
@@ -31,6 +32,11 @@ void MervaneGame::ApplySettings(const GameSettings& settings) {
     state_.trainingMode = settings.trainingMode;
     state_.rules = settings.rules;
     if (const auto delay = DelayForSpeed(settings.playSpeed)) state_.computerDelayMs = *delay;
+    SetComputerLevel(settings.level);
+}
+
+void MervaneGame::SetComputerLevel(Level level) {
+    if (level != nextLevel_.value_or(level_)) nextLevel_ = level;
 }
 
 GameSettings MervaneGame::Settings() const {
@@ -42,6 +48,7 @@ GameSettings MervaneGame::Settings() const {
     values.cardBackId = state_.table.cardBackId;
     values.trainingMode = state_.trainingMode;
     values.rules = state_.rules;
+    values.level = nextLevel_.value_or(level_);
     return values;
 }
 
@@ -254,6 +261,7 @@ Task<MervaneGame::Next> MervaneGame::StartHandStep() {
 }
 
 void MervaneGame::DealHand() {
+    TakeNextLevel();
     state_.showHandScore = false;
     for (auto position : {Bottom, Top, Left, Right}) state_.table.SetHandSize(position, 5);
     for (auto& hand : state_.hands) hand.SetCapacity(CardsInPack);
@@ -335,6 +343,16 @@ const PlayStyle& MervaneGame::StyleOf(Seat seat) {
 
 const CardList& MervaneGame::HandOf(Seat seat) const {
     return state_.hands[static_cast<std::size_t>(seat)];
+}
+
+// A level chosen during a hand takes the computer seats as the next one is dealt.
+void MervaneGame::TakeNextLevel() {
+    if (!nextLevel_) return;
+    level_ = *std::exchange(nextLevel_, std::nullopt);
+    levelPlayer_ = level_ == Level::Normal ? nullptr : MakeComputerPlayer(level_);
+    SeatPlayer* player = levelPlayer_ ? levelPlayer_.get() : &normal_;
+    for (Seat seat = LeftSeat; seat < SeatCount; ++seat)
+        players_[static_cast<std::size_t>(seat)] = player;
 }
 
 SeatPlayer& MervaneGame::PlayerOf(Seat seat) const {

@@ -2,6 +2,8 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -114,6 +116,9 @@ class MervaneGame {
     // replaced. A replacement must outlive the game or be replaced in turn; nullptr
     // brings back the seat's own player.
     void SetPlayer(Seat seat, SeatPlayer* player);
+    // How the computer seats play from the next deal on; the hand under way keeps its own.
+    void SetComputerLevel(Level level);
+    Level ComputerLevel() const { return level_; }
     // What the seat may know now: its hand, the table, the counts and the hand so far.
     SeatView ViewFor(Seat seat) const;
 
@@ -173,6 +178,7 @@ class MervaneGame {
     Task<Next> HumanDraws();
     static const PlayStyle& StyleOf(Seat seat);
     SeatPlayer& PlayerOf(Seat seat) const;
+    void TakeNextLevel();
     IntentAnswer Judge(Seat seat, SeatMove move) const;
     IntentAnswer Vet(SeatMove move);
     IntentAnswer HoldOr(std::function<IntentAnswer()> intent);
@@ -210,6 +216,12 @@ class MervaneGame {
     PersonPlayer person_;
     NormalPolicy normal_;
     std::array<SeatPlayer*, SeatCount> players_{&person_, &normal_, &normal_, &normal_};
+    // The computer seats' level, and one chosen since the hand began: it takes the
+    // seats at the next deal. A level's player decides from the view alone, so the
+    // three seats share one.
+    Level level_ = Level::Normal;
+    std::optional<Level> nextLevel_;
+    std::unique_ptr<SeatPlayer> levelPlayer_;
     // The hand under way as every seat saw it.
     std::vector<TableEvent> history_;
     Card starter_ = NoCard;

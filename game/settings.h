@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/levels.h"
 #include "game/rule_set.h"
 #include "layout/card_table.h"
 
@@ -23,6 +24,8 @@ struct GameSettings {
     std::int32_t cardBackId = FirstCardBackId;
     std::int32_t trainingMode = 0;
     RuleSet rules;  // stored as SEVENCARDS and ADVANCED
+    // How the three computer seats play, from the next hand on; stored as LEVEL.
+    Level level = Level::Normal;
 };
 
 namespace setting {
@@ -36,6 +39,7 @@ inline constexpr std::string_view CardBack = "CARDBACK";
 inline constexpr std::string_view Training = "TRAINING";
 inline constexpr std::string_view SevenCards = "SEVENCARDS";
 inline constexpr std::string_view Advanced = "ADVANCED";
+inline constexpr std::string_view ComputerLevel = "LEVEL";
 }  // namespace setting
 
 inline constexpr int MaxNameLength = 10;

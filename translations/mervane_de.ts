@@ -531,6 +531,26 @@
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>Computer &amp;Level</source>
+        <translation>&amp;Computerstärke</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Leicht</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Schwer</translation>
+    </message>
+    <message>
         <source>&amp;Classic</source>
         <translation>K&amp;lassisch</translation>
     </message>

@@ -531,6 +531,26 @@
         <translation>&amp;Ver</translation>
     </message>
     <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jugar</translation>
+    </message>
+    <message>
+        <source>Computer &amp;Level</source>
+        <translation>&amp;Nivel del ordenador</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Fácil</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difícil</translation>
+    </message>
+    <message>
         <source>&amp;Classic</source>
         <translation>&amp;Clásico</translation>
     </message>

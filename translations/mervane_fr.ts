@@ -531,6 +531,26 @@
         <translation>&amp;Affichage</translation>
     </message>
     <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jouer</translation>
+    </message>
+    <message>
+        <source>Computer &amp;Level</source>
+        <translation>&amp;Niveau de l’ordinateur</translation>
+    </message>
+    <message>
+        <source>&amp;Easy</source>
+        <translation>&amp;Facile</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Hard</source>
+        <translation>&amp;Difficile</translation>
+    </message>
+    <message>
         <source>&amp;Classic</source>
         <translation>&amp;Classique</translation>
     </message>

@@ -95,6 +95,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     addDockWidget(Qt::RightDockWidgetArea, logPanel_);
     drawer_ = new LogDrawer(view_, this);
     BuildMenu();
+    BuildPlayMenu();
     BuildViewMenu();
     BuildToolBar();
     AddWindowKeys();
@@ -106,6 +107,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     connect(gameCommands_.get(), &GameCommands::helpRequested, this,
             [this](const QString& anchor) { help_.Show(anchor); });
     host_.Game().ApplyLoadedSettings(store_.Load());
+    LevelAction(host_.Game().Settings().level)->setChecked(true);
     const ViewChoice choice = windowState_.LoadView();
     view_->SetLook(choice.look);
     view_->SetFaces(choice.faces);
@@ -174,6 +176,26 @@ void CMainFrame::BuildMenu() {
     connect(exit, &QAction::triggered, this, &CMainFrame::Exit);
     menu_->addAction(exit);
     connect(menu_, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+}
+
+// How the computer seats play; the choice is kept in the settings file and takes the
+// seats at the next deal.
+void CMainFrame::BuildPlayMenu() {
+    playMenu_ = menuBar()->addMenu(tr("&Play"));
+    QMenu* levels = playMenu_->addMenu(tr("Computer &Level"));
+    auto* group = new QActionGroup(this);
+    for (const auto& [level, text] :
+         {std::pair{Level::Easy, tr("&Easy")}, std::pair{Level::Normal, tr("&Normal")},
+          std::pair{Level::Hard, tr("&Hard")}}) {
+        QAction* action = levels->addAction(text);
+        action->setCheckable(true);
+        action->setActionGroup(group);
+        connect(action, &QAction::triggered, this, [this, level = level] {
+            host_.Game().SetComputerLevel(level);
+            store_.SaveLevel(level);
+        });
+        levelActions_[static_cast<std::size_t>(level)] = action;
+    }
 }
 
 // Ctrl+N and Ctrl+Q belong to the window, not to the menu, whose items show no keys.

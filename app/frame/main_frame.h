@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <map>
 #include <memory>
 #include <vector>
@@ -55,6 +56,10 @@ class CMainFrame : public QMainWindow {
     QAction* Command(CommandId id) const { return commands_.at(id); }
     QMenu* GameMenu() const { return menu_; }
     QMenu* ViewMenu() const { return viewMenu_; }
+    QMenu* PlayMenu() const { return playMenu_; }
+    QAction* LevelAction(Level level) const {
+        return levelActions_[static_cast<std::size_t>(level)];
+    }
     QMenu* FacesMenu() const { return facesMenu_; }
     QAction* LookAction(TableLook look) const;
     QAction* FullScreenAction() const { return fullScreen_; }
@@ -114,6 +119,7 @@ class CMainFrame : public QMainWindow {
     void BuildMenu();
     void BuildToolBar();
     void BuildViewMenu();
+    void BuildPlayMenu();
     void AddWindowKeys();
     void FillFacesMenu();
     // Once the last menu or dialog over the window is gone, the table has the keys.
@@ -144,6 +150,8 @@ class CMainFrame : public QMainWindow {
     std::unique_ptr<GameCommands> gameCommands_;
     QMenu* menu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
+    QMenu* playMenu_ = nullptr;
+    std::array<QAction*, 3> levelActions_{};  // by Level
     QMenu* facesMenu_ = nullptr;
     QActionGroup* looks_ = nullptr;
     QAction* fullScreen_ = nullptr;

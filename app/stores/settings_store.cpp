@@ -228,8 +228,20 @@ GameSettings SettingsStore::Load() const {
     loaded.rules.sevenCards = ReadFlag(*settings, setting::SevenCards, defaults.rules.sevenCards);
     loaded.rules.advanced = ReadFlag(*settings, setting::Advanced, defaults.rules.advanced);
     loaded.playSpeed = ReadInt(*settings, setting::PlaySpeed, defaults.playSpeed);
+    // A level the program does not know (a later version's, a typing slip) reads as the default.
+    loaded.level =
+        ParseLevel(ReadString(*settings, setting::ComputerLevel, {})).value_or(defaults.level);
     settings->endGroup();
     return loaded;
+}
+
+bool SettingsStore::SaveLevel(Level level) const {
+    Found found;
+    auto settings = OpenForWriting(found);
+    Written written;
+    settings->beginGroup(Key(setting::Section));
+    WriteString(*settings, setting::ComputerLevel, std::string(LevelName(level)), written);
+    return Finish(std::move(settings), written, found);
 }
 
 bool SettingsStore::SaveGameSetup(const GameSettings& values, bool withPlayTo) const {

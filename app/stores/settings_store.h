@@ -35,6 +35,8 @@ class SettingsStore {
     // the values afterwards. The first failure of a run goes to the failure reporter.
     bool SaveGameSetup(const GameSettings& values, bool withPlayTo) const;
     bool SaveTableSetup(const GameSettings& values) const;
+    // The computer seats' level, chosen from the Play menu.
+    bool SaveLevel(Level level) const;
 
   private:
     using Written = std::vector<std::pair<QString, QString>>;

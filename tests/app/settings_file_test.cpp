@@ -181,4 +181,27 @@ TEST_F(SettingsFileTest, ASettingsFolderThatIsAFileIsNamedInOneMessage) {
 }
 
 }  // namespace
+// The Play menu's level is written at once, read back at the next start (an unknown
+// one as Normal) and takes the computer seats at the next deal, never mid-hand.
+TEST_F(SettingsFileTest, TheComputerLevelIsKeptAndTakesTheSeatsAtTheNextDeal) {
+    WriteBytes("[Settings]\nLEVEL=expert\n");
+    Start(SettingsPath());
+    EXPECT_TRUE(Frame().LevelAction(Level::Normal)->isChecked()) << "an unknown level";
+    Frame().LevelAction(Level::Hard)->trigger();
+    EXPECT_TRUE(Bytes().contains("LEVEL=hard"));
+    EXPECT_EQ(View().Game().ComputerLevel(), Level::Normal) << "not before a deal";
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    EXPECT_EQ(View().Game().ComputerLevel(), Level::Hard);
+    Frame().LevelAction(Level::Easy)->trigger();
+    EXPECT_EQ(View().Game().ComputerLevel(), Level::Hard) << "the hand under way keeps its own";
+    ASSERT_TRUE(PlayOutHand());
+    TapTable({10, 10});
+    EXPECT_EQ(View().Game().ComputerLevel(), Level::Easy);
+
+    AppFixture again;
+    again.Start(SettingsPath());
+    EXPECT_TRUE(again.Frame().LevelAction(Level::Easy)->isChecked());
+    EXPECT_EQ(again.View().Game().Settings().level, Level::Easy);
+}
+
 }  // namespace mervane

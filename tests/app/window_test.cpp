@@ -84,9 +84,11 @@ TEST_F(WindowTest, StartsOnTheTitlePictureWithDefaults) {
 
 TEST_F(WindowTest, MenuHoldsItsItemsInOrder) {
     CMainFrame& frame = Start();
-    ASSERT_EQ(frame.menuBar()->actions().size(), 2);
+    ASSERT_EQ(frame.menuBar()->actions().size(), 3);
     EXPECT_EQ(frame.menuBar()->actions()[0]->menu(), frame.GameMenu());
-    EXPECT_EQ(frame.menuBar()->actions()[1]->menu(), frame.ViewMenu());
+    EXPECT_EQ(frame.menuBar()->actions()[1]->menu(), frame.PlayMenu());
+    EXPECT_EQ(frame.menuBar()->actions()[2]->menu(), frame.ViewMenu());
+    EXPECT_EQ(frame.PlayMenu()->title(), "&Play");
     EXPECT_EQ(frame.GameMenu()->title(), "&Mervane");
     QStringList texts;
     for (QAction* action : frame.GameMenu()->actions())
