@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace mervane {
@@ -31,6 +32,11 @@ struct Rect {
     }
     bool operator==(const Rect&) const = default;
 };
+
+// `share` of `length` pixels, rounded to the nearest.
+inline int ShareOf(int length, double share) {
+    return static_cast<int>(std::lround(length * share));
+}
 
 inline Rect RectAt(Point topLeft, Size size) {
     return {topLeft.x, topLeft.y, topLeft.x + size.width, topLeft.y + size.height};

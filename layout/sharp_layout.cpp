@@ -38,9 +38,6 @@ constexpr double kTightestBackStep = 0.04;  // a long fan of backs closes up int
 
 constexpr int kSuitBoxCount = static_cast<int>(SuitBoxOrder.size());
 
-int Part(int length, double fraction) {
-    return static_cast<int>(std::lround(length * fraction));
-}
 int PartUp(int length, double fraction) {
     return static_cast<int>(std::ceil(length * fraction));
 }
@@ -57,19 +54,19 @@ struct Metrics {
 Metrics MetricsFor(int h) {
     Metrics m{};
     m.cardH = h;
-    m.cardW = std::max(1, Part(h, SharpCardAspect));
-    m.seatH = Part(h, kSeatCard);
-    m.seatW = Part(m.seatH, SharpCardAspect);
-    m.margin = Part(h, kMargin);
-    m.gap = Part(h, kGap);
-    m.plateW = Part(h, kPlateWidth);
-    m.plateH = Part(h, kPlateHeight);
+    m.cardW = std::max(1, ShareOf(h, SharpCardAspect));
+    m.seatH = ShareOf(h, kSeatCard);
+    m.seatW = ShareOf(m.seatH, SharpCardAspect);
+    m.margin = ShareOf(h, kMargin);
+    m.gap = ShareOf(h, kGap);
+    m.plateW = ShareOf(h, kPlateWidth);
+    m.plateH = ShareOf(h, kPlateHeight);
     m.backRow = PartUp(h, kBackRowShows);
-    m.ring = Part(h, kRingMargin);
-    m.countH = Part(h, kCountHeight);
-    m.box = Part(h, kSuitBox);
-    m.indicator = Part(h, kIndicator);
-    m.reasonW = Part(h, kNarrowestReason);
+    m.ring = ShareOf(h, kRingMargin);
+    m.countH = ShareOf(h, kCountHeight);
+    m.box = ShareOf(h, kSuitBox);
+    m.indicator = ShareOf(h, kIndicator);
+    m.reasonW = ShareOf(h, kNarrowestReason);
     return m;
 }
 
@@ -123,8 +120,8 @@ int SuitBoxesWidth(const Metrics& m) {
 Size Needed(const Metrics& m, const SharpCounts& counts) {
     const int human = CountAt(counts, Bottom);
     const int sideSeats = 2 * (m.plateW + m.gap);
-    const int tightBackX = Part(m.seatW, kTightestBackStep);
-    const int tightBackY = Part(m.seatH, kTightestBackStep);
+    const int tightBackX = ShareOf(m.seatW, kTightestBackStep);
+    const int tightBackY = ShareOf(m.seatH, kTightestBackStep);
     const int width = std::max({FanLength(CardsPerRow(human), m.cardW, TightestHandStep(m, human)),
                                 2 * m.plateW + 2 * m.gap + m.reasonW,
                                 sideSeats + FanLength(CountAt(counts, Top), m.seatW, tightBackX),
@@ -143,7 +140,7 @@ bool Fits(Size need, Size window) {
 
 int HandCardHeight(Size window, const SharpCounts& counts) {
     const int shortSide = std::min(window.width, window.height);
-    const int preferred = std::max(1, Part(shortSide, kHandCardOfShortSide));
+    const int preferred = std::max(1, ShareOf(shortSide, kHandCardOfShortSide));
     const Size need = Needed(MetricsFor(preferred), counts);
     // The needs grow almost in proportion to the card, so one scaling lands close, and
     // the rounding is settled a pixel at a time.
@@ -168,7 +165,7 @@ void LayOutHuman(const Metrics& m, Size window, int n, SharpTable& table) {
     SharpSeat& seat = table.seats[Bottom - 1];
     const int perRow = CardsPerRow(n);
     const int step =
-        StepWithin(perRow, m.cardW, window.width - 2 * m.margin, Part(m.cardW, kWidestHandStep));
+        StepWithin(perRow, m.cardW, window.width - 2 * m.margin, ShareOf(m.cardW, kWidestHandStep));
     const int left = (window.width - FanLength(perRow, m.cardW, step)) / 2;
     const int firstTop = window.height - m.margin - HandHeight(m, n);
     for (int i = 0; i < n; ++i) {
@@ -193,7 +190,7 @@ void LayOutHuman(const Metrics& m, Size window, int n, SharpTable& table) {
 // callout to the right.
 SharpSeat TopSeat(const Metrics& m, Size window, int n) {
     const int room = window.width - 2 * (m.margin + m.plateW + m.gap);
-    const int step = StepWithin(n, m.seatW, room, Part(m.seatW, kBackStepAcross));
+    const int step = StepWithin(n, m.seatW, room, ShareOf(m.seatW, kBackStepAcross));
     const int length = FanLength(n, m.seatW, step);
     const int left = (window.width - length) / 2;
     const int lineTop = m.margin + (TopBandHeight(m) - m.margin - m.plateH) / 2;
@@ -209,7 +206,7 @@ SharpSeat TopSeat(const Metrics& m, Size window, int n) {
 // the seat and to nothing else.
 SharpSeat SideSeat(const Metrics& m, Rect middle, int n, TablePosition side) {
     const int room = middle.Height() - SideColumnHeight(m, 0);
-    const int step = StepWithin(n, m.seatH, room, Part(m.seatH, kBackStepDown));
+    const int step = StepWithin(n, m.seatH, room, ShareOf(m.seatH, kBackStepDown));
     const int length = FanLength(n, m.seatH, step);
     const int top = middle.top + (middle.Height() - SideColumnHeight(m, length)) / 2;
     const int left = side == Left ? middle.left : middle.right - m.plateW;

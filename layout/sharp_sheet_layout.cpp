@@ -32,7 +32,7 @@ constexpr double kLeastShare = 0.45;
 constexpr double kRowsDown = 20.0;
 
 int Part(int row, double share) {
-    return std::max(1, static_cast<int>(std::lround(row * share)));
+    return std::max(1, ShareOf(row, share));
 }
 
 int SheetWidth(int row) {

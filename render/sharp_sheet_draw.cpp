@@ -27,7 +27,7 @@ constexpr std::string_view kEarlier = "\u2026";
 using Points = std::array<std::int32_t, SeatCount>;
 
 int Part(int length, double share) {
-    return std::max(1, static_cast<int>(std::lround(length * share)));
+    return std::max(1, ShareOf(length, share));
 }
 
 Rect Inset(Rect r, int dx, int dy) {

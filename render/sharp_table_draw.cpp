@@ -79,10 +79,6 @@ double Linear(int channel) {
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
 }
 
-int PartOf(int length, double share) {
-    return static_cast<int>(std::lround(length * share));
-}
-
 Rect Inset(Rect r, int by) {
     return {r.left + by, r.top + by, r.right - by, r.bottom - by};
 }
@@ -92,7 +88,7 @@ Rect Square(Point centre, int side) {
 }
 
 int Radius(Rect r) {
-    return PartOf(std::min(r.Width(), r.Height()), kCornerRadius);
+    return ShareOf(std::min(r.Width(), r.Height()), kCornerRadius);
 }
 
 void DrawPictureIn(Surface& surface, int id, Rect where) {
@@ -108,7 +104,7 @@ void DrawPictureKeyed(Surface& surface, int id, Rect where, Size source) {
 }
 
 FontSpec FontFor(Rect box, double share, bool bold) {
-    return {std::max(kSmallestText, PartOf(box.Height(), share)), bold};
+    return {std::max(kSmallestText, ShareOf(box.Height(), share)), bold};
 }
 
 // The height of `text` in one line of `box`, shrunk from `font` to fit its width.
@@ -135,7 +131,7 @@ void DrawTag(Surface& surface, Color felt, Rect box, std::string_view text, Colo
     fill = MixColors(felt, fill, opacity);
     ink = MixColors(felt, ink, opacity);
     surface.FillRoundedRect(box, Radius(box), fill);
-    const Rect inner = Inset(box, PartOf(box.Height(), kPadding));
+    const Rect inner = Inset(box, ShareOf(box.Height(), kPadding));
     const FontSpec one = FontFor(box, share, true);
     const FontSpec two = FontFor(box, kLineOfTwo, true);
     const std::size_t split = MiddleSpace(text);
@@ -167,7 +163,7 @@ int DrawCount(Surface& surface, const SharpPalette& palette, Rect inner, int cou
                       inner.bottom};
     DrawFittedText(surface, column, CountText(count), font, palette.plateInk, palette.plate,
                    Align::Centre);
-    return column.right + PartOf(inner.Height(), kCountGap);
+    return column.right + ShareOf(inner.Height(), kCountGap);
 }
 
 // The dealer's mark at the right end of `line`; returns what is left of the line.
@@ -176,9 +172,9 @@ Rect DrawDealerMark(Surface& surface, Rect line) {
     const Rect mark =
         RectAt({line.right - side, line.top + (line.Height() - side) / 2}, {side, side});
     surface.FillRoundedRect(mark, Radius(mark), White);
-    DrawPictureKeyed(surface, bitmap::DealerMarker, Inset(mark, PartOf(side, kPadding)),
+    DrawPictureKeyed(surface, bitmap::DealerMarker, Inset(mark, ShareOf(side, kPadding)),
                      DealerMarkerSize);
-    return {line.left, line.top, mark.left - PartOf(side, kPadding), line.bottom};
+    return {line.left, line.top, mark.left - ShareOf(side, kPadding), line.bottom};
 }
 
 // A seat's plate: the card count large, the name over the game's score, the dealer's
@@ -189,11 +185,11 @@ void DrawPlate(Surface& surface, const GameState& state, const SharpPalette& pal
     if (plate.Width() <= 0 || plate.Height() <= 0) return;
     const int h = plate.Height();
     if (seat == HighlightedSeat(state)) {
-        const Rect ring = Inset(plate, -PartOf(h, kRingWidth));
+        const Rect ring = Inset(plate, -ShareOf(h, kRingWidth));
         surface.FillRoundedRect(ring, Radius(ring), palette.ring);
     }
     surface.FillRoundedRect(plate, Radius(plate), palette.plate);
-    const Rect inner = Inset(plate, PartOf(h, kPadding));
+    const Rect inner = Inset(plate, ShareOf(h, kPadding));
     const std::size_t at = static_cast<std::size_t>(seat);
     const int linesLeft = DrawCount(surface, palette, inner, state.hands[at].Count(),
                                     FontFor(plate, kCountText, true));
@@ -281,7 +277,7 @@ void DrawHand(Surface& surface, const GameState& state, const SharpTable& layout
         if (SlideLeavesGap(state, marks, position) && marks.slide->handIndex == i) continue;
         Rect card = place.cards[at];
         if (at < raised.size() && raised[at]) {
-            const int lift = PartOf(card.Height(), kPlayableLift);
+            const int lift = ShareOf(card.Height(), kPlayableLift);
             card.top -= lift;
             card.bottom -= lift;
         }
@@ -290,8 +286,8 @@ void DrawHand(Surface& surface, const GameState& state, const SharpTable& layout
         if (!dealt) continue;
         const bool landed = *dealt == card;
         if (human && i == marks.focusedCard && landed) {
-            const Rect ring = Inset(card, -PartOf(card.Height(), kCardRing));
-            surface.FillRoundedRect(ring, PartOf(ring.Width(), kCardCorner), palette.ring);
+            const Rect ring = Inset(card, -ShareOf(card.Height(), kCardRing));
+            surface.FillRoundedRect(ring, ShareOf(ring.Width(), kCardCorner), palette.ring);
         }
         const bool face = ShowsFaces(state, seat) && landed;
         DrawPictureIn(surface, face ? FacePicture(hand[i]) : back, *dealt);
@@ -321,7 +317,7 @@ bool PackIsTheMove(const GameState& state) {
 
 // An empty place for a card: a slightly darker rounded slot.
 void DrawSlot(Surface& surface, const SharpPalette& palette, Rect card) {
-    surface.FillRoundedRect(card, PartOf(card.Width(), kCardCorner),
+    surface.FillRoundedRect(card, ShareOf(card.Width(), kCardCorner),
                             MixColors(palette.felt, Black, kShadowOpacity));
 }
 
@@ -329,8 +325,8 @@ void DrawPiles(Surface& surface, const GameState& state, const SharpPalette& pal
                const SharpTable& layout, const TableMarks& marks) {
     const int left = state.deck.Remaining();
     if (PackIsTheMove(state) && !marks.deal) {
-        const Rect ring = Inset(layout.pack, -PartOf(layout.pack.Height(), kCardRing));
-        surface.FillRoundedRect(ring, PartOf(ring.Width(), kCardCorner), palette.ring);
+        const Rect ring = Inset(layout.pack, -ShareOf(layout.pack.Height(), kCardRing));
+        surface.FillRoundedRect(ring, ShareOf(ring.Width(), kCardCorner), palette.ring);
     }
     if (left > 0)
         DrawPictureIn(surface, BackPicture(state.table.cardBackId), layout.pack);
@@ -370,7 +366,7 @@ std::string_view SuitSign(Suit suit) {
 // The suit an eight named, large in the middle of the pile on a white disc.
 void DrawNamedSuit(Surface& surface, Suit suit, Rect pile) {
     if (suit == NoSuit) return;
-    const Rect disc = Square(pile.Center(), PartOf(pile.Width(), kNamedSuit));
+    const Rect disc = Square(pile.Center(), ShareOf(pile.Width(), kNamedSuit));
     surface.FillRoundedRect(Inset(disc, -1), disc.Width() / 2, Black);
     surface.FillRoundedRect(disc, disc.Width() / 2, White);
     const Color ink = suit == Hearts || suit == Diamonds ? kRedSuit : Black;
@@ -385,13 +381,13 @@ void DrawSuitBoxes(Surface& surface, const GameState& state, const SharpPalette&
         const Rect box = layout.suitBoxes[i];
         // The keyboard's box: outlined in the felt's ink, which stands out round the ring.
         if (static_cast<int>(i) == focused) {
-            const Rect ring = Inset(box, -PartOf(box.Height(), kRingWidth));
+            const Rect ring = Inset(box, -ShareOf(box.Height(), kRingWidth));
             surface.FillRoundedRect(ring, Radius(ring), InkOn(palette.felt));
         }
         // In the ring's colour, which stands out on the felt.
         surface.FillRoundedRect(box, Radius(box), palette.ring);
         DrawPictureIn(surface, SuitButton(SuitBoxOrder[i]),
-                      Inset(box, PartOf(box.Height(), kPadding)));
+                      Inset(box, ShareOf(box.Height(), kPadding)));
     }
 }
 
