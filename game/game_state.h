@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "cards/card_deck.h"
 #include "cards/card_list.h"
+#include "game/levels.h"
 #include "game/rule_set.h"
 #include "game/seats.h"
 #include "layout/card_table.h"
@@ -39,6 +41,8 @@ struct GameState {
     bool showHandScore = false;
     std::int32_t passCount = 0;
     bool reversed = false;
+    // The odds of the person's moves, shown from a hint until the person moves.
+    std::optional<MoveSurvey> hint;
 
     // The name shown for a seat: "You" for the human.
     std::string SeatName(Seat seat) const;

@@ -37,6 +37,23 @@ bool HeadlessPlatform::Sleep(int ms, std::function<void()> resume) {
     return true;
 }
 
+void HeadlessPlatform::RunBeside(std::function<void()> work, std::function<void()> done) {
+    if (holdWork_) {
+        heldWork_.emplace_back(std::move(work), std::move(done));
+        return;
+    }
+    work();
+    done();
+}
+
+void HeadlessPlatform::FinishWorkBeside() {
+    if (heldWork_.empty()) return;
+    auto [work, done] = std::move(heldWork_.front());
+    heldWork_.pop_front();
+    work();
+    done();
+}
+
 void HeadlessPlatform::EndPause() {
     if (auto resume = std::exchange(heldPause_, {})) resume();
 }

@@ -37,6 +37,11 @@ class HeadlessPlatform final : public GamePlatform, public GameObserver {
     void HoldPauses(bool hold) { holdPauses_ = hold; }
     bool InPause() const { return static_cast<bool>(heldPause_); }
     void EndPause();
+    // Tests hold work beside the game, as a window's thread would, until they finish
+    // the oldest.
+    void HoldWorkBeside(bool hold) { holdWork_ = hold; }
+    std::size_t HeldWork() const { return heldWork_.size(); }
+    void FinishWorkBeside();
 
     int Redraws() const { return redraws_; }
     // Hands that ended, won or dead, and games that ended.
@@ -54,6 +59,8 @@ class HeadlessPlatform final : public GamePlatform, public GameObserver {
     void PumpViewMessages() override;
     void DropQueuedTaps() override { queuedTaps_.clear(); }
     Rect ClientRect() const override { return client_; }
+    // Run at once, unless work is held.
+    void RunBeside(std::function<void()> work, std::function<void()> done) override;
     LocalTime LocalNow() const override { return clock_.LocalNow(); }
 
     // GameObserver
@@ -77,6 +84,8 @@ class HeadlessPlatform final : public GamePlatform, public GameObserver {
     bool answerYes_ = true;
     bool holdPauses_ = false;
     std::function<void()> heldPause_;
+    bool holdWork_ = false;
+    std::deque<std::pair<std::function<void()>, std::function<void()>>> heldWork_;
     std::deque<Point> queuedTaps_;
     int redraws_ = 0;
     int handsEnded_ = 0;

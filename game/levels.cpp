@@ -312,7 +312,7 @@ class Dealer {
 
 // One choice open to the searching seat.
 struct Choice {
-    enum class Kind { Card, NameSuit } kind = Kind::Card;
+    enum class Kind { Card, NameSuit, Draw } kind = Kind::Card;
     Card card = NoCard;
     Suit named = NoSuit;
 };
@@ -330,38 +330,73 @@ double Worth(const Table& t, Seat me, Seat winner) {
     return -HandPoints(t.hands[static_cast<std::size_t>(me)]) / 10000.0;
 }
 
-double PlayChoice(Table& t, Seat me, const Choice& choice) {
-    Seat next = NoSeat;
+// The hand's winner once the seat has made the choice and every seat plays on.
+Seat PlayChoice(Table& t, Seat me, const Choice& choice) {
     switch (choice.kind) {
-        case Choice::Kind::Card:
+        case Choice::Kind::Card: {
             t.hands[static_cast<std::size_t>(me)].Remove(choice.card);
-            next = PlayOnTable(t, me, choice.card, choice.named);
-            if (next == HandWon) return Worth(t, me, me);
-            break;
-        case Choice::Kind::NameSuit:
-            t.suit = choice.named;
-            next = t.Next(me);
-            break;
+            const Seat next = PlayOnTable(t, me, choice.card, choice.named);
+            return next == HandWon ? me : PlayOut(t, next);
+        }
+        case Choice::Kind::NameSuit: t.suit = choice.named; return PlayOut(t, t.Next(me));
+        // The turn stays with the seat after a draw, as the person's does.
+        case Choice::Kind::Draw: t.Draw(me); return PlayOut(t, me);
     }
-    return Worth(t, me, PlayOut(t, next));
+    return HandDead;
 }
 
-// The choice that does best over the same deals; the first of equals.
-std::size_t BestChoice(const SeatView& view, const std::vector<Choice>& choices, int samples) {
+// What the same deals made of each choice.
+struct Tally {
+    double worth = 0.0;
+    int wins = 0;
+};
+
+std::vector<Tally> TallyChoices(const SeatView& view, const std::vector<Choice>& choices,
+                                int samples) {
     Random random(HashView(view));
     Dealer dealer(view, ReadHidden(view));
-    std::vector<double> totals(choices.size(), 0.0);
+    std::vector<Tally> tallies(choices.size());
     Table deal;
     Table table;
     for (int i = 0; i < samples; ++i) {
         dealer.Deal(random, deal);
         for (std::size_t k = 0; k < choices.size(); ++k) {
             table = deal;
-            totals[k] += PlayChoice(table, view.seat, choices[k]);
+            const Seat winner = PlayChoice(table, view.seat, choices[k]);
+            tallies[k].worth += Worth(table, view.seat, winner);
+            tallies[k].wins += winner == view.seat ? 1 : 0;
         }
     }
-    return static_cast<std::size_t>(std::max_element(totals.begin(), totals.end()) -
-                                    totals.begin());
+    return tallies;
+}
+
+// The best of the first `count` tallies; the first of equals.
+std::size_t BestOf(const std::vector<Tally>& tallies, std::size_t count) {
+    std::size_t best = 0;
+    for (std::size_t k = 1; k < count; ++k) {
+        if (tallies[k].worth > tallies[best].worth) best = k;
+    }
+    return best;
+}
+
+// The cards the searching seat weighs: every legal card but the eights, then the first
+// eight once with each suit, since any eight does what any other does.
+std::vector<Choice> CardChoices(const SeatView& view) {
+    std::vector<Choice> choices;
+    Card eight = NoCard;
+    for (Card card : view.hand) {
+        if (!IsLegalPlay(card, view.topCard, view.currentSuit)) continue;
+        if (IsEight(card)) {
+            if (eight == NoCard) eight = card;
+        } else {
+            choices.push_back({Choice::Kind::Card, card, NoSuit});
+        }
+    }
+    if (eight != NoCard) {
+        for (Suit suit : {Hearts, Diamonds, Clubs, Spades})
+            choices.push_back({Choice::Kind::Card, eight, suit});
+    }
+    return choices;
 }
 
 Suit SuitByChance(const SeatView& view) {
@@ -443,27 +478,11 @@ Decision<Suit> EasyPolicy::ChooseSuit(const SeatView& view) {
 }
 
 Decision<SeatMove> HardPolicy::ChooseMove(const SeatView& view) {
-    std::vector<Choice> choices;
-    Card eight = NoCard;
-    for (Card card : view.hand) {
-        if (!IsLegalPlay(card, view.topCard, view.currentSuit)) continue;
-        if (IsEight(card)) {
-            if (eight == NoCard) eight = card;
-        } else {
-            choices.push_back({Choice::Kind::Card, card, NoSuit});
-        }
-    }
-    // Any eight does what any other does; only the suit it names differs.
-    if (eight != NoCard) {
-        for (Suit suit : {Hearts, Diamonds, Clubs, Spades})
-            choices.push_back({Choice::Kind::Card, eight, suit});
-    }
-    // Drawing with a card to play was weighed too and lost hands against three Normal
-    // seats (the estimates' noise favours it), so the pack is for a hand with nothing.
-    if (choices.empty()) return SeatMove::Draw();
-    const Choice& best =
-        choices.size() == 1 ? choices.front() : choices[BestChoice(view, choices, samples_)];
-    return SeatMove::Play(best.card, best.named);
+    return HardMove(view, samples_);
+}
+
+std::function<SeatMove(const SeatView&)> HardPolicy::MoveSearch() const {
+    return [samples = samples_](const SeatView& view) { return HardMove(view, samples); };
 }
 
 Decision<Suit> HardPolicy::ChooseSuit(const SeatView& view) {
@@ -471,7 +490,51 @@ Decision<Suit> HardPolicy::ChooseSuit(const SeatView& view) {
     std::vector<Choice> choices;
     for (Suit suit : {Hearts, Diamonds, Clubs, Spades})
         choices.push_back({Choice::Kind::NameSuit, NoCard, suit});
-    return choices[BestChoice(view, choices, samples_)].named;
+    return choices[BestOf(TallyChoices(view, choices, samples_), choices.size())].named;
+}
+
+SeatMove HardMove(const SeatView& view, int samples) {
+    // Drawing with a card to play was weighed too and lost hands against three Normal
+    // seats (the estimates' noise favours it), so the pack is for a hand with nothing.
+    const std::vector<Choice> choices = CardChoices(view);
+    if (choices.empty()) return SeatMove::Draw();
+    const std::size_t best =
+        choices.size() == 1 ? 0 : BestOf(TallyChoices(view, choices, samples), choices.size());
+    return SeatMove::Play(choices[best].card, choices[best].named);
+}
+
+MoveSurvey SurveyMoves(const SeatView& view, int samples) {
+    std::vector<Choice> choices = CardChoices(view);
+    const std::size_t cardChoices = choices.size();
+    if (view.packCount > 0) choices.push_back({Choice::Kind::Draw, NoCard, NoSuit});
+    MoveSurvey survey;
+    if (choices.empty()) return survey;
+    const std::vector<Tally> tallies = TallyChoices(view, choices, samples);
+    const std::size_t best = cardChoices == 0 ? choices.size() - 1 : BestOf(tallies, cardChoices);
+    const auto share = [samples](const Tally& tally) {
+        return static_cast<double>(tally.wins) / static_cast<double>(samples);
+    };
+    // Every eight shows what the first one does naming its best suit; Hard's card is
+    // the best move, and the pack is the best only with nothing to play.
+    std::size_t bestEight = cardChoices;
+    for (std::size_t k = 0; k < cardChoices; ++k) {
+        if (!IsEight(choices[k].card)) continue;
+        if (bestEight == cardChoices || tallies[k].worth > tallies[bestEight].worth) bestEight = k;
+    }
+    for (std::size_t k = 0; k < cardChoices; ++k) {
+        if (IsEight(choices[k].card) && k != bestEight) continue;
+        for (Card card : view.hand) {
+            const bool same = IsEight(card) ? IsEight(choices[k].card) : card == choices[k].card;
+            if (!same || !IsLegalPlay(card, view.topCard, view.currentSuit)) continue;
+            if (k == best && card == choices[k].card) survey.best = survey.moves.size();
+            survey.moves.push_back({SeatMove::Play(card, choices[k].named), share(tallies[k])});
+        }
+    }
+    if (cardChoices < choices.size()) {
+        if (best == choices.size() - 1) survey.best = survey.moves.size();
+        survey.moves.push_back({SeatMove::Draw(), share(tallies.back())});
+    }
+    return survey;
 }
 
 }  // namespace mervane

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "game/seat_player.h"
 
@@ -44,9 +45,27 @@ class HardPolicy final : public SeatPlayer {
 
     Decision<SeatMove> ChooseMove(const SeatView& view) override;
     Decision<Suit> ChooseSuit(const SeatView& view) override;
+    std::function<SeatMove(const SeatView&)> MoveSearch() const override;
 
   private:
     int samples_;
 };
+
+// Hard's move for the view, searched with `samples` deals.
+SeatMove HardMove(const SeatView& view, int samples = HardPolicy::DefaultSamples);
+
+// One move open to the seat and the share of the searched deals it went on to win.
+struct MoveOdds {
+    SeatMove move;  // an eight names the suit it does best with
+    double winShare = 0.0;
+};
+
+// Hard's search as a hint: the odds of every legal card (every eight alike) and of
+// drawing while the pack has cards. `best` is the move Hard plays; none with no moves.
+struct MoveSurvey {
+    std::vector<MoveOdds> moves;
+    std::size_t best = 0;
+};
+MoveSurvey SurveyMoves(const SeatView& view, int samples = HardPolicy::DefaultSamples);
 
 }  // namespace mervane

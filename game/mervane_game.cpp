@@ -151,6 +151,7 @@ void MervaneGame::StartChain(Task<Next> firstStep, Next first) {
     if (Busy()) return;
     // A chain waiting for the person is replaced: its frames go with it.
     person_.Forget();
+    state_.hint.reset();
     chain_ = RunChain(std::move(firstStep), first);
     ResumeChain({});
 }
@@ -289,9 +290,11 @@ Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
     state_.humanTurn = false;
     if (!co_await CheckDeadRound()) co_return Next{Step::NewHand, 0};
     SetSeatStatus(position, text::Thinking);
+    // A seat that searches long does so inside the pause.
+    auto searched = SearchBeside(seat);
     co_await Sleep(state_.computerDelayMs);
     PumpViewMessages();
-    SeatMove move = co_await PlayerOf(seat).ChooseMove(ViewFor(seat));
+    SeatMove move = co_await Chosen(seat, searched);
     while (move.IsDraw()) {
         if (!DrawForSeat(seat)) {
             ++state_.passCount;
@@ -305,13 +308,59 @@ Task<MervaneGame::Next> MervaneGame::ComputerTurnStep(Seat seat) {
         co_await Sleep(state_.computerDelayMs);
         SetStatus(seat, text::Thinking);
         Redraw();
+        searched = SearchBeside(seat);
         co_await Sleep(state_.computerDelayMs);
-        move = co_await PlayerOf(seat).ChooseMove(ViewFor(seat));
+        move = co_await Chosen(seat, searched);
     }
     if (Judge(seat, move) != IntentAnswer::Taken)
         throw std::logic_error("a computer seat chose a card it may not play");
     TakeFromHand(seat, move.card);
     co_return co_await PlayCard(seat, move.card, move.named);
+}
+
+std::optional<Decision<SeatMove>> MervaneGame::SearchBeside(Seat seat) {
+    auto search = PlayerOf(seat).MoveSearch();
+    if (!search) return std::nullopt;
+    struct Job {
+        SeatView view;
+        SeatMove move;
+    };
+    auto job = std::make_shared<Job>(Job{ViewFor(seat), {}});
+    platform_.RunBeside([job, search = std::move(search)] { job->move = search(job->view); },
+                        [this, job] {
+                            if (auto turn = searched_.Deliver(job->move)) ResumeChain(turn);
+                        });
+    return Decision<SeatMove>(searched_);
+}
+
+Decision<SeatMove> MervaneGame::Chosen(Seat seat, std::optional<Decision<SeatMove>>& searched) {
+    if (searched) return *std::exchange(searched, std::nullopt);
+    return PlayerOf(seat).ChooseMove(ViewFor(seat));
+}
+
+bool MervaneGame::AskHint() {
+    if (!CanAskHint()) return false;
+    SeatView view = ViewFor(HumanSeat);
+    const std::uint64_t viewHash = HashView(view);
+    if (state_.hint || hintSearch_ == viewHash) return true;
+    hintSearch_ = viewHash;
+    struct Job {
+        SeatView view;
+        MoveSurvey survey;
+    };
+    auto job = std::make_shared<Job>(Job{std::move(view), {}});
+    platform_.RunBeside([job] { job->survey = SurveyMoves(job->view); },
+                        [this, job, viewHash] { ShowHint(job->survey, viewHash); });
+    return true;
+}
+
+// Odds found for a table that has since moved on are let fall.
+void MervaneGame::ShowHint(const MoveSurvey& survey, std::uint64_t viewHash) {
+    if (hintSearch_ == viewHash) hintSearch_.reset();
+    if (!person_.WaitingForMove() || HashView(ViewFor(HumanSeat)) != viewHash) return;
+    state_.hint = survey;
+    Notify([](GameObserver& o) { o.HintShown(); });
+    Redraw();
 }
 
 void MervaneGame::TakeFromHand(Seat seat, Card card) {
@@ -569,6 +618,7 @@ IntentAnswer MervaneGame::Deliver(SeatMove move) {
     if (!person_.WaitingForMove()) return NotAskedForMove();
     const IntentAnswer answer = Vet(move);
     if (answer != IntentAnswer::Taken) return answer;
+    state_.hint.reset();
     ResumeChain(person_.Deliver(move));
     return IntentAnswer::Taken;
 }

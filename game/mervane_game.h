@@ -121,6 +121,11 @@ class MervaneGame {
     Level ComputerLevel() const { return level_; }
     // What the seat may know now: its hand, the table, the counts and the hand so far.
     SeatView ViewFor(Seat seat) const;
+    // The odds of every move open to the person, from the person's view with the hard
+    // level's search, found beside the window's thread; they show in the state's `hint`
+    // until the person moves. False when no move is asked for.
+    bool AskHint();
+    bool CanAskHint() const { return person_.WaitingForMove(); }
 
     // Commands.
     void NewGame();
@@ -184,6 +189,9 @@ class MervaneGame {
     IntentAnswer HoldOr(std::function<IntentAnswer()> intent);
     IntentAnswer NotAskedForMove() const;
     IntentAnswer Deliver(SeatMove move);
+    std::optional<Decision<SeatMove>> SearchBeside(Seat seat);
+    Decision<SeatMove> Chosen(Seat seat, std::optional<Decision<SeatMove>>& searched);
+    void ShowHint(const MoveSurvey& survey, std::uint64_t viewHash);
     void FlushPassRedraws();
     void HumanTableTap(int x, int y);
     void Record(TableEvent event);
@@ -222,6 +230,10 @@ class MervaneGame {
     Level level_ = Level::Normal;
     std::optional<Level> nextLevel_;
     std::unique_ptr<SeatPlayer> levelPlayer_;
+    // A computer seat's move searched beside the window's thread; the turn awaits it.
+    Inbox<SeatMove> searched_;
+    // The view whose hint is being searched for.
+    std::optional<std::uint64_t> hintSearch_;
     // The hand under way as every seat saw it.
     std::vector<TableEvent> history_;
     Card starter_ = NoCard;

@@ -34,6 +34,10 @@ class GamePlatform : public Clock, public Alerts {
     virtual void DropQueuedTaps() = 0;
     // The view's client rectangle in table pixels (left and top 0).
     virtual Rect ClientRect() const = 0;
+    // Work too long for the window's thread: `work` runs beside it and touches only what
+    // it owns; `done` follows on the game's thread, from the event loop, unless the
+    // window closes first. A platform without a window runs both at once.
+    virtual void RunBeside(std::function<void()> work, std::function<void()> done) = 0;
     // LocalNow() and ShowMessage() come from Clock and Alerts.
 
   protected:

@@ -3,6 +3,7 @@
 #ifndef Q_MOC_RUN
 #include <coroutine>
 #endif
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -28,6 +29,8 @@ template <class T>
 class Inbox {
   public:
     bool Waiting() const { return static_cast<bool>(waiting_); }
+    // An answer came before anyone waited for it.
+    bool Ready() const { return answer_.has_value(); }
     // Hands over the answer; returns the turn to resume (empty if none was waiting).
     std::coroutine_handle<> Deliver(T answer) {
         answer_ = std::move(answer);
@@ -54,7 +57,7 @@ class Decision {
     Decision(T made) : made_(std::move(made)) {}  // NOLINT: a made decision reads as its value
     explicit Decision(Inbox<T>& later) : later_(&later) {}
 
-    bool await_ready() const noexcept { return made_.has_value(); }
+    bool await_ready() const noexcept { return made_.has_value() || later_->Ready(); }
     void await_suspend(std::coroutine_handle<> turn) { later_->Wait(turn); }
     T await_resume() { return made_ ? std::move(*made_) : later_->Take(); }
 
@@ -72,6 +75,10 @@ class SeatPlayer {
     virtual Decision<SeatMove> ChooseMove(const SeatView& view) = 0;
     // The suit to follow after an eight the move did not name one for.
     virtual Decision<Suit> ChooseSuit(const SeatView& view) = 0;
+    // A seat whose move takes long to find gives its search as a function that owns all
+    // it reads, so that it can run beside the window's thread; empty for a seat that
+    // decides at once.
+    virtual std::function<SeatMove(const SeatView&)> MoveSearch() const { return {}; }
 };
 
 // The computer seats' rule: the highest card of the suit to follow, a rank match from

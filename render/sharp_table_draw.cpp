@@ -51,6 +51,10 @@ constexpr double kShadowOpacity = 0.35;
 // hand, so that it never reaches the plates) and the keyboard's ring round a card.
 constexpr double kPlayableLift = 0.045;
 constexpr double kCardRing = 0.035;
+// A hint's odds on a card: below the index corner, across the part that shows.
+constexpr double kOddsTop = 0.58;
+constexpr double kOddsHeight = 0.17;
+constexpr double kOddsInset = 0.04;
 // Each card of a deal flies for this share of the deal; their starts spread over the rest.
 constexpr double kDealFlight = 0.3;
 
@@ -306,9 +310,11 @@ void DrawSlide(Surface& surface, const GameState& state, const TableMarks& marks
     DrawPictureIn(surface, picture, card);
 }
 
-// At the human's move with nothing to play, the pack is the move to make.
+// At the human's move with nothing to play, or a hint that says draw, the pack is the
+// move to make.
 bool PackIsTheMove(const GameState& state) {
     if (!HumanToMove(state) || state.deck.Empty()) return false;
+    if (const auto best = HintedBest(state)) return *best == NoCard;
     const CardList& hand = state.hands[HumanSeat];
     for (int i = 0; i < hand.Count(); ++i)
         if (IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) return false;
@@ -351,6 +357,49 @@ void DrawPiles(Surface& surface, const GameState& state, const SharpPalette& pal
             *starter);
     if (state.gameInProgress && !state.handOver)
         DrawPictureIn(surface, SuitIndicator(state.currentSuit), layout.suitIndicator);
+}
+
+std::string OddsText(double share) {
+    return std::to_string(std::lround(share * 100)) + " %";
+}
+
+// A hint's odds on each card it weighs, in the part of the card that shows, under the
+// index; the best move's in the ring's colour.
+void DrawHintOdds(Surface& surface, const GameState& state, const SharpPalette& palette,
+                  const SharpTable& layout, const TableMarks& marks) {
+    if (!HumanToMove(state) || marks.deal) return;
+    const auto best = HintedBest(state);
+    if (!best) return;
+    const auto tag = [&](Rect box, double share, bool isBest) {
+        const Color back = isBest ? palette.ring : palette.callout;
+        DrawTag(surface, palette.felt, box, OddsText(share), back, InkOn(back), kOneLineText);
+    };
+    const CardList& hand = state.hands[HumanSeat];
+    const std::vector<bool> raised = RaisedCards(state, marks);
+    const auto& cards = layout.Seat(Bottom).cards;
+    const std::size_t shown =
+        std::min({static_cast<std::size_t>(hand.Count()), cards.size(), layout.handStrips.size()});
+    for (std::size_t i = 0; i < shown; ++i) {
+        const Card card = hand[static_cast<int>(i)];
+        const auto odds = HintOdds(state, card);
+        if (!odds) continue;
+        const Rect place = cards[i];
+        const Rect strip = layout.handStrips[i];
+        const int lift =
+            i < raised.size() && raised[i] ? ShareOf(place.Height(), kPlayableLift) : 0;
+        const int height = ShareOf(place.Height(), kOddsHeight);
+        const int inset = ShareOf(place.Width(), kOddsInset);
+        const int top = place.top - lift + ShareOf(place.Height(), kOddsTop);
+        tag({strip.left + inset, top, std::min(strip.right, place.right) - inset, top + height},
+            *odds, card == *best);
+    }
+    if (const auto odds = HintOdds(state, NoCard); odds && state.deck.Remaining() > 0) {
+        const Rect pack = layout.pack;
+        const int height = ShareOf(pack.Height(), kOddsHeight);
+        const int inset = ShareOf(pack.Width(), kOddsInset);
+        const int top = pack.top + ShareOf(pack.Height(), kOddsTop);
+        tag({pack.left + inset, top, pack.right - inset, top + height}, *odds, *best == NoCard);
+    }
 }
 
 std::string_view SuitSign(Suit suit) {
@@ -488,6 +537,7 @@ void DrawSharpTable(const GameState& state, const SharpTable& layout, const Tabl
     }
     DrawTag(surface, palette.felt, layout.reason, callouts.refusal, palette.refusal,
             palette.refusalInk, kOneLineText, callouts.refusalOpacity);
+    DrawHintOdds(surface, state, palette, layout, marks);
     DrawSlide(surface, state, marks);
     DrawSuitBoxes(surface, state, palette, layout, marks.focusedSuitBox);
 }

@@ -27,9 +27,28 @@ bool HumanChooses(const GameState& state) {
     return state.humanTurn && !state.choosingSuit && !state.handOver;
 }
 
+std::optional<double> HintOdds(const GameState& state, Card card) {
+    if (!state.hint || !HumanChooses(state)) return std::nullopt;
+    for (const MoveOdds& odds : state.hint->moves)
+        if (odds.move.card == card) return odds.winShare;
+    return std::nullopt;
+}
+
+std::optional<Card> HintedBest(const GameState& state) {
+    if (!state.hint || !HumanChooses(state) || state.hint->moves.empty()) return std::nullopt;
+    return state.hint->moves[state.hint->best].move.card;
+}
+
 std::vector<bool> RaisedCards(const GameState& state, const TableMarks& marks) {
-    if (!marks.showPlayable || !HumanChooses(state)) return {};
     const CardList& hand = state.hands[HumanSeat];
+    if (const auto best = HintedBest(state)) {
+        if (*best == NoCard) return {};
+        std::vector<bool> raised(static_cast<std::size_t>(hand.Count()));
+        for (int i = 0; i < hand.Count(); ++i)
+            raised[static_cast<std::size_t>(i)] = hand.At(i) == *best;
+        return raised;
+    }
+    if (!marks.showPlayable || !HumanChooses(state)) return {};
     std::vector<bool> raised(static_cast<std::size_t>(hand.Count()));
     bool any = false;
     for (int i = 0; i < hand.Count(); ++i) {
@@ -42,6 +61,7 @@ std::vector<bool> RaisedCards(const GameState& state, const TableMarks& marks) {
 }
 
 bool MarksDrawPile(const GameState& state, const TableMarks& marks) {
+    if (const auto best = HintedBest(state)) return *best == NoCard;
     return marks.showPlayable && HumanChooses(state) && !state.deck.Empty() &&
            RaisedCards(state, marks).empty();
 }

@@ -73,9 +73,16 @@ Color RingColor(Color tableColor);
 
 // The human's move is under way, so his playable cards may be shown.
 bool HumanChooses(const GameState& state);
+// The hint's odds for a card of the human's hand, or for the pack (NoCard); none when no
+// hint shows or the move is not among its odds.
+std::optional<double> HintOdds(const GameState& state, Card card);
+// The card a hint marks best, or NoCard; none while no hint shows.
+std::optional<Card> HintedBest(const GameState& state);
 // For each card of the human's hand, whether it is shown raised; empty when none is.
+// A hint raises its best card alone, whether playable cards are shown or not.
 std::vector<bool> RaisedCards(const GameState& state, const TableMarks& marks);
-// True when the pack is marked: playable cards are shown and none of the hand is.
+// True when the pack is marked: playable cards are shown and none of the hand is, or
+// a hint marks drawing best.
 bool MarksDrawPile(const GameState& state, const TableMarks& marks);
 
 // A `RingWidth` outline just outside `around`.

@@ -182,6 +182,12 @@ void CMainFrame::BuildMenu() {
 // seats at the next deal.
 void CMainFrame::BuildPlayMenu() {
     playMenu_ = menuBar()->addMenu(tr("&Play"));
+    hint_ = playMenu_->addAction(tr("&Hint"));
+    hint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    //: The Hint's tip in the menu's status line.
+    hint_->setStatusTip(tr("Show each move's chance to win the hand"));
+    connect(hint_, &QAction::triggered, this, [this] { host_.Game().AskHint(); });
+    playMenu_->addSeparator();
     QMenu* levels = playMenu_->addMenu(tr("Computer &Level"));
     auto* group = new QActionGroup(this);
     for (const auto& [level, text] :
@@ -474,6 +480,7 @@ void CMainFrame::UpdateCommandStates() {
     const MervaneGame& game = host_.Game();
     commands_.at(ID_NEW_GAME_TOOLBAR)->setEnabled(game.CanUseToolbarNewGame());
     commands_.at(ID_SHOW_SCORE)->setEnabled(game.CanShowScore());
+    hint_->setEnabled(game.CanAskHint());
 }
 
 void CMainFrame::OnAppAbout() {

@@ -57,6 +57,7 @@ class CMainFrame : public QMainWindow {
     QMenu* GameMenu() const { return menu_; }
     QMenu* ViewMenu() const { return viewMenu_; }
     QMenu* PlayMenu() const { return playMenu_; }
+    QAction* HintAction() const { return hint_; }
     QAction* LevelAction(Level level) const {
         return levelActions_[static_cast<std::size_t>(level)];
     }
@@ -151,6 +152,7 @@ class CMainFrame : public QMainWindow {
     QMenu* menu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMenu* playMenu_ = nullptr;
+    QAction* hint_ = nullptr;
     std::array<QAction*, 3> levelActions_{};  // by Level
     QMenu* facesMenu_ = nullptr;
     QActionGroup* looks_ = nullptr;

@@ -70,6 +70,19 @@ Rect QtGamePlatform::ClientRect() const {
     return {0, 0, TableWidth, TableHeight};
 }
 
+void QtGamePlatform::RunBeside(std::function<void()> work, std::function<void()> done) {
+    if (quitting_) return;
+    beside_.start([this, work = std::move(work), done = std::move(done)]() mutable {
+        work();
+        QMetaObject::invokeMethod(
+            &doneReceiver_,
+            [this, done = std::move(done)] {
+                if (!quitting_) done();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void QtGamePlatform::Quit() {
     quitting_ = true;
     pause_.stop();

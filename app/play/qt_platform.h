@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -33,6 +35,10 @@ class QtGamePlatform final : public GamePlatform {
     void DropQueuedTaps() override {}
     Rect ClientRect() const override;
     LocalTime LocalNow() const override;
+    // On a thread of the platform's own pool; `done` comes back through the event loop.
+    void RunBeside(std::function<void()> work, std::function<void()> done) override;
+    // Blocks until every work under way has finished (tests).
+    void WaitForWorkBeside() { beside_.waitForDone(); }
 
     // The window is closing: the pause under way never ends, nor does any later one.
     void Quit();
@@ -59,6 +65,10 @@ class QtGamePlatform final : public GamePlatform {
     double pauseScale_ = 1.0;
     std::optional<LocalTime> fixedTime_;
     bool quitting_ = false;
+    // Where finished work is handed back to the window's thread; it goes after the pool,
+    // which waits for the work under way, so nothing arrives for a platform that is gone.
+    QObject doneReceiver_;
+    QThreadPool beside_;
 };
 
 }  // namespace mervane

@@ -6,6 +6,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "cards/rules.h"
 #include "game/texts.h"
 #include "game/translate.h"
+#include "render/table_marks.h"
 
 namespace mervane {
 namespace {
@@ -151,6 +153,24 @@ QString ItemName(const GameState& state, const Item& item, const QString& notice
     return {};
 }
 
+// A hint's odds for the card, or the pack (NoCard), as a screen reader hears them.
+QString HintText(const GameState& state, Card card) {
+    const auto odds = HintOdds(state, card);
+    if (!odds) return {};
+    const auto percent = QString::number(std::lround(*odds * 100));
+    //: A hint on the move it marks best: "best move, 34 % to win the hand".
+    if (HintedBest(state) == card)
+        return Q(Tr("Accessible", "best move, %1 % to win the hand")).arg(percent);
+    //: A hint on another move: "21 % to win the hand".
+    return Q(Tr("Accessible", "%1 % to win the hand")).arg(percent);
+}
+
+QString JoinedDescription(const QString& first, const QString& second) {
+    if (first.isEmpty() || second.isEmpty()) return first + second;
+    //: Two parts of a card's description: "playable, best move, 34 % to win the hand".
+    return Q(Tr("Accessible", "%1, %2")).arg(first, second);
+}
+
 QString ItemDescription(const GameState& state, const Item& item) {
     if (item.kind == ItemKind::Seat) {
         const auto seat = static_cast<std::size_t>(item.index);
@@ -160,9 +180,11 @@ QString ItemDescription(const GameState& state, const Item& item) {
         //: A seat's score and that it dealt this hand: "score 42, dealer".
         return Q(Tr("Accessible", "%1, dealer")).arg(score);
     }
+    if (item.kind == ItemKind::DrawPile) return HintText(state, NoCard);
     if (item.kind != ItemKind::Card) return {};
-    return Playable(state, state.hands[HumanSeat].At(item.index)) ? Q(Tr("Accessible", "playable"))
-                                                                  : QString();
+    const Card card = state.hands[HumanSeat].At(item.index);
+    return JoinedDescription(Playable(state, card) ? Q(Tr("Accessible", "playable")) : QString(),
+                             HintText(state, card));
 }
 
 QAccessible::Role ItemRole(const Item& item) {

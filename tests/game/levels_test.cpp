@@ -270,5 +270,114 @@ TEST(HardLevel, KeepsAwayFromWhatASeatShowedItLacks) {
     }
 }
 
+// The hint weighs every legal card once and the pack while it has cards, and marks best
+// the move Hard makes from the same view.
+TEST(Hint, WeighsEveryMoveAndMarksHardsChoice) {
+    for (const bool advanced : {false, true}) {
+        sim::Options options;
+        options.rules.advanced = advanced;
+        options.hands = 3;
+        sim::Driver driver(options);
+        Checked recorder(std::make_unique<HardPolicy>(16));
+        driver.Game().SetPlayer(2, &recorder);
+        driver.Run();
+        ASSERT_GT(recorder.views.size(), 10U);
+        for (const SeatView& view : recorder.views) {
+            const MoveSurvey hint = SurveyMoves(view, 16);
+            std::vector<Card> weighed;
+            for (const MoveOdds& odds : hint.moves) {
+                weighed.push_back(odds.move.card);
+                EXPECT_GE(odds.winShare, 0.0);
+                EXPECT_LE(odds.winShare, 1.0);
+            }
+            std::vector<Card> legal;
+            for (Card card : view.hand)
+                if (IsLegalPlay(card, view.topCard, view.currentSuit)) legal.push_back(card);
+            if (view.packCount > 0) legal.push_back(NoCard);
+            std::sort(weighed.begin(), weighed.end());
+            std::sort(legal.begin(), legal.end());
+            EXPECT_EQ(weighed, legal);
+            if (hint.moves.empty()) continue;
+            ASSERT_LT(hint.best, hint.moves.size());
+            EXPECT_EQ(hint.moves[hint.best].move, HardMove(view, 16));
+        }
+    }
+}
+
+// A person who always takes the hint plays Hard's game, move for move.
+TEST(Hint, FollowedEveryTimePlaysAsHardDoes) {
+    const auto trace = [](bool hint) {
+        sim::Options options;
+        options.rules.advanced = true;
+        options.hands = 2;
+        if (hint)
+            options.human = {sim::HumanPolicy::Kind::Hint};
+        else
+            options.levels[HumanSeat] = Level::Hard;
+        sim::Driver driver(options);
+        std::string lines;
+        driver.SetLineSink([&lines](std::string_view line) { (lines += line) += '\n'; });
+        driver.Run();
+        return lines;
+    };
+    const std::string hard = trace(false);
+    EXPECT_GT(std::count(hard.begin(), hard.end(), '\n'), 100);
+    EXPECT_EQ(trace(true), hard);
+}
+
+// Hard searches beside the window's thread: its turn waits for the search however long
+// the pause was, and goes on once the answer comes. A hint found for a table that has
+// moved on is let fall; one for the move still asked for shows until the person moves.
+TEST(Hint, ArrivesBesideTheTurnAndShowsOnlyForTheMoveItWasFoundFor) {
+    struct Hints final : GameObserver {
+        int shown = 0;
+        void HintShown() override { ++shown; }
+    } hints;
+    HeadlessPlatform platform;
+    MervaneGame game{platform};
+    platform.Attach(game);
+    game.AddObserver(&hints);
+    HardPolicy hard(16);
+    for (Seat seat = 1; seat < SeatCount; ++seat) game.SetPlayer(seat, &hard);
+    platform.HoldWorkBeside(true);
+    const auto untilAsked = [&] {
+        for (int searches = 0; !game.CanAskHint(); ++searches) {
+            ASSERT_LT(searches, 200);
+            ASSERT_EQ(platform.HeldWork(), 1U) << "a Hard turn waits for its search";
+            EXPECT_TRUE(game.Busy());
+            platform.FinishWorkBeside();
+        }
+    };
+    const auto playBest = [&] {
+        const MoveSurvey& hint = *game.State().hint;
+        const SeatMove best = hint.moves[hint.best].move;
+        const CardList& hand = game.State().hands[HumanSeat];
+        const auto at = std::find(hand.begin(), hand.end(), best.card) - hand.begin();
+        return best.IsDraw() ? game.DrawCard() : game.PlayHandCard(static_cast<int>(at));
+    };
+    game.NewGame();
+    untilAsked();
+    EXPECT_FALSE(game.Busy());
+    ASSERT_TRUE(game.AskHint());
+    EXPECT_TRUE(game.AskHint());
+    EXPECT_EQ(platform.HeldWork(), 1U) << "one search for one view";
+    // The person moves before the hint comes: it is let fall.
+    ASSERT_EQ(game.Act(TableIntent::Draw()), IntentAnswer::Taken);
+    platform.FinishWorkBeside();
+    EXPECT_FALSE(game.State().hint);
+    EXPECT_EQ(hints.shown, 0);
+    untilAsked();
+    ASSERT_TRUE(game.AskHint());
+    platform.FinishWorkBeside();
+    ASSERT_TRUE(game.State().hint);
+    EXPECT_EQ(hints.shown, 1);
+    EXPECT_EQ(playBest(), IntentAnswer::Taken);
+    EXPECT_FALSE(game.State().hint) << "the hint goes with the move";
+    if (game.Busy()) {
+        EXPECT_FALSE(game.AskHint()) << "no hint while the computers play";
+    }
+    game.RemoveObserver(&hints);
+}
+
 }  // namespace
 }  // namespace mervane

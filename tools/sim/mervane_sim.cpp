@@ -21,7 +21,7 @@ constexpr std::string_view kHelp = R"(usage: mervane-sim [options]
 
 Plays Mervane headless through the game's own flow on a 240 x 268 table. The three
 computer seats play as in the game; the human seat is driven by taps at the table's
-coordinates, with one of two policies:
+coordinates, with one of three policies:
 
   --human first (the default)
     - play the first card of the hand, in hand order, that is legal;
@@ -37,7 +37,11 @@ coordinates, with one of two policies:
       card does nothing); if k = n tap the pack, even when it is empty;
     - when a suit is asked for, take the next number r and tap suit box r mod 4,
       counting the boxes from the left.
-Both policies answer OK to every message and tap to continue after a hand. Pauses are
+  --human hint
+    - at the human's move, ask the game's hint and take the move it marks best
+      (the hint is the hard level's search from the human's view: see below);
+    - after an eight, the suit the hint's move named.
+The policies answer OK to every message and tap to continue after a hand. Pauses are
 recorded, not waited for. A hand that takes more than 100000 of the human's taps is
 reported as a stuck game.
 A seat may instead play at a computer level (--level SEAT=LEVEL, repeatable; seat 0 is
@@ -59,7 +63,7 @@ options:
   --advanced       Advanced Rules (Reverse, Skip, Draw Two)
   --training       Training Mode: snapshots show every hand face up
   --play-to N      points that end a game (default 200)
-  --human POLICY   first or random:SEED, as above
+  --human POLICY   first, random:SEED or hint, as above
   --level SEAT=LEVEL  SEAT 0 to 3 plays at LEVEL: easy, normal or hard, as above
   --trace          print every event, one per line
   --bench          print hands per second instead (default 100000 hands)
@@ -148,7 +152,7 @@ std::string Parse(int argc, char** argv, CommandLine& line) {
             options.playTo = count;
         } else if (arg == "--human") {
             const auto policy = mervane::sim::ParseHumanPolicy(value);
-            if (!policy) return "--human wants first or random:SEED";
+            if (!policy) return "--human wants first, random:SEED or hint";
             options.human = *policy;
         } else if (arg == "--level") {
             const auto level = mervane::sim::ParseSeatLevel(value);

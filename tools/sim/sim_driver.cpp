@@ -44,6 +44,7 @@ std::optional<LocalTime> ParseClock(std::string_view text) {
 
 std::optional<HumanPolicy> ParseHumanPolicy(std::string_view text) {
     if (text == "first") return HumanPolicy{};
+    if (text == "hint") return HumanPolicy{HumanPolicy::Kind::Hint};
     constexpr std::string_view prefix = "random:";
     if (!text.starts_with(prefix) || text.size() == prefix.size()) return std::nullopt;
     std::uint64_t seed = 0;
@@ -80,9 +81,14 @@ void HumanSeatPolicy::Count(const SeatView& view) {
 
 // first: the first legal card in hand order, else the pack. random: any card, legal or
 // not, or the pack, even an empty one, so that every move a person could try is tried.
+// hint: the move the hint marks best.
 Decision<SeatMove> HumanSeatPolicy::ChooseMove(const SeatView& view) {
     Count(view);
     const CardList& hand = view.hand;
+    if (policy_.kind == HumanPolicy::Kind::Hint) {
+        const MoveSurvey hint = SurveyMoves(view);
+        return hint.moves.empty() ? SeatMove::Draw() : hint.moves[hint.best].move;
+    }
     if (policy_.kind == HumanPolicy::Kind::Random) {
         const auto n = static_cast<std::uint64_t>(hand.Count());
         const std::uint64_t k = random_.Next() % (n + 1);

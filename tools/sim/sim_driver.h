@@ -19,7 +19,7 @@ namespace mervane::sim {
 
 // How the human seat is driven (see --help).
 struct HumanPolicy {
-    enum class Kind { First, Random };
+    enum class Kind { First, Random, Hint };
     Kind kind = Kind::First;
     std::uint64_t seed = 0;  // Random only
 };
@@ -44,7 +44,7 @@ struct Options {
 // does not exist is refused.
 std::optional<LocalTime> ParseClock(std::string_view text);
 
-// Parses "first" or "random:SEED" (SEED a decimal number below 2^64).
+// Parses "first", "hint" or "random:SEED" (SEED a decimal number below 2^64).
 std::optional<HumanPolicy> ParseHumanPolicy(std::string_view text);
 
 // Parses "SEAT=LEVEL": SEAT 0 to 3, LEVEL easy, normal or hard.
