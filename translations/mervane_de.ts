@@ -70,6 +70,18 @@
         <source>Card table</source>
         <translation>Kartentisch</translation>
     </message>
+    <message>
+        <source>best move, %1 % to win the hand</source>
+        <translation>bester Zug, %1 % Chance auf den Rundensieg</translation>
+    </message>
+    <message>
+        <source>%1 % to win the hand</source>
+        <translation>%1 % Chance auf den Rundensieg</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Callouts</name>
@@ -597,6 +609,14 @@
     <message>
         <source>&amp;Animations</source>
         <translation>&amp;Animationen</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>Show each move&apos;s chance to win the hand</source>
+        <translation>Für jeden Zug die Chance auf den Rundensieg zeigen</translation>
     </message>
 </context>
 <context>

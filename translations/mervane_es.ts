@@ -70,6 +70,18 @@
         <source>Card table</source>
         <translation>Mesa de juego</translation>
     </message>
+    <message>
+        <source>best move, %1 % to win the hand</source>
+        <translation>mejor jugada, %1 % de probabilidad de ganar la mano</translation>
+    </message>
+    <message>
+        <source>%1 % to win the hand</source>
+        <translation>%1 % de probabilidad de ganar la mano</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Callouts</name>
@@ -597,6 +609,14 @@
     <message>
         <source>&amp;Animations</source>
         <translation>&amp;Animaciones</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <source>Show each move&apos;s chance to win the hand</source>
+        <translation>Mostrar para cada jugada la probabilidad de ganar la mano</translation>
     </message>
 </context>
 <context>

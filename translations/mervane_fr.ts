@@ -70,6 +70,18 @@
         <source>Card table</source>
         <translation>Table de jeu</translation>
     </message>
+    <message>
+        <source>best move, %1 % to win the hand</source>
+        <translation>meilleur coup, %1 % de chances de gagner la manche</translation>
+    </message>
+    <message>
+        <source>%1 % to win the hand</source>
+        <translation>%1 % de chances de gagner la manche</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Callouts</name>
@@ -597,6 +609,14 @@
     <message>
         <source>&amp;Animations</source>
         <translation>&amp;Animations</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>Show each move&apos;s chance to win the hand</source>
+        <translation>Afficher pour chaque coup les chances de gagner la manche</translation>
     </message>
 </context>
 <context>
