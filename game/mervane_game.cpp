@@ -183,10 +183,12 @@ void MervaneGame::ResumeChain(std::coroutine_handle<> paused) {
         paused.resume();
     else
         chain_.Start();
-    if (chain_.Done())
+    if (chain_.Done()) {
         ChainEnded();
-    else if (person_.Waiting())
+    } else if (person_.Waiting()) {
+        Notify([](GameObserver& o) { o.PersonAsked(); });
         TakeHeldInput();
+    }
 }
 
 void MervaneGame::ChainEnded() {

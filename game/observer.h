@@ -42,6 +42,8 @@ class GameObserver {
     virtual void CardLeftHand(Seat /*seat*/, Card /*card*/, int /*index*/) {}
     // The human tapped a card that may not be played; the game ignores the tap.
     virtual void TapRefused(Card /*card*/, Card /*topCard*/, Suit /*currentSuit*/) {}
+    // The turns now wait for the person's move or suit.
+    virtual void PersonAsked() {}
     // The person was shown a hint's odds for the move it is asked for.
     virtual void HintShown() {}
 

@@ -119,6 +119,8 @@ class CMervaneView : public QWidget, private GameObserver {
     void PreloadFaces();
     // A refused card shakes, in the Sharp look, without touching the game.
     void TapRefused(Card card, Card topCard, Suit currentSuit) override;
+    // What the person may do now has changed (the hint, for one).
+    void PersonAsked() override { emit stateChanged(); }
     void ShakeStep();
     // A move's card slides from where it was to where the game put it.
     void HandDealt(int handNumber, Seat dealer, Card starter) override;

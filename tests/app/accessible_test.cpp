@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QListWidget>
+#include <cmath>
 #include <vector>
 
 #include "app/frame/move_log_panel.h"
@@ -10,6 +11,7 @@
 #include "app_test_support.h"
 #include "cards/rules.h"
 #include "game/translate.h"
+#include "render/table_marks.h"
 #include "tests/accessibility/arrange_eight.h"
 #include "tests/game/game_test_access.h"
 
@@ -393,6 +395,51 @@ TEST(AccessibleTable, ChangesAndAnnouncementsRaiseEvents) {
     log.seen.clear();
     app.View().PaintNow();
     EXPECT_TRUE(log.seen.empty());
+}
+
+// Hard seats search beside the window's thread, and the hint comes the same way: Ctrl+H
+// at the person's move raises the best card and gives each move's odds, which a screen
+// reader hears on the cards and the pack; the move takes them away.
+TEST(AccessibleTable, AHintAgainstHardSeatsIsHeardOnEveryMoveItWeighs) {
+    AppFixture app;
+    app.startLook = TableLook::Sharp;
+    app.Start();
+    app.Frame().LevelAction(Level::Hard)->trigger();
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    EXPECT_EQ(app.View().Game().ComputerLevel(), Level::Hard);
+    for (int move = 0; move < 3 && app.State().humanTurn; ++move) {
+        ASSERT_TRUE(app.Frame().HintAction()->isEnabled());
+        QTest::keyClick(&app.View(), Qt::Key_H, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(app.State().hint.has_value(), 10000);
+        const GameState& state = app.State();
+        const MoveSurvey& hint = *state.hint;
+        const CardList& hand = state.hands[HumanSeat];
+        const auto percent = [](double share) { return QString::number(std::lround(share * 100)); };
+        int heard = 0;
+        for (const MoveOdds& odds : hint.moves) {
+            const bool best = &odds == &hint.moves[hint.best];
+            const QString said = (best ? QString("best move, %1 % to win the hand")
+                                       : QString("%1 % to win the hand"))
+                                     .arg(percent(odds.winShare));
+            QAccessibleInterface* item =
+                odds.move.IsDraw()
+                    ? Named(app, QString("Draw pile, %1 cards").arg(state.deck.Remaining()))
+                    : Named(app, SpokenCardName(odds.move.card));
+            ASSERT_NE(item, nullptr);
+            EXPECT_EQ(item->text(QAccessible::Description),
+                      odds.move.IsDraw() ? said : "playable, " + said);
+            heard += best ? 1 : 0;
+        }
+        EXPECT_EQ(heard, 1);
+        const std::vector<bool> raised = RaisedCards(state, {});
+        const Card bestCard = hint.moves[hint.best].move.card;
+        for (int i = 0; i < hand.Count(); ++i)
+            EXPECT_EQ(i < static_cast<int>(raised.size()) && raised[static_cast<std::size_t>(i)],
+                      hand.At(i) == bestCard);
+        EXPECT_FALSE(app.View().grab().isNull());
+        app.PlayHumanMove();
+        EXPECT_FALSE(app.State().hint.has_value()) << "the move takes the hint away";
+    }
 }
 
 }  // namespace
