@@ -364,15 +364,16 @@ std::string OddsText(double share) {
 }
 
 // A hint's odds on each card it weighs, in the part of the card that shows, under the
-// index; the best move's in the ring's colour.
+// index: dark as the plates, the best move's bright as a callout.
 void DrawHintOdds(Surface& surface, const GameState& state, const SharpPalette& palette,
                   const SharpTable& layout, const TableMarks& marks) {
     if (!HumanToMove(state) || marks.deal) return;
     const auto best = HintedBest(state);
     if (!best) return;
     const auto tag = [&](Rect box, double share, bool isBest) {
-        const Color back = isBest ? palette.ring : palette.callout;
-        DrawTag(surface, palette.felt, box, OddsText(share), back, InkOn(back), kOneLineText);
+        const Color back = isBest ? palette.callout : palette.plate;
+        const Color ink = isBest ? palette.calloutInk : palette.plateInk;
+        DrawTag(surface, palette.felt, box, OddsText(share), back, ink, kOneLineText);
     };
     const CardList& hand = state.hands[HumanSeat];
     const std::vector<bool> raised = RaisedCards(state, marks);

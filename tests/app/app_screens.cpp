@@ -13,10 +13,15 @@
 // or, in the Sharp look with Advanced Rules at one window size, what the table tells:
 // a Draw Two, a skip, a refused card, a hand's sheet, the Score dialog and the winner:
 //   app_screens OUTDIR story WIDTHxHEIGHT|full
+// or, in both looks against Hard seats, a hint on the table, the Play menu, and what a
+// screen reader hears of the hand:
+//   app_screens OUTDIR hint
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -318,6 +323,35 @@ bool RunLanguage(const QString& code) {
     return true;
 }
 
+void RunHint(TableLook look, const QString& name) {
+    testing::AppFixture app;
+    app.startLook = look;
+    app.Start();
+    if (look == TableLook::Classic) app.Frame().SetZoom(2);
+    app.Frame().LevelAction(Level::Hard)->trigger();
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    // A move with a few cards to weigh tells more than a forced one.
+    for (int move = 0; move < 12 && app.State().humanTurn; ++move) {
+        app.Frame().HintAction()->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(app.State().hint.has_value(), 10000);
+        if (app.State().hint->moves.size() >= 3) break;
+        app.PlayHumanMove();
+    }
+    WindowShot(app, name + "-1-hint");
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&app.View());
+    for (int i = 0; i < table->childCount(); ++i) {
+        QAccessibleInterface* child = table->child(i);
+        const QString description = child->text(QAccessible::Description);
+        if (!description.isEmpty() && !description.startsWith(QStringLiteral("score")))
+            std::printf("heard: %s (%s)\n", qPrintable(child->text(QAccessible::Name)),
+                        qPrintable(description));
+    }
+    QMenu* menu = app.Frame().PlayMenu();
+    menu->popup(app.Frame().mapToGlobal(QPoint(80, 30)));
+    WidgetShot(*menu, name + "-2-play-menu");
+    menu->hide();
+}
+
 }  // namespace
 }  // namespace mervane
 
@@ -333,6 +367,9 @@ int main(int argc, char* argv[]) {
         mervane::RunFollow(mervane::TableLook::Classic, QStringLiteral("Classic"));
     } else if (args.value(2) == u"story") {
         mervane::RunStory(args.value(3));
+    } else if (args.value(2) == u"hint") {
+        mervane::RunHint(mervane::TableLook::Sharp, QStringLiteral("Sharp"));
+        mervane::RunHint(mervane::TableLook::Classic, QStringLiteral("Classic"));
     } else if (args.value(2) == u"lang") {
         return mervane::RunLanguage(args.value(3)) ? 0 : 1;
     } else {
