@@ -4,11 +4,15 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "app/dialogs/message_box.h"
 #include "app/play/game_host.h"
+#include "cards/computer_player.h"
+#include "cards/rules.h"
 
 // How closely the window's pauses keep their length, and what waiting costs: the
 // chain is suspended and the event loop sleeps until the pause's timer.
@@ -53,6 +57,68 @@ BENCHMARK(BM_WindowPause)
     ->Iterations(10)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+
+// The person plays the first legal card, else draws; the suit after an eight is
+// the longest.
+void PersonMoves(MervaneGame& game) {
+    const GameState& state = game.State();
+    if (state.handOver) {
+        game.Continue();
+        return;
+    }
+    if (state.choosingSuit) {
+        game.ChooseSuit(LongestSuit(state.hands[0]));
+        return;
+    }
+    const CardList& hand = state.hands[0];
+    for (int i = 0; i < hand.Count(); ++i) {
+        if (IsLegalPlay(hand.At(i), state.topCard, state.currentSuit)) {
+            game.PlayHandCard(i);
+            return;
+        }
+    }
+    game.DrawCard();
+}
+
+// Hard seats search beside the window's thread: with every pause cut to nothing, so
+// that no pause hides a search, a timer ticking each millisecond measures the longest
+// the event loop went without answering while whole hands were played.
+void BM_HardSeatsLeaveTheWindowAnswering(benchmark::State& state) {
+    MessageBoxes messages;
+    messages.SetAnswerer([](MessageKind, const QString&) { return true; });
+    GameHost host(messages);
+    MervaneGame& game = host.Game();
+    host.Platform().SetPauseScale(0);
+    game.SetComputerLevel(Level::Hard);
+    std::vector<double> gaps;
+    for (auto _ : state) {
+        const int handsBefore = game.HandsDealt();
+        QEventLoop loop;
+        QTimer tick;
+        tick.setTimerType(Qt::PreciseTimer);
+        QElapsedTimer sinceTick;
+        sinceTick.start();
+        QObject::connect(&tick, &QTimer::timeout, [&] {
+            gaps.push_back(sinceTick.nsecsElapsed() / 1e6);
+            sinceTick.restart();
+            if (game.HandsDealt() - handsBefore > 10) loop.quit();
+            if (!game.Busy()) {
+                if (!game.State().gameInProgress)
+                    game.NewGame();
+                else
+                    PersonMoves(game);
+            }
+        });
+        tick.start(1);
+        loop.exec();
+    }
+    std::sort(gaps.begin(), gaps.end());
+    state.counters["ticks"] = static_cast<double>(gaps.size());
+    state.counters["median_gap_ms"] = gaps[gaps.size() / 2];
+    state.counters["p99_gap_ms"] = gaps[gaps.size() * 99 / 100];
+    state.counters["longest_gap_ms"] = gaps.back();
+}
+BENCHMARK(BM_HardSeatsLeaveTheWindowAnswering)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 }  // namespace mervane
