@@ -144,7 +144,9 @@ TEST(StatisticsKeeper, CountsStreaksScoresAndSeatsAsTheEventsCome) {
     keeper.HandDealt(1, LeftSeat, 0);
     EXPECT_EQ(keeper.Current().Of(Level::Normal, RuleSetIndex({.advanced = true})).played, 1)
         << "counted under the rules of its deal";
-    EXPECT_EQ(store.Load(), keeper.Current()) << "saved as it goes";
+    keeper.HintShown();
+    EXPECT_EQ(keeper.Current().Of(Level::Normal, RuleSetIndex({.advanced = true})).hints, 1);
+    EXPECT_EQ(store.Load(), keeper.Current()) << "saved as it goes, hints too";
 }
 
 // Two copies over one file, each with its own game at the level it is given; every
