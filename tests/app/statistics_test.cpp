@@ -295,11 +295,16 @@ TEST_F(StatisticsAppTest, TheDialogShowsTheLevelInForceAndResetClearsEveryLevel)
     EXPECT_EQ(table->item(0, 0)->text(), "0");
     EXPECT_EQ(table->item(hintRow, 0)->text(), "0");
 
-    Statistics everyLevel;
-    for (LevelStatistics& level : everyLevel.levels) level[1].played = 2;
+    // Another copy's games at every level, which this one takes in with its next save.
     const StatisticsStore file(
         StatisticsStore::BesideWindowState(Frame().WindowState().FilePath()));
-    ASSERT_TRUE(file.Save(everyLevel));
+    ASSERT_TRUE(file.Update([](Statistics inFile) {
+        for (LevelStatistics& level : inFile.levels) level[1].played = 2;
+        return inFile;
+    }));
+    Frame().Statistics().HintShown();
+    const Statistics everyLevel = Frame().Statistics().Current();
+    ASSERT_EQ(everyLevel.Of(Level::Hard, 1).played, 2);
     messages.answers = {false};
     dialog.OnReset();
     EXPECT_EQ(messages.shown.back(), "Reset all statistics?");
