@@ -114,23 +114,37 @@ void CStatisticsDlg::Fill() {
     table_->setColumnCount(RuleSetCount);
     for (int column = 0; column < RuleSetCount; ++column)
         table_->setHorizontalHeaderItem(column, new QTableWidgetItem(RuleSetTitle(column)));
-    const LevelStatistics& shown = keeper_.Current().Of(ShownLevel());
-    for (int row = 0; row < rowCount; ++row) {
-        const int seat = std::max(0, row - firstSeatRow);
-        const QString title =
-            row >= firstSeatRow ? tr("Games won by %1").arg(seatNames_[seat]) : tr(rows[row].title);
-        table_->setVerticalHeaderItem(row, new QTableWidgetItem(title));
+    const auto fill = [&](const LevelStatistics& shown) {
+        for (int row = 0; row < rowCount; ++row) {
+            const int seat = std::max(0, row - firstSeatRow);
+            const QString title = row >= firstSeatRow ? tr("Games won by %1").arg(seatNames_[seat])
+                                                      : tr(rows[row].title);
+            table_->setVerticalHeaderItem(row, new QTableWidgetItem(title));
+            for (int column = 0; column < RuleSetCount; ++column) {
+                auto* item = new QTableWidgetItem(
+                    rows[row].value(shown[static_cast<std::size_t>(column)], seat));
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                table_->setItem(row, column, item);
+            }
+        }
+        table_->resizeColumnsToContents();
+    };
+    // Each column as wide as any level needs, so that the table keeps its size as the
+    // level changes.
+    std::array<int, RuleSetCount> widths{};
+    for (const LevelStatistics& level : keeper_.Current().levels) {
+        fill(level);
         for (int column = 0; column < RuleSetCount; ++column) {
-            auto* item = new QTableWidgetItem(
-                rows[row].value(shown[static_cast<std::size_t>(column)], seat));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(row, column, item);
+            int& width = widths[static_cast<std::size_t>(column)];
+            width = std::max(width, table_->columnWidth(column));
         }
     }
+    fill(keeper_.Current().Of(ShownLevel()));
+    for (int column = 0; column < RuleSetCount; ++column)
+        table_->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     // The whole table shows, without scroll bars.
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->resizeColumnsToContents();
     table_->resizeRowsToContents();
     const int frame = 2 * table_->frameWidth();
     table_->setMinimumSize(

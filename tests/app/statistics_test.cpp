@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QProcess>
 #include <QSettings>
 #include <QTableWidget>
@@ -291,9 +292,11 @@ TEST_F(StatisticsAppTest, TheDialogShowsTheLevelInForceAndResetClearsEveryLevel)
     EXPECT_EQ(table->verticalHeaderItem(hintRow)->text(), "Hints used");
     EXPECT_EQ(table->item(hintRow, 0)->text(), "3 in 1 game");
     EXPECT_EQ(table->verticalHeaderItem(table->rowCount() - 1)->text(), "Games won by Cy");
+    const int width = table->horizontalHeader()->length();
     dialog.LevelChoice()->setCurrentIndex(static_cast<int>(Level::Normal));
     EXPECT_EQ(table->item(0, 0)->text(), "0");
     EXPECT_EQ(table->item(hintRow, 0)->text(), "0");
+    EXPECT_EQ(table->horizontalHeader()->length(), width) << "the same columns at every level";
 
     // Another copy's games at every level, which this one takes in with its next save.
     const StatisticsStore file(
