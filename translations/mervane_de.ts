@@ -701,6 +701,34 @@
         <source>Reset all statistics?</source>
         <translation>Die gesamte Statistik zurücksetzen?</translation>
     </message>
+    <message>
+        <source>%1 in 1 game</source>
+        <translation>%1 in 1 Spiel</translation>
+    </message>
+    <message>
+        <source>%1 in %2 games</source>
+        <translation>%1 in %2 Spielen</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Computer &amp;level:</source>
+        <translation>&amp;Computerstärke:</translation>
+    </message>
+    <message>
+        <source>Hints used</source>
+        <translation>Genutzte Tipps</translation>
+    </message>
 </context>
 <context>
     <name>mervane::CTableSetupDlg</name>

@@ -701,6 +701,34 @@
         <source>Reset all statistics?</source>
         <translation>¿Restablecer todas las estadísticas?</translation>
     </message>
+    <message>
+        <source>%1 in 1 game</source>
+        <translation>%1 en 1 partida</translation>
+    </message>
+    <message>
+        <source>%1 in %2 games</source>
+        <translation>%1 en %2 partidas</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Computer &amp;level:</source>
+        <translation>&amp;Nivel del ordenador:</translation>
+    </message>
+    <message>
+        <source>Hints used</source>
+        <translation>Pistas usadas</translation>
+    </message>
 </context>
 <context>
     <name>mervane::CTableSetupDlg</name>

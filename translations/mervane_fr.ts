@@ -701,6 +701,34 @@
         <source>Reset all statistics?</source>
         <translation>Réinitialiser toutes les statistiques&#xa0;?</translation>
     </message>
+    <message>
+        <source>%1 in 1 game</source>
+        <translation>%1 dans 1 partie</translation>
+    </message>
+    <message>
+        <source>%1 in %2 games</source>
+        <translation>%1 dans %2 parties</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Computer &amp;level:</source>
+        <translation>&amp;Niveau de l’ordinateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hints used</source>
+        <translation>Indices utilisés</translation>
+    </message>
 </context>
 <context>
     <name>mervane::CTableSetupDlg</name>

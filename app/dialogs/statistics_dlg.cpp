@@ -1,7 +1,10 @@
 #include "app/dialogs/statistics_dlg.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
@@ -33,6 +36,14 @@ QString Percent(double rate) {
         QLocale().toString(static_cast<qlonglong>(std::lround(rate * 100))));
 }
 
+// "12 in 3 games"; only shown once a game had a hint, so one game is the only singular.
+QString Hints(const RuleSetStatistics& s) {
+    if (s.hintGames == 0) return Count(s.hints);
+    return s.hintGames == 1
+               ? CStatisticsDlg::tr("%1 in 1 game").arg(Count(s.hints))
+               : CStatisticsDlg::tr("%1 in %2 games").arg(Count(s.hints), Count(s.hintGames));
+}
+
 }  // namespace
 
 CStatisticsDlg::CStatisticsDlg(StatisticsKeeper& keeper, MessageBoxes& messages,
@@ -41,8 +52,19 @@ CStatisticsDlg::CStatisticsDlg(StatisticsKeeper& keeper, MessageBoxes& messages,
       keeper_(keeper),
       messages_(messages),
       seatNames_(seatNames),
+      levelChoice_(new QComboBox(this)),
       table_(new QTableWidget(this)) {
     setWindowTitle(tr("Statistics"));
+    // In Level's order, so that an item's index is its level.
+    levelChoice_->addItems({tr("Easy"), tr("Normal"), tr("Hard")});
+    levelChoice_->setCurrentIndex(static_cast<int>(keeper_.LevelInForce()));
+    auto* levelLabel = new QLabel(tr("Computer &level:"), this);
+    levelLabel->setBuddy(levelChoice_);
+    auto* levelRow = new QHBoxLayout;
+    levelRow->addWidget(levelLabel);
+    levelRow->addWidget(levelChoice_);
+    levelRow->addStretch();
+    connect(levelChoice_, &QComboBox::currentIndexChanged, this, [this] { Fill(); });
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->setFocusPolicy(Qt::NoFocus);
@@ -53,6 +75,7 @@ CStatisticsDlg::CStatisticsDlg(StatisticsKeeper& keeper, MessageBoxes& messages,
     connect(reset, &QPushButton::clicked, this, &CStatisticsDlg::OnReset);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(levelRow);
     layout->addWidget(table_);
     layout->addWidget(buttons);
     Fill();
@@ -79,6 +102,8 @@ void CStatisticsDlg::Fill() {
          }},
         {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Longest winning streak"),
          [](const RuleSetStatistics& s, int) { return Count(s.longestStreak); }},
+        {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Hints used"),
+         [](const RuleSetStatistics& s, int) { return Hints(s); }},
         {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
         {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
         {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
@@ -89,29 +114,47 @@ void CStatisticsDlg::Fill() {
     table_->setColumnCount(RuleSetCount);
     for (int column = 0; column < RuleSetCount; ++column)
         table_->setHorizontalHeaderItem(column, new QTableWidgetItem(RuleSetTitle(column)));
-    const Statistics& statistics = keeper_.Current();
-    for (int row = 0; row < rowCount; ++row) {
-        const int seat = std::max(0, row - firstSeatRow);
-        const QString title =
-            row >= firstSeatRow ? tr("Games won by %1").arg(seatNames_[seat]) : tr(rows[row].title);
-        table_->setVerticalHeaderItem(row, new QTableWidgetItem(title));
+    const auto fill = [&](const LevelStatistics& shown) {
+        for (int row = 0; row < rowCount; ++row) {
+            const int seat = std::max(0, row - firstSeatRow);
+            const QString title = row >= firstSeatRow ? tr("Games won by %1").arg(seatNames_[seat])
+                                                      : tr(rows[row].title);
+            table_->setVerticalHeaderItem(row, new QTableWidgetItem(title));
+            for (int column = 0; column < RuleSetCount; ++column) {
+                auto* item = new QTableWidgetItem(
+                    rows[row].value(shown[static_cast<std::size_t>(column)], seat));
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                table_->setItem(row, column, item);
+            }
+        }
+        table_->resizeColumnsToContents();
+    };
+    // Each column as wide as any level needs, so that the table keeps its size as the
+    // level changes.
+    std::array<int, RuleSetCount> widths{};
+    for (const LevelStatistics& level : keeper_.Current().levels) {
+        fill(level);
         for (int column = 0; column < RuleSetCount; ++column) {
-            auto* item = new QTableWidgetItem(
-                rows[row].value(statistics.ruleSets[static_cast<std::size_t>(column)], seat));
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table_->setItem(row, column, item);
+            int& width = widths[static_cast<std::size_t>(column)];
+            width = std::max(width, table_->columnWidth(column));
         }
     }
+    fill(keeper_.Current().Of(ShownLevel()));
+    for (int column = 0; column < RuleSetCount; ++column)
+        table_->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
     // The whole table shows, without scroll bars.
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table_->resizeColumnsToContents();
     table_->resizeRowsToContents();
     const int frame = 2 * table_->frameWidth();
     table_->setMinimumSize(
         table_->verticalHeader()->sizeHint().width() + table_->horizontalHeader()->length() + frame,
         table_->horizontalHeader()->sizeHint().height() + table_->verticalHeader()->length() +
             frame);
+}
+
+Level CStatisticsDlg::ShownLevel() const {
+    return static_cast<Level>(levelChoice_->currentIndex());
 }
 
 void CStatisticsDlg::OnReset() {

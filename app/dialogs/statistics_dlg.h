@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <array>
 
+#include "game/levels.h"
+
+class QComboBox;
 class QTableWidget;
 
 namespace mervane {
@@ -10,8 +13,9 @@ namespace mervane {
 class MessageBoxes;
 class StatisticsKeeper;
 
-// "Statistics": your games and wins per rule set, and the games each computer seat won,
-// with a Reset that asks first.
+// "Statistics": your games, wins and hints per rule set, and the games each computer
+// seat won, at the level chosen above them (first the one in force), with a Reset that
+// asks first.
 class CStatisticsDlg : public QDialog {
     Q_OBJECT
   public:
@@ -19,6 +23,8 @@ class CStatisticsDlg : public QDialog {
                    const std::array<QString, 3>& seatNames, QWidget* parent = nullptr);
 
     QTableWidget* Table() const { return table_; }
+    QComboBox* LevelChoice() const { return levelChoice_; }
+    Level ShownLevel() const;
     // Asks, and clears every count on Yes.
     void OnReset();
 
@@ -28,6 +34,7 @@ class CStatisticsDlg : public QDialog {
     StatisticsKeeper& keeper_;
     MessageBoxes& messages_;
     std::array<QString, 3> seatNames_;
+    QComboBox* levelChoice_;
     QTableWidget* table_;
 };
 

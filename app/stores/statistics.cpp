@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
+#include <utility>
 
 #include "app/stores/settings_store.h"
 #include "game/mervane_game.h"
@@ -17,6 +18,14 @@ namespace mervane {
 namespace {
 
 constexpr const char* Groups[RuleSetCount] = {"Standard5", "Standard7", "Advanced5", "Advanced7"};
+
+// Normal keeps the groups of the versions before levels; the others' are prefixed,
+// "EasyStandard5", so that those versions pass over them.
+QByteArray Group(std::size_t level, int ruleSet) {
+    constexpr const char* Prefixes[LevelCount] = {"Easy", "", "Hard"};
+    static_assert(LevelIndex(Level::Normal) == 1);
+    return QByteArray(Prefixes[level]) + Groups[ruleSet];
+}
 
 // How long a save waits for another copy's save before it gives up (and tries again
 // with the next game).
@@ -70,20 +79,24 @@ QByteArray IniText(const Statistics& statistics) {
         text += QByteArray::number(static_cast<qlonglong>(value));
         text += '\n';
     };
-    for (int i = 0; i < RuleSetCount; ++i) {
-        const RuleSetStatistics& set = statistics.ruleSets[static_cast<std::size_t>(i)];
-        if (i > 0) text += '\n';
-        text += '[' + QByteArray(Groups[i]) + "]\n";
-        line("PLAYED", set.played);
-        line("FINISHED", set.finished);
-        line("WON", set.won);
-        line("BEST_SCORE", set.bestScore);
-        line("TOTAL_SCORE", set.totalScore);
-        line("LONGEST_STREAK", set.longestStreak);
-        line("CURRENT_STREAK", set.currentStreak);
-        line("WINS_LEFT", set.computerWins[0]);
-        line("WINS_TOP", set.computerWins[1]);
-        line("WINS_RIGHT", set.computerWins[2]);
+    for (std::size_t level = 0; level < LevelCount; ++level) {
+        for (int i = 0; i < RuleSetCount; ++i) {
+            const RuleSetStatistics& set = statistics.levels[level][static_cast<std::size_t>(i)];
+            if (!text.isEmpty()) text += '\n';
+            text += '[' + Group(level, i) + "]\n";
+            line("PLAYED", set.played);
+            line("FINISHED", set.finished);
+            line("WON", set.won);
+            line("BEST_SCORE", set.bestScore);
+            line("TOTAL_SCORE", set.totalScore);
+            line("LONGEST_STREAK", set.longestStreak);
+            line("CURRENT_STREAK", set.currentStreak);
+            line("WINS_LEFT", set.computerWins[0]);
+            line("WINS_TOP", set.computerWins[1]);
+            line("WINS_RIGHT", set.computerWins[2]);
+            line("HINT_GAMES", set.hintGames);
+            line("HINTS", set.hints);
+        }
     }
     return text;
 }
@@ -130,18 +143,22 @@ Statistics StatisticsStore::Load() const {
     QFile file(filePath_);
     if (!QFileInfo(filePath_).isFile() || !file.open(QIODevice::ReadOnly)) return statistics;
     const IniValues values = ParseIni(file.readAll());
-    for (int i = 0; i < RuleSetCount; ++i) {
-        const QByteArray group(Groups[i]);
-        const auto count = [&](const char* key) { return ReadCount(values, group, key); };
-        RuleSetStatistics& set = statistics.ruleSets[static_cast<std::size_t>(i)];
-        set.played = count("PLAYED");
-        set.finished = count("FINISHED");
-        set.won = count("WON");
-        set.bestScore = count("BEST_SCORE");
-        set.totalScore = count("TOTAL_SCORE");
-        set.longestStreak = count("LONGEST_STREAK");
-        set.currentStreak = count("CURRENT_STREAK");
-        set.computerWins = {count("WINS_LEFT"), count("WINS_TOP"), count("WINS_RIGHT")};
+    for (std::size_t level = 0; level < LevelCount; ++level) {
+        for (int i = 0; i < RuleSetCount; ++i) {
+            const QByteArray group = Group(level, i);
+            const auto count = [&](const char* key) { return ReadCount(values, group, key); };
+            RuleSetStatistics& set = statistics.levels[level][static_cast<std::size_t>(i)];
+            set.played = count("PLAYED");
+            set.finished = count("FINISHED");
+            set.won = count("WON");
+            set.bestScore = count("BEST_SCORE");
+            set.totalScore = count("TOTAL_SCORE");
+            set.longestStreak = count("LONGEST_STREAK");
+            set.currentStreak = count("CURRENT_STREAK");
+            set.computerWins = {count("WINS_LEFT"), count("WINS_TOP"), count("WINS_RIGHT")};
+            set.hintGames = count("HINT_GAMES");
+            set.hints = count("HINTS");
+        }
     }
     return statistics;
 }
@@ -200,6 +217,8 @@ RuleSetStatistics StatisticsKeeper::WithChange(const RuleSetStatistics& file,
         merged.computerWins[seat] =
             add(file.computerWins[seat], before.computerWins[seat], after.computerWins[seat]);
     }
+    merged.hintGames = add(file.hintGames, before.hintGames, after.hintGames);
+    merged.hints = add(file.hints, before.hints, after.hints);
     merged.bestScore = std::max(file.bestScore, since.bestScore);
     const std::int64_t continued = Sum(file.currentStreak, since.winsBeforeEnd);
     merged.currentStreak = since.streakEnded ? after.currentStreak : continued;
@@ -226,14 +245,18 @@ void StatisticsKeeper::Reset() {
     Save();
 }
 
-void StatisticsKeeper::EndStreak(int ruleSet) {
-    statistics_.ruleSets[static_cast<std::size_t>(ruleSet)].currentStreak = 0;
-    sinceSave_[static_cast<std::size_t>(ruleSet)].streakEnded = true;
+Level StatisticsKeeper::LevelInForce() const {
+    return ruleSet_ >= 0 ? level_ : game_.Settings().level;
+}
+
+void StatisticsKeeper::EndStreak() {
+    Counting().currentStreak = 0;
+    sinceSave_[LevelIndex(level_)][static_cast<std::size_t>(ruleSet_)].streakEnded = true;
 }
 
 void StatisticsKeeper::GameStarted() {
     // The game under way, if any, was given up.
-    if (ruleSet_ >= 0) EndStreak(ruleSet_);
+    if (ruleSet_ >= 0) EndStreak();
     ruleSet_ = -1;
     startPending_ = true;
 }
@@ -241,17 +264,19 @@ void StatisticsKeeper::GameStarted() {
 void StatisticsKeeper::HandDealt(int, Seat, Card) {
     if (!startPending_) return;
     startPending_ = false;
-    const GameState& state = game_.State();
-    ruleSet_ = RuleSetIndex(state.rules);
-    RuleSetStatistics& set = statistics_.ruleSets[static_cast<std::size_t>(ruleSet_)];
+    // Read at the deal, which has just given the seats a level chosen meanwhile.
+    level_ = game_.ComputerLevel();
+    ruleSet_ = RuleSetIndex(game_.State().rules);
+    hintInGame_ = false;
+    RuleSetStatistics& set = Counting();
     set.played = Sum(set.played, 1);
     Save();
 }
 
 void StatisticsKeeper::GameOver(Seat winner) {
     if (ruleSet_ < 0) return;
-    RuleSetStatistics& set = statistics_.ruleSets[static_cast<std::size_t>(ruleSet_)];
-    SinceSave& since = sinceSave_[static_cast<std::size_t>(ruleSet_)];
+    RuleSetStatistics& set = Counting();
+    SinceSave& since = sinceSave_[LevelIndex(level_)][static_cast<std::size_t>(ruleSet_)];
     const std::int64_t yourScore = std::max<std::int64_t>(game_.State().scores[HumanSeat], 0);
     set.finished = Sum(set.finished, 1);
     set.totalScore = Sum(set.totalScore, yourScore);
@@ -266,13 +291,22 @@ void StatisticsKeeper::GameOver(Seat winner) {
         else
             since.winsBeforeEnd = Sum(since.winsBeforeEnd, 1);
     } else {
-        EndStreak(ruleSet_);
+        EndStreak();
         if (winner > HumanSeat && winner < SeatCount) {
             std::int64_t& wins = set.computerWins[static_cast<std::size_t>(winner - 1)];
             wins = Sum(wins, 1);
         }
     }
     ruleSet_ = -1;
+    Save();
+}
+
+// Saved at once: a game left by closing the window is never finished.
+void StatisticsKeeper::HintShown() {
+    if (ruleSet_ < 0) return;
+    RuleSetStatistics& set = Counting();
+    if (!std::exchange(hintInGame_, true)) set.hintGames = Sum(set.hintGames, 1);
+    set.hints = Sum(set.hints, 1);
     Save();
 }
 
@@ -285,9 +319,12 @@ void StatisticsKeeper::Save() {
     } else {
         stored = store_.Update([this](const Statistics& inFile) {
             Statistics merged;
-            for (std::size_t i = 0; i < merged.ruleSets.size(); ++i) {
-                merged.ruleSets[i] = WithChange(inFile.ruleSets[i], saved_.ruleSets[i],
-                                                statistics_.ruleSets[i], sinceSave_[i]);
+            for (std::size_t level = 0; level < LevelCount; ++level) {
+                for (std::size_t i = 0; i < RuleSetCount; ++i) {
+                    merged.levels[level][i] =
+                        WithChange(inFile.levels[level][i], saved_.levels[level][i],
+                                   statistics_.levels[level][i], sinceSave_[level][i]);
+                }
             }
             return merged;
         });

@@ -2,10 +2,12 @@
 
 #include <QString>
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
+#include "game/levels.h"
 #include "game/observer.h"
 #include "game/rule_set.h"
 
@@ -27,6 +29,8 @@ struct RuleSetStatistics {
     std::int64_t longestStreak = 0;
     std::int64_t currentStreak = 0;
     std::array<std::int64_t, 3> computerWins{};  // Left, Top, Right
+    std::int64_t hintGames = 0;                  // games in which you were shown a hint
+    std::int64_t hints = 0;                      // hints shown in them, all told
 
     double WinRate() const { return finished ? double(won) / double(finished) : 0.0; }
     double AverageScore() const { return finished ? double(totalScore) / double(finished) : 0.0; }
@@ -39,8 +43,26 @@ inline constexpr int RuleSetCount = 4;
 int RuleSetIndex(RuleSet rules);
 QString RuleSetTitle(int index);
 
+// The computer seats' levels, in Level's order.
+inline constexpr int LevelCount = 3;
+inline constexpr std::size_t LevelIndex(Level level) {
+    return static_cast<std::size_t>(level);
+}
+
+using LevelStatistics = std::array<RuleSetStatistics, RuleSetCount>;
+
+// A game counts under the computer seats' level at its first deal and under its rules.
 struct Statistics {
-    std::array<RuleSetStatistics, RuleSetCount> ruleSets{};
+    std::array<LevelStatistics, LevelCount> levels{};
+
+    LevelStatistics& Of(Level level) { return levels[LevelIndex(level)]; }
+    const LevelStatistics& Of(Level level) const { return levels[LevelIndex(level)]; }
+    RuleSetStatistics& Of(Level level, int ruleSet) {
+        return Of(level)[static_cast<std::size_t>(ruleSet)];
+    }
+    const RuleSetStatistics& Of(Level level, int ruleSet) const {
+        return Of(level)[static_cast<std::size_t>(ruleSet)];
+    }
     bool operator==(const Statistics&) const = default;
 };
 
@@ -48,6 +70,9 @@ struct Statistics {
 // A value that cannot be read (a corrupt or hand-edited file, a count above MaxCount)
 // reads as 0, and a file that cannot be read at all as no games; neither stops the game.
 // Every write happens under a lock file shared by all running copies of the program.
+// Normal's counts keep the groups of the versions before levels, whose games were all
+// played at Normal, so that such a version still finds them; Easy and Hard have groups
+// of their own beside them.
 class StatisticsStore {
   public:
     explicit StatisticsStore(QString filePath) : filePath_(std::move(filePath)) {}
@@ -71,9 +96,11 @@ class StatisticsStore {
 };
 
 // Counts games as the game reports them: played once dealt, under the rules of that
-// deal; finished once a winner is declared. A game given up for a new one ends the
-// current winning streak. Each save adds this copy's games since its last save to the
-// counts in the file, so that copies running side by side each keep their games.
+// deal and at the computer seats' level then; finished once a winner is declared. A
+// game given up for a new one ends the current winning streak. The hints shown during a
+// game count under its level and rules. Each save adds this copy's games since its last
+// save to the counts in the file, so that copies running side by side each keep their
+// games.
 class StatisticsKeeper final : public GameObserver {
   public:
     StatisticsKeeper(MervaneGame& game, const StatisticsStore& store);
@@ -88,10 +115,14 @@ class StatisticsKeeper final : public GameObserver {
     // The file's counts as of the last save, with this copy's games since then.
     const Statistics& Current() const { return statistics_; }
     void Reset();
+    // The level whose counts to show first: the game under way's, or else the one the
+    // next game will be dealt at.
+    Level LevelInForce() const;
 
     void GameStarted() override;
     void HandDealt(int handNumber, Seat dealer, Card starter) override;
     void GameOver(Seat winner) override;
+    void HintShown() override;
 
   private:
     struct SinceSave;
@@ -100,26 +131,30 @@ class StatisticsKeeper final : public GameObserver {
                                         const RuleSetStatistics& after, const SinceSave& since);
     void Save();
     void ReportSaveFailure();
-    void EndStreak(int ruleSet);
+    void EndStreak();
+    RuleSetStatistics& Counting() { return statistics_.Of(level_, ruleSet_); }
 
     MervaneGame& game_;
     const StatisticsStore& store_;
     Statistics statistics_;
     // The counts as last read or written; the difference is what the next save adds.
     Statistics saved_;
-    // What a difference of counts cannot tell, per rule set, since the last save.
+    // What a difference of counts cannot tell, per level and rule set, since the last save.
     struct SinceSave {
         bool streakEnded = false;
         std::int64_t winsBeforeEnd = 0;    // go on the streak in the file
         std::int64_t longestAfterEnd = 0;  // this copy's own streaks after it ended
         std::int64_t bestScore = 0;
     };
-    std::array<SinceSave, RuleSetCount> sinceSave_{};
+    std::array<std::array<SinceSave, RuleSetCount>, LevelCount> sinceSave_{};
     bool resetPending_ = false;
     FailureReporter reportFailure_;
     bool failureReported_ = false;
     bool startPending_ = false;
-    int ruleSet_ = -1;  // the rule set of the game under way, -1 when none counts
+    // The game under way counts under these; ruleSet_ is -1 when none counts.
+    Level level_ = Level::Normal;
+    int ruleSet_ = -1;
+    bool hintInGame_ = false;
 };
 
 }  // namespace mervane

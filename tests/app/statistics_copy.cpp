@@ -48,8 +48,12 @@ int SaveUntilKilled(const QString& path) {
     std::fflush(stdout);
     for (std::int64_t count = 1;; ++count) {
         Statistics statistics;
-        for (RuleSetStatistics& set : statistics.ruleSets)
-            set = {count, count, count, count, count, count, count, {count, count, count}};
+        for (LevelStatistics& level : statistics.levels) {
+            for (RuleSetStatistics& set : level) {
+                set = {count, count, count, count, count, count, count, {count, count, count},
+                       count, count};
+            }
+        }
         store.Save(statistics);
     }
 }

@@ -2,10 +2,13 @@
 // file beside the window state, read safely whatever the file holds.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QProcess>
+#include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QThread>
@@ -28,13 +31,23 @@ void WriteFile(const QString& path, const QByteArray& text) {
     file.write(text);
 }
 
-TEST(StatisticsStore, KeepsEveryCountPerRuleSet) {
+// A new game dealt for real, so that the seats take `level` and the keeper reads it; the
+// computer seats play up to the person's turn.
+void DealAt(MervaneGame& game, Level level) {
+    game.SetComputerLevel(level);
+    game.QuitAndNewGame();
+}
+
+TEST(StatisticsStore, KeepsEveryCountPerLevelAndRuleSet) {
     QTemporaryDir dir;
     const StatisticsStore store(dir.filePath("s.ini"));
     EXPECT_EQ(store.Load(), Statistics{}) << "no file, no games";
+    const int advanced = RuleSetIndex({.advanced = true});
     Statistics saved;
-    saved.ruleSets[RuleSetIndex({.advanced = true})] = {7, 5, 3, 612, 1800, 2, 1, {1, 0, 1}};
-    saved.ruleSets[RuleSetIndex({.sevenCards = true})].played = 1;
+    saved.Of(Level::Normal, advanced) = {7, 5, 3, 612, 1800, 2, 1, {1, 0, 1}, 2, 9};
+    saved.Of(Level::Easy, advanced) = {4, 4, 4, 300, 900, 4, 4, {}, 1, 1};
+    saved.Of(Level::Hard, RuleSetIndex({.sevenCards = true})) = {3, 2, 0, 40, 60, 0, 0, {1, 1, 0}};
+    saved.Of(Level::Normal, RuleSetIndex({.sevenCards = true})).played = 1;
     ASSERT_TRUE(store.Save(saved));
     EXPECT_EQ(store.Load(), saved);
     EXPECT_EQ(StatisticsStore::BesideWindowState("/a/b/mervane-window.ini"),
@@ -53,12 +66,40 @@ TEST(StatisticsStore, ACorruptFileReadsAsZerosWhereItCannotBeRead) {
         "\x01\xff\xfe garbage [[[\n[Standard7\nPLAYED=3\n");
     file.close();
     const Statistics read = StatisticsStore(path).Load();
-    const RuleSetStatistics& advanced = read.ruleSets[RuleSetIndex({.advanced = true})];
+    const RuleSetStatistics& advanced = read.Of(Level::Normal, RuleSetIndex({.advanced = true}));
     EXPECT_EQ(advanced.played, 12);
     EXPECT_EQ(advanced.won, 0);
     EXPECT_EQ(advanced.bestScore, 0) << "never negative";
     EXPECT_EQ(advanced.finished, 0) << "out of range";
     EXPECT_EQ(StatisticsStore(dir.path()).Load(), Statistics{}) << "a folder, not a file";
+}
+
+// A file from before levels holds Normal's games. Once this version has added games at
+// other levels, a version from before levels still finds its own where it left them.
+TEST(StatisticsStore, AFileFromBeforeLevelsIsNormalsAndStaysWhereItsVersionReadsIt) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("s.ini");
+    WriteFile(path,
+              "[Standard5]\nPLAYED=4\nFINISHED=3\nWON=2\nBEST_SCORE=150\n"
+              "[Advanced7]\nPLAYED=6\nWINS_TOP=5\n");
+    const StatisticsStore store(path);
+    Statistics expected;
+    expected.Of(Level::Normal, 0) = {.played = 4, .finished = 3, .won = 2, .bestScore = 150};
+    expected.Of(Level::Normal, 3) = {.played = 6, .computerWins = {0, 5, 0}};
+    EXPECT_EQ(store.Load(), expected);
+
+    HeadlessPlatform platform;
+    MervaneGame game(platform);
+    StatisticsKeeper keeper(game, store);
+    DealAt(game, Level::Easy);
+    DealAt(game, Level::Hard);
+    expected.Of(Level::Easy, 0).played = 1;
+    expected.Of(Level::Hard, 0).played = 1;
+    EXPECT_EQ(store.Load(), expected);
+    const QSettings older(path, QSettings::IniFormat);  // the groups and keys it reads
+    EXPECT_EQ(older.value("Standard5/PLAYED").toInt(), 4);
+    EXPECT_EQ(older.value("Standard5/BEST_SCORE").toInt(), 150);
+    EXPECT_EQ(older.value("Advanced7/WINS_TOP").toInt(), 5);
 }
 
 // The counting rules, event by event, on a game that never runs.
@@ -69,20 +110,25 @@ TEST(StatisticsKeeper, CountsStreaksScoresAndSeatsAsTheEventsCome) {
     MervaneGame game(platform);
     StatisticsKeeper keeper(game, store);
     GameState& state = GameTestAccess::State(game);
-    const auto play = [&](Seat winner, int yourScore) {
+    // `hints` in each of two hands; none counts before the deal or after the end.
+    const auto play = [&](Seat winner, int yourScore, int hints) {
         keeper.GameStarted();
-        keeper.HandDealt(1, LeftSeat, 0);
-        keeper.HandDealt(2, TopSeat, 0);  // a later hand is the same game
+        keeper.HintShown();
+        for (int hand = 1; hand <= 2; ++hand) {
+            keeper.HandDealt(hand, LeftSeat, 0);  // a later hand is the same game
+            for (int i = 0; i < hints; ++i) keeper.HintShown();
+        }
         state.scores[HumanSeat] = yourScore;
         keeper.GameOver(winner);
+        keeper.HintShown();
     };
-    play(HumanSeat, 120);
-    play(HumanSeat, 90);
-    play(TopSeat, 30);
-    play(HumanSeat, 150);
+    play(HumanSeat, 120, 2);
+    play(HumanSeat, 90, 0);
+    play(TopSeat, 30, 1);
+    play(HumanSeat, 150, 0);
     keeper.GameStarted();
     keeper.HandDealt(1, LeftSeat, 0);
-    const RuleSetStatistics& counted = keeper.Current().ruleSets[0];
+    const RuleSetStatistics& counted = keeper.Current().Of(Level::Normal, 0);
     EXPECT_EQ(counted.played, 5);
     EXPECT_EQ(counted.finished, 4);
     EXPECT_EQ(counted.won, 3);
@@ -91,17 +137,22 @@ TEST(StatisticsKeeper, CountsStreaksScoresAndSeatsAsTheEventsCome) {
     EXPECT_EQ(counted.bestScore, 150);
     EXPECT_DOUBLE_EQ(counted.AverageScore(), (120 + 90 + 30 + 150) / 4.0);
     EXPECT_EQ(counted.computerWins, (std::array<std::int64_t, 3>{0, 1, 0}));
+    EXPECT_EQ(counted.hintGames, 2);
+    EXPECT_EQ(counted.hints, 6);
     keeper.GameStarted();  // the game under way is given up
-    EXPECT_EQ(keeper.Current().ruleSets[0].currentStreak, 0);
+    EXPECT_EQ(keeper.Current().Of(Level::Normal, 0).currentStreak, 0);
     state.rules.advanced = true;
     keeper.HandDealt(1, LeftSeat, 0);
-    EXPECT_EQ(keeper.Current().ruleSets[RuleSetIndex({.advanced = true})].played, 1)
+    EXPECT_EQ(keeper.Current().Of(Level::Normal, RuleSetIndex({.advanced = true})).played, 1)
         << "counted under the rules of its deal";
-    EXPECT_EQ(store.Load(), keeper.Current()) << "saved as it goes";
+    keeper.HintShown();
+    EXPECT_EQ(keeper.Current().Of(Level::Normal, RuleSetIndex({.advanced = true})).hints, 1);
+    EXPECT_EQ(store.Load(), keeper.Current()) << "saved as it goes, hints too";
 }
 
-// Two copies over one file, each with its own game; every game each finishes counts.
-TEST(StatisticsKeeper, CopiesSideBySideAddTheirGamesStreaksAndBests) {
+// Two copies over one file, each with its own game at the level it is given; every
+// game each finishes counts, under its level alone.
+TEST(StatisticsKeeper, CopiesSideBySideAddTheirGamesStreaksBestsAndHintsPerLevel) {
     QTemporaryDir dir;
     const StatisticsStore store(dir.filePath("s.ini"));
     HeadlessPlatform platformA, platformB;
@@ -109,35 +160,50 @@ TEST(StatisticsKeeper, CopiesSideBySideAddTheirGamesStreaksAndBests) {
     StatisticsKeeper a(gameA, store);
     StatisticsKeeper b(gameB, store);
     MervaneGame* games[2] = {&gameA, &gameB};
-    const auto play = [](MervaneGame& game, StatisticsKeeper& keeper, Seat winner, int score) {
-        keeper.GameStarted();
-        keeper.HandDealt(1, LeftSeat, 0);
-        GameTestAccess::State(game).scores[HumanSeat] = score;
-        keeper.GameOver(winner);
-    };
+    StatisticsKeeper* keepers[2] = {&a, &b};
+    constexpr Level E = Level::Easy, N = Level::Normal, H = Level::Hard;
     const struct {
         int copy;
+        Level level;
         Seat winner;
-        int score;
-        std::int64_t won, current, longest, best;
+        int score, hints;
+        // The level's counts in the file after the game.
+        std::int64_t played, won, current, longest, best, hintGames, hintsInAll;
     } steps[] = {
-        {0, HumanSeat, 100, 1, 1, 1, 100}, {1, HumanSeat, 50, 2, 2, 2, 100},
-        {0, HumanSeat, 80, 3, 3, 3, 100},  {1, TopSeat, 120, 3, 0, 3, 120},
-        {0, HumanSeat, 90, 4, 1, 3, 120},  {1, HumanSeat, 10, 5, 2, 3, 120},
+        {0, N, HumanSeat, 100, 0, 1, 1, 1, 1, 100, 0, 0},
+        {1, E, HumanSeat, 40, 2, 1, 1, 1, 1, 40, 1, 2},
+        {1, N, HumanSeat, 50, 0, 2, 2, 2, 2, 100, 0, 0},
+        {0, E, TopSeat, 70, 1, 2, 1, 0, 1, 70, 2, 3},
+        {0, N, HumanSeat, 80, 0, 3, 3, 3, 3, 100, 0, 0},
+        {1, N, TopSeat, 120, 1, 4, 3, 0, 3, 120, 1, 1},
+        {1, H, HumanSeat, 5, 0, 1, 1, 1, 1, 5, 0, 0},
+        {0, N, HumanSeat, 90, 0, 5, 4, 1, 3, 120, 1, 1},
+        {1, N, HumanSeat, 10, 3, 6, 5, 2, 3, 120, 2, 4},
+        {0, E, HumanSeat, 60, 0, 3, 2, 1, 1, 70, 2, 3},
     };
-    StatisticsKeeper* keepers[2] = {&a, &b};
     int step = 0;
     for (const auto& s : steps) {
         SCOPED_TRACE(++step);
-        play(*games[s.copy], *keepers[s.copy], s.winner, s.score);
-        const RuleSetStatistics file = store.Load().ruleSets[0];
-        EXPECT_EQ(file.played, step);
-        EXPECT_EQ(file.finished, step);
+        MervaneGame& game = *games[s.copy];
+        DealAt(game, s.level);
+        for (int i = 0; i < s.hints; ++i) keepers[s.copy]->HintShown();
+        GameTestAccess::State(game).scores[HumanSeat] = s.score;
+        keepers[s.copy]->GameOver(s.winner);
+        const Statistics inFile = store.Load();
+        const RuleSetStatistics file = inFile.Of(s.level, 0);
+        EXPECT_EQ(file.played, s.played);
+        EXPECT_EQ(file.finished, s.played);
         EXPECT_EQ(file.won, s.won);
         EXPECT_EQ(file.currentStreak, s.current);
         EXPECT_EQ(file.longestStreak, s.longest);
         EXPECT_EQ(file.bestScore, s.best);
-        EXPECT_EQ(keepers[s.copy]->Current().ruleSets[0], file) << "the copy shows the file";
+        EXPECT_EQ(file.hintGames, s.hintGames);
+        EXPECT_EQ(file.hints, s.hintsInAll);
+        std::int64_t played = 0;
+        for (const LevelStatistics& level : inFile.levels)
+            for (const RuleSetStatistics& set : level) played += set.played;
+        EXPECT_EQ(played, step) << "each game once, at one level";
+        EXPECT_EQ(keepers[s.copy]->Current(), inFile) << "the copy shows the file";
     }
 }
 
@@ -145,8 +211,8 @@ class StatisticsAppTest : public ::testing::Test, public AppFixture {
   protected:
     GameState& Position() { return GameTestAccess::State(View().Game()); }
     const RuleSetStatistics& Counted(bool advanced, bool seven) {
-        return Frame().Statistics().Current().ruleSets[RuleSetIndex(
-            {.advanced = advanced, .sevenCards = seven})];
+        return Frame().Statistics().Current().Of(
+            Level::Normal, RuleSetIndex({.advanced = advanced, .sevenCards = seven}));
     }
     // Deals a game that ends with its first hand.
     void PlayOneHandGame() {
@@ -184,7 +250,7 @@ TEST_F(StatisticsAppTest, GamesAreCountedWhenDealtAndWhenWon) {
 
     const QString file = StatisticsStore::BesideWindowState(Frame().WindowState().FilePath());
     Frame().close();
-    EXPECT_EQ(StatisticsStore(file).Load().ruleSets[0], standard) << file.toStdString();
+    EXPECT_EQ(StatisticsStore(file).Load().Of(Level::Normal, 0), standard) << file.toStdString();
     Start();
     EXPECT_EQ(Counted(false, false), standard) << "kept across starts";
 }
@@ -201,29 +267,57 @@ TEST_F(StatisticsAppTest, AGameGivenUpCountsAsPlayedAndEndsTheStreak) {
     EXPECT_EQ(Counted(true, true).currentStreak, 0);
 }
 
-TEST_F(StatisticsAppTest, TheDialogShowsTheCountsAndResetAsksFirst) {
+TEST_F(StatisticsAppTest, TheDialogShowsTheLevelInForceAndResetClearsEveryLevel) {
     Start();
-    Trigger(ID_NEW_GAME_TOOLBAR);
     std::array<QString, 3> names{"Ann", "Bo", "Cy"};
+    const auto shownLevel = [&] {
+        return CStatisticsDlg(Frame().Statistics(), Frame().Messages(), names, &Frame())
+            .ShownLevel();
+    };
+    View().Game().SetComputerLevel(Level::Hard);
+    EXPECT_EQ(shownLevel(), Level::Hard) << "between games, the next game's";
+    View().Game().SetComputerLevel(Level::Easy);
+    Trigger(ID_NEW_GAME_TOOLBAR);
+    View().Game().SetComputerLevel(Level::Hard);
+    for (int i = 0; i < 3; ++i) Frame().Statistics().HintShown();
     CStatisticsDlg dialog(Frame().Statistics(), Frame().Messages(), names, &Frame());
+    EXPECT_EQ(dialog.ShownLevel(), Level::Easy) << "the game under way's";
     QTableWidget* table = dialog.Table();
     ASSERT_EQ(table->columnCount(), RuleSetCount);
     EXPECT_EQ(table->horizontalHeaderItem(0)->text(), "Standard\n5 cards");
     EXPECT_EQ(table->verticalHeaderItem(0)->text(), "Games played");
     EXPECT_EQ(table->item(0, 0)->text(), "1");
     EXPECT_EQ(table->item(2, 0)->text(), "-") << "no win rate before a game ends";
+    const int hintRow = 6;
+    EXPECT_EQ(table->verticalHeaderItem(hintRow)->text(), "Hints used");
+    EXPECT_EQ(table->item(hintRow, 0)->text(), "3 in 1 game");
     EXPECT_EQ(table->verticalHeaderItem(table->rowCount() - 1)->text(), "Games won by Cy");
+    const int width = table->horizontalHeader()->length();
+    dialog.LevelChoice()->setCurrentIndex(static_cast<int>(Level::Normal));
+    EXPECT_EQ(table->item(0, 0)->text(), "0");
+    EXPECT_EQ(table->item(hintRow, 0)->text(), "0");
+    EXPECT_EQ(table->horizontalHeader()->length(), width) << "the same columns at every level";
 
+    // Another copy's games at every level, which this one takes in with its next save.
+    const StatisticsStore file(
+        StatisticsStore::BesideWindowState(Frame().WindowState().FilePath()));
+    ASSERT_TRUE(file.Update([](Statistics inFile) {
+        for (LevelStatistics& level : inFile.levels) level[1].played = 2;
+        return inFile;
+    }));
+    Frame().Statistics().HintShown();
+    const Statistics everyLevel = Frame().Statistics().Current();
+    ASSERT_EQ(everyLevel.Of(Level::Hard, 1).played, 2);
     messages.answers = {false};
     dialog.OnReset();
     EXPECT_EQ(messages.shown.back(), "Reset all statistics?");
-    EXPECT_EQ(table->item(0, 0)->text(), "1") << "No keeps them";
+    EXPECT_EQ(file.Load(), everyLevel) << "No keeps them";
     messages.answers = {true};
     dialog.OnReset();
+    EXPECT_EQ(file.Load(), Statistics{}) << "every level cleared";
+    EXPECT_EQ(Frame().Statistics().Current(), Statistics{});
+    dialog.LevelChoice()->setCurrentIndex(static_cast<int>(Level::Easy));
     EXPECT_EQ(table->item(0, 0)->text(), "0");
-    const StatisticsStore file(
-        StatisticsStore::BesideWindowState(Frame().WindowState().FilePath()));
-    EXPECT_EQ(file.Load(), Statistics{}) << "the file is cleared too";
 }
 
 TEST_F(StatisticsAppTest, TheDialogWritesFiguresInTheUsersNumberFormat) {
@@ -231,9 +325,11 @@ TEST_F(StatisticsAppTest, TheDialogWritesFiguresInTheUsersNumberFormat) {
     const QString file = StatisticsStore::BesideWindowState(Frame().WindowState().FilePath());
     Frame().close();
     Statistics statistics;
-    statistics.ruleSets[0].played = 1234;
-    statistics.ruleSets[0].finished = 3;
-    statistics.ruleSets[0].totalScore = 1637;
+    statistics.Of(Level::Normal, 0).played = 1234;
+    statistics.Of(Level::Normal, 0).finished = 3;
+    statistics.Of(Level::Normal, 0).totalScore = 1637;
+    statistics.Of(Level::Normal, 0).hints = 2500;
+    statistics.Of(Level::Normal, 0).hintGames = 12;
     ASSERT_TRUE(StatisticsStore(file).Save(statistics));
     Start();
     const QLocale before;
@@ -242,6 +338,8 @@ TEST_F(StatisticsAppTest, TheDialogWritesFiguresInTheUsersNumberFormat) {
     QLocale::setDefault(before);
     EXPECT_EQ(dialog.Table()->item(0, 0)->text(), QStringLiteral("1.234"));
     EXPECT_TRUE(dialog.Table()->findItems(QStringLiteral("545,7"), Qt::MatchExactly).size() == 1);
+    EXPECT_EQ(
+        dialog.Table()->findItems(QStringLiteral("2.500 in 12 games"), Qt::MatchExactly).size(), 1);
 }
 
 // Counts above 2^53 cannot be added to exactly: they read as unreadable, and a count
@@ -267,7 +365,7 @@ TEST_F(StatisticsAppTest, HugeCountsReadAsUnreadableAndAdditionsStopAtTheTop) {
     EXPECT_EQ(counted.totalScore, MaxCount);
     EXPECT_EQ(counted.longestStreak, MaxCount);
     EXPECT_LE(counted.won, 1);
-    EXPECT_EQ(StatisticsStore(file).Load().ruleSets[0], counted);
+    EXPECT_EQ(StatisticsStore(file).Load().Of(Level::Normal, 0), counted);
 }
 
 // The statistics' folder is a regular file until the third game.
@@ -289,8 +387,8 @@ TEST_F(StatisticsAppTest, AFailedSaveIsToldOnceAndItsGamesAreWrittenByTheNextSav
     ASSERT_TRUE(QFile::remove(folder) && QDir().mkpath(folder));
     TapTable({10, 10});
     PlayOneHandGame();
-    EXPECT_EQ(StatisticsStore(file).Load().ruleSets[0].finished, 3);
-    EXPECT_EQ(StatisticsStore(file).Load().ruleSets[0].played, 3);
+    EXPECT_EQ(StatisticsStore(file).Load().Of(Level::Normal, 0).finished, 3);
+    EXPECT_EQ(StatisticsStore(file).Load().Of(Level::Normal, 0).played, 3);
     EXPECT_EQ(messages.shown.size(), 1);
 }
 
@@ -320,7 +418,7 @@ TEST(StatisticsCopies, TwoCopiesPlayingAtOnceKeepEveryGame) {
                   2);
         won += copyWon;
     }
-    const RuleSetStatistics counted = StatisticsStore(file).Load().ruleSets[0];
+    const RuleSetStatistics counted = StatisticsStore(file).Load().Of(Level::Normal, 0);
     EXPECT_EQ(counted.played, 4 + 2 * Games);
     EXPECT_EQ(counted.finished, 3 + 2 * Games);
     EXPECT_EQ(counted.won, won);
@@ -353,10 +451,12 @@ TEST_F(StatisticsAppTest, ASaveKilledHalfWayLeavesNothingBehindAfterTheNextStart
               (QStringList{"mervane-statistics.ini", "mervane-statistics.ini.backup",
                            "mervane-statistics.ini.old", "notes.txt"}));
     std::set<std::int64_t> values;
-    for (const RuleSetStatistics& set : Frame().Statistics().Current().ruleSets) {
-        values.insert({set.played, set.finished, set.won, set.bestScore, set.totalScore,
-                       set.longestStreak, set.currentStreak});
-        values.insert(set.computerWins.begin(), set.computerWins.end());
+    for (const LevelStatistics& level : Frame().Statistics().Current().levels) {
+        for (const RuleSetStatistics& set : level) {
+            values.insert({set.played, set.finished, set.won, set.bestScore, set.totalScore,
+                           set.longestStreak, set.currentStreak, set.hintGames, set.hints});
+            values.insert(set.computerWins.begin(), set.computerWins.end());
+        }
     }
     EXPECT_EQ(values.size(), 1u) << "one save, whole";
     EXPECT_GT(*values.begin(), 0);
