@@ -185,10 +185,17 @@ void MervaneGame::ResumeChain(std::coroutine_handle<> paused) {
         chain_.Start();
     if (chain_.Done()) {
         ChainEnded();
-    } else if (person_.Waiting()) {
-        Notify([](GameObserver& o) { o.PersonAsked(); });
-        TakeHeldInput();
+        return;
     }
+    if (!person_.Waiting()) return;
+    // A redo names the suit the move named, as soon as it is asked for.
+    if (person_.WaitingForSuit() && redoSuit_) {
+        DeliverSuit(*std::exchange(redoSuit_, std::nullopt));
+        return;
+    }
+    if (person_.WaitingForMove()) asked_ = Capture();
+    Notify([](GameObserver& o) { o.PersonAsked(); });
+    TakeHeldInput();
 }
 
 void MervaneGame::ChainEnded() {
@@ -248,6 +255,7 @@ Task<MervaneGame::Next> MervaneGame::StartHandStep() {
     state_.choosingSuit = false;
     state_.reversed = false;
     history_.clear();
+    ForgetMoves();
     state_.deck.Shuffle(platform_, random_, platform_);
     ClearHands();
     DealHand();
@@ -579,6 +587,7 @@ Task<MervaneGame::Next> MervaneGame::HumanPasses() {
 }
 
 void MervaneGame::EndHand(Seat winner) {
+    ForgetMoves();
     for (Seat seat = 0; seat < SeatCount; ++seat)
         SetStatus(seat, std::to_string(HandPoints(state_.hands[static_cast<std::size_t>(seat)])));
     state_.handOver = true;
@@ -621,8 +630,56 @@ IntentAnswer MervaneGame::Deliver(SeatMove move) {
     const IntentAnswer answer = Vet(move);
     if (answer != IntentAnswer::Taken) return answer;
     state_.hint.reset();
+    if (asked_) undo_.push_back({*std::exchange(asked_, std::nullopt), move});
+    if (!std::exchange(redoing_, false)) redo_.clear();
     ResumeChain(person_.Deliver(move));
     return IntentAnswer::Taken;
+}
+
+MervaneGame::Snapshot MervaneGame::Capture() const {
+    Snapshot snapshot{state_, history_, starter_};
+    snapshot.state.hint.reset();
+    return snapshot;
+}
+
+void MervaneGame::DeliverSuit(Suit suit) {
+    if (!undo_.empty()) undo_.back().suit = suit;
+    ResumeChain(person_.Deliver(suit));
+}
+
+void MervaneGame::ForgetMoves() {
+    undo_.clear();
+    redo_.clear();
+    asked_.reset();
+    redoSuit_.reset();
+}
+
+bool MervaneGame::Undo() {
+    if (!CanUndo()) return false;
+    TakenMove taken = std::move(undo_.back());
+    undo_.pop_back();
+    state_ = taken.before.state;
+    history_ = taken.before.history;
+    starter_ = taken.before.starter;
+    redo_.push_back(std::move(taken));
+    redoSuit_.reset();
+    Notify([&](GameObserver& o) { o.MovesTakenBack(undo_.size()); });
+    StartChain(Next{Step::Human, HumanSeat});
+    return true;
+}
+
+bool MervaneGame::Redo() {
+    if (!CanRedo()) return false;
+    TakenMove taken = std::move(redo_.back());
+    redo_.pop_back();
+    if (taken.suit != NoSuit) redoSuit_ = taken.suit;
+    redoing_ = true;
+    if (Deliver(taken.move) == IntentAnswer::Taken) return true;
+    // The table is not the one the move was made at: nothing more to make again.
+    redoing_ = false;
+    redoSuit_.reset();
+    redo_.clear();
+    return false;
 }
 
 IntentAnswer MervaneGame::PlayHandCard(int index) {
@@ -643,7 +700,7 @@ IntentAnswer MervaneGame::ChooseSuit(Suit suit) {
         if (!person_.WaitingForSuit())
             return person_.WaitingForMove() ? IntentAnswer::NoSuitAsked : IntentAnswer::NotYourTurn;
         if (suit < Spades || suit > Clubs) return IntentAnswer::NoSuchSuit;
-        ResumeChain(person_.Deliver(suit));
+        DeliverSuit(suit);
         return IntentAnswer::Taken;
     });
 }

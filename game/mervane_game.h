@@ -126,6 +126,13 @@ class MervaneGame {
     // until the person moves. False when no move is asked for.
     bool AskHint();
     bool CanAskHint() const { return person_.WaitingForMove(); }
+    // Takes back the person's last move of this hand and the turns that followed it, to
+    // the moment it was asked for; Redo makes it again, and the computer seats, deciding
+    // from the table, make theirs again. Neither reaches past the hand's deal or its end.
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const { return !Busy() && !undo_.empty(); }
+    bool CanRedo() const { return !Busy() && !redo_.empty() && person_.WaitingForMove(); }
 
     // Commands.
     void NewGame();
@@ -192,6 +199,21 @@ class MervaneGame {
     std::optional<Decision<SeatMove>> SearchBeside(Seat seat);
     Decision<SeatMove> Chosen(Seat seat, std::optional<Decision<SeatMove>>& searched);
     void ShowHint(const MoveSurvey& survey, std::uint64_t viewHash);
+    // The whole hand as the person was asked for a move.
+    struct Snapshot {
+        GameState state;
+        std::vector<TableEvent> history;
+        Card starter = NoCard;
+    };
+    // A move of the person's, with the table before it.
+    struct TakenMove {
+        Snapshot before;
+        SeatMove move;
+        Suit suit = NoSuit;  // named after an eight
+    };
+    Snapshot Capture() const;
+    void DeliverSuit(Suit suit);
+    void ForgetMoves();
     void FlushPassRedraws();
     void HumanTableTap(int x, int y);
     void Record(TableEvent event);
@@ -234,6 +256,13 @@ class MervaneGame {
     Inbox<SeatMove> searched_;
     // The view whose hint is being searched for.
     std::optional<std::uint64_t> hintSearch_;
+    // The person's moves of this hand, to take back and to make again; the table as the
+    // person was last asked for a move; a suit a redo names once it is asked for.
+    std::vector<TakenMove> undo_;
+    std::vector<TakenMove> redo_;
+    std::optional<Snapshot> asked_;
+    std::optional<Suit> redoSuit_;
+    bool redoing_ = false;
     // The hand under way as every seat saw it.
     std::vector<TableEvent> history_;
     Card starter_ = NoCard;

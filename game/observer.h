@@ -44,6 +44,10 @@ class GameObserver {
     virtual void TapRefused(Card /*card*/, Card /*topCard*/, Suit /*currentSuit*/) {}
     // The turns now wait for the person's move or suit.
     virtual void PersonAsked() {}
+    // Undo took the table back to the person's move `movesLeft` of this hand (0 the
+    // first): what happened since is no longer so. The turns that wait for that move
+    // are asked again (PersonAsked).
+    virtual void MovesTakenBack(std::size_t /*movesLeft*/) {}
     // The person was shown a hint's odds for the move it is asked for.
     virtual void HintShown() {}
 

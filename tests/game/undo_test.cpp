@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cards/computer_player.h"
+#include "cards/rules.h"
+#include "game/headless_platform.h"
+#include "game/mervane_game.h"
+
+namespace mervane {
+namespace {
+
+// Everything of the table a move changes.
+void ExpectSameTable(const GameState& a, const GameState& b) {
+    EXPECT_EQ(a.hands, b.hands);
+    EXPECT_EQ(a.deck.Cards(), b.deck.Cards());
+    EXPECT_EQ(a.deck.DrawPos(), b.deck.DrawPos());
+    EXPECT_EQ(a.topCard, b.topCard);
+    EXPECT_EQ(a.currentSuit, b.currentSuit);
+    EXPECT_EQ(a.scores, b.scores);
+    EXPECT_EQ(a.dealer, b.dealer);
+    EXPECT_EQ(a.passCount, b.passCount);
+    EXPECT_EQ(a.reversed, b.reversed);
+    EXPECT_EQ(a.statusText, b.statusText);
+    EXPECT_EQ(a.humanTurn, b.humanTurn);
+    EXPECT_EQ(a.choosingSuit, b.choosingSuit);
+    EXPECT_EQ(a.handOver, b.handOver);
+}
+
+// The person's game at a real table: the first legal card, else the pack; the longest
+// suit after an eight. Each move's trace runs from the move to the next time the person
+// is asked.
+struct Table {
+    HeadlessPlatform platform{LocalTime{9, 11, 21, 17, 5}};
+    MervaneGame game{platform};
+    std::string trace;
+
+    explicit Table(bool advanced) {
+        platform.Attach(game);
+        platform.SetLineSink([this](std::string_view line) { (trace += line) += '\n'; });
+        GameSettings settings;
+        settings.rules.advanced = advanced;
+        game.ApplyLoadedSettings(settings);
+        game.NewGame();
+    }
+    const GameState& State() const { return game.State(); }
+    // Plays until the person is asked for a move; false once the hands are done.
+    bool UntilMoveAsked(int hands) {
+        for (int steps = 0; steps < 1000; ++steps) {
+            if (game.HandsDealt() > hands) return false;
+            if (State().handOver) {
+                game.Continue();
+            } else if (State().choosingSuit) {
+                game.ChooseSuit(LongestSuit(State().hands[HumanSeat]));
+            } else if (game.CanAskHint()) {
+                return true;
+            } else {
+                ADD_FAILURE() << "the person is not asked";
+                return false;
+            }
+        }
+        return false;
+    }
+    IntentAnswer Move() {
+        const CardList& hand = State().hands[HumanSeat];
+        for (int i = 0; i < hand.Count(); ++i)
+            if (IsLegalPlay(hand.At(i), State().topCard, State().currentSuit))
+                return game.PlayHandCard(i);
+        return game.DrawCard();
+    }
+    // The trace of `step` up to the next move asked (suits named on the way).
+    std::string TraceOf(const std::function<void()>& step, int hands) {
+        const std::size_t from = trace.size();
+        step();
+        UntilMoveAsked(hands);
+        return trace.substr(from);
+    }
+};
+
+// After each of the person's moves of a seeded game, Undo brings back the table as it
+// was before the move, Redo makes the move again with the same turns after it, and the
+// game goes on as the one never taken back.
+TEST(Undo, TakesBackEachMoveExactlyAndRedoReplaysItsTurns) {
+    constexpr int kHands = 4;
+    for (const bool advanced : {false, true}) {
+        SCOPED_TRACE(advanced ? "advanced" : "standard");
+        Table straight(advanced);
+        std::vector<std::string> moves;
+        while (straight.UntilMoveAsked(kHands))
+            moves.push_back(straight.TraceOf([&] { straight.Move(); }, kHands));
+        ASSERT_GT(moves.size(), 20U);
+
+        Table taken(advanced);
+        std::size_t undone = 0;
+        for (std::size_t i = 0; taken.UntilMoveAsked(kHands); ++i) {
+            ASSERT_LT(i, moves.size());
+            const GameState before = taken.State();
+            const SeatView seen = taken.game.ViewFor(HumanSeat);
+            EXPECT_FALSE(taken.game.CanRedo());
+            const std::string made = taken.TraceOf([&] { taken.Move(); }, kHands);
+            EXPECT_EQ(made, moves[i]) << "move " << i;
+            if (!taken.game.CanUndo()) continue;  // the move ended the hand
+            ASSERT_TRUE(taken.game.Undo());
+            ++undone;
+            ASSERT_TRUE(taken.game.CanAskHint());
+            ExpectSameTable(taken.State(), before);
+            EXPECT_EQ(taken.game.ViewFor(HumanSeat).history, seen.history);
+            ASSERT_TRUE(taken.game.CanRedo());
+            const auto redo = [&] {
+                ASSERT_TRUE(taken.game.Redo());
+                EXPECT_FALSE(taken.State().choosingSuit) << "a redo names its eight's suit";
+            };
+            EXPECT_EQ(taken.TraceOf(redo, kHands), made) << "move " << i;
+        }
+        EXPECT_GT(undone, moves.size() / 2);
+        ExpectSameTable(taken.State(), straight.State());
+    }
+}
+
+// Undo goes back move by move to the hand's first, never past the deal; a new move
+// forgets what could have been made again.
+TEST(Undo, StaysInsideTheHandAndANewMoveEndsRedo) {
+    Table table(false);
+    ASSERT_TRUE(table.UntilMoveAsked(1));
+    EXPECT_FALSE(table.game.CanUndo()) << "nothing made yet";
+    const GameState first = table.State();
+    int made = 0;
+    for (; made < 3 && table.State().hands[HumanSeat].Count() > 1; ++made) {
+        ASSERT_EQ(table.Move(), IntentAnswer::Taken);
+        if (!table.UntilMoveAsked(1)) break;
+    }
+    ASSERT_GE(made, 2);
+    while (table.game.Undo()) {
+    }
+    ExpectSameTable(table.State(), first);
+    EXPECT_TRUE(table.game.CanRedo());
+    ASSERT_EQ(table.game.DrawCard(), IntentAnswer::Taken);
+    table.UntilMoveAsked(1);
+    EXPECT_FALSE(table.game.CanRedo());
+}
+
+}  // namespace
+}  // namespace mervane
