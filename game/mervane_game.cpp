@@ -256,7 +256,10 @@ Task<MervaneGame::Next> MervaneGame::StartHandStep() {
     state_.reversed = false;
     history_.clear();
     ForgetMoves();
-    state_.deck.Shuffle(platform_, random_, platform_);
+    if (!std::exchange(dealingAgain_, false)) {
+        state_.deck.Shuffle(platform_, random_, platform_);
+        deal_ = DealPoint{Capture(), handsDealt_};
+    }
     ClearHands();
     DealHand();
     state_.dealer = state_.dealer + 1 > 3 ? 0 : state_.dealer + 1;
@@ -665,6 +668,18 @@ bool MervaneGame::Undo() {
     redoSuit_.reset();
     Notify([&](GameObserver& o) { o.MovesTakenBack(undo_.size()); });
     StartChain(Next{Step::Human, HumanSeat});
+    return true;
+}
+
+bool MervaneGame::RestartDeal() {
+    if (!CanRestartDeal()) return false;
+    state_ = deal_->table.state;
+    history_ = deal_->table.history;
+    starter_ = deal_->table.starter;
+    handsDealt_ = deal_->handsDealt;
+    dealingAgain_ = true;
+    Notify([](GameObserver& o) { o.DealRestarted(); });
+    StartChain(Next{Step::NewHand, 0});
     return true;
 }
 

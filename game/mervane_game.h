@@ -133,6 +133,12 @@ class MervaneGame {
     bool Redo();
     bool CanUndo() const { return !Busy() && !undo_.empty(); }
     bool CanRedo() const { return !Busy() && !redo_.empty() && person_.WaitingForMove(); }
+    // Deals the hand under way again: the same cards from the same pack, the scores as
+    // they were before it.
+    bool RestartDeal();
+    bool CanRestartDeal() const {
+        return !Busy() && deal_ && state_.gameInProgress && !state_.handOver;
+    }
 
     // Commands.
     void NewGame();
@@ -262,6 +268,13 @@ class MervaneGame {
     std::vector<TakenMove> redo_;
     std::optional<Snapshot> asked_;
     std::optional<Suit> redoSuit_;
+    // The table as the hand under way was shuffled, to deal it again.
+    struct DealPoint {
+        Snapshot table;
+        int handsDealt = 0;
+    };
+    std::optional<DealPoint> deal_;
+    bool dealingAgain_ = false;
     bool redoing_ = false;
     // The hand under way as every seat saw it.
     std::vector<TableEvent> history_;

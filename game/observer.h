@@ -48,6 +48,8 @@ class GameObserver {
     // first): what happened since is no longer so. The turns that wait for that move
     // are asked again (PersonAsked).
     virtual void MovesTakenBack(std::size_t /*movesLeft*/) {}
+    // Restart Deal: the hand under way is dealt again as it was; its HandDealt follows.
+    virtual void DealRestarted() {}
     // The person was shown a hint's odds for the move it is asked for.
     virtual void HintShown() {}
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -138,6 +140,45 @@ TEST(Undo, StaysInsideTheHandAndANewMoveEndsRedo) {
     ASSERT_EQ(table.game.DrawCard(), IntentAnswer::Taken);
     table.UntilMoveAsked(1);
     EXPECT_FALSE(table.game.CanRedo());
+}
+
+// The part of a trace from the line that starts with `from` to the one that starts with
+// `to` (or the end).
+std::string Between(const std::string& trace, const std::string& from, const std::string& to,
+                    std::size_t after = 0) {
+    const std::size_t start = trace.find("\n" + from, after);
+    if (start == std::string::npos) return {};
+    const std::size_t end = trace.find("\n" + to, start + 1);
+    return trace.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+// Restart Deal in the middle of the second hand deals it again from the same pack with
+// the scores it began with: the hand then plays as it did the first time.
+TEST(RestartDeal, DealsTheHandAgainAsItWas) {
+    Table straight(true);
+    while (straight.UntilMoveAsked(2)) straight.Move();
+    const std::string hand2 = Between(straight.trace, "hand 2 ", "hand 3 ");
+    ASSERT_FALSE(hand2.empty());
+
+    Table again(true);
+    std::array<std::int32_t, SeatCount> scoresAtDeal{};
+    for (int moves = 0; again.UntilMoveAsked(2);) {
+        if (again.game.HandsDealt() < 2) {
+            again.Move();
+            continue;
+        }
+        if (moves == 0) scoresAtDeal = again.State().scores;
+        if (moves++ == 3 || again.State().hands[HumanSeat].Count() == 1) break;
+        again.Move();
+    }
+    ASSERT_EQ(again.game.HandsDealt(), 2);
+    ASSERT_TRUE(again.game.CanRestartDeal());
+    const std::size_t restartAt = again.trace.size();
+    ASSERT_TRUE(again.game.RestartDeal());
+    EXPECT_EQ(again.State().scores, scoresAtDeal);
+    while (again.UntilMoveAsked(2)) again.Move();
+    EXPECT_EQ(Between(again.trace, "hand 2 ", "hand 3 ", restartAt - 1), hand2);
+    EXPECT_FALSE(again.game.CanUndo()) << "the hand's moves went with the deal";
 }
 
 }  // namespace
