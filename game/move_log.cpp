@@ -1,5 +1,6 @@
 #include "game/move_log.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "cards/rules.h"
@@ -144,7 +145,32 @@ void MoveLog::GameStarted() {
 void MoveLog::HandDealt(int /*handNumber*/, Seat dealer, Card starter) {
     TellPendingEight();
     drawsTold_ = 0;
+    handStart_ = lines_.size();
+    moveStarts_.clear();
     Add(logtext::Deals(WhoIs(dealer), starter));
+}
+
+void MoveLog::PersonAsked() {
+    if (state_.humanTurn && !state_.choosingSuit) moveStarts_.push_back(lines_.size());
+}
+
+void MoveLog::MovesTakenBack(std::size_t movesLeft) {
+    if (movesLeft >= moveStarts_.size()) return;
+    KeepLines(moveStarts_[movesLeft]);
+    moveStarts_.resize(movesLeft);
+}
+
+void MoveLog::DealRestarted() {
+    KeepLines(handStart_);
+}
+
+void MoveLog::KeepLines(std::size_t count) {
+    eight_ = NoCard;
+    drawsTold_ = 0;
+    lines_.resize(std::min(count, lines_.size()));
+    if (!listener_) return;
+    listener_->Cleared();
+    for (const std::string& line : lines_) listener_->LineAdded(line);
 }
 
 void MoveLog::CardPlayed(Seat seat, Card card) {

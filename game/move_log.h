@@ -75,6 +75,9 @@ class MoveLog final : public GameObserver {
     void DrawTwoTaken(Seat seat, int count) override;
     void SeatPassed(Seat seat) override;
     void TapRefused(Card card, Card topCard, Suit currentSuit) override;
+    void PersonAsked() override;
+    void MovesTakenBack(std::size_t movesLeft) override;
+    void DealRestarted() override;
 
   private:
     logtext::Who WhoIs(Seat seat) const;
@@ -82,12 +85,17 @@ class MoveLog final : public GameObserver {
     // An eight waits for the suit it names, to be told in one line; anything else that
     // happens first tells it without one.
     void TellPendingEight();
+    // Back to the first `count` lines, told to the listener afresh.
+    void KeepLines(std::size_t count);
 
     const GameState& state_;
     std::vector<std::string> lines_;
     MoveLogListener* listener_ = nullptr;
     Seat eightSeat_ = NoSeat;
     Card eight_ = NoCard;
+    // The lines before this hand's deal, and before each of the person's moves in it.
+    std::size_t handStart_ = 0;
+    std::vector<std::size_t> moveStarts_;
     // The draws that a Draw Two line has told already.
     int drawsTold_ = 0;
 };

@@ -102,6 +102,14 @@ void TableStory::GameStarted() {
     Clear();
 }
 
+void TableStory::MovesTakenBack(std::size_t /*movesLeft*/) {
+    Clear();
+}
+
+void TableStory::DealRestarted() {
+    Clear();
+}
+
 void TableStory::CardPlayed(Seat seat, Card /*card*/) {
     Moved(seat);
     lastPlayer_ = seat;

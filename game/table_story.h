@@ -51,6 +51,8 @@ class TableStory final : public GameObserver {
 
     void HandDealt(int handNumber, Seat dealer, Card starter) override;
     void GameStarted() override;
+    void MovesTakenBack(std::size_t movesLeft) override;
+    void DealRestarted() override;
     void CardPlayed(Seat seat, Card card) override;
     void SuitNamed(Suit suit) override;
     void CardDrawn(Seat seat, Card card) override;

@@ -366,6 +366,12 @@ void CMervaneView::HandDealt(int, Seat, Card starter) {
     StartDeal();
 }
 
+void CMervaneView::TableTakenBack() {
+    EndSlide(false);
+    topSeen_ = State().topCard;
+    update();
+}
+
 void CMervaneView::StartDeal() {
     if (!ShowsSlides()) return;
     dealMs_ = DealDuration(host_.Platform().PauseScale());

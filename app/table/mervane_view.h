@@ -121,6 +121,10 @@ class CMervaneView : public QWidget, private GameObserver {
     void TapRefused(Card card, Card topCard, Suit currentSuit) override;
     // What the person may do now has changed (the hint, for one).
     void PersonAsked() override { emit stateChanged(); }
+    void MovesTakenBack(std::size_t) override { TableTakenBack(); }
+    void DealRestarted() override { TableTakenBack(); }
+    // Nothing under way on the table outlives an undo or a restarted deal.
+    void TableTakenBack();
     void ShakeStep();
     // A move's card slides from where it was to where the game put it.
     void HandDealt(int handNumber, Seat dealer, Card starter) override;

@@ -9,6 +9,7 @@
 #include "cards/rules.h"
 #include "game/headless_platform.h"
 #include "game/mervane_game.h"
+#include "game/move_log.h"
 
 namespace mervane {
 namespace {
@@ -36,10 +37,12 @@ void ExpectSameTable(const GameState& a, const GameState& b) {
 struct Table {
     HeadlessPlatform platform{LocalTime{9, 11, 21, 17, 5}};
     MervaneGame game{platform};
+    MoveLog log{game.State()};
     std::string trace;
 
     explicit Table(bool advanced) {
         platform.Attach(game);
+        game.AddObserver(&log);
         platform.SetLineSink([this](std::string_view line) { (trace += line) += '\n'; });
         GameSettings settings;
         settings.rules.advanced = advanced;
@@ -117,6 +120,7 @@ TEST(Undo, TakesBackEachMoveExactlyAndRedoReplaysItsTurns) {
         }
         EXPECT_GT(undone, moves.size() / 2);
         ExpectSameTable(taken.State(), straight.State());
+        EXPECT_EQ(taken.log.Lines(), straight.log.Lines()) << "the log tells each move once";
     }
 }
 
@@ -178,6 +182,7 @@ TEST(RestartDeal, DealsTheHandAgainAsItWas) {
     EXPECT_EQ(again.State().scores, scoresAtDeal);
     while (again.UntilMoveAsked(2)) again.Move();
     EXPECT_EQ(Between(again.trace, "hand 2 ", "hand 3 ", restartAt - 1), hand2);
+    EXPECT_EQ(again.log.Lines(), straight.log.Lines()) << "the hand is told once";
     EXPECT_FALSE(again.game.CanUndo()) << "the hand's moves went with the deal";
 }
 
