@@ -618,6 +618,30 @@
         <source>Show each move&apos;s chance to win the hand</source>
         <translation>Für jeden Zug die Chance auf den Rundensieg zeigen</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Take back your last move and the turns after it</source>
+        <translation>Ihren letzten Zug und die Züge danach zurücknehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Make the move you took back again</source>
+        <translation>Den zurückgenommenen Zug erneut machen</translation>
+    </message>
+    <message>
+        <source>Restart &amp;Deal</source>
+        <translation>Runde &amp;neu geben</translation>
+    </message>
+    <message>
+        <source>Play this hand again from its deal</source>
+        <translation>Diese Runde ab dem Geben neu spielen</translation>
+    </message>
 </context>
 <context>
     <name>mervane::GameCommands</name>
@@ -728,6 +752,10 @@
     <message>
         <source>Hints used</source>
         <translation>Genutzte Tipps</translation>
+    </message>
+    <message>
+        <source>Moves taken back</source>
+        <translation>Zurückgenommene Züge</translation>
     </message>
 </context>
 <context>

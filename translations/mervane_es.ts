@@ -618,6 +618,30 @@
         <source>Show each move&apos;s chance to win the hand</source>
         <translation>Mostrar para cada jugada la probabilidad de ganar la mano</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Take back your last move and the turns after it</source>
+        <translation>Deshacer su última jugada y los turnos que la siguieron</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Make the move you took back again</source>
+        <translation>Volver a hacer la jugada deshecha</translation>
+    </message>
+    <message>
+        <source>Restart &amp;Deal</source>
+        <translation>Repe&amp;tir la mano</translation>
+    </message>
+    <message>
+        <source>Play this hand again from its deal</source>
+        <translation>Jugar esta mano de nuevo desde el reparto</translation>
+    </message>
 </context>
 <context>
     <name>mervane::GameCommands</name>
@@ -728,6 +752,10 @@
     <message>
         <source>Hints used</source>
         <translation>Pistas usadas</translation>
+    </message>
+    <message>
+        <source>Moves taken back</source>
+        <translation>Jugadas deshechas</translation>
     </message>
 </context>
 <context>

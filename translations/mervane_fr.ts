@@ -618,6 +618,30 @@
         <source>Show each move&apos;s chance to win the hand</source>
         <translation>Afficher pour chaque coup les chances de gagner la manche</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Take back your last move and the turns after it</source>
+        <translation>Reprendre votre dernier coup et les tours qui l’ont suivi</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Make the move you took back again</source>
+        <translation>Rejouer le coup repris</translation>
+    </message>
+    <message>
+        <source>Restart &amp;Deal</source>
+        <translation>Recommencer la &amp;donne</translation>
+    </message>
+    <message>
+        <source>Play this hand again from its deal</source>
+        <translation>Rejouer cette manche depuis la donne</translation>
+    </message>
 </context>
 <context>
     <name>mervane::GameCommands</name>
@@ -728,6 +752,10 @@
     <message>
         <source>Hints used</source>
         <translation>Indices utilisés</translation>
+    </message>
+    <message>
+        <source>Moves taken back</source>
+        <translation>Coups repris</translation>
     </message>
 </context>
 <context>

@@ -36,12 +36,12 @@ QString Percent(double rate) {
         QLocale().toString(static_cast<qlonglong>(std::lround(rate * 100))));
 }
 
-// "12 in 3 games"; only shown once a game had a hint, so one game is the only singular.
-QString Hints(const RuleSetStatistics& s) {
-    if (s.hintGames == 0) return Count(s.hints);
-    return s.hintGames == 1
-               ? CStatisticsDlg::tr("%1 in 1 game").arg(Count(s.hints))
-               : CStatisticsDlg::tr("%1 in %2 games").arg(Count(s.hints), Count(s.hintGames));
+// "12 in 3 games" of hints or undos; a game is counted with its first, so one game is
+// the only singular.
+QString UsedIn(std::int64_t used, std::int64_t games) {
+    if (games == 0) return Count(used);
+    return games == 1 ? CStatisticsDlg::tr("%1 in 1 game").arg(Count(used))
+                      : CStatisticsDlg::tr("%1 in %2 games").arg(Count(used), Count(games));
 }
 
 }  // namespace
@@ -103,7 +103,9 @@ void CStatisticsDlg::Fill() {
         {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Longest winning streak"),
          [](const RuleSetStatistics& s, int) { return Count(s.longestStreak); }},
         {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Hints used"),
-         [](const RuleSetStatistics& s, int) { return Hints(s); }},
+         [](const RuleSetStatistics& s, int) { return UsedIn(s.hints, s.hintGames); }},
+        {QT_TRANSLATE_NOOP("mervane::CStatisticsDlg", "Moves taken back"),
+         [](const RuleSetStatistics& s, int) { return UsedIn(s.undos, s.undoGames); }},
         {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
         {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},
         {nullptr, [](const RuleSetStatistics& s, int seat) { return Count(s.computerWins[seat]); }},

@@ -188,6 +188,24 @@ void CMainFrame::BuildPlayMenu() {
     hint_->setStatusTip(tr("Show each move's chance to win the hand"));
     connect(hint_, &QAction::triggered, this, [this] { host_.Game().AskHint(); });
     playMenu_->addSeparator();
+    undo_ = playMenu_->addAction(tr("&Undo"));
+    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    //: Undo's tip in the menu's status line.
+    undo_->setStatusTip(tr("Take back your last move and the turns after it"));
+    connect(undo_, &QAction::triggered, this,
+            [this] { host_.Dispatch([this] { host_.Game().Undo(); }); });
+    redo_ = playMenu_->addAction(tr("&Redo"));
+    redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    //: Redo's tip in the menu's status line.
+    redo_->setStatusTip(tr("Make the move you took back again"));
+    connect(redo_, &QAction::triggered, this,
+            [this] { host_.Dispatch([this] { host_.Game().Redo(); }); });
+    restartDeal_ = playMenu_->addAction(tr("Restart &Deal"));
+    //: Restart Deal's tip in the menu's status line.
+    restartDeal_->setStatusTip(tr("Play this hand again from its deal"));
+    connect(restartDeal_, &QAction::triggered, this,
+            [this] { host_.Dispatch([this] { host_.Game().RestartDeal(); }); });
+    playMenu_->addSeparator();
     QMenu* levels = playMenu_->addMenu(tr("Computer &Level"));
     auto* group = new QActionGroup(this);
     for (const auto& [level, text] :
@@ -231,6 +249,9 @@ void CMainFrame::BuildToolBar() {
     // its own under resources/frame/ for desktops without an icon theme).
     sharpTools_ = {
         {deal, "document-new", "new-game"},
+        {undo_, "edit-undo", "undo"},
+        {redo_, "edit-redo", "redo"},
+        {restartDeal_, "view-refresh", "restart-deal"},
         {Command(ID_SHOW_SCORE), "games-highscores", "show-score"},
         {statisticsAction_, "view-statistics", "statistics"},
         {showLog_, "view-list-text", "move-log"},
@@ -481,6 +502,9 @@ void CMainFrame::UpdateCommandStates() {
     commands_.at(ID_NEW_GAME_TOOLBAR)->setEnabled(game.CanUseToolbarNewGame());
     commands_.at(ID_SHOW_SCORE)->setEnabled(game.CanShowScore());
     hint_->setEnabled(game.CanAskHint());
+    undo_->setEnabled(game.CanUndo());
+    redo_->setEnabled(game.CanRedo());
+    restartDeal_->setEnabled(game.CanRestartDeal());
 }
 
 void CMainFrame::OnAppAbout() {

@@ -58,6 +58,9 @@ class CMainFrame : public QMainWindow {
     QMenu* ViewMenu() const { return viewMenu_; }
     QMenu* PlayMenu() const { return playMenu_; }
     QAction* HintAction() const { return hint_; }
+    QAction* UndoAction() const { return undo_; }
+    QAction* RedoAction() const { return redo_; }
+    QAction* RestartDealAction() const { return restartDeal_; }
     QAction* LevelAction(Level level) const {
         return levelActions_[static_cast<std::size_t>(level)];
     }
@@ -153,6 +156,9 @@ class CMainFrame : public QMainWindow {
     QMenu* viewMenu_ = nullptr;
     QMenu* playMenu_ = nullptr;
     QAction* hint_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    QAction* restartDeal_ = nullptr;
     std::array<QAction*, 3> levelActions_{};  // by Level
     QMenu* facesMenu_ = nullptr;
     QActionGroup* looks_ = nullptr;

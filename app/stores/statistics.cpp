@@ -96,6 +96,8 @@ QByteArray IniText(const Statistics& statistics) {
             line("WINS_RIGHT", set.computerWins[2]);
             line("HINT_GAMES", set.hintGames);
             line("HINTS", set.hints);
+            line("UNDO_GAMES", set.undoGames);
+            line("UNDOS", set.undos);
         }
     }
     return text;
@@ -158,6 +160,8 @@ Statistics StatisticsStore::Load() const {
             set.computerWins = {count("WINS_LEFT"), count("WINS_TOP"), count("WINS_RIGHT")};
             set.hintGames = count("HINT_GAMES");
             set.hints = count("HINTS");
+            set.undoGames = count("UNDO_GAMES");
+            set.undos = count("UNDOS");
         }
     }
     return statistics;
@@ -219,6 +223,8 @@ RuleSetStatistics StatisticsKeeper::WithChange(const RuleSetStatistics& file,
     }
     merged.hintGames = add(file.hintGames, before.hintGames, after.hintGames);
     merged.hints = add(file.hints, before.hints, after.hints);
+    merged.undoGames = add(file.undoGames, before.undoGames, after.undoGames);
+    merged.undos = add(file.undos, before.undos, after.undos);
     merged.bestScore = std::max(file.bestScore, since.bestScore);
     const std::int64_t continued = Sum(file.currentStreak, since.winsBeforeEnd);
     merged.currentStreak = since.streakEnded ? after.currentStreak : continued;
@@ -268,6 +274,7 @@ void StatisticsKeeper::HandDealt(int, Seat, Card) {
     level_ = game_.ComputerLevel();
     ruleSet_ = RuleSetIndex(game_.State().rules);
     hintInGame_ = false;
+    undoInGame_ = false;
     RuleSetStatistics& set = Counting();
     set.played = Sum(set.played, 1);
     Save();
@@ -307,6 +314,15 @@ void StatisticsKeeper::HintShown() {
     RuleSetStatistics& set = Counting();
     if (!std::exchange(hintInGame_, true)) set.hintGames = Sum(set.hintGames, 1);
     set.hints = Sum(set.hints, 1);
+    Save();
+}
+
+// A game with undos counts as any other; how many it took is kept beside.
+void StatisticsKeeper::MovesTakenBack(std::size_t) {
+    if (ruleSet_ < 0) return;
+    RuleSetStatistics& set = Counting();
+    if (!std::exchange(undoInGame_, true)) set.undoGames = Sum(set.undoGames, 1);
+    set.undos = Sum(set.undos, 1);
     Save();
 }
 

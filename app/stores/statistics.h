@@ -31,6 +31,8 @@ struct RuleSetStatistics {
     std::array<std::int64_t, 3> computerWins{};  // Left, Top, Right
     std::int64_t hintGames = 0;                  // games in which you were shown a hint
     std::int64_t hints = 0;                      // hints shown in them, all told
+    std::int64_t undoGames = 0;                  // games in which you took a move back
+    std::int64_t undos = 0;                      // moves taken back in them, all told
 
     double WinRate() const { return finished ? double(won) / double(finished) : 0.0; }
     double AverageScore() const { return finished ? double(totalScore) / double(finished) : 0.0; }
@@ -123,6 +125,7 @@ class StatisticsKeeper final : public GameObserver {
     void HandDealt(int handNumber, Seat dealer, Card starter) override;
     void GameOver(Seat winner) override;
     void HintShown() override;
+    void MovesTakenBack(std::size_t movesLeft) override;
 
   private:
     struct SinceSave;
@@ -155,6 +158,7 @@ class StatisticsKeeper final : public GameObserver {
     Level level_ = Level::Normal;
     int ruleSet_ = -1;
     bool hintInGame_ = false;
+    bool undoInGame_ = false;
 };
 
 }  // namespace mervane

@@ -23,6 +23,7 @@
 #include "app/dialogs/game_setup_dlg.h"
 #include "app/dialogs/score_dlg.h"
 #include "app/dialogs/table_setup_dlg.h"
+#include "app/stores/statistics.h"
 #include "app/table/keyboard_play.h"
 #include "app/translations.h"
 #include "app_test_support.h"
@@ -670,4 +671,44 @@ TEST_F(KeyboardTest, TheClassicLookNeitherShakesNorShowsTheDirection) {
 }
 
 }  // namespace
+// Ctrl+Z takes the person's move back, Ctrl+Shift+Z makes it again, and Restart Deal
+// deals the hand anew as it came; each is enabled only when there is something to do,
+// and the statistics count the undo.
+TEST(UndoInTheWindow, KeysAndTheMenuTakeBackRedoAndDealAgain) {
+    AppFixture app;
+    CMainFrame& frame = app.Start();
+    app.Trigger(ID_NEW_GAME_TOOLBAR);
+    ASSERT_TRUE(app.State().humanTurn);
+    const CardList dealt = app.State().hands[HumanSeat];
+    EXPECT_FALSE(frame.UndoAction()->isEnabled());
+    EXPECT_FALSE(frame.RedoAction()->isEnabled());
+    EXPECT_TRUE(frame.RestartDealAction()->isEnabled());
+    const auto scores = app.State().scores;
+    ASSERT_TRUE(app.PlayHumanMove());
+    WaitWhileBusy(app.View());
+    ASSERT_TRUE(app.State().humanTurn) << "the hand goes on after one move";
+    const CardList afterMove = app.State().hands[HumanSeat];
+    const Card topAfterMove = app.State().topCard;
+    ASSERT_TRUE(frame.UndoAction()->isEnabled());
+    QTest::keyClick(&app.View(), Qt::Key_Z, Qt::ControlModifier);
+    WaitWhileBusy(app.View());
+    EXPECT_EQ(app.State().hands[HumanSeat], dealt);
+    EXPECT_FALSE(frame.UndoAction()->isEnabled());
+    ASSERT_TRUE(frame.RedoAction()->isEnabled());
+    QTest::keyClick(&app.View(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    WaitWhileBusy(app.View());
+    EXPECT_EQ(app.State().hands[HumanSeat], afterMove);
+    EXPECT_EQ(app.State().topCard, topAfterMove);
+    EXPECT_FALSE(frame.RedoAction()->isEnabled());
+    frame.RestartDealAction()->trigger();
+    WaitWhileBusy(app.View());
+    EXPECT_EQ(app.State().hands[HumanSeat], dealt);
+    EXPECT_EQ(app.State().scores, scores);
+    EXPECT_FALSE(frame.UndoAction()->isEnabled());
+    const auto& counted = frame.Statistics().Current().Of(Level::Normal, RuleSetIndex({}));
+    EXPECT_EQ(counted.played, 1) << "a hand dealt again is still one game";
+    EXPECT_EQ(counted.undos, 1);
+    EXPECT_EQ(counted.undoGames, 1);
+}
+
 }  // namespace mervane
