@@ -152,10 +152,13 @@ TEST_F(FrameLooksTest, EachLookHasItsToolbarAndItsFormOfTheLog) {
     expectClassic();
 
     frame.LookAction(TableLook::Sharp)->trigger();
-    ASSERT_EQ(bar.actions(),
-              (QList<QAction*>{frame.Command(ID_NEW_GAME_TOOLBAR), frame.Command(ID_SHOW_SCORE),
-                               frame.StatisticsAction(), frame.ShowLogAction()}));
-    EXPECT_EQ(ToolTexts(), (QStringList{"New Game", "Show Score", "Statistics", "Move Log"}));
+    ASSERT_EQ(
+        bar.actions(),
+        (QList<QAction*>{frame.Command(ID_NEW_GAME_TOOLBAR), frame.UndoAction(), frame.RedoAction(),
+                         frame.RestartDealAction(), frame.Command(ID_SHOW_SCORE),
+                         frame.StatisticsAction(), frame.ShowLogAction()}));
+    EXPECT_EQ(ToolTexts(), (QStringList{"New Game", "Undo", "Redo", "Restart Deal", "Show Score",
+                                        "Statistics", "Move Log"}));
     EXPECT_GE(bar.iconSize().width(), 24);
     for (QAction* action : bar.actions()) EXPECT_FALSE(action->icon().isNull());
     EXPECT_FALSE(frame.LogPanel()->isVisible());
