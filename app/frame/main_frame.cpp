@@ -180,31 +180,29 @@ void CMainFrame::BuildMenu() {
 
 // How the computer seats play; the choice is kept in the settings file and takes the
 // seats at the next deal.
+// A Play menu item whose game command runs once the turns under way are over.
+QAction* CMainFrame::AddPlayAction(const QString& text, const QString& tip, const QKeySequence& key,
+                                   bool (MervaneGame::*command)()) {
+    QAction* action = playMenu_->addAction(text);
+    action->setShortcut(key);
+    action->setStatusTip(tip);
+    connect(action, &QAction::triggered, this,
+            [this, command] { host_.Dispatch([this, command] { (host_.Game().*command)(); }); });
+    return action;
+}
+
 void CMainFrame::BuildPlayMenu() {
     playMenu_ = menuBar()->addMenu(tr("&Play"));
-    hint_ = playMenu_->addAction(tr("&Hint"));
-    hint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    //: The Hint's tip in the menu's status line.
-    hint_->setStatusTip(tr("Show each move's chance to win the hand"));
-    connect(hint_, &QAction::triggered, this, [this] { host_.Game().AskHint(); });
+    // The tips show in the menu's status line.
+    hint_ = AddPlayAction(tr("&Hint"), tr("Show each move's chance to win the hand"),
+                          QKeySequence(Qt::CTRL | Qt::Key_H), &MervaneGame::AskHint);
     playMenu_->addSeparator();
-    undo_ = playMenu_->addAction(tr("&Undo"));
-    undo_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    //: Undo's tip in the menu's status line.
-    undo_->setStatusTip(tr("Take back your last move and the turns after it"));
-    connect(undo_, &QAction::triggered, this,
-            [this] { host_.Dispatch([this] { host_.Game().Undo(); }); });
-    redo_ = playMenu_->addAction(tr("&Redo"));
-    redo_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
-    //: Redo's tip in the menu's status line.
-    redo_->setStatusTip(tr("Make the move you took back again"));
-    connect(redo_, &QAction::triggered, this,
-            [this] { host_.Dispatch([this] { host_.Game().Redo(); }); });
-    restartDeal_ = playMenu_->addAction(tr("Restart &Deal"));
-    //: Restart Deal's tip in the menu's status line.
-    restartDeal_->setStatusTip(tr("Play this hand again from its deal"));
-    connect(restartDeal_, &QAction::triggered, this,
-            [this] { host_.Dispatch([this] { host_.Game().RestartDeal(); }); });
+    undo_ = AddPlayAction(tr("&Undo"), tr("Take back your last move and the turns after it"),
+                          QKeySequence(Qt::CTRL | Qt::Key_Z), &MervaneGame::Undo);
+    redo_ = AddPlayAction(tr("&Redo"), tr("Make the move you took back again"),
+                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &MervaneGame::Redo);
+    restartDeal_ = AddPlayAction(tr("Restart &Deal"), tr("Play this hand again from its deal"), {},
+                                 &MervaneGame::RestartDeal);
     playMenu_->addSeparator();
     QMenu* levels = playMenu_->addMenu(tr("Computer &Level"));
     auto* group = new QActionGroup(this);

@@ -124,6 +124,8 @@ class CMainFrame : public QMainWindow {
     void BuildToolBar();
     void BuildViewMenu();
     void BuildPlayMenu();
+    QAction* AddPlayAction(const QString& text, const QString& tip, const QKeySequence& key,
+                           bool (MervaneGame::*command)());
     void AddWindowKeys();
     void FillFacesMenu();
     // Once the last menu or dialog over the window is gone, the table has the keys.
