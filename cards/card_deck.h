@@ -22,6 +22,8 @@ class CardDeck {
     // Puts the pack in a given order with drawPos cards already dealt, for replaying a
     // known table. Refuses (changing nothing) anything but a permutation of 1..52.
     bool Arrange(const std::array<Card, CardsInPack>& order, std::int32_t dealt);
+    // A game taken up again goes on counting its shuffles where it stopped.
+    void SetShuffleCount(std::int32_t count) { shuffleCount = count; }
 
     // shuffleCount times the day, month (1..12), minute, second and hour that are not 0.
     static std::uint32_t ShuffleSeed(std::int32_t shuffleCount, const LocalTime& time);

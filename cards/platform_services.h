@@ -53,6 +53,8 @@ class Alerts {
 class CrtRandom {
   public:
     void Seed(std::uint32_t seed) { state_ = seed; }
+    // The whole state, to put a game away and take it up again.
+    std::uint32_t State() const { return state_; }
     int Next() {
         state_ = state_ * 214013u + 2531011u;
         return static_cast<int>((state_ >> 16) & 0x7FFFu);

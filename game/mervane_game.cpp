@@ -409,8 +409,11 @@ const CardList& MervaneGame::HandOf(Seat seat) const {
 
 // A level chosen during a hand takes the computer seats as the next one is dealt.
 void MervaneGame::TakeNextLevel() {
-    if (!nextLevel_) return;
-    level_ = *std::exchange(nextLevel_, std::nullopt);
+    if (nextLevel_) UseLevel(*std::exchange(nextLevel_, std::nullopt));
+}
+
+void MervaneGame::UseLevel(Level level) {
+    level_ = level;
     levelPlayer_ = level_ == Level::Normal ? nullptr : MakeComputerPlayer(level_);
     SeatPlayer* player = levelPlayer_ ? levelPlayer_.get() : &normal_;
     for (Seat seat = LeftSeat; seat < SeatCount; ++seat)
@@ -680,6 +683,116 @@ bool MervaneGame::RestartDeal() {
     dealingAgain_ = true;
     Notify([](GameObserver& o) { o.DealRestarted(); });
     StartChain(Next{Step::NewHand, 0});
+    return true;
+}
+
+SavedGame MervaneGame::Saved(const Snapshot& snapshot, SavedGame::At at) const {
+    const GameState& s = snapshot.state;
+    SavedGame saved;
+    saved.at = at;
+    saved.rules = s.rules;
+    saved.playTo = s.playTo;
+    saved.level = level_;
+    saved.nextLevel = nextLevel_;
+    saved.scores = s.scores;
+    saved.dealer = s.dealer;
+    saved.handsDealt = handsDealt_;
+    saved.randomState = random_.State();
+    saved.shuffleCount = s.deck.ShuffleCount();
+    saved.pack = s.deck.Cards();
+    saved.drawn = s.deck.DrawPos();
+    if (at != SavedGame::At::Deal) {
+        saved.hands = s.hands;
+        saved.topCard = s.topCard;
+        saved.currentSuit = s.currentSuit;
+        saved.starter = snapshot.starter;
+        saved.reversed = s.reversed;
+        saved.passCount = s.passCount;
+        saved.history = snapshot.history;
+    } else {
+        saved.currentSuit = Spades;
+    }
+    return saved;
+}
+
+// The last moment the game can be taken up again from: the sheet shown, the move asked,
+// the move asked and made while the turns after it run, or the deal.
+std::optional<SavedGame> MervaneGame::SaveGame() const {
+    if (!state_.gameInProgress) return std::nullopt;
+    if (state_.handOver) return Saved(Capture(), SavedGame::At::HandOver);
+    if (person_.WaitingForMove() && asked_) return Saved(*asked_, SavedGame::At::Move);
+    if (!undo_.empty()) {
+        const TakenMove& last = undo_.back();
+        SavedGame saved = Saved(last.before, SavedGame::At::Move);
+        saved.pendingMove =
+            last.move.IsDraw()
+                ? TableEvent{TableEvent::Kind::Draw, HumanSeat}
+                : TableEvent{TableEvent::Kind::Play, HumanSeat, last.move.card,
+                             last.move.named != NoSuit ? last.move.named : last.suit};
+        return saved;
+    }
+    if (deal_) {
+        SavedGame saved = Saved(deal_->table, SavedGame::At::Deal);
+        saved.handsDealt = deal_->handsDealt;
+        return saved;
+    }
+    return std::nullopt;
+}
+
+bool MervaneGame::ResumeGame(const SavedGame& saved) {
+    if (Busy()) return false;
+    ForgetMoves();
+    deal_.reset();
+    state_.rules = saved.rules;
+    state_.playTo = saved.playTo;
+    state_.scores = saved.scores;
+    state_.dealer = saved.dealer;
+    state_.hands = saved.hands;
+    if (!state_.deck.Arrange(saved.pack, saved.drawn)) return false;
+    state_.deck.SetShuffleCount(saved.shuffleCount);
+    state_.topCard = saved.topCard;
+    state_.currentSuit = saved.currentSuit;
+    state_.passCount = saved.passCount;
+    state_.reversed = saved.reversed;
+    state_.gameInProgress = true;
+    state_.betweenGames = false;
+    state_.showSplash = false;
+    state_.humanTurn = state_.choosingSuit = false;
+    state_.gameWinner = NoSeat;
+    history_ = saved.history;
+    starter_ = saved.starter;
+    handsDealt_ = saved.handsDealt;
+    random_.Seed(saved.randomState);
+    UseLevel(saved.level);
+    nextLevel_ = saved.nextLevel;
+    ClearStatusLines();
+    RefreshCardCounts();
+    Notify([&](GameObserver& o) { o.GameResumed(handsDealt_); });
+    switch (saved.at) {
+        case SavedGame::At::Deal:
+            state_.handOver = state_.showHandScore = false;
+            dealingAgain_ = true;
+            deal_ = DealPoint{Capture(), handsDealt_};
+            StartChain(Next{Step::NewHand, 0});
+            break;
+        case SavedGame::At::HandOver:
+            state_.handOver = state_.showHandScore = true;
+            for (Seat seat = 0; seat < SeatCount; ++seat)
+                SetStatus(seat, std::to_string(HandPoints(HandOf(seat))));
+            Redraw();
+            break;
+        case SavedGame::At::Move:
+            state_.handOver = state_.showHandScore = false;
+            StartChain(Next{Step::Human, HumanSeat});
+            if (const auto& move = saved.pendingMove) {
+                const bool eight = move->kind == TableEvent::Kind::Play && IsEight(move->card);
+                if (eight && move->named != NoSuit) redoSuit_ = move->named;
+                redoing_ = true;
+                Deliver(move->kind == TableEvent::Kind::Draw ? SeatMove::Draw()
+                                                             : SeatMove::Play(move->card));
+            }
+            break;
+    }
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include "game/game_state.h"
 #include "game/observer.h"
 #include "game/platform.h"
+#include "game/saved_game.h"
 #include "game/seat_player.h"
 #include "game/seat_view.h"
 #include "game/settings.h"
@@ -136,6 +137,11 @@ class MervaneGame {
     // Deals the hand under way again: the same cards from the same pack, the scores as
     // they were before it.
     bool RestartDeal();
+    // The game under way as it can be taken up again; none between games.
+    std::optional<SavedGame> SaveGame() const;
+    // Takes a saved game up again where it was: the person's move (made again when it
+    // had been made), a hand's sheet, or a hand to deal. False while turns are under way.
+    bool ResumeGame(const SavedGame& saved);
     bool CanRestartDeal() const {
         return !Busy() && deal_ && state_.gameInProgress && !state_.handOver;
     }
@@ -220,6 +226,8 @@ class MervaneGame {
     Snapshot Capture() const;
     void DeliverSuit(Suit suit);
     void ForgetMoves();
+    SavedGame Saved(const Snapshot& snapshot, SavedGame::At at) const;
+    void UseLevel(Level level);
     void FlushPassRedraws();
     void HumanTableTap(int x, int y);
     void Record(TableEvent event);

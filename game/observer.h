@@ -50,6 +50,9 @@ class GameObserver {
     virtual void MovesTakenBack(std::size_t /*movesLeft*/) {}
     // Restart Deal: the hand under way is dealt again as it was; its HandDealt follows.
     virtual void DealRestarted() {}
+    // A game put away was taken up again, at its hand `handNumber`; no GameStarted or
+    // HandDealt comes for what was played before.
+    virtual void GameResumed(int /*handNumber*/) {}
     // The person was shown a hint's odds for the move it is asked for.
     virtual void HintShown() {}
 

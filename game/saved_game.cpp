@@ -46,7 +46,8 @@ bool CardsAddUp(const SavedGame& game, std::string* why) {
     std::array<int, CardsInPack + 1> dealt{};
     for (Card card : game.pack) {
         if (!IsCard(card)) return Fail(why, "a card that does not exist");
-        if (++dealt[static_cast<std::size_t>(card)] > 1) return Fail(why, "a card twice in the pack");
+        if (++dealt[static_cast<std::size_t>(card)] > 1)
+            return Fail(why, "a card twice in the pack");
     }
     if (game.drawn < 1 || game.drawn > CardsInPack) return Fail(why, "a pack dealt impossibly");
     std::array<int, CardsInPack + 1> onTable{};
@@ -69,13 +70,31 @@ bool CardsAddUp(const SavedGame& game, std::string* why) {
     return true;
 }
 
+// A hand to deal: the pack whole, nothing dealt yet.
+bool DealIsPossible(const SavedGame& game, std::string* why) {
+    std::array<int, CardsInPack + 1> seen{};
+    for (Card card : game.pack)
+        if (!IsCard(card) || ++seen[static_cast<std::size_t>(card)] > 1)
+            return Fail(why, "a card twice in the pack");
+    const bool handsEmpty = std::all_of(game.hands.begin(), game.hands.end(),
+                                        [](const CardList& hand) { return hand.Empty(); });
+    if (game.drawn != 0 || !handsEmpty || !game.history.empty() || game.pendingMove)
+        return Fail(why, "a hand to deal that was dealt");
+    return true;
+}
+
 bool TableIsPossible(const SavedGame& game, std::string* why) {
-    if (game.dealer < 0 || game.dealer >= SeatCount) return Fail(why, "a dealer that does not exist");
-    if (game.currentSuit < Spades || game.currentSuit > Clubs) return Fail(why, "no suit to follow");
+    if (game.dealer < 0 || game.dealer >= SeatCount)
+        return Fail(why, "a dealer that does not exist");
+    if (game.playTo < 1 || game.handsDealt < 0) return Fail(why, "an impossible game");
+    if (game.at == SavedGame::At::Deal) return DealIsPossible(game, why);
+    if (game.currentSuit < Spades || game.currentSuit > Clubs)
+        return Fail(why, "no suit to follow");
     if (game.passCount < 0 || game.passCount > 5) return Fail(why, "an impossible pass count");
-    if (game.playTo < 1 || game.handsDealt < 1) return Fail(why, "an impossible game");
+    if (game.handsDealt < 1) return Fail(why, "an impossible game");
     for (const TableEvent& event : game.history)
-        if (event.seat < 0 || event.seat >= SeatCount) return Fail(why, "a seat that does not exist");
+        if (event.seat < 0 || event.seat >= SeatCount)
+            return Fail(why, "a seat that does not exist");
     Card top = game.starter;
     for (const TableEvent& event : game.history)
         if (event.kind == TableEvent::Kind::Play) top = event.card;
@@ -99,7 +118,8 @@ bool TableIsPossible(const SavedGame& game, std::string* why) {
 std::string WriteSavedGame(const SavedGame& game) {
     std::ostringstream out;
     out << kFirstLine << '\n';
-    out << "at " << (game.at == SavedGame::At::Move ? "move" : "hand-over") << '\n';
+    constexpr std::string_view kAt[] = {"move", "hand-over", "deal"};
+    out << "at " << kAt[static_cast<std::size_t>(game.at)] << '\n';
     out << "rules " << game.rules.advanced << ' ' << game.rules.sevenCards << '\n';
     out << "play-to " << game.playTo << '\n';
     out << "level " << LevelName(game.level) << '\n';
@@ -134,8 +154,8 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
     }
     SavedGame game;
     std::map<std::string, int> seen;
-    std::istringstream in{std::string(text.substr(lineEnd == std::string_view::npos ? text.size()
-                                                                                     : lineEnd + 1))};
+    std::istringstream in{
+        std::string(text.substr(lineEnd == std::string_view::npos ? text.size() : lineEnd + 1))};
     const auto bad = [why](std::string reason) -> std::optional<SavedGame> {
         Fail(why, std::move(reason));
         return std::nullopt;
@@ -143,13 +163,20 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
     for (std::string line; std::getline(in, line);) {
         const auto space = line.find(' ');
         const std::string key = line.substr(0, space);
-        const std::string_view rest =
-            space == std::string::npos ? std::string_view{} : std::string_view(line).substr(space + 1);
+        const std::string_view rest = space == std::string::npos
+                                          ? std::string_view{}
+                                          : std::string_view(line).substr(space + 1);
         ++seen[key];
         if (key == "at" || key == "level" || key == "next-level") {
             if (key == "at") {
-                if (rest != "move" && rest != "hand-over") return bad("a garbled line: " + line);
-                game.at = rest == "move" ? SavedGame::At::Move : SavedGame::At::HandOver;
+                if (rest == "move")
+                    game.at = SavedGame::At::Move;
+                else if (rest == "hand-over")
+                    game.at = SavedGame::At::HandOver;
+                else if (rest == "deal")
+                    game.at = SavedGame::At::Deal;
+                else
+                    return bad("a garbled line: " + line);
             } else {
                 const auto level = ParseLevel(rest);
                 if (!level) return bad("a garbled line: " + line);
@@ -212,9 +239,9 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
             return bad("a garbled line: " + line);
         }
     }
-    for (const char* key : {"at", "rules", "play-to", "level", "scores", "dealer", "hands-dealt",
-                            "random", "shuffles", "pack", "drawn", "top", "starter", "reversed",
-                            "passes"})
+    for (const char* key :
+         {"at", "rules", "play-to", "level", "scores", "dealer", "hands-dealt", "random",
+          "shuffles", "pack", "drawn", "top", "starter", "reversed", "passes"})
         if (seen[key] != 1) return bad(std::string("no single line ") + key);
     if (seen["hand"] != SeatCount) return bad("not four hands");
     if (!TableIsPossible(game, why)) return std::nullopt;

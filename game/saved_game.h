@@ -20,7 +20,9 @@ namespace mervane {
 // asked for a move (or shown a hand's sheet), and the move made there if the turns after
 // it had not finished. Plain data; the game makes it and takes it back.
 struct SavedGame {
-    enum class At : std::uint8_t { Move, HandOver };
+    // The person's move, a hand's sheet, or a hand dealt whose turns had not reached the
+    // person yet (taken up again from its deal).
+    enum class At : std::uint8_t { Move, HandOver, Deal };
 
     At at = At::Move;
     RuleSet rules;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "game/headless_platform.h"
 #include "game/mervane_game.h"
 #include "game/move_log.h"
+#include "game/saved_game.h"
 
 namespace mervane {
 namespace {
@@ -40,14 +42,14 @@ struct Table {
     MoveLog log{game.State()};
     std::string trace;
 
-    explicit Table(bool advanced) {
+    explicit Table(bool advanced, bool start = true) {
         platform.Attach(game);
         game.AddObserver(&log);
         platform.SetLineSink([this](std::string_view line) { (trace += line) += '\n'; });
         GameSettings settings;
         settings.rules.advanced = advanced;
         game.ApplyLoadedSettings(settings);
-        game.NewGame();
+        if (start) game.NewGame();
     }
     const GameState& State() const { return game.State(); }
     // Plays until the person is asked for a move; false once the hands are done.
@@ -184,6 +186,105 @@ TEST(RestartDeal, DealsTheHandAgainAsItWas) {
     EXPECT_EQ(Between(again.trace, "hand 2 ", "hand 3 ", restartAt - 1), hand2);
     EXPECT_EQ(again.log.Lines(), straight.log.Lines()) << "the hand is told once";
     EXPECT_FALSE(again.game.CanUndo()) << "the hand's moves went with the deal";
+}
+
+// What happened at the table, without the pauses, redraws and status lines around it.
+std::vector<std::string> Events(const std::string& trace) {
+    std::vector<std::string> events;
+    std::size_t from = 0;
+    for (std::size_t end; (end = trace.find('\n', from)) != std::string::npos; from = end + 1) {
+        const std::string line = trace.substr(from, end - from);
+        for (const char* kind :
+             {"hand ", "deal ", "play ", "draw ", "suit ", "end ", "dead", "gameover "})
+            if (line.starts_with(kind)) events.push_back(line);
+    }
+    return events;
+}
+
+// A seeded game broken off after each of the person's moves, while the turns after it
+// are paused or once the person is asked again, saved as text and taken up by a new
+// game: the rest of the game is what it would have been.
+TEST(Resume, BrokenOffAfterEachMoveGoesOnAsIfNeverStopped) {
+    constexpr int kHands = 3;
+    for (const bool advanced : {false, true}) {
+        SCOPED_TRACE(advanced ? "advanced" : "standard");
+        Table straight(advanced);
+        std::vector<std::size_t> asked;
+        while (straight.UntilMoveAsked(kHands)) {
+            asked.push_back(Events(straight.trace).size());
+            straight.Move();
+        }
+        const std::vector<std::string> whole = Events(straight.trace);
+        ASSERT_GT(asked.size(), 15U);
+        for (std::size_t k = 0; k < asked.size(); ++k) {
+            for (const bool midTurns : {false, true}) {
+                SCOPED_TRACE("move " + std::to_string(k) + (midTurns ? " mid-turns" : ""));
+                Table broken(advanced);
+                for (std::size_t made = 0; made < k; ++made) {
+                    ASSERT_TRUE(broken.UntilMoveAsked(kHands));
+                    broken.Move();
+                }
+                ASSERT_TRUE(broken.UntilMoveAsked(kHands));
+                if (midTurns) {
+                    broken.platform.HoldPauses(true);
+                    broken.Move();
+                }
+                // Paused, or with an eight's suit still to name, the move is made again
+                // on resuming; else the person is asked anew (a draw keeps the turn) and
+                // the game goes on from here.
+                const bool madeAgain = broken.platform.InPause() || broken.State().choosingSuit;
+                const std::size_t from = madeAgain ? asked[k] : Events(broken.trace).size();
+                const auto saved = broken.game.SaveGame();
+                ASSERT_TRUE(saved);
+                std::string why;
+                const auto read = ReadSavedGame(WriteSavedGame(*saved), &why);
+                ASSERT_TRUE(read) << why;
+
+                Table resumed(advanced, false);
+                ASSERT_TRUE(resumed.game.ResumeGame(*read));
+                while (resumed.UntilMoveAsked(kHands)) resumed.Move();
+                const std::vector<std::string> rest(whole.begin() + static_cast<long>(from),
+                                                    whole.end());
+                ASSERT_EQ(Events(resumed.trace), rest);
+            }
+        }
+    }
+}
+
+// Broken off at a hand's sheet, or while the next hand is being dealt, the game comes
+// back at the sheet or deals that hand again, and goes on as it would have.
+TEST(Resume, AtTheSheetOrTheDealTheHandsGoOn) {
+    constexpr int kHands = 3;
+    Table straight(true);
+    while (straight.UntilMoveAsked(kHands)) straight.Move();
+    const std::vector<std::string> whole = Events(straight.trace);
+    const auto secondHand = std::find_if(
+        whole.begin(), whole.end(), [](const std::string& e) { return e.starts_with("hand 2 "); });
+    ASSERT_NE(secondHand, whole.end());
+    for (const bool dealing : {false, true}) {
+        SCOPED_TRACE(dealing ? "dealing" : "sheet");
+        Table broken(true);
+        while (!broken.State().handOver) {
+            ASSERT_TRUE(broken.UntilMoveAsked(kHands));
+            if (broken.State().hands[HumanSeat].Count() > 0) broken.Move();
+        }
+        if (dealing) {
+            broken.platform.HoldPauses(true);
+            broken.game.Continue();
+            ASSERT_TRUE(broken.platform.InPause());
+        }
+        const auto saved = broken.game.SaveGame();
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->at, dealing ? SavedGame::At::Deal : SavedGame::At::HandOver);
+        std::string why;
+        const auto read = ReadSavedGame(WriteSavedGame(*saved), &why);
+        ASSERT_TRUE(read) << why;
+        Table resumed(true, false);
+        ASSERT_TRUE(resumed.game.ResumeGame(*read));
+        EXPECT_EQ(resumed.State().handOver, !dealing);
+        while (resumed.UntilMoveAsked(kHands)) resumed.Move();
+        EXPECT_EQ(Events(resumed.trace), std::vector<std::string>(secondHand, whole.end()));
+    }
 }
 
 }  // namespace
