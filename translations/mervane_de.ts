@@ -642,6 +642,10 @@
         <source>Play this hand again from its deal</source>
         <translation>Diese Runde ab dem Geben neu spielen</translation>
     </message>
+    <message>
+        <source>The game left last time could not be read and was put aside.</source>
+        <translation>Das beim letzten Mal verlassene Spiel konnte nicht gelesen werden und wurde beiseitegelegt.</translation>
+    </message>
 </context>
 <context>
     <name>mervane::GameCommands</name>

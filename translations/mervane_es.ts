@@ -642,6 +642,10 @@
         <source>Play this hand again from its deal</source>
         <translation>Jugar esta mano de nuevo desde el reparto</translation>
     </message>
+    <message>
+        <source>The game left last time could not be read and was put aside.</source>
+        <translation>La partida dejada la última vez no se pudo leer y se ha apartado.</translation>
+    </message>
 </context>
 <context>
     <name>mervane::GameCommands</name>

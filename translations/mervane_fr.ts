@@ -642,6 +642,10 @@
         <source>Play this hand again from its deal</source>
         <translation>Rejouer cette manche depuis la donne</translation>
     </message>
+    <message>
+        <source>The game left last time could not be read and was put aside.</source>
+        <translation>La partie laissée la dernière fois n’a pas pu être lue et a été mise de côté.</translation>
+    </message>
 </context>
 <context>
     <name>mervane::GameCommands</name>

@@ -86,7 +86,9 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
       view_(NewTableView(host_, this)),
       gameCommands_(std::make_unique<GameCommands>(host_, store_, messages_, *view_)),
       statisticsStore_(StatisticsStore::BesideWindowState(windowState_.FilePath())),
-      statistics_(std::make_unique<StatisticsKeeper>(host_.Game(), statisticsStore_)) {
+      statistics_(std::make_unique<StatisticsKeeper>(host_.Game(), statisticsStore_)),
+      gameStore_(SavedGameStore::BesideWindowState(windowState_.FilePath())),
+      gameSaver_(std::make_unique<GameSaver>(host_.Game(), gameStore_)) {
     store_.SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     statistics_->SetFailureReporter([this](const QString& text) { messages_.Show(this, text); });
     setWindowTitle(QStringLiteral("Mervane"));  // a name, the same in every language
@@ -121,6 +123,7 @@ CMainFrame::CMainFrame(SettingsStore store, QWidget* parent)
     RestorePlacement();
     if (StartWidth() < DrawerStartWidth) drawerOpen_ = false;
     PlaceLog(false);
+    TakeUpSavedGame();
     UpdateCommandStates();
     view_->setFocus(Qt::OtherFocusReason);
     closeRequests_ = CloseRequestFilter::ForPlatform(*this);
@@ -646,6 +649,19 @@ void CMainFrame::SavePlacement() const {
     windowState_.Save(placement);
 }
 
+// The game the last run put away goes on where it was; one that cannot be taken up is
+// put aside with one message, and the title shows.
+void CMainFrame::TakeUpSavedGame() {
+    const SavedGameStore::Loaded loaded = gameStore_.Load();
+    if (loaded.putAside) {
+        QTimer::singleShot(0, this, [this] {
+            messages_.Show(this,
+                           tr("The game left last time could not be read and was put aside."));
+        });
+    }
+    if (loaded.game) host_.Game().ResumeGame(*loaded.game);
+}
+
 void CMainFrame::Exit() {
     close();
 }
@@ -659,6 +675,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     // saved: nothing is left to do.
     if (std::exchange(closing_, true)) return;
     SavePlacement();
+    gameSaver_->SaveNow();
     host_.Shutdown();
     view_->Shutdown();
     messages_.CloseDown();

@@ -9,6 +9,7 @@
 #include "app/dialogs/help_window.h"
 #include "app/dialogs/message_box.h"
 #include "app/play/game_host.h"
+#include "app/stores/saved_game_store.h"
 #include "app/stores/settings_store.h"
 #include "app/stores/statistics.h"
 #include "app/stores/window_state.h"
@@ -124,6 +125,7 @@ class CMainFrame : public QMainWindow {
     void BuildToolBar();
     void BuildViewMenu();
     void BuildPlayMenu();
+    void TakeUpSavedGame();
     QAction* AddPlayAction(const QString& text, const QString& tip, const QKeySequence& key,
                            bool (MervaneGame::*command)());
     void AddWindowKeys();
@@ -188,6 +190,8 @@ class CMainFrame : public QMainWindow {
     HelpHost help_{*this};
     StatisticsStore statisticsStore_;
     std::unique_ptr<StatisticsKeeper> statistics_;
+    SavedGameStore gameStore_;
+    std::unique_ptr<GameSaver> gameSaver_;
     std::unique_ptr<CloseRequestFilter> closeRequests_;
     bool closing_ = false;
 };

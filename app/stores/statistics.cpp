@@ -317,6 +317,16 @@ void StatisticsKeeper::HintShown() {
     Save();
 }
 
+// A game taken up again was counted as played when it was dealt: it goes on counting
+// under the level and rules it was dealt with, and is not given up.
+void StatisticsKeeper::GameResumed(int) {
+    startPending_ = false;
+    level_ = game_.ComputerLevel();
+    ruleSet_ = RuleSetIndex(game_.State().rules);
+    hintInGame_ = false;
+    undoInGame_ = false;
+}
+
 // A game with undos counts as any other; how many it took is kept beside.
 void StatisticsKeeper::MovesTakenBack(std::size_t) {
     if (ruleSet_ < 0) return;
