@@ -20,7 +20,8 @@ class Timed final : public SeatPlayer {
     explicit Timed(bool hint = false) : hint_(hint) {}
     Decision<SeatMove> ChooseMove(const SeatView& view) override {
         const auto start = std::chrono::steady_clock::now();
-        const SeatMove move = hint_ ? Hinted(view) : hard_.ChooseMove(view).await_resume();
+        const SeatMove move =
+            hint_ ? SurveyMoves(view).Best() : hard_.ChooseMove(view).await_resume();
         if (Choices(view) > 1) Keep(start);
         return move;
     }
@@ -49,10 +50,6 @@ class Timed final : public SeatPlayer {
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
         ms.push_back(took.count());
-    }
-    static SeatMove Hinted(const SeatView& view) {
-        const MoveSurvey survey = SurveyMoves(view);
-        return survey.moves.empty() ? SeatMove::Draw() : survey.moves[survey.best].move;
     }
     HardPolicy hard_;
     bool hint_;

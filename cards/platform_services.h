@@ -64,4 +64,23 @@ class CrtRandom {
     std::uint32_t state_ = 1;
 };
 
+// SplitMix64: a tiny generator whose whole state is one 64-bit number, so one seed (a
+// command line's, a view's hash) reproduces every choice made from it.
+class SplitMix64 {
+  public:
+    explicit SplitMix64(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t Next() {
+        state_ += 0x9E3779B97F4A7C15ull;
+        std::uint64_t z = state_;
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    // 0..n-1 for n > 0.
+    int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
+
+  private:
+    std::uint64_t state_;
+};
+
 }  // namespace mervane

@@ -6,29 +6,14 @@
 #include <vector>
 
 #include "cards/computer_player.h"
+#include "cards/platform_services.h"
 #include "cards/rules.h"
 
 namespace mervane {
 
 namespace {
 
-// SplitMix64: small, fast and whole in one number, so a view's hash seeds it exactly.
-class Random {
-  public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next() {
-        state_ += 0x9E3779B97F4A7C15ull;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    // 0..n-1 for n > 0.
-    int Below(int n) { return static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
-
-  private:
-    std::uint64_t state_;
-};
+using Random = SplitMix64;
 
 using CardSet = std::uint64_t;
 

@@ -65,6 +65,8 @@ struct MoveOdds {
 struct MoveSurvey {
     std::vector<MoveOdds> moves;
     std::size_t best = 0;
+    // The move marked best; the pack when there is none to weigh.
+    SeatMove Best() const { return moves.empty() ? SeatMove::Draw() : moves[best].move; }
 };
 MoveSurvey SurveyMoves(const SeatView& view, int samples = HardPolicy::DefaultSamples);
 

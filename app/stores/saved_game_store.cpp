@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "app/stores/window_state.h"
 #include "game/mervane_game.h"
 
 namespace mervane {
@@ -17,10 +18,7 @@ constexpr qint64 kLargestFile = 64 * 1024;
 }  // namespace
 
 QString SavedGameStore::BesideWindowState(const QString& windowStatePath) {
-    const QFileInfo state(windowStatePath);
-    QString name = state.completeBaseName();
-    if (name.endsWith(QLatin1String("-window"))) name.chop(7);
-    return state.dir().filePath(name + QStringLiteral("-game.txt"));
+    return FileBesideWindowState(windowStatePath, QStringLiteral("-game.txt"));
 }
 
 bool SavedGameStore::Save(const SavedGame& game) const {
@@ -42,7 +40,8 @@ SavedGameStore::Loaded SavedGameStore::Load() const {
     std::optional<SavedGame> game;
     if (file.open(QIODevice::ReadOnly) && file.size() <= kLargestFile) {
         const QByteArray bytes = file.readAll();
-        game = ReadSavedGame(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        game = ReadSavedGame(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     }
     file.close();
     if (game) return {game, false};

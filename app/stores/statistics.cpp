@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "app/stores/settings_store.h"
+#include "app/stores/window_state.h"
 #include "game/mervane_game.h"
 
 namespace mervane {
@@ -132,12 +133,7 @@ QString RuleSetTitle(int index) {
 }
 
 QString StatisticsStore::BesideWindowState(const QString& windowStatePath) {
-    // "name-window.ini" keeps its statistics in "name-statistics.ini".
-    const QFileInfo state(windowStatePath);
-    QString name = state.completeBaseName();
-    if (name.endsWith(QLatin1String("-window"))) name.chop(7);
-    if (name.isEmpty()) name = ApplicationName();
-    return state.dir().filePath(name + QStringLiteral("-statistics.ini"));
+    return FileBesideWindowState(windowStatePath, QStringLiteral("-statistics.ini"));
 }
 
 Statistics StatisticsStore::Load() const {

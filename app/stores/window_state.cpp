@@ -8,6 +8,15 @@
 #include "game/settings.h"
 
 namespace mervane {
+
+QString FileBesideWindowState(const QString& windowStatePath, const QString& suffix) {
+    const QFileInfo state(windowStatePath);
+    QString name = state.completeBaseName();
+    if (name.endsWith(QLatin1String("-window"))) name.chop(7);
+    if (name.isEmpty()) name = ApplicationName();
+    return state.dir().filePath(name + suffix);
+}
+
 namespace {
 
 constexpr const char* Group = "Window";

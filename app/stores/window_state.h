@@ -8,6 +8,10 @@ namespace mervane {
 
 class SettingsStore;
 
+// A file of the state folder beside the window state: "name-window.ini" with
+// "-statistics.ini" gives "name-statistics.ini".
+QString FileBesideWindowState(const QString& windowStatePath, const QString& suffix);
+
 // Where the window stood when it was last closed: its frame, title bar included,
 // and the table's zoom.
 struct WindowPlacement {

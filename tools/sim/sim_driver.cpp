@@ -64,14 +64,6 @@ std::optional<std::pair<Seat, Level>> ParseSeatLevel(std::string_view text) {
     return std::pair{static_cast<Seat>(text[0] - '0'), *level};
 }
 
-std::uint64_t SplitMix64::Next() {
-    state_ += 0x9E3779B97F4A7C15ull;
-    std::uint64_t z = state_;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 void HumanSeatPolicy::Count(const SeatView& view) {
     if (++decisions_ <= maxDecisions_) return;
     throw StuckGame("a hand still runs after " + std::to_string(maxDecisions_) +
@@ -86,8 +78,7 @@ Decision<SeatMove> HumanSeatPolicy::ChooseMove(const SeatView& view) {
     Count(view);
     const CardList& hand = view.hand;
     if (policy_.kind == HumanPolicy::Kind::Hint) {
-        const MoveSurvey hint = SurveyMoves(view);
-        return hint.moves.empty() ? SeatMove::Draw() : hint.moves[hint.best].move;
+        return SurveyMoves(view).Best();
     }
     if (policy_.kind == HumanPolicy::Kind::Random) {
         const auto n = static_cast<std::uint64_t>(hand.Count());

@@ -50,16 +50,7 @@ std::optional<HumanPolicy> ParseHumanPolicy(std::string_view text);
 // Parses "SEAT=LEVEL": SEAT 0 to 3, LEVEL easy, normal or hard.
 std::optional<std::pair<Seat, Level>> ParseSeatLevel(std::string_view text);
 
-// SplitMix64: a tiny generator whose whole state is one 64-bit number, so a seed on the
-// command line reproduces every choice.
-class SplitMix64 {
-  public:
-    explicit SplitMix64(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t Next();
-
-  private:
-    std::uint64_t state_;
-};
+using mervane::SplitMix64;
 
 // The driver gave up on a game that no longer moves.
 class StuckGame : public std::runtime_error {
