@@ -716,8 +716,15 @@ SavedGame MervaneGame::Saved(const Snapshot& snapshot, SavedGame::At at) const {
 }
 
 // The last moment the game can be taken up again from: the sheet shown, the move asked,
-// the move asked and made while the turns after it run, or the deal.
-std::optional<SavedGame> MervaneGame::SaveGame() const {
+// the move asked and made while the turns after it run, or the deal. The observers add
+// what they keep as of that moment.
+std::optional<SavedGame> MervaneGame::SaveGame() {
+    std::optional<SavedGame> saved = SavedMoment();
+    if (saved) Notify([&](GameObserver& o) { o.SavingGame(*saved); });
+    return saved;
+}
+
+std::optional<SavedGame> MervaneGame::SavedMoment() const {
     if (!state_.gameInProgress) return std::nullopt;
     if (state_.handOver) return Saved(Capture(), SavedGame::At::HandOver);
     if (person_.WaitingForMove() && asked_) return Saved(*asked_, SavedGame::At::Move);
@@ -739,16 +746,35 @@ std::optional<SavedGame> MervaneGame::SaveGame() const {
     return std::nullopt;
 }
 
-bool MervaneGame::ResumeGame(const SavedGame& saved) {
-    if (Busy()) return false;
-    ForgetMoves();
-    deal_.reset();
+namespace {
+
+// The hand under way as it was shuffled: the pack is not shuffled again within a hand,
+// so its order and the generator are as they were then.
+SavedGame DealOf(const SavedGame& saved) {
+    SavedGame deal = saved;
+    deal.at = SavedGame::At::Deal;
+    deal.dealer = (saved.dealer + SeatCount - 1) % SeatCount;
+    deal.handsDealt = saved.handsDealt - 1;
+    deal.drawn = 0;
+    deal.hands = {};
+    deal.topCard = deal.starter = NoCard;
+    deal.currentSuit = Spades;
+    deal.reversed = false;
+    deal.passCount = 0;
+    deal.history.clear();
+    deal.pendingMove.reset();
+    return deal;
+}
+
+}  // namespace
+
+void MervaneGame::Arrange(const SavedGame& saved) {
     state_.rules = saved.rules;
     state_.playTo = saved.playTo;
     state_.scores = saved.scores;
     state_.dealer = saved.dealer;
     state_.hands = saved.hands;
-    if (!state_.deck.Arrange(saved.pack, saved.drawn)) return false;
+    state_.deck.Arrange(saved.pack, saved.drawn);
     state_.deck.SetShuffleCount(saved.shuffleCount);
     state_.topCard = saved.topCard;
     state_.currentSuit = saved.currentSuit;
@@ -758,31 +784,40 @@ bool MervaneGame::ResumeGame(const SavedGame& saved) {
     state_.betweenGames = false;
     state_.showSplash = false;
     state_.humanTurn = state_.choosingSuit = false;
+    state_.handOver = state_.showHandScore = saved.at == SavedGame::At::HandOver;
     state_.gameWinner = NoSeat;
     history_ = saved.history;
     starter_ = saved.starter;
     handsDealt_ = saved.handsDealt;
     random_.Seed(saved.randomState);
-    UseLevel(saved.level);
-    nextLevel_ = saved.nextLevel;
     ClearStatusLines();
     RefreshCardCounts();
-    Notify([&](GameObserver& o) { o.GameResumed(handsDealt_); });
+}
+
+bool MervaneGame::ResumeGame(const SavedGame& saved) {
+    if (Busy()) return false;
+    ForgetMoves();
+    deal_.reset();
+    // The deal first, so that the hand can be dealt again from it.
+    if (saved.at != SavedGame::At::HandOver) {
+        Arrange(saved.at == SavedGame::At::Deal ? saved : DealOf(saved));
+        deal_ = DealPoint{Capture(), handsDealt_};
+    }
+    Arrange(saved);
+    UseLevel(saved.level);
+    nextLevel_ = saved.nextLevel;
+    Notify([&](GameObserver& o) { o.GameResumed(saved); });
     switch (saved.at) {
         case SavedGame::At::Deal:
-            state_.handOver = state_.showHandScore = false;
             dealingAgain_ = true;
-            deal_ = DealPoint{Capture(), handsDealt_};
             StartChain(Next{Step::NewHand, 0});
             break;
         case SavedGame::At::HandOver:
-            state_.handOver = state_.showHandScore = true;
             for (Seat seat = 0; seat < SeatCount; ++seat)
                 SetStatus(seat, std::to_string(HandPoints(HandOf(seat))));
             Redraw();
             break;
         case SavedGame::At::Move:
-            state_.handOver = state_.showHandScore = false;
             StartChain(Next{Step::Human, HumanSeat});
             if (const auto& move = saved.pendingMove) {
                 const bool eight = move->kind == TableEvent::Kind::Play && IsEight(move->card);

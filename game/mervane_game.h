@@ -138,7 +138,7 @@ class MervaneGame {
     // they were before it.
     bool RestartDeal();
     // The game under way as it can be taken up again; none between games.
-    std::optional<SavedGame> SaveGame() const;
+    std::optional<SavedGame> SaveGame();
     // Takes a saved game up again where it was: the person's move (made again when it
     // had been made), a hand's sheet, or a hand to deal. False while turns are under way.
     bool ResumeGame(const SavedGame& saved);
@@ -227,6 +227,9 @@ class MervaneGame {
     void DeliverSuit(Suit suit);
     void ForgetMoves();
     SavedGame Saved(const Snapshot& snapshot, SavedGame::At at) const;
+    std::optional<SavedGame> SavedMoment() const;
+    // The table, the hands and the game's counts as `saved` has them; no turn starts.
+    void Arrange(const SavedGame& saved);
     void UseLevel(Level level);
     void FlushPassRedraws();
     void HumanTableTap(int x, int y);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "cards/rules.h"
+#include "game/saved_game.h"
 #include "game/texts.h"
 #include "game/translate.h"
 
@@ -162,6 +163,26 @@ void MoveLog::MovesTakenBack(std::size_t movesLeft) {
 
 void MoveLog::DealRestarted() {
     KeepLines(handStart_);
+}
+
+// The lines up to the saved moment: the deal about to be told, or a move about to be
+// made again, are told again when the game is taken up.
+void MoveLog::SavingGame(SavedGame& saved) {
+    std::size_t count = lines_.size();
+    if (saved.at == SavedGame::At::Deal)
+        count = handStart_;
+    else if (saved.pendingMove && !moveStarts_.empty())
+        count = moveStarts_.back();
+    count = std::min(count, lines_.size());
+    saved.log.assign(lines_.begin(), lines_.begin() + static_cast<std::ptrdiff_t>(count));
+    saved.logHandStart = static_cast<std::int32_t>(std::min(handStart_, count));
+}
+
+void MoveLog::GameResumed(const SavedGame& saved) {
+    lines_ = saved.log;
+    handStart_ = static_cast<std::size_t>(saved.logHandStart);
+    moveStarts_.clear();
+    KeepLines(lines_.size());
 }
 
 void MoveLog::KeepLines(std::size_t count) {

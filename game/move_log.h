@@ -78,6 +78,8 @@ class MoveLog final : public GameObserver {
     void PersonAsked() override;
     void MovesTakenBack(std::size_t movesLeft) override;
     void DealRestarted() override;
+    void SavingGame(SavedGame& saved) override;
+    void GameResumed(const SavedGame& saved) override;
 
   private:
     logtext::Who WhoIs(Seat seat) const;

@@ -9,6 +9,8 @@
 
 namespace mervane {
 
+struct SavedGame;
+
 // What happens at the table, reported as it happens (for traces and tools); the
 // game never waits for an observer. Pauses, redraws and messages go through the
 // platform instead.
@@ -50,9 +52,12 @@ class GameObserver {
     virtual void MovesTakenBack(std::size_t /*movesLeft*/) {}
     // Restart Deal: the hand under way is dealt again as it was; its HandDealt follows.
     virtual void DealRestarted() {}
-    // A game put away was taken up again, at its hand `handNumber`; no GameStarted or
-    // HandDealt comes for what was played before.
-    virtual void GameResumed(int /*handNumber*/) {}
+    // The game is being put away as `saved`: add what you keep of it, as it stood at
+    // that moment (which may be before the turns now under way).
+    virtual void SavingGame(SavedGame& /*saved*/) {}
+    // A game put away was taken up again as `saved`; no GameStarted or HandDealt comes
+    // for what was played before.
+    virtual void GameResumed(const SavedGame& /*saved*/) {}
     // The person was shown a hint's odds for the move it is asked for.
     virtual void HintShown() {}
 

@@ -12,6 +12,8 @@ namespace mervane {
 namespace {
 
 constexpr std::string_view kFirstLine = "mervane saved game 1";
+// Far more than a game to the highest target writes.
+constexpr std::size_t kMostLogLines = 100000;
 
 std::string Numbers(const auto& values) {
     std::string text;
@@ -143,6 +145,12 @@ std::string WriteSavedGame(const SavedGame& game) {
     };
     for (const TableEvent& e : game.history) event("event", e);
     if (game.pendingMove) event("pending", *game.pendingMove);
+    for (const HandScore& row : game.sheet) out << "sheet " << row.winner << Numbers(row.points) << '\n';
+    out << "log-hand-start " << game.logHandStart << '\n';
+    for (std::string line : game.log) {
+        std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+        out << "log " << line << '\n';
+    }
     return out.str();
 }
 
@@ -167,6 +175,11 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
                                           ? std::string_view{}
                                           : std::string_view(line).substr(space + 1);
         ++seen[key];
+        if (key == "log") {
+            if (game.log.size() >= kMostLogLines) return bad("a log too long");
+            game.log.emplace_back(rest);
+            continue;
+        }
         if (key == "at" || key == "level" || key == "next-level") {
             if (key == "at") {
                 if (rest == "move")
@@ -235,15 +248,25 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
                 game.history.push_back(event);
             else
                 game.pendingMove = event;
+        } else if (key == "sheet" && count(SeatCount + 1) && n[0] >= 0 && n[0] < SeatCount &&
+                   fits(0, INT32_MAX) && game.sheet.size() < kMostLogLines) {
+            HandScore row;
+            row.winner = i32(0);
+            for (std::size_t s = 0; s < SeatCount; ++s) row.points[s] = i32(s + 1);
+            game.sheet.push_back(row);
+        } else if (key == "log-hand-start" && count(1) && fits(0, kMostLogLines)) {
+            game.logHandStart = i32(0);
         } else {
             return bad("a garbled line: " + line);
         }
     }
     for (const char* key :
          {"at", "rules", "play-to", "level", "scores", "dealer", "hands-dealt", "random",
-          "shuffles", "pack", "drawn", "top", "starter", "reversed", "passes"})
+          "shuffles", "pack", "drawn", "top", "starter", "reversed", "passes", "log-hand-start"})
         if (seen[key] != 1) return bad(std::string("no single line ") + key);
     if (seen["hand"] != SeatCount) return bad("not four hands");
+    if (static_cast<std::size_t>(game.logHandStart) > game.log.size())
+        return bad("a log that does not reach its hand");
     if (!TableIsPossible(game, why)) return std::nullopt;
     return game;
 }

@@ -11,6 +11,7 @@
 #include "cards/card_list.h"
 #include "game/levels.h"
 #include "game/rule_set.h"
+#include "game/score_history.h"
 #include "game/seat_view.h"
 #include "game/seats.h"
 
@@ -45,6 +46,11 @@ struct SavedGame {
     std::vector<TableEvent> history;
     // The person's move made at this table, with the suit its eight named.
     std::optional<TableEvent> pendingMove;
+    // What the window showed beside the table: the move log's lines as of this moment,
+    // the first of them that tells this hand, and the rows of the score sheet.
+    std::vector<std::string> log;
+    std::int32_t logHandStart = 0;
+    std::vector<HandScore> sheet;
 
     bool operator==(const SavedGame&) const = default;
 };

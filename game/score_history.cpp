@@ -1,5 +1,7 @@
 #include "game/score_history.h"
 
+#include "game/saved_game.h"
+
 namespace mervane {
 
 void ScoreHistory::GameStarted() {
@@ -15,6 +17,15 @@ void ScoreHistory::HandEnded(Seat winner, const std::array<std::int32_t, SeatCou
         hand.points[seat] = scores[seat] - totals_[seat];
     hands_.push_back(hand);
     totals_ = scores;
+}
+
+void ScoreHistory::SavingGame(SavedGame& saved) {
+    saved.sheet = hands_;
+}
+
+void ScoreHistory::GameResumed(const SavedGame& saved) {
+    hands_ = saved.sheet;
+    totals_ = saved.scores;
 }
 
 }  // namespace mervane

@@ -30,6 +30,8 @@ class ScoreHistory final : public GameObserver {
 
     void GameStarted() override;
     void HandEnded(Seat winner, const std::array<std::int32_t, SeatCount>& scores) override;
+    void SavingGame(SavedGame& saved) override;
+    void GameResumed(const SavedGame& saved) override;
 
   private:
     std::vector<HandScore> hands_;

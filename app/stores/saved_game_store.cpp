@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimer>
 
 #include "app/stores/window_state.h"
 #include "game/mervane_game.h"
@@ -13,7 +14,7 @@ namespace mervane {
 namespace {
 
 // Far beyond any real game's text; a larger file is not one of ours.
-constexpr qint64 kLargestFile = 64 * 1024;
+constexpr qint64 kLargestFile = 16 * 1024 * 1024;
 
 }  // namespace
 
@@ -67,7 +68,7 @@ void GameSaver::SaveNow() const {
 }
 
 void GameSaver::HandEnded(Seat, const std::array<std::int32_t, SeatCount>&) {
-    SaveNow();
+    QTimer::singleShot(0, &context_, [this] { SaveNow(); });
 }
 
 void GameSaver::GameOver(Seat) {

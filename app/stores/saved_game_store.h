@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <optional>
 
@@ -36,7 +37,7 @@ class SavedGameStore {
 
 class MervaneGame;
 
-// Puts the game away whenever it stands still for long: at each hand's end, and when
+// Puts the game away whenever it stands still for long: at each hand's sheet, and when
 // the program closes; removes it once the game is over.
 class GameSaver final : public GameObserver {
   public:
@@ -52,6 +53,8 @@ class GameSaver final : public GameObserver {
   private:
     MervaneGame& game_;
     const SavedGameStore& store_;
+    // The sheet's save waits until every observer has been told the hand's end.
+    QObject context_;
 };
 
 }  // namespace mervane

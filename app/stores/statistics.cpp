@@ -315,7 +315,7 @@ void StatisticsKeeper::HintShown() {
 
 // A game taken up again was counted as played when it was dealt: it goes on counting
 // under the level and rules it was dealt with, and is not given up.
-void StatisticsKeeper::GameResumed(int) {
+void StatisticsKeeper::GameResumed(const SavedGame&) {
     startPending_ = false;
     level_ = game_.ComputerLevel();
     ruleSet_ = RuleSetIndex(game_.State().rules);

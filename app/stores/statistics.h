@@ -126,7 +126,7 @@ class StatisticsKeeper final : public GameObserver {
     void GameOver(Seat winner) override;
     void HintShown() override;
     void MovesTakenBack(std::size_t movesLeft) override;
-    void GameResumed(int handNumber) override;
+    void GameResumed(const SavedGame& saved) override;
 
   private:
     struct SinceSave;

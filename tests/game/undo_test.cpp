@@ -12,6 +12,7 @@
 #include "game/mervane_game.h"
 #include "game/move_log.h"
 #include "game/saved_game.h"
+#include "game/score_history.h"
 
 namespace mervane {
 namespace {
@@ -40,11 +41,13 @@ struct Table {
     HeadlessPlatform platform{LocalTime{9, 11, 21, 17, 5}};
     MervaneGame game{platform};
     MoveLog log{game.State()};
+    ScoreHistory sheet;
     std::string trace;
 
     explicit Table(bool advanced, bool start = true) {
         platform.Attach(game);
         game.AddObserver(&log);
+        game.AddObserver(&sheet);
         platform.SetLineSink([this](std::string_view line) { (trace += line) += '\n'; });
         GameSettings settings;
         settings.rules.advanced = advanced;
@@ -203,7 +206,8 @@ std::vector<std::string> Events(const std::string& trace) {
 
 // A seeded game broken off after each of the person's moves, while the turns after it
 // are paused or once the person is asked again, saved as text and taken up by a new
-// game: the rest of the game is what it would have been.
+// game: the rest of the game, its log and its sheet are what they would have been, and
+// the hand taken up can still be dealt again.
 TEST(Resume, BrokenOffAfterEachMoveGoesOnAsIfNeverStopped) {
     constexpr int kHands = 3;
     for (const bool advanced : {false, true}) {
@@ -215,6 +219,9 @@ TEST(Resume, BrokenOffAfterEachMoveGoesOnAsIfNeverStopped) {
             straight.Move();
         }
         const std::vector<std::string> whole = Events(straight.trace);
+        const auto restOf = [&whole](std::size_t from) {
+            return std::vector<std::string>(whole.begin() + static_cast<long>(from), whole.end());
+        };
         ASSERT_GT(asked.size(), 15U);
         for (std::size_t k = 0; k < asked.size(); ++k) {
             for (const bool midTurns : {false, true}) {
@@ -243,9 +250,21 @@ TEST(Resume, BrokenOffAfterEachMoveGoesOnAsIfNeverStopped) {
                 Table resumed(advanced, false);
                 ASSERT_TRUE(resumed.game.ResumeGame(*read));
                 while (resumed.UntilMoveAsked(kHands)) resumed.Move();
-                const std::vector<std::string> rest(whole.begin() + static_cast<long>(from),
-                                                    whole.end());
-                ASSERT_EQ(Events(resumed.trace), rest);
+                ASSERT_EQ(Events(resumed.trace), restOf(from));
+                ASSERT_EQ(resumed.log.Lines(), straight.log.Lines());
+                ASSERT_EQ(resumed.sheet.Hands(), straight.sheet.Hands());
+                if (midTurns) continue;
+
+                Table dealtAgain(advanced, false);
+                ASSERT_TRUE(dealtAgain.game.ResumeGame(*read));
+                ASSERT_TRUE(dealtAgain.game.RestartDeal());
+                while (dealtAgain.UntilMoveAsked(kHands)) dealtAgain.Move();
+                const auto handStart =
+                    std::find_if(whole.rend() - static_cast<long>(from), whole.rend(),
+                                 [](const std::string& e) { return e.starts_with("hand "); });
+                ASSERT_EQ(Events(dealtAgain.trace), restOf(static_cast<std::size_t>(
+                                                        whole.rend() - handStart - 1)));
+                ASSERT_EQ(dealtAgain.log.Lines(), straight.log.Lines());
             }
         }
     }
@@ -284,6 +303,8 @@ TEST(Resume, AtTheSheetOrTheDealTheHandsGoOn) {
         EXPECT_EQ(resumed.State().handOver, !dealing);
         while (resumed.UntilMoveAsked(kHands)) resumed.Move();
         EXPECT_EQ(Events(resumed.trace), std::vector<std::string>(secondHand, whole.end()));
+        EXPECT_EQ(resumed.log.Lines(), straight.log.Lines());
+        EXPECT_EQ(resumed.sheet.Hands(), straight.sheet.Hands());
     }
 }
 
