@@ -145,12 +145,16 @@ std::string WriteSavedGame(const SavedGame& game) {
     };
     for (const TableEvent& e : game.history) event("event", e);
     if (game.pendingMove) event("pending", *game.pendingMove);
-    for (const HandScore& row : game.sheet) out << "sheet " << row.winner << Numbers(row.points) << '\n';
+    for (const HandScore& row : game.sheet)
+        out << "sheet " << row.winner << Numbers(row.points) << '\n';
     out << "log-hand-start " << game.logHandStart << '\n';
     for (std::string line : game.log) {
-        std::replace_if(line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+        std::replace_if(
+            line.begin(), line.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
         out << "log " << line << '\n';
     }
+    // Nothing of a file cut short can be taken for the whole.
+    out << "end\n";
     return out.str();
 }
 
@@ -168,7 +172,13 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
         Fail(why, std::move(reason));
         return std::nullopt;
     };
+    bool ended = false;
     for (std::string line; std::getline(in, line);) {
+        if (ended) return bad("a line after the end");
+        if (line == "end") {
+            ended = true;
+            continue;
+        }
         const auto space = line.find(' ');
         const std::string key = line.substr(0, space);
         const std::string_view rest = space == std::string::npos
@@ -260,6 +270,7 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
             return bad("a garbled line: " + line);
         }
     }
+    if (!ended) return bad("a file cut short");
     for (const char* key :
          {"at", "rules", "play-to", "level", "scores", "dealer", "hands-dealt", "random",
           "shuffles", "pack", "drawn", "top", "starter", "reversed", "passes", "log-hand-start"})

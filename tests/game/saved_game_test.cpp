@@ -31,6 +31,10 @@ SavedGame Dealt(unsigned seed) {
     game.level = Level::Hard;
     game.nextLevel = Level::Easy;
     game.rules.advanced = true;
+    game.sheet = {{{0, 0, 40, 0}, 2}, {{12, 0, 0, 0}, 0}, {{0, 0, 0, 7}, 3}};
+    game.log = {"Player3 deals; the starter is the 9 of Hearts", "Sie ziehen eine Karte", "",
+                "Vous jouez le 8 de ♠ et demandez ♥"};
+    game.logHandStart = 2;
     for (Card card : game.hands[1]) {
         if (!IsLegalPlay(card, game.topCard, game.currentSuit)) continue;
         game.hands[1].Remove(card);
@@ -65,6 +69,9 @@ TEST(SavedGame, RefusesWhatCannotBe) {
         const std::size_t at = text.find("\n" + key + " ") + 1;
         return text.substr(0, at) + line + text.substr(text.find('\n', at));
     };
+    const auto added = [&text](const std::string& line) {
+        return text.substr(0, text.rfind("end\n")) + line + "end\n";
+    };
     const Card otherHands = good.hands[2].At(0);
     std::string pack53 = "pack";
     for (int card = 1; card <= CardsInPack; ++card) pack53 += " " + std::to_string(card);
@@ -78,19 +85,24 @@ TEST(SavedGame, RefusesWhatCannotBe) {
     } cases[] = {
         {"empty", "", "version"},
         {"another version", "mervane saved game 2" + text.substr(text.find('\n')), "version"},
-        {"cut short", text.substr(0, text.size() / 2), "garbled"},
+        {"cut short", text.substr(0, text.size() / 2), ""},
+        {"cut before its end", text.substr(0, text.rfind("end")), "cut short"},
+        {"a line after the end", text + "log more\n", "after the end"},
         {"not text", std::string("\x89PNG\r\n\x1a\n\0\0", 10), "version"},
         {"a card twice", replaced("hand 0", "hand 0 " + std::to_string(otherHands) + " 1 2 3 4"),
          "twice"},
         {"53 cards", replaced("pack", pack53), "garbled"},
         {"a hand of 46", replaced("hand 0", hand46), "twice"},
-        {"a seat that does not exist", text + "pending 1 7 0 -1\n", "seat"},
-        {"an event of no seat", text + "event 1 9 0 -1\n", "seat"},
+        {"a seat that does not exist", added("pending 1 7 0 -1\n"), "seat"},
+        {"an event of no seat", added("event 1 9 0 -1\n"), "seat"},
         {"a dealer of no seat", replaced("dealer", "dealer 4"), "dealer"},
         {"a number too large", replaced("drawn", "drawn 99999999999999999999"), "garbled"},
-        {"a line twice", text + "dealer 1\n", "single line dealer"},
+        {"a line twice", replaced("dealer", "dealer 1\ndealer 1"), "single line dealer"},
+        {"a log that does not reach its hand", replaced("log-hand-start", "log-hand-start 5"),
+         "log"},
+        {"a sheet row of no seat", replaced("sheet", "sheet 4 0 0 0 0"), "garbled"},
         {"a card that is none", replaced("starter", "starter 60"), "top card"},
-        {"an illegal move", text + "pending 0 0 " + std::to_string(good.hands[0].At(0)) + " -1\n",
+        {"an illegal move", added("pending 0 0 " + std::to_string(good.hands[0].At(0)) + " -1\n"),
          "may not"},
     };
     for (const auto& c : cases) {

@@ -262,8 +262,8 @@ TEST(Resume, BrokenOffAfterEachMoveGoesOnAsIfNeverStopped) {
                 const auto handStart =
                     std::find_if(whole.rend() - static_cast<long>(from), whole.rend(),
                                  [](const std::string& e) { return e.starts_with("hand "); });
-                ASSERT_EQ(Events(dealtAgain.trace), restOf(static_cast<std::size_t>(
-                                                        whole.rend() - handStart - 1)));
+                ASSERT_EQ(Events(dealtAgain.trace),
+                          restOf(static_cast<std::size_t>(whole.rend() - handStart - 1)));
                 ASSERT_EQ(dealtAgain.log.Lines(), straight.log.Lines());
             }
         }
