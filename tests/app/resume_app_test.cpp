@@ -37,6 +37,15 @@ TEST_F(ResumeAppTest, AGameClosedMidHandComesBackWithItsLogSheetAndCount) {
     Start();
     Trigger(ID_NEW_GAME_TOOLBAR);
     ASSERT_TRUE(PlayOutHand());
+    QTest::qWait(1);
+    // Put away at the sheet already, should the program never close.
+    const SavedGameStore::Loaded atSheet = SavedGameStore(GamePath()).Load();
+    ASSERT_TRUE(atSheet.game);
+    EXPECT_EQ(atSheet.game->at, SavedGame::At::HandOver);
+    QStringList savedLog;
+    for (const std::string& line : atSheet.game->log) savedLog << QString::fromStdString(line);
+    EXPECT_EQ(savedLog, LogLines());
+    EXPECT_EQ(atSheet.game->sheet, Frame().Host().History().Hands());
     TapTable({10, 10});  // the next hand
     ASSERT_TRUE(PlayHumanMove());
     ASSERT_TRUE(State().humanTurn);
