@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QSessionManager>
 
 #include "app/frame/main_frame.h"
 #include "app/stores/settings_store.h"
@@ -33,6 +34,10 @@ bool CMervaneApp::InitInstance() {
     frame_->show();
     CMainFrame* frame = frame_.get();
     signals_ = std::make_unique<TerminationSignals>([frame] { frame->Exit(); });
+#ifndef QT_NO_SESSIONMANAGER
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, frame,
+                     [frame](QSessionManager&) { frame->PutGameAway(); });
+#endif
     return true;
 }
 

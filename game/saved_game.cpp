@@ -147,6 +147,7 @@ std::string WriteSavedGame(const SavedGame& game) {
     if (game.pendingMove) event("pending", *game.pendingMove);
     for (const HandScore& row : game.sheet)
         out << "sheet " << row.winner << Numbers(row.points) << '\n';
+    out << "helped " << game.hinted << ' ' << game.tookBack << '\n';
     out << "log-hand-start " << game.logHandStart << '\n';
     for (std::string line : game.log) {
         std::replace_if(
@@ -264,6 +265,9 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
             row.winner = i32(0);
             for (std::size_t s = 0; s < SeatCount; ++s) row.points[s] = i32(s + 1);
             game.sheet.push_back(row);
+        } else if (key == "helped" && count(2) && fits(0, 1)) {
+            game.hinted = n[0] == 1;
+            game.tookBack = n[1] == 1;
         } else if (key == "log-hand-start" && count(1) && fits(0, kMostLogLines)) {
             game.logHandStart = i32(0);
         } else {
@@ -271,9 +275,9 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
         }
     }
     if (!ended) return bad("a file cut short");
-    for (const char* key :
-         {"at", "rules", "play-to", "level", "scores", "dealer", "hands-dealt", "random",
-          "shuffles", "pack", "drawn", "top", "starter", "reversed", "passes", "log-hand-start"})
+    for (const char* key : {"at", "rules", "play-to", "level", "scores", "dealer", "hands-dealt",
+                            "random", "shuffles", "pack", "drawn", "top", "starter", "reversed",
+                            "passes", "helped", "log-hand-start"})
         if (seen[key] != 1) return bad(std::string("no single line ") + key);
     if (seen["hand"] != SeatCount) return bad("not four hands");
     if (static_cast<std::size_t>(game.logHandStart) > game.log.size())

@@ -51,6 +51,9 @@ struct SavedGame {
     std::vector<std::string> log;
     std::int32_t logHandStart = 0;
     std::vector<HandScore> sheet;
+    // The game was helped already by a hint, by a move taken back: counted once a game.
+    bool hinted = false;
+    bool tookBack = false;
 
     bool operator==(const SavedGame&) const = default;
 };

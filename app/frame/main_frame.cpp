@@ -666,6 +666,10 @@ void CMainFrame::Exit() {
     close();
 }
 
+void CMainFrame::PutGameAway() {
+    if (!closing_) gameSaver_->SaveNow();
+}
+
 // The one way out, whatever started it. Nothing is asked and nothing waits: a chain
 // under way stops at its pause, and the application's quit ends the loop of any
 // dialog still open.

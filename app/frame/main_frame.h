@@ -85,6 +85,9 @@ class CMainFrame : public QMainWindow {
     // request and a termination signal all come here, and the window's close
     // button reaches the same closeEvent.
     void Exit();
+    // Puts the game under way away now, the window staying open: the session's logout
+    // asks for this before it ends the program however it will.
+    void PutGameAway();
 
     // Enabled states follow the game: Show Score during a game, the toolbar's New Game
     // only between games.

@@ -315,12 +315,17 @@ void StatisticsKeeper::HintShown() {
 
 // A game taken up again was counted as played when it was dealt: it goes on counting
 // under the level and rules it was dealt with, and is not given up.
-void StatisticsKeeper::GameResumed(const SavedGame&) {
+void StatisticsKeeper::GameResumed(const SavedGame& saved) {
     startPending_ = false;
     level_ = game_.ComputerLevel();
     ruleSet_ = RuleSetIndex(game_.State().rules);
-    hintInGame_ = false;
-    undoInGame_ = false;
+    hintInGame_ = saved.hinted;
+    undoInGame_ = saved.tookBack;
+}
+
+void StatisticsKeeper::SavingGame(SavedGame& saved) {
+    saved.hinted = hintInGame_;
+    saved.tookBack = undoInGame_;
 }
 
 // A game with undos counts as any other; how many it took is kept beside.

@@ -126,6 +126,7 @@ class StatisticsKeeper final : public GameObserver {
     void GameOver(Seat winner) override;
     void HintShown() override;
     void MovesTakenBack(std::size_t movesLeft) override;
+    void SavingGame(SavedGame& saved) override;
     void GameResumed(const SavedGame& saved) override;
 
   private:

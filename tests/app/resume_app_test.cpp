@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
@@ -18,7 +19,9 @@ using testing::AppFixture;
 
 class ResumeAppTest : public ::testing::Test, public AppFixture {
   protected:
-    QString GamePath() { return SavedGameStore::BesideWindowState(Frame().WindowState().FilePath()); }
+    QString GamePath() {
+        return SavedGameStore::BesideWindowState(Frame().WindowState().FilePath());
+    }
     QStringList LogLines() {
         QStringList lines;
         const QListWidget* list = Frame().LogPanel()->List();
@@ -48,6 +51,9 @@ TEST_F(ResumeAppTest, AGameClosedMidHandComesBackWithItsLogSheetAndCount) {
     EXPECT_EQ(atSheet.game->sheet, Frame().Host().History().Hands());
     TapTable({10, 10});  // the next hand
     ASSERT_TRUE(PlayHumanMove());
+    Frame().UndoAction()->trigger();
+    testing::WaitWhileBusy(View());
+    ASSERT_TRUE(PlayHumanMove());
     ASSERT_TRUE(State().humanTurn);
     const GameState before = State();
     const QStringList log = LogLines();
@@ -66,6 +72,12 @@ TEST_F(ResumeAppTest, AGameClosedMidHandComesBackWithItsLogSheetAndCount) {
     EXPECT_EQ(Frame().Host().History().Hands(), sheet);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
     EXPECT_EQ(Counted().played, 1) << "a game taken up is not dealt again";
+    EXPECT_TRUE(Frame().RestartDealAction()->isEnabled());
+    ASSERT_TRUE(PlayHumanMove());
+    Frame().UndoAction()->trigger();
+    testing::WaitWhileBusy(View());
+    EXPECT_EQ(Counted().undos, 2);
+    EXPECT_EQ(Counted().undoGames, 1) << "one game, whatever the break";
 
     GameTestAccess::State(View().Game()).playTo = 1;
     for (int hands = 0; hands < 20 && State().gameInProgress; ++hands) {
