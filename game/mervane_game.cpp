@@ -660,13 +660,24 @@ void MervaneGame::ForgetMoves() {
     redoSuit_.reset();
 }
 
+// Back to a table kept earlier; the options chosen since stay in force.
+void MervaneGame::Restore(const Snapshot& snapshot) {
+    GameState table = snapshot.state;
+    table.playerNames = std::move(state_.playerNames);
+    table.trainingMode = state_.trainingMode;
+    table.rules = state_.rules;
+    table.computerDelayMs = state_.computerDelayMs;
+    table.playTo = state_.playTo;
+    state_ = std::move(table);
+    history_ = snapshot.history;
+    starter_ = snapshot.starter;
+}
+
 bool MervaneGame::Undo() {
     if (!CanUndo()) return false;
     TakenMove taken = std::move(undo_.back());
     undo_.pop_back();
-    state_ = taken.before.state;
-    history_ = taken.before.history;
-    starter_ = taken.before.starter;
+    Restore(taken.before);
     redo_.push_back(std::move(taken));
     redoSuit_.reset();
     Notify([&](GameObserver& o) { o.MovesTakenBack(undo_.size()); });
@@ -676,9 +687,7 @@ bool MervaneGame::Undo() {
 
 bool MervaneGame::RestartDeal() {
     if (!CanRestartDeal()) return false;
-    state_ = deal_->table.state;
-    history_ = deal_->table.history;
-    starter_ = deal_->table.starter;
+    Restore(deal_->table);
     handsDealt_ = deal_->handsDealt;
     dealingAgain_ = true;
     Notify([](GameObserver& o) { o.DealRestarted(); });
@@ -690,8 +699,9 @@ SavedGame MervaneGame::Saved(const Snapshot& snapshot, SavedGame::At at) const {
     const GameState& s = snapshot.state;
     SavedGame saved;
     saved.at = at;
-    saved.rules = s.rules;
-    saved.playTo = s.playTo;
+    // The options in force now, which a moment kept earlier may not have had.
+    saved.rules = state_.rules;
+    saved.playTo = state_.playTo;
     saved.level = level_;
     saved.nextLevel = nextLevel_;
     saved.scores = s.scores;
@@ -809,8 +819,12 @@ bool MervaneGame::ResumeGame(const SavedGame& saved) {
     Notify([&](GameObserver& o) { o.GameResumed(saved); });
     switch (saved.at) {
         case SavedGame::At::Deal:
+            // The hand is dealt at the saved level, before its first pause; a level chosen
+            // during it waits for the next deal as it did.
+            nextLevel_.reset();
             dealingAgain_ = true;
             StartChain(Next{Step::NewHand, 0});
+            if (saved.nextLevel) nextLevel_ = saved.nextLevel;
             break;
         case SavedGame::At::HandOver:
             for (Seat seat = 0; seat < SeatCount; ++seat)

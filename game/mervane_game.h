@@ -228,6 +228,7 @@ class MervaneGame {
     void ForgetMoves();
     SavedGame Saved(const Snapshot& snapshot, SavedGame::At at) const;
     std::optional<SavedGame> SavedMoment() const;
+    void Restore(const Snapshot& snapshot);
     // The table, the hands and the game's counts as `saved` has them; no turn starts.
     void Arrange(const SavedGame& saved);
     void UseLevel(Level level);

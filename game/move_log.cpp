@@ -140,7 +140,7 @@ void MoveLog::GameStarted() {
     eight_ = NoCard;
     drawsTold_ = 0;
     lines_.clear();
-    if (listener_) listener_->Cleared();
+    if (listener_) listener_->Refilled(lines_);
 }
 
 void MoveLog::HandDealt(int /*handNumber*/, Seat dealer, Card starter) {
@@ -189,9 +189,7 @@ void MoveLog::KeepLines(std::size_t count) {
     eight_ = NoCard;
     drawsTold_ = 0;
     lines_.resize(std::min(count, lines_.size()));
-    if (!listener_) return;
-    listener_->Cleared();
-    for (const std::string& line : lines_) listener_->LineAdded(line);
+    if (listener_) listener_->Refilled(lines_);
 }
 
 void MoveLog::CardPlayed(Seat seat, Card card) {

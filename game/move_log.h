@@ -45,8 +45,10 @@ std::string Refused(Card card, Card topCard, Suit currentSuit, bool canDraw);
 class MoveLogListener {
   public:
     virtual void LineAdded(const std::string& line) = 0;
-    // A new game empties the log.
-    virtual void Cleared() = 0;
+    // The log was emptied by a new game, or went back to lines it had before (a move
+    // taken back, a deal restarted, a game taken up): these are all its lines now, told
+    // as they stand rather than as news.
+    virtual void Refilled(const std::vector<std::string>& lines) = 0;
 
   protected:
     ~MoveLogListener() = default;

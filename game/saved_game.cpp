@@ -4,8 +4,10 @@
 #include <charconv>
 #include <map>
 #include <sstream>
+#include <utility>
 
 #include "cards/rules.h"
+#include "game/settings.h"
 
 namespace mervane {
 
@@ -14,6 +16,8 @@ namespace {
 constexpr std::string_view kFirstLine = "mervane saved game 1";
 // Far more than a game to the highest target writes.
 constexpr std::size_t kMostLogLines = 100000;
+// More than a hand can hold: every card drawn and played, four passes after each play.
+constexpr std::size_t kMostEvents = 8 * CardsInPack;
 
 std::string Numbers(const auto& values) {
     std::string text;
@@ -85,14 +89,37 @@ bool DealIsPossible(const SavedGame& game, std::string* why) {
     return true;
 }
 
+// Below the target, as a game that goes on must be; the sheet's hands add up to no more.
+bool ScoresArePossible(const SavedGame& game, std::string* why) {
+    std::array<std::int64_t, SeatCount> sheet{};
+    for (const HandScore& row : game.sheet)
+        for (std::size_t s = 0; s < SeatCount; ++s) sheet[s] += row.points[s];
+    for (std::size_t s = 0; s < SeatCount; ++s)
+        if (game.scores[s] < 0 || game.scores[s] >= game.playTo || sheet[s] > game.scores[s])
+            return Fail(why, "impossible scores");
+    return true;
+}
+
+// A move as it can be: a pass only in the hand's history, where each eight has named its
+// suit; the person's move made again may still have its suit to name.
+bool IsPossibleMove(const TableEvent& event, bool inHistory) {
+    if (event.named < Spades || event.named > NoSuit) return false;
+    if (event.kind == TableEvent::Kind::Pass) return inHistory;
+    const bool eight = event.kind == TableEvent::Kind::Play && IsEight(event.card);
+    return !eight || !inHistory || event.named != NoSuit;
+}
+
 bool TableIsPossible(const SavedGame& game, std::string* why) {
     if (game.dealer < 0 || game.dealer >= SeatCount)
         return Fail(why, "a dealer that does not exist");
-    if (game.playTo < 1 || game.handsDealt < 0) return Fail(why, "an impossible game");
+    if (game.playTo < MinPlayTo || game.playTo > MaxPlayTo || game.handsDealt < 0)
+        return Fail(why, "an impossible game");
+    if (!ScoresArePossible(game, why)) return false;
     if (game.at == SavedGame::At::Deal) return DealIsPossible(game, why);
     if (game.currentSuit < Spades || game.currentSuit > Clubs)
         return Fail(why, "no suit to follow");
-    if (game.passCount < 0 || game.passCount > 5) return Fail(why, "an impossible pass count");
+    // Five passes end the hand as a dead round before anyone is asked again.
+    if (game.passCount < 0 || game.passCount >= 5) return Fail(why, "an impossible pass count");
     if (game.handsDealt < 1) return Fail(why, "an impossible game");
     for (const TableEvent& event : game.history)
         if (event.seat < 0 || event.seat >= SeatCount)
@@ -102,8 +129,16 @@ bool TableIsPossible(const SavedGame& game, std::string* why) {
         if (event.kind == TableEvent::Kind::Play) top = event.card;
     if (top != game.topCard) return Fail(why, "the top card is not the last one played");
     if (!CardsAddUp(game, why)) return false;
-    if (game.at == SavedGame::At::Move && game.hands[HumanSeat].Empty())
-        return Fail(why, "a move asked of an empty hand");
+    if (game.at == SavedGame::At::Move &&
+        std::any_of(game.hands.begin(), game.hands.end(),
+                    [](const CardList& hand) { return hand.Empty(); }))
+        return Fail(why, "a move asked in a hand already won");
+    if (!IsEight(game.topCard) && game.currentSuit != SuitOf(game.topCard))
+        return Fail(why, "a suit to follow that the top card does not give");
+    for (const TableEvent& event : game.history)
+        if (!IsPossibleMove(event, true)) return Fail(why, "a move that cannot have been made");
+    if (game.pendingMove && !IsPossibleMove(*game.pendingMove, false))
+        return Fail(why, "a move that may not be made");
     if (const auto& move = game.pendingMove) {
         if (move->seat != HumanSeat) return Fail(why, "a move of a seat that does not exist");
         const bool legal = move->kind == TableEvent::Kind::Draw
@@ -147,7 +182,7 @@ std::string WriteSavedGame(const SavedGame& game) {
     if (game.pendingMove) event("pending", *game.pendingMove);
     for (const HandScore& row : game.sheet)
         out << "sheet " << row.winner << Numbers(row.points) << '\n';
-    out << "helped " << game.hinted << ' ' << game.tookBack << '\n';
+    out << "counted " << game.countedAs << ' ' << game.hinted << ' ' << game.tookBack << '\n';
     out << "log-hand-start " << game.logHandStart << '\n';
     for (std::string line : game.log) {
         std::replace_if(
@@ -174,6 +209,7 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
         return std::nullopt;
     };
     bool ended = false;
+    std::array<bool, SeatCount> handRead{};
     for (std::string line; std::getline(in, line);) {
         if (ended) return bad("a line after the end");
         if (line == "end") {
@@ -237,8 +273,8 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
         } else if (key == "drawn" && count(1)) {
             game.drawn = i32(0);
         } else if (key == "hand" && !n.empty() && n[0] >= 0 && n[0] < SeatCount &&
-                   n.size() <= CardsInPack + 1 &&
-                   game.hands[static_cast<std::size_t>(n[0])].Empty()) {
+                   n.size() <= MaxListCards + 1 &&
+                   !std::exchange(handRead[static_cast<std::size_t>(n[0])], true)) {
             CardList& hand = game.hands[static_cast<std::size_t>(n[0])];
             hand.SetCapacity(CardsInPack);
             for (std::size_t c = 1; c < n.size(); ++c) hand.Add(static_cast<Card>(n[c]));
@@ -252,7 +288,7 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
         } else if (key == "passes" && count(1)) {
             game.passCount = i32(0);
         } else if ((key == "event" || key == "pending") && count(4) && n[0] <= 2 && n[0] >= 0 &&
-                   game.history.size() < 4 * CardsInPack) {
+                   game.history.size() < kMostEvents) {
             const TableEvent event{static_cast<TableEvent::Kind>(n[0]), i32(1),
                                    static_cast<Card>(n[2]), static_cast<Suit>(n[3])};
             if (key == "event")
@@ -265,9 +301,10 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
             row.winner = i32(0);
             for (std::size_t s = 0; s < SeatCount; ++s) row.points[s] = i32(s + 1);
             game.sheet.push_back(row);
-        } else if (key == "helped" && count(2) && fits(0, 1)) {
-            game.hinted = n[0] == 1;
-            game.tookBack = n[1] == 1;
+        } else if (key == "counted" && count(3) && n[1] <= 1 && n[2] <= 1 && n[0] <= INT32_MAX) {
+            game.countedAs = i32(0);
+            game.hinted = n[1] == 1;
+            game.tookBack = n[2] == 1;
         } else if (key == "log-hand-start" && count(1) && fits(0, kMostLogLines)) {
             game.logHandStart = i32(0);
         } else {
@@ -277,7 +314,7 @@ std::optional<SavedGame> ReadSavedGame(std::string_view text, std::string* why) 
     if (!ended) return bad("a file cut short");
     for (const char* key : {"at", "rules", "play-to", "level", "scores", "dealer", "hands-dealt",
                             "random", "shuffles", "pack", "drawn", "top", "starter", "reversed",
-                            "passes", "helped", "log-hand-start"})
+                            "passes", "counted", "log-hand-start"})
         if (seen[key] != 1) return bad(std::string("no single line ") + key);
     if (seen["hand"] != SeatCount) return bad("not four hands");
     if (static_cast<std::size_t>(game.logHandStart) > game.log.size())

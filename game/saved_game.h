@@ -51,7 +51,10 @@ struct SavedGame {
     std::vector<std::string> log;
     std::int32_t logHandStart = 0;
     std::vector<HandScore> sheet;
-    // The game was helped already by a hint, by a move taken back: counted once a game.
+    // How the statistics count the game: their own number for the level and rules it was
+    // dealt under (-1 when it is not counted), and whether a hint or a move taken back
+    // helped it already, counted once a game.
+    std::int32_t countedAs = -1;
     bool hinted = false;
     bool tookBack = false;
 

@@ -667,7 +667,7 @@ void CMainFrame::Exit() {
 }
 
 void CMainFrame::PutGameAway() {
-    if (!closing_) gameSaver_->SaveNow();
+    if (gameSaver_) gameSaver_->SaveNow();
 }
 
 // The one way out, whatever started it. Nothing is asked and nothing waits: a chain
@@ -680,6 +680,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (std::exchange(closing_, true)) return;
     SavePlacement();
     gameSaver_->SaveNow();
+    // Nothing later, such as a hand's save still queued, may overwrite it.
+    gameSaver_.reset();
     host_.Shutdown();
     view_->Shutdown();
     messages_.CloseDown();

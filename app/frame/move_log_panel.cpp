@@ -62,8 +62,10 @@ void MoveLogPanel::LineAdded(const std::string& line) {
     emit lineAdded(text);
 }
 
-void MoveLogPanel::Cleared() {
+void MoveLogPanel::Refilled(const std::vector<std::string>& lines) {
     list_->clear();
+    for (const std::string& line : lines) list_->addItem(QString::fromStdString(line));
+    list_->scrollToBottom();
 }
 
 }  // namespace mervane

@@ -38,7 +38,7 @@ class MoveLogPanel final : public QDockWidget, private MoveLogListener {
 
   private:
     void LineAdded(const std::string& line) override;
-    void Cleared() override;
+    void Refilled(const std::vector<std::string>& lines) override;
 
     MervaneGame& game_;
     MoveLog log_;

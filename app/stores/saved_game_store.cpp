@@ -60,11 +60,10 @@ GameSaver::~GameSaver() {
     game_.RemoveObserver(this);
 }
 
+// A game that could not be written leaves no older one behind to be taken up instead.
 void GameSaver::SaveNow() const {
-    if (const auto saved = game_.SaveGame())
-        store_.Save(*saved);
-    else
-        store_.Remove();
+    const auto saved = game_.SaveGame();
+    if (!saved || !store_.Save(*saved)) store_.Remove();
 }
 
 void GameSaver::HandEnded(Seat, const std::array<std::int32_t, SeatCount>&) {

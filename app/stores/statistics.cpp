@@ -314,16 +314,20 @@ void StatisticsKeeper::HintShown() {
 }
 
 // A game taken up again was counted as played when it was dealt: it goes on counting
-// under the level and rules it was dealt with, and is not given up.
+// under the level and rules it was dealt with (or not at all, when the statistics were
+// reset during it), and is not given up.
 void StatisticsKeeper::GameResumed(const SavedGame& saved) {
     startPending_ = false;
-    level_ = game_.ComputerLevel();
-    ruleSet_ = RuleSetIndex(game_.State().rules);
+    const bool counted = saved.countedAs >= 0 && saved.countedAs < LevelCount * RuleSetCount;
+    level_ = counted ? static_cast<Level>(saved.countedAs / RuleSetCount) : Level::Normal;
+    ruleSet_ = counted ? saved.countedAs % RuleSetCount : -1;
     hintInGame_ = saved.hinted;
     undoInGame_ = saved.tookBack;
 }
 
 void StatisticsKeeper::SavingGame(SavedGame& saved) {
+    saved.countedAs =
+        ruleSet_ < 0 ? -1 : static_cast<std::int32_t>(LevelIndex(level_)) * RuleSetCount + ruleSet_;
     saved.hinted = hintInGame_;
     saved.tookBack = undoInGame_;
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "app/frame/main_frame.h"
@@ -35,10 +36,11 @@ class ResumeAppTest : public ::testing::Test, public AppFixture {
 
 // Closed in the middle of the second hand, the game comes back at the next start as it
 // stood, with its log and its sheet; it is one game, counted once when dealt and once
-// when it ends, and its file goes with it.
+// when it ends under the level it was dealt at, and its file goes with it.
 TEST_F(ResumeAppTest, AGameClosedMidHandComesBackWithItsLogSheetAndCount) {
     Start();
     Trigger(ID_NEW_GAME_TOOLBAR);
+    Frame().LevelAction(Level::Hard)->trigger();  // from the second hand on
     ASSERT_TRUE(PlayOutHand());
     QTest::qWait(1);
     // Put away at the sheet already, should the program never close.
@@ -51,8 +53,10 @@ TEST_F(ResumeAppTest, AGameClosedMidHandComesBackWithItsLogSheetAndCount) {
     EXPECT_EQ(atSheet.game->sheet, Frame().Host().History().Hands());
     TapTable({10, 10});  // the next hand
     ASSERT_TRUE(PlayHumanMove());
+    QSignalSpy announced(Frame().LogPanel(), &MoveLogPanel::lineAdded);
     Frame().UndoAction()->trigger();
     testing::WaitWhileBusy(View());
+    EXPECT_EQ(announced.count(), 0) << "lines taken back are not news";
     ASSERT_TRUE(PlayHumanMove());
     ASSERT_TRUE(State().humanTurn);
     const GameState before = State();
@@ -86,7 +90,8 @@ TEST_F(ResumeAppTest, AGameClosedMidHandComesBackWithItsLogSheetAndCount) {
     }
     ASSERT_FALSE(State().gameInProgress);
     EXPECT_EQ(Counted().played, 1);
-    EXPECT_EQ(Counted().finished, 1);
+    EXPECT_EQ(Counted().finished, 1) << "counted under the level it was dealt at";
+    EXPECT_EQ(Frame().Statistics().Current().Of(Level::Hard, 0), RuleSetStatistics{});
     EXPECT_FALSE(QFile::exists(GamePath())) << "a game over is not taken up again";
 }
 

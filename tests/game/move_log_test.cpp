@@ -20,7 +20,10 @@ namespace {
 // Collects what the log writes, clearing included.
 struct Recorder final : MoveLogListener {
     void LineAdded(const std::string& line) override { lines.push_back(line); }
-    void Cleared() override { ++clears; }
+    void Refilled(const std::vector<std::string>& all) override {
+        lines = all;
+        ++clears;
+    }
     std::vector<std::string> lines;
     int clears = 0;
 };

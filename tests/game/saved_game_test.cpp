@@ -64,6 +64,7 @@ TEST(SavedGame, ReadsBackWhatItWrote) {
 // short or garbled, and tables that cannot be.
 TEST(SavedGame, RefusesWhatCannotBe) {
     const SavedGame good = Dealt(7);
+    ASSERT_FALSE(IsEight(good.topCard));
     const std::string text = WriteSavedGame(good);
     const auto replaced = [&text](const std::string& key, const std::string& line) {
         const std::size_t at = text.find("\n" + key + " ") + 1;
@@ -92,17 +93,28 @@ TEST(SavedGame, RefusesWhatCannotBe) {
         {"a card twice", replaced("hand 0", "hand 0 " + std::to_string(otherHands) + " 1 2 3 4"),
          "twice"},
         {"53 cards", replaced("pack", pack53), "garbled"},
-        {"a hand of 46", replaced("hand 0", hand46), "twice"},
-        {"a seat that does not exist", added("pending 1 7 0 -1\n"), "seat"},
-        {"an event of no seat", added("event 1 9 0 -1\n"), "seat"},
+        {"a hand of 46", replaced("hand 0", hand46), "garbled"},
+        {"a seat that does not exist", added("pending 1 7 0 4\n"), "seat"},
+        {"an event of no seat", added("event 1 9 0 4\n"), "seat"},
         {"a dealer of no seat", replaced("dealer", "dealer 4"), "dealer"},
         {"a number too large", replaced("drawn", "drawn 99999999999999999999"), "garbled"},
         {"a line twice", replaced("dealer", "dealer 1\ndealer 1"), "single line dealer"},
         {"a log that does not reach its hand", replaced("log-hand-start", "log-hand-start 5"),
          "log"},
         {"a sheet row of no seat", replaced("sheet", "sheet 4 0 0 0 0"), "garbled"},
+        {"a sheet beyond the scores", added("sheet 1 0 5 0 0\n"), "scores"},
+        {"a score at the target", replaced("play-to", "play-to 40"), "scores"},
+        {"a target beyond any", replaced("play-to", "play-to 501"), "impossible game"},
+        {"a hand twice and one missing", replaced("hand 3", "hand 2 " + std::to_string(otherHands)),
+         "garbled"},
+        {"five passes", replaced("passes", "passes 5"), "pass count"},
+        {"a pass to make", added("pending 2 0 0 4\n"), "may not"},
+        {"a suit the top card does not give",
+         replaced("top", "top " + std::to_string(good.topCard) + " " +
+                             std::to_string((SuitOf(good.topCard) + 1) % 4)),
+         "suit"},
         {"a card that is none", replaced("starter", "starter 60"), "top card"},
-        {"an illegal move", added("pending 0 0 " + std::to_string(good.hands[0].At(0)) + " -1\n"),
+        {"an illegal move", added("pending 0 0 " + std::to_string(good.hands[0].At(0)) + " 4\n"),
          "may not"},
     };
     for (const auto& c : cases) {

@@ -298,6 +298,13 @@ TEST(Resume, AtTheSheetOrTheDealTheHandsGoOn) {
         std::string why;
         const auto read = ReadSavedGame(WriteSavedGame(*saved), &why);
         ASSERT_TRUE(read) << why;
+        if (dealing) {
+            SavedGame levelChosen = *read;
+            levelChosen.nextLevel = Level::Hard;
+            Table chosen(true, false);
+            ASSERT_TRUE(chosen.game.ResumeGame(levelChosen));
+            EXPECT_EQ(chosen.game.ComputerLevel(), Level::Normal) << "dealt at its own level";
+        }
         Table resumed(true, false);
         ASSERT_TRUE(resumed.game.ResumeGame(*read));
         EXPECT_EQ(resumed.State().handOver, !dealing);
