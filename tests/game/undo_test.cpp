@@ -129,8 +129,8 @@ TEST(Undo, TakesBackEachMoveExactlyAndRedoReplaysItsTurns) {
     }
 }
 
-// Undo goes back move by move to the hand's first, never past the deal; a new move
-// forgets what could have been made again.
+// Undo goes back move by move to the hand's first, never past the deal, and keeps the
+// options chosen meanwhile; a new move forgets what could have been made again.
 TEST(Undo, StaysInsideTheHandAndANewMoveEndsRedo) {
     Table table(false);
     ASSERT_TRUE(table.UntilMoveAsked(1));
@@ -142,9 +142,13 @@ TEST(Undo, StaysInsideTheHandAndANewMoveEndsRedo) {
         if (!table.UntilMoveAsked(1)) break;
     }
     ASSERT_GE(made, 2);
+    GameSettings renamed = table.game.Settings();
+    renamed.playerNames[0] = "Ines";
+    table.game.ApplySettings(renamed);
     while (table.game.Undo()) {
     }
     ExpectSameTable(table.State(), first);
+    EXPECT_EQ(table.State().playerNames[0], "Ines") << "the options chosen since stay";
     EXPECT_TRUE(table.game.CanRedo());
     ASSERT_EQ(table.game.DrawCard(), IntentAnswer::Taken);
     table.UntilMoveAsked(1);
