@@ -654,10 +654,17 @@ void CMainFrame::SavePlacement() const {
 void CMainFrame::TakeUpSavedGame() {
     const SavedGameStore::Loaded loaded = gameStore_.Load();
     if (loaded.putAside) {
-        QTimer::singleShot(0, this, [this] {
-            messages_.Show(this,
-                           tr("The game left last time could not be read and was put aside."));
-        });
+        // Once the window stands where the window manager put it, so that the message
+        // opens over it.
+        connect(
+            view_, &CMervaneView::firstPainted, this,
+            [this] {
+                QTimer::singleShot(0, this, [this] {
+                    messages_.Show(
+                        this, tr("The game left last time could not be read and was put aside."));
+                });
+            },
+            Qt::SingleShotConnection);
     }
     if (loaded.game) host_.Game().ResumeGame(*loaded.game);
 }

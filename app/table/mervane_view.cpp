@@ -109,6 +109,7 @@ void CMervaneView::paintEvent(QPaintEvent*) {
         StampFirstPaint();
         // The deck is parsed once the window shows something: the title needs no cards.
         QTimer::singleShot(0, this, &CMervaneView::PreloadFaces);
+        emit firstPainted();
     }
 }
 

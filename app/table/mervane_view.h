@@ -103,6 +103,8 @@ class CMervaneView : public QWidget, private GameObserver {
     void stateChanged();
     // A slide is over: `landed` when it ran its time, else cut short by a move or an input.
     void slideEnded(bool landed);
+    // The table was painted for the first time: the window is on the screen.
+    void firstPainted();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

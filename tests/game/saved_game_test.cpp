@@ -73,6 +73,17 @@ TEST(SavedGame, RefusesWhatCannotBe) {
     const auto added = [&text](const std::string& line) {
         return text.substr(0, text.rfind("end\n")) + line + "end\n";
     };
+    SavedGame handWon = good;
+    for (Card card : handWon.hands[3]) handWon.hands[1].Add(card);
+    handWon.hands[3].Clear();
+    // A table where Left's eight is the top card.
+    const auto leftPlayedEight = [](const SavedGame& game) {
+        return !game.history.empty() && game.history.back().kind == TableEvent::Kind::Play &&
+               IsEight(game.history.back().card);
+    };
+    SavedGame eightUnnamed = Dealt(1);
+    for (unsigned seed = 2; !leftPlayedEight(eightUnnamed); ++seed) eightUnnamed = Dealt(seed);
+    eightUnnamed.history.back().named = NoSuit;
     const Card otherHands = good.hands[2].At(0);
     std::string pack53 = "pack";
     for (int card = 1; card <= CardsInPack; ++card) pack53 += " " + std::to_string(card);
@@ -109,6 +120,8 @@ TEST(SavedGame, RefusesWhatCannotBe) {
          "garbled"},
         {"five passes", replaced("passes", "passes 5"), "pass count"},
         {"a pass to make", added("pending 2 0 0 4\n"), "may not"},
+        {"a move asked in a hand already won", WriteSavedGame(handWon), "already won"},
+        {"an eight that named no suit", WriteSavedGame(eightUnnamed), "cannot have been made"},
         {"a suit the top card does not give",
          replaced("top", "top " + std::to_string(good.topCard) + " " +
                              std::to_string((SuitOf(good.topCard) + 1) % 4)),
