@@ -592,10 +592,15 @@ Task<MervaneGame::Next> MervaneGame::HumanPasses() {
     co_return TurnOf(NextSeat(HumanSeat));
 }
 
+// Each seat's status line shows the points left in its hand, as the sheet does.
+void MervaneGame::ShowHandPoints() {
+    for (Seat seat = 0; seat < SeatCount; ++seat)
+        SetStatus(seat, std::to_string(HandPoints(HandOf(seat))));
+}
+
 void MervaneGame::EndHand(Seat winner) {
     ForgetMoves();
-    for (Seat seat = 0; seat < SeatCount; ++seat)
-        SetStatus(seat, std::to_string(HandPoints(state_.hands[static_cast<std::size_t>(seat)])));
+    ShowHandPoints();
     state_.handOver = true;
     state_.showHandScore = true;
     auto& score = state_.scores[static_cast<std::size_t>(winner)];
@@ -827,31 +832,34 @@ bool MervaneGame::ResumeGame(const SavedGame& saved) {
             if (saved.nextLevel) nextLevel_ = saved.nextLevel;
             break;
         case SavedGame::At::HandOver:
-            for (Seat seat = 0; seat < SeatCount; ++seat)
-                SetStatus(seat, std::to_string(HandPoints(HandOf(seat))));
+            ShowHandPoints();
             Redraw();
             break;
         case SavedGame::At::Move:
             StartChain(Next{Step::Human, HumanSeat});
             if (const auto& move = saved.pendingMove) {
-                const bool eight = move->kind == TableEvent::Kind::Play && IsEight(move->card);
-                if (eight && move->named != NoSuit) redoSuit_ = move->named;
-                redoing_ = true;
-                Deliver(move->kind == TableEvent::Kind::Draw ? SeatMove::Draw()
-                                                             : SeatMove::Play(move->card));
+                const bool draw = move->kind == TableEvent::Kind::Draw;
+                const bool eight = !draw && IsEight(move->card);
+                MakeAgain(draw ? SeatMove::Draw() : SeatMove::Play(move->card),
+                          eight ? move->named : NoSuit);
             }
             break;
     }
     return true;
 }
 
+// The person's move made again, with the suit an eight named once it is asked for.
+IntentAnswer MervaneGame::MakeAgain(SeatMove move, Suit suit) {
+    if (suit != NoSuit) redoSuit_ = suit;
+    redoing_ = true;
+    return Deliver(move);
+}
+
 bool MervaneGame::Redo() {
     if (!CanRedo()) return false;
     TakenMove taken = std::move(redo_.back());
     redo_.pop_back();
-    if (taken.suit != NoSuit) redoSuit_ = taken.suit;
-    redoing_ = true;
-    if (Deliver(taken.move) == IntentAnswer::Taken) return true;
+    if (MakeAgain(taken.move, taken.suit) == IntentAnswer::Taken) return true;
     // The table is not the one the move was made at: nothing more to make again.
     redoing_ = false;
     redoSuit_.reset();

@@ -229,6 +229,8 @@ class MervaneGame {
     SavedGame Saved(const Snapshot& snapshot, SavedGame::At at) const;
     std::optional<SavedGame> SavedMoment() const;
     void Restore(const Snapshot& snapshot);
+    IntentAnswer MakeAgain(SeatMove move, Suit suit);
+    void ShowHandPoints();
     // The table, the hands and the game's counts as `saved` has them; no turn starts.
     void Arrange(const SavedGame& saved);
     void UseLevel(Level level);

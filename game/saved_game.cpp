@@ -46,15 +46,21 @@ bool Fail(std::string* why, std::string reason) {
     return false;
 }
 
+// The 52 cards, each once.
+bool PackIsWhole(const SavedGame& game, std::string* why) {
+    std::array<int, CardsInPack + 1> seen{};
+    for (Card card : game.pack) {
+        if (!IsCard(card)) return Fail(why, "a card that does not exist");
+        if (++seen[static_cast<std::size_t>(card)] > 1)
+            return Fail(why, "a card twice in the pack");
+    }
+    return true;
+}
+
 // Every card once: the pack is the 52 cards, and what it has dealt is exactly what the
 // hands hold, the starter and the cards played since.
 bool CardsAddUp(const SavedGame& game, std::string* why) {
-    std::array<int, CardsInPack + 1> dealt{};
-    for (Card card : game.pack) {
-        if (!IsCard(card)) return Fail(why, "a card that does not exist");
-        if (++dealt[static_cast<std::size_t>(card)] > 1)
-            return Fail(why, "a card twice in the pack");
-    }
+    if (!PackIsWhole(game, why)) return false;
     if (game.drawn < 1 || game.drawn > CardsInPack) return Fail(why, "a pack dealt impossibly");
     std::array<int, CardsInPack + 1> onTable{};
     const auto place = [&onTable](Card card) {
@@ -78,10 +84,7 @@ bool CardsAddUp(const SavedGame& game, std::string* why) {
 
 // A hand to deal: the pack whole, nothing dealt yet.
 bool DealIsPossible(const SavedGame& game, std::string* why) {
-    std::array<int, CardsInPack + 1> seen{};
-    for (Card card : game.pack)
-        if (!IsCard(card) || ++seen[static_cast<std::size_t>(card)] > 1)
-            return Fail(why, "a card twice in the pack");
+    if (!PackIsWhole(game, why)) return false;
     const bool handsEmpty = std::all_of(game.hands.begin(), game.hands.end(),
                                         [](const CardList& hand) { return hand.Empty(); });
     if (game.drawn != 0 || !handsEmpty || !game.history.empty() || game.pendingMove)
